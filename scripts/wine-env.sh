@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# The Wine environment of the tests and the demo, in the prefix named by WINEPREFIX.
+#   wine-env.sh up                          create the prefix if needed, start its wineserver
+#   wine-env.sh down                        stop exactly this prefix's wineserver
+#   wine-env.sh map LETTER DIR TYPE [LABEL] make DIR drive LETTER: (TYPE cdrom|hd|floppy|network)
+#   wine-env.sh unmap LETTER
+# Sourcing this file gives the same as functions (wine_up, wine_down, wine_map_drive, ...).
+set -euo pipefail
+: "${WINEPREFIX:?WINEPREFIX must name the prefix}"
+export WINEPREFIX
+export WINEDEBUG="${WINEDEBUG:--all}"
+WINE64=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+[ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
+
+wine_up() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  # One creator at a time: parallel test runs may race to create the prefix.
+  exec 9>"$WINEPREFIX.lock"
+  flock 9
+  if [ ! -f "$WINEPREFIX/.launcher-ready" ]; then
+    LC_ALL=C "$WINE64" wineboot -i >/dev/null 2>&1 || true
+    wine_font_replacements
+    touch "$WINEPREFIX/.launcher-ready"
+  fi
+  flock -u 9
+  "$WINESERVER" -p >/dev/null 2>&1 || true
+  # Start Wine's own services now, with no terminal or pipe of ours: a service started
+  # by the first test would hold that test's output pipe open and stall the runner.
+  "$WINE64" cmd.exe /c ver >/dev/null 2>&1 </dev/null || true
+}
+
+wine_down() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+}
+
+# Japanese glyphs under LC_ALL=C: map the dialog fonts to IPA P Gothic. regedit reads
+# UTF-16; "wine reg add" would mangle the non-ASCII value name.
+wine_font_replacements() {
+  local reg
+  reg=$(mktemp --suffix=.reg)
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"ＭＳ Ｐゴシック"="IPAPGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n"Tahoma"="IPAPGothic"\r\n"MS Shell Dlg"="IPAPGothic"\r\n"MS Shell Dlg 2"="IPAPGothic"\r\n"MS UI Gothic"="IPAPGothic"\r\n' |
+    iconv -f UTF-8 -t UTF-16 >"$reg"
+  "$WINE64" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 || true
+  rm -f "$reg"
+}
+
+# The Windows name of a Unix path, through drive Z: (the file system root).
+winepath_of() {
+  printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"
+}
+
+wine_map_drive() {
+  local letter=${1,,} dir=$2 type=$3 label=${4-}
+  mkdir -p "$WINEPREFIX/dosdevices"
+  ln -sfn "$(realpath "$dir")" "$WINEPREFIX/dosdevices/$letter:"
+  "$WINE64" reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d "$type" /f >/dev/null 2>&1
+  if [ -n "$label" ]; then
+    printf '%s' "$label" >"$dir/.windows-label"
+  else
+    rm -f "$dir/.windows-label"
+  fi
+}
+
+wine_unmap_drive() {
+  local letter=${1,,}
+  rm -f "$WINEPREFIX/dosdevices/$letter:"
+  "$WINE64" reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1 || true
+}
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  case "${1-}" in
+    up) wine_up ;;
+    down) wine_down ;;
+    map) shift; wine_map_drive "$@" ;;
+    unmap) shift; wine_unmap_drive "$@" ;;
+    *) echo "usage: wine-env.sh up|down|map LETTER DIR TYPE [LABEL]|unmap LETTER" >&2; exit 2 ;;
+  esac
+fi

@@ -1,0 +1,23 @@
+// The one boundary to the operating system. Texts cross it as code page 932 bytes; the
+// Windows side converts them to UTF-16 explicitly and calls only wide functions, so the
+// launcher behaves the same on every system code page. A text that cannot be converted
+// makes the call fail (the caller's failure path runs); it is never turned into another
+// name. The POSIX side (setup-check, native tests) maps backslashes to slashes and code
+// page 932 to the file system's UTF-8.
+#pragma once
+#include <stddef.h>
+#include <stdint.h>
+
+typedef void* WindowHandle;
+
+// The current folder as the system reports it. false when it cannot be had or does not
+// fit cap bytes (out is then empty).
+bool OsGetCurrentFolder(char* out, size_t cap);
+bool OsSetCurrentFolder(const char* path);
+
+// Opens an existing file for reading with no sharing and reads the low 32 bits of its
+// size. false when it cannot be opened or measured.
+bool OsGetFileSizeLow(const char* path, uint32_t* size);
+
+// A modal box with the OK button only and no icon. owner may be null.
+void OsMessageBox(WindowHandle owner, const char* text, const char* caption);

@@ -1,0 +1,39 @@
+#include "text/sjis.h"
+
+size_t CharLength(const char* p) {
+  if (p[0] == '\0') return 0;
+  if (IsLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0') return 2;
+  return 1;
+}
+
+const char* FindLastBackslash(const char* text) {
+  const char* last = nullptr;
+  for (const char* p = text; *p; p += CharLength(p)) {
+    if (*p == '\\') last = p;
+  }
+  return last;
+}
+
+bool EndsWithBackslash(const char* text) {
+  const char* last = nullptr;
+  for (const char* p = text; *p; p += CharLength(p)) last = p;
+  return last != nullptr && *last == '\\';
+}
+
+bool RemoveTrailingBackslash(char* text) {
+  char* last = nullptr;
+  for (char* p = text; *p; p += CharLength(p)) last = p;
+  if (last == nullptr || *last != '\\') return false;
+  *last = '\0';
+  return true;
+}
+
+size_t WholeCharLength(const char* text, size_t limit) {
+  size_t n = 0;
+  while (n < limit && text[n] != '\0') {
+    size_t step = CharLength(text + n);
+    if (n + step > limit) break;
+    n += step;
+  }
+  return n;
+}
