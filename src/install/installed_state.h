@@ -1,0 +1,11 @@
+// The installed-state record: INSTFLAG, INSTTYPE, CDPATH and GAMEPATH under
+// HKEY_CURRENT_USER\<ProductKeyPath>. Every registry failure is silent.
+#pragma once
+
+// Writes g_InstallKind, g_TypeMask, g_Setup.SourceFolder and installFolder.
+void WriteInstalledState(const char* keyPath, const char* installFolder);
+// Empties installFolderOut (kFolderCapacity + 1 bytes), then fills it, SourceFolder,
+// g_InstallKind and g_TypeMask from the values present. Creates the key when missing.
+void ReadInstalledState(const char* keyPath, char* installFolderOut);
+void DeleteProductKey(const char* keyPath);
+void DeleteRegistrySubkey(const char* parentPath, const char* subkeyName);

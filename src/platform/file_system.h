@@ -1,0 +1,28 @@
+// Files and folders for the engine. Paths are code page 932 with backslashes. Every call
+// fails (false) for a path that cannot be converted, and runs the caller's failure path.
+#pragma once
+#include <stddef.h>
+#include <stdint.h>
+
+enum : uint32_t {
+  kAttributeReadOnly = 0x1,
+  kAttributeDirectory = 0x10,
+};
+
+// false when nothing of that name exists (or it cannot be asked).
+bool OsGetFileAttributes(const char* path, uint32_t* attributes);
+bool OsSetFileAttributes(const char* path, uint32_t attributes);
+bool OsCreateFolder(const char* path);
+bool OsRemoveFolder(const char* path);
+bool OsDeleteFile(const char* path);
+bool OsCopyFile(const char* source, const char* target, bool failIfExists);
+
+// A search by pattern ("C:\GAME\*.sav"). Names come back as code page 932; a name that
+// has no code page 932 form is passed over (it could not be deleted by name anyway).
+struct OsFileSearch {
+  void* handle;
+  char name[260];
+};
+bool OsFindFirstFile(const char* pattern, OsFileSearch* search);
+bool OsFindNextFile(OsFileSearch* search);
+void OsFindClose(OsFileSearch* search);
