@@ -1,0 +1,10 @@
+// fopen under the system's own name of a launcher path (UTF-8, slashes).
+#include "platform/stdio_file.h"
+
+#include "platform/posix/native_path.h"
+
+FILE* OsOpenFile(const char* path, const char* mode) {
+  char native[4096];
+  if (!ToNativePath(path, native, sizeof native)) return nullptr;
+  return fopen(native, mode);
+}

@@ -1,0 +1,13 @@
+// The wide C runtime open: fopen would take the name in the system's ANSI code page.
+#include <stdio.h>
+#include <wchar.h>
+
+#include "platform/stdio_file.h"
+#include "platform/win32/wide_text.h"
+
+FILE* OsOpenFile(const char* path, const char* mode) {
+  wchar_t widePath[kWideCapacity];
+  wchar_t wideMode[16];
+  if (!ToWide(path, widePath, kWideCapacity) || !ToWide(mode, wideMode, 16)) return nullptr;
+  return _wfopen(widePath, wideMode);
+}
