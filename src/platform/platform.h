@@ -21,3 +21,7 @@ bool OsGetFileSizeLow(const char* path, uint32_t* size);
 
 // A modal box with the OK button only and no icon. owner may be null.
 void OsMessageBox(WindowHandle owner, const char* text, const char* caption);
+
+// Called first at program start. On Windows an empty CD-ROM drive must read as an empty
+// volume label, not stop the disc search with a system "no disk" box.
+void OsPrepareProcess();

@@ -1,0 +1,69 @@
+// Creating every missing level of a folder path, parents first, each one logged so that
+// an uninstall can remove it again.
+#include <string.h>
+
+#include "install/folder_log.h"
+#include "install/folder_preparation.h"
+#include "platform/file_system.h"
+#include "text/sjis.h"
+
+namespace {
+
+enum { kMaxCreatablePath = 259 };
+
+// The largest backslash position q with 0 < q < limit, or 0.
+size_t SeparatorBefore(const char* path, size_t limit) {
+  size_t found = 0;
+  for (size_t i = 0; i < limit && path[i] != '\0'; i += CharLength(path + i)) {
+    if (path[i] == '\\' && i > 0) found = i;
+  }
+  return found;
+}
+
+// The smallest backslash position greater than from, or the path's length.
+size_t SeparatorAfter(const char* path, size_t from, size_t length) {
+  size_t i = 0;
+  while (i <= from && i < length) i += CharLength(path + i);
+  for (; i < length; i += CharLength(path + i)) {
+    if (path[i] == '\\') return i;
+  }
+  return length;
+}
+
+}  // namespace
+
+int CreateFolderPath(const char* path) {
+  size_t length = strlen(path);
+  // A longer path cannot be made on Windows; refusing it shows "cannot create".
+  if (length > kMaxCreatablePath) return 0;
+  char prefix[kMaxCreatablePath + 1];
+  size_t driveLength = (length >= 2 && !IsLeadByte(static_cast<unsigned char>(path[0])) &&
+                        path[1] == ':')
+                           ? 2
+                           : 0;
+
+  size_t p = length;
+  uint32_t attributes = 0;
+  for (;;) {
+    memcpy(prefix, path, p);
+    prefix[p] = '\0';
+    if (OsGetFileAttributes(prefix, &attributes)) {
+      if ((attributes & kAttributeDirectory) == 0) return -1;
+      break;
+    }
+    p = SeparatorBefore(path, p);
+    if (p == 0) break;
+  }
+
+  if (p < driveLength) p = driveLength;
+  for (;;) {
+    memcpy(prefix, path, p);
+    prefix[p] = '\0';
+    if (!OsGetFileAttributes(prefix, &attributes)) {
+      if (!OsCreateFolder(prefix)) return 0;
+      LogCreatedFolder(prefix);
+    }
+    if (p >= length) return 1;
+    p = SeparatorAfter(path, p, length);
+  }
+}

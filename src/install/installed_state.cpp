@@ -1,0 +1,80 @@
+// The installed-state record under the current user's product key.
+#include "install/installed_state.h"
+
+#include <string.h>
+
+#include "install/install_selection.h"
+#include "platform/registry.h"
+#include "setup_source/setup_description.h"
+#include "text/bounded_text.h"
+
+void WriteInstalledState(const char* keyPath, const char* installFolder) {
+  OsRegistryKey key;
+  if (!OsCreateUserKey(keyPath, &key)) return;
+  OsSetNumberValue(key, "INSTFLAG", g_InstallKind);
+  OsSetNumberValue(key, "INSTTYPE", g_TypeMask);
+  OsSetTextValue(key, "CDPATH", g_Setup.SourceFolder);
+  OsSetTextValue(key, "GAMEPATH", installFolder);
+  OsCloseKey(key);
+}
+
+namespace {
+
+// All four bytes count, so that bit 31 of a type mask comes back; bytes the value does
+// not have count as 0, so a one- or two-byte number still reads.
+uint32_t NumberData(const OsRegistryValue& value) {
+  uint32_t number = 0;
+  for (size_t i = 0; i < 4 && i < value.length; ++i) {
+    number |= static_cast<uint32_t>(value.data[i]) << (8 * i);
+  }
+  return number;
+}
+
+// The text ends at the data length or the first zero, whichever comes first.
+void TextData(const OsRegistryValue& value, char* out, size_t cap) {
+  char text[kRegistryDataCapacity + 1];
+  size_t length = 0;
+  while (length < value.length && value.data[length] != 0) {
+    text[length] = static_cast<char>(value.data[length]);
+    ++length;
+  }
+  text[length] = '\0';
+  CopyText(out, cap, text);
+}
+
+}  // namespace
+
+void ReadInstalledState(const char* keyPath, char* installFolderOut) {
+  installFolderOut[0] = '\0';
+  OsRegistryKey key;
+  if (!OsCreateUserKey(keyPath, &key)) return;
+  OsRegistryValue value;
+  for (uint32_t index = 0; OsEnumValue(key, index, &value); ++index) {
+    if (strcmp(value.name, "GAMEPATH") == 0) {
+      TextData(value, installFolderOut, kFolderCapacity + 1);
+    } else if (strcmp(value.name, "CDPATH") == 0) {
+      TextData(value, g_Setup.SourceFolder, sizeof g_Setup.SourceFolder);
+    } else if (strcmp(value.name, "INSTFLAG") == 0) {
+      g_InstallKind = NumberData(value);
+    } else if (strcmp(value.name, "INSTTYPE") == 0) {
+      g_TypeMask = NumberData(value);
+    }
+  }
+  OsCloseKey(key);
+}
+
+void DeleteProductKey(const char* keyPath) {
+  OsRegistryKey key;
+  if (OsOpenUserKey(keyPath, &key)) {
+    OsDeleteDefaultValue(key);
+    OsCloseKey(key);
+  }
+  OsDeleteUserKey(keyPath);
+}
+
+void DeleteRegistrySubkey(const char* parentPath, const char* subkeyName) {
+  OsRegistryKey key;
+  if (!OsOpenUserKey(parentPath, &key)) return;
+  OsDeleteSubkey(key, subkeyName);
+  OsCloseKey(key);
+}

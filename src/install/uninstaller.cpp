@@ -1,0 +1,88 @@
+// Removing the recorded install: its files, the save files unless kept, the folders its
+// log names (deepest first, empty ones only), then the record.
+#include "install/uninstaller.h"
+
+#include "install/folder_log.h"
+#include "install/install_selection.h"
+#include "install/installed_state.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
+#include "setup_source/file_set.h"
+#include "setup_source/setup_description.h"
+#include "text/bounded_text.h"
+#include "ui/shared/dialog_outcome.h"
+
+namespace {
+
+// A path that does not fit is never used: a cut name could be another file.
+void DeleteInFolder(const char* name) {
+  char path[kFolderCapacity + 1];
+  if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, name)) return;
+  uint32_t attributes = 0;
+  if (OsGetFileAttributes(path, &attributes)) OsDeleteFile(path);
+}
+
+void DeleteInstalledFiles() {
+  BeginFileSet(g_TypeMask);
+  char name[kFileNameCapacity + 1];
+  while (NextFileInSet(name, sizeof name) == 0) DeleteInFolder(name);
+}
+
+void DeleteSaveFiles() {
+  char pattern[kFolderCapacity + 1];
+  if (!FormatText(pattern, sizeof pattern, "%s\\*.sav", g_InstallFolder)) return;
+  OsFileSearch search;
+  if (!OsFindFirstFile(pattern, &search)) return;
+  do {
+    char path[kFolderCapacity + 1];
+    if (FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, search.name)) {
+      OsDeleteFile(path);
+    }
+  } while (OsFindNextFile(&search));
+  OsFindClose(&search);
+}
+
+// The log may have been edited: only folders are removed, and the system removes only
+// empty ones, so no file is ever deleted because of what the log says.
+void RemoveLoggedFolders() {
+  char logPath[kFolderCapacity + 1];
+  if (!FormatText(logPath, sizeof logPath, "%s\\%s", g_InstallFolder, g_Setup.MD)) return;
+  FolderLogEntries entries;
+  if (!ReadFolderLog(logPath, &entries)) return;
+  OsDeleteFile(logPath);
+  for (int i = entries.count - 1; i >= 0; --i) {
+    const char* folder = entries.slots[i];
+    uint32_t attributes = 0;
+    if (folder[0] == '\0' || !OsGetFileAttributes(folder, &attributes)) continue;
+    if (attributes & kAttributeDirectory) OsRemoveFolder(folder);
+  }
+  ReleaseFolderLogEntries(&entries);
+}
+
+void DeleteRegistryKeys() {
+  DeleteProductKey(g_Setup.ProductKeyPath);
+  char parent[kRegistrySettingCapacity + 1];
+  if (FormatText(parent, sizeof parent, "%s\\%s\\", g_Setup.REG_P, g_Setup.REG_S)) {
+    DeleteRegistrySubkey(parent, g_Setup.REG_T);
+  }
+  DeleteRegistrySubkey(g_Setup.REG_P, g_Setup.REG_S);
+}
+
+}  // namespace
+
+void Uninstall() {
+  if (g_InstallKind == kInstallNone) {
+    OsMessageBox(g_MainWindow, "no setup del?", "TEST");
+    return;
+  }
+  // Without a folder every path would start at the root of the current drive.
+  if (g_InstallFolder[0] != '\0') {
+    DeleteInstalledFiles();
+    if (!g_DialogOutcome.keepSaves) DeleteSaveFiles();
+    RemoveLoggedFolders();
+  }
+  g_InstallKind = kInstallNone;
+  g_TypeMask = 0;
+  WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
+  if (!g_DialogOutcome.keepSaves) DeleteRegistryKeys();
+}

@@ -1,0 +1,138 @@
+// Files and folders for the engine on a POSIX system (setup-check, native tests), with
+// the Windows meanings: a directory attribute, a read-only bit, removal of empty folders only.
+#include <dirent.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <stdio.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/file_system.h"
+#include "platform/posix/native_path.h"
+#include "text/bounded_text.h"
+#include "text/sjis.h"
+
+namespace {
+enum { kNative = 4096 };
+}  // namespace
+
+bool OsGetFileAttributes(const char* path, uint32_t* attributes) {
+  char native[kNative];
+  struct stat info;
+  if (!ToNativePath(path, native, sizeof native) || stat(native, &info) != 0) return false;
+  uint32_t found = S_ISDIR(info.st_mode) ? kAttributeDirectory : 0x80u;
+  if ((info.st_mode & S_IWUSR) == 0) found |= kAttributeReadOnly;
+  *attributes = found;
+  return true;
+}
+
+bool OsSetFileAttributes(const char* path, uint32_t attributes) {
+  char native[kNative];
+  struct stat info;
+  if (!ToNativePath(path, native, sizeof native) || stat(native, &info) != 0) return false;
+  mode_t mode = info.st_mode & 07777;
+  mode = (attributes & kAttributeReadOnly) ? (mode & ~0222u) : (mode | S_IWUSR);
+  return chmod(native, mode) == 0;
+}
+
+bool OsCreateFolder(const char* path) {
+  char native[kNative];
+  return ToNativePath(path, native, sizeof native) && native[0] != '\0' && mkdir(native, 0777) == 0;
+}
+
+bool OsRemoveFolder(const char* path) {
+  char native[kNative];
+  return ToNativePath(path, native, sizeof native) && rmdir(native) == 0;
+}
+
+bool OsDeleteFile(const char* path) {
+  char native[kNative];
+  struct stat info;
+  if (!ToNativePath(path, native, sizeof native) || lstat(native, &info) != 0) return false;
+  return !S_ISDIR(info.st_mode) && unlink(native) == 0;
+}
+
+bool OsCopyFile(const char* source, const char* target, bool failIfExists) {
+  char nativeSource[kNative];
+  char nativeTarget[kNative];
+  if (!ToNativePath(source, nativeSource, sizeof nativeSource) ||
+      !ToNativePath(target, nativeTarget, sizeof nativeTarget)) {
+    return false;
+  }
+  int in = open(nativeSource, O_RDONLY);
+  if (in < 0) return false;
+  int out = open(nativeTarget, O_WRONLY | O_CREAT | O_TRUNC | (failIfExists ? O_EXCL : 0), 0666);
+  bool ok = out >= 0;
+  char buffer[65536];
+  while (ok) {
+    ssize_t n = read(in, buffer, sizeof buffer);
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    ok = write(out, buffer, static_cast<size_t>(n)) == n;
+  }
+  if (out >= 0) ok = close(out) == 0 && ok;
+  close(in);
+  return ok;
+}
+
+namespace {
+
+// One search at a time is all the engine makes; its state lives here.
+struct PosixSearch {
+  DIR* dir;
+  char namePattern[kNative];
+} g_search;
+
+bool NextMatch(OsFileSearch* search) {
+  for (;;) {
+    struct dirent* entry = readdir(g_search.dir);
+    if (entry == nullptr) return false;
+    // Windows compares names without regard to case.
+    if (fnmatch(g_search.namePattern, entry->d_name, FNM_CASEFOLD) != 0) continue;
+    if (FromNativeText(entry->d_name, search->name, sizeof search->name)) return true;
+  }
+}
+
+}  // namespace
+
+bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
+  search->handle = nullptr;
+  search->name[0] = '\0';
+  if (g_search.dir != nullptr) return false;
+  char folder[kNative];
+  if (!CopyText(folder, sizeof folder, pattern)) return false;
+  char* separator = const_cast<char*>(FindLastBackslash(folder));
+  const char* namePart = folder;
+  const char* folderPart = ".";
+  if (separator != nullptr) {
+    *separator = '\0';
+    namePart = separator + 1;
+    folderPart = separator == folder ? "\\" : folder;
+  }
+  char nativeFolder[kNative];
+  if (!ToNativePath(folderPart, nativeFolder, sizeof nativeFolder) ||
+      !ToNativePath(namePart, g_search.namePattern, sizeof g_search.namePattern)) {
+    return false;
+  }
+  g_search.dir = opendir(nativeFolder);
+  if (g_search.dir == nullptr) return false;
+  search->handle = &g_search;
+  if (NextMatch(search)) return true;
+  OsFindClose(search);
+  return false;
+}
+
+bool OsFindNextFile(OsFileSearch* search) {
+  return search->handle != nullptr && NextMatch(search);
+}
+
+void OsFindClose(OsFileSearch* search) {
+  if (search->handle != nullptr && g_search.dir != nullptr) {
+    closedir(g_search.dir);
+    g_search.dir = nullptr;
+  }
+  search->handle = nullptr;
+}

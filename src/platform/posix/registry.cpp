@@ -1,0 +1,12 @@
+// No registry here: every call fails, so the engine takes its silent failure paths.
+#include "platform/registry.h"
+
+bool OsCreateUserKey(const char*, OsRegistryKey*) { return false; }
+bool OsOpenUserKey(const char*, OsRegistryKey*) { return false; }
+void OsCloseKey(OsRegistryKey) {}
+bool OsSetNumberValue(OsRegistryKey, const char*, uint32_t) { return false; }
+bool OsSetTextValue(OsRegistryKey, const char*, const char*) { return false; }
+bool OsEnumValue(OsRegistryKey, uint32_t, OsRegistryValue*) { return false; }
+bool OsDeleteDefaultValue(OsRegistryKey) { return false; }
+bool OsDeleteUserKey(const char*) { return false; }
+bool OsDeleteSubkey(OsRegistryKey, const char*) { return false; }

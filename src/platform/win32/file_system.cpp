@@ -1,0 +1,78 @@
+// Files and folders for the engine through the wide API: every code page 932 path is
+// converted explicitly, and one that does not convert fails the call.
+#include <windows.h>
+
+#include "platform/file_system.h"
+#include "platform/win32/wide_text.h"
+
+bool OsGetFileAttributes(const char* path, uint32_t* attributes) {
+  wchar_t wide[kWideCapacity];
+  if (!ToWide(path, wide, kWideCapacity)) return false;
+  DWORD found = GetFileAttributesW(wide);
+  if (found == INVALID_FILE_ATTRIBUTES) return false;
+  *attributes = found;
+  return true;
+}
+
+bool OsSetFileAttributes(const char* path, uint32_t attributes) {
+  wchar_t wide[kWideCapacity];
+  return ToWide(path, wide, kWideCapacity) && SetFileAttributesW(wide, attributes) != FALSE;
+}
+
+bool OsCreateFolder(const char* path) {
+  wchar_t wide[kWideCapacity];
+  return ToWide(path, wide, kWideCapacity) && CreateDirectoryW(wide, nullptr) != FALSE;
+}
+
+bool OsRemoveFolder(const char* path) {
+  wchar_t wide[kWideCapacity];
+  return ToWide(path, wide, kWideCapacity) && RemoveDirectoryW(wide) != FALSE;
+}
+
+bool OsDeleteFile(const char* path) {
+  wchar_t wide[kWideCapacity];
+  return ToWide(path, wide, kWideCapacity) && DeleteFileW(wide) != FALSE;
+}
+
+bool OsCopyFile(const char* source, const char* target, bool failIfExists) {
+  wchar_t wideSource[kWideCapacity];
+  wchar_t wideTarget[kWideCapacity];
+  return ToWide(source, wideSource, kWideCapacity) && ToWide(target, wideTarget, kWideCapacity) &&
+         CopyFileW(wideSource, wideTarget, failIfExists ? TRUE : FALSE) != FALSE;
+}
+
+namespace {
+
+// Takes the found name when it has a code page 932 form; other names are passed over.
+bool NextConvertible(HANDLE handle, WIN32_FIND_DATAW* found, OsFileSearch* search) {
+  for (;;) {
+    if (FromWide(found->cFileName, search->name, sizeof search->name)) return true;
+    if (!FindNextFileW(handle, found)) return false;
+  }
+}
+
+}  // namespace
+
+bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
+  search->handle = nullptr;
+  search->name[0] = '\0';
+  wchar_t wide[kWideCapacity];
+  if (!ToWide(pattern, wide, kWideCapacity)) return false;
+  WIN32_FIND_DATAW found;
+  HANDLE handle = FindFirstFileW(wide, &found);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  search->handle = handle;
+  return NextConvertible(handle, &found, search);
+}
+
+bool OsFindNextFile(OsFileSearch* search) {
+  if (search->handle == nullptr) return false;
+  WIN32_FIND_DATAW found;
+  if (!FindNextFileW(static_cast<HANDLE>(search->handle), &found)) return false;
+  return NextConvertible(static_cast<HANDLE>(search->handle), &found, search);
+}
+
+void OsFindClose(OsFileSearch* search) {
+  if (search->handle != nullptr) FindClose(static_cast<HANDLE>(search->handle));
+  search->handle = nullptr;
+}

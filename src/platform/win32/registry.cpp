@@ -1,0 +1,122 @@
+// The current user's registry through the wide API. Texts are stored as the UTF-16 of
+// their code page 932 form, so that any Windows reads the same Japanese folder back.
+#include <windows.h>
+#include <string.h>
+
+#include "platform/registry.h"
+#include "platform/win32/wide_text.h"
+
+bool OsCreateUserKey(const char* path, OsRegistryKey* key) {
+  wchar_t wide[kWideCapacity];
+  if (!ToWide(path, wide, kWideCapacity)) return false;
+  HKEY created = nullptr;
+  DWORD disposition = 0;
+  wchar_t noClass[] = L"";
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, wide, 0, noClass, REG_OPTION_NON_VOLATILE,
+                      KEY_ALL_ACCESS, nullptr, &created, &disposition) != ERROR_SUCCESS) {
+    return false;
+  }
+  *key = created;
+  return true;
+}
+
+bool OsOpenUserKey(const char* path, OsRegistryKey* key) {
+  wchar_t wide[kWideCapacity];
+  if (!ToWide(path, wide, kWideCapacity)) return false;
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, wide, 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS) {
+    return false;
+  }
+  *key = opened;
+  return true;
+}
+
+void OsCloseKey(OsRegistryKey key) { RegCloseKey(static_cast<HKEY>(key)); }
+
+bool OsSetNumberValue(OsRegistryKey key, const char* name, uint32_t value) {
+  wchar_t wideName[kWideCapacity];
+  if (!ToWide(name, wideName, kWideCapacity)) return false;
+  BYTE data[4] = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8),
+                  static_cast<BYTE>(value >> 16), static_cast<BYTE>(value >> 24)};
+  return RegSetValueExW(static_cast<HKEY>(key), wideName, 0, REG_DWORD, data, 4) ==
+         ERROR_SUCCESS;
+}
+
+bool OsSetTextValue(OsRegistryKey key, const char* name, const char* text) {
+  wchar_t wideName[kWideCapacity];
+  wchar_t wideText[kWideCapacity];
+  if (!ToWide(name, wideName, kWideCapacity) || !ToWide(text, wideText, kWideCapacity)) {
+    return false;
+  }
+  // No terminating zero is stored: the data is exactly the text's characters.
+  DWORD bytes = static_cast<DWORD>(wcslen(wideText) * sizeof(wchar_t));
+  return RegSetValueExW(static_cast<HKEY>(key), wideName, 0, REG_SZ,
+                        reinterpret_cast<const BYTE*>(wideText), bytes) == ERROR_SUCCESS;
+}
+
+namespace {
+
+bool IsTextType(DWORD type) {
+  return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// A text value's UTF-16 data as code page 932, ending at its length or its first zero.
+bool TextData(const wchar_t* units, DWORD bytes, OsRegistryValue* value) {
+  enum { kUnits = 1024 };
+  wchar_t text[kUnits + 1];
+  DWORD count = bytes / sizeof(wchar_t);
+  if (count > kUnits) return false;
+  memcpy(text, units, count * sizeof(wchar_t));
+  text[count] = L'\0';
+  char converted[2 * kUnits + 1];
+  if (!FromWide(text, converted, sizeof converted)) return false;
+  size_t length = strlen(converted);
+  // The 256 bytes of the record's reader; a longer text is refused, never cut.
+  if (length > kRegistryDataCapacity) return false;
+  memcpy(value->data, converted, length);
+  if (length < kRegistryDataCapacity) value->data[length] = 0;
+  value->length = length;
+  return true;
+}
+
+}  // namespace
+
+bool OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* value) {
+  value->name[0] = '\0';
+  value->data[0] = 0;
+  value->length = 0;
+  value->type = 0;
+  wchar_t name[256];
+  DWORD nameLength = 256;
+  // Room for the UTF-16 of any text whose code page 932 form fits 256 bytes.
+  wchar_t units[1024];
+  DWORD bytes = sizeof units;
+  DWORD type = 0;
+  if (RegEnumValueW(static_cast<HKEY>(key), index, name, &nameLength, nullptr, &type,
+                    reinterpret_cast<BYTE*>(units), &bytes) != ERROR_SUCCESS) {
+    return false;
+  }
+  if (!FromWide(name, value->name, sizeof value->name)) return false;
+  value->type = type;
+  if (IsTextType(type)) return TextData(units, bytes, value);
+  if (bytes > kRegistryDataCapacity) return false;
+  memcpy(value->data, units, bytes);
+  value->length = bytes;
+  return true;
+}
+
+bool OsDeleteDefaultValue(OsRegistryKey key) {
+  return RegDeleteValueW(static_cast<HKEY>(key), nullptr) == ERROR_SUCCESS;
+}
+
+bool OsDeleteUserKey(const char* path) {
+  wchar_t wide[kWideCapacity];
+  return ToWide(path, wide, kWideCapacity) &&
+         RegDeleteKeyW(HKEY_CURRENT_USER, wide) == ERROR_SUCCESS;
+}
+
+bool OsDeleteSubkey(OsRegistryKey key, const char* name) {
+  wchar_t wide[kWideCapacity];
+  return ToWide(name, wide, kWideCapacity) &&
+         RegDeleteKeyW(static_cast<HKEY>(key), wide) == ERROR_SUCCESS;
+}

@@ -1,0 +1,29 @@
+#include "setup_source/disc_discovery.h"
+
+#include <stdint.h>
+#include <string.h>
+
+#include "platform/drives.h"
+#include "text/bounded_text.h"
+
+int FindSourceDisc() {
+  uint32_t drives = OsGetLogicalDrives();
+  for (int index = 0; index < 26; ++index, drives >>= 1) {
+    if ((drives & 1u) == 0) continue;
+    char root[4];
+    FormatText(root, sizeof root, "%c:\\", 'A' + index);
+    if (OsGetDriveType(root) != kDriveCdRom) continue;
+    if (IsSourceDisc(index)) return index;
+  }
+  return -1;
+}
+
+bool IsSourceDisc(int driveIndex) {
+  if (driveIndex < 0 || driveIndex > 25) return false;
+  char root[4];
+  FormatText(root, sizeof root, "%c:\\", 'A' + driveIndex);
+  // A drive without a readable disc leaves the label empty, which does not match.
+  char label[128];
+  OsGetVolumeLabel(root, label, sizeof label);
+  return strcmp(label, "BV") == 0;
+}
