@@ -1,0 +1,247 @@
+// One pass over setup.ini: settings, the type list, the three type sets and the file
+// list with every file measured on the disc. No table is ever written past its capacity:
+// what does not fit is cut or dropped and reported (setup-check shows it).
+#include "setup_source/setup_loader.h"
+
+#include <stdint.h>
+#include <string.h>
+
+#include "platform/platform.h"
+#include "setup_source/directive_line.h"
+#include "setup_source/relative_path.h"
+#include "setup_source/setup_report.h"
+#include "setup_source/setup_stream.h"
+#include "text/bounded_text.h"
+
+namespace {
+
+enum Section { kNoSection, kTypeList, kSetS, kSetB, kSetC, kFileList };
+
+struct Keyword {
+  const char* name;
+  char* setting;  // null for a section keyword
+  size_t cap;
+  Section section;
+};
+
+// In the order in which the keywords are compared.
+const Keyword kKeywords[] = {
+    {"TITLE", g_Setup.TITLE, sizeof g_Setup.TITLE, kNoSection},
+    {"PATH", g_Setup.PATH, sizeof g_Setup.PATH, kNoSection},
+    {"DEFDIR", g_Setup.DEFDIR, sizeof g_Setup.DEFDIR, kNoSection},
+    {"MD", g_Setup.MD, sizeof g_Setup.MD, kNoSection},
+    {"EXE", g_Setup.EXE, sizeof g_Setup.EXE, kNoSection},
+    {"REG_P", g_Setup.REG_P, sizeof g_Setup.REG_P, kNoSection},
+    {"REG_S", g_Setup.REG_S, sizeof g_Setup.REG_S, kNoSection},
+    {"REG_T", g_Setup.REG_T, sizeof g_Setup.REG_T, kNoSection},
+    {"INSTALL_LST", nullptr, 0, kTypeList},
+    {"INSTALL_S", nullptr, 0, kSetS},
+    {"INSTALL_B", nullptr, 0, kSetB},
+    {"INSTALL_C", nullptr, 0, kSetC},
+    {"FILE", nullptr, 0, kFileList},
+};
+
+const char* const kSetNames[kTypeSetCount] = {"INSTALL_S", "INSTALL_B", "INSTALL_C"};
+
+const int32_t kMaxSize = INT32_MAX;
+
+struct LoadState {
+  Section section;
+  int group;  // type index of the current group, -1 for none
+};
+
+TypeMask MaskBit(int typeIndex) {
+  return typeIndex >= 0 && typeIndex < kMaxDataTypes ? TypeMask{1} << typeIndex : kNoTypeBit;
+}
+
+// Adds without passing the largest signed 32-bit count; false when it had to stop there.
+bool AddSize(int32_t* total, int64_t add) {
+  int64_t sum = static_cast<int64_t>(*total) + add;
+  *total = sum > kMaxSize ? kMaxSize : static_cast<int32_t>(sum);
+  return sum <= kMaxSize;
+}
+
+bool SameLetters(const char* a, const char* b) {
+  for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+    char ua = (*a >= 'a' && *a <= 'z') ? static_cast<char>(*a - 'a' + 'A') : *a;
+    if (ua != *b) return false;
+  }
+  return *a == *b;
+}
+
+void ResetTables() {
+  for (TypeSet& set : g_Setup.sets) memset(&set, 0, sizeof set);
+  for (FileEntry& file : g_Setup.files) memset(&file, 0, sizeof file);
+  g_Setup.fileCount = 0;
+  for (DataType& type : g_Setup.types) type.size = 0;
+  g_Setup.typeCount = 0;
+}
+
+void ApplyDirective(const char* line, LoadState& state) {
+  if (line[1] == '#') state.section = kNoSection;
+  char keyword[512];
+  char value[512];
+  CutDirectiveLine(line, keyword, sizeof keyword, value, sizeof value);
+  for (const Keyword& k : kKeywords) {
+    if (strcmp(keyword, k.name) != 0) continue;
+    if (k.setting == nullptr) {
+      state.section = k.section;
+    } else if (!CopyText(k.setting, k.cap, value)) {
+      ReportSetupProblem(kSetupError, "%s value is longer than %u bytes; it was cut", k.name,
+                         static_cast<unsigned>(k.cap - 1));
+    }
+    return;
+  }
+  for (const Keyword& k : kKeywords) {
+    if (SameLetters(keyword, k.name)) {
+      ReportSetupProblem(kSetupWarning, "\"#%s\" is a comment line; the keyword is %s", keyword,
+                         k.name);
+      return;
+    }
+  }
+}
+
+void AddDataType(const char* line) {
+  if (g_Setup.typeCount >= kMaxDataTypes) {
+    ReportSetupProblem(kSetupError, "more than %u data types: \"%s\" was dropped",
+                       static_cast<unsigned>(kMaxDataTypes), line);
+    return;
+  }
+  DataType& type = g_Setup.types[g_Setup.typeCount];
+  if (!CopyText(type.name, sizeof type.name, line)) {
+    ReportSetupProblem(kSetupError, "data type name is longer than %u bytes; it was cut",
+                       static_cast<unsigned>(kTypeNameCapacity));
+  }
+  ++g_Setup.typeCount;
+}
+
+void AddSetEntry(int setIndex, const char* line) {
+  TypeSet& set = g_Setup.sets[setIndex];
+  if (set.count >= kMaxSetEntries) {
+    ReportSetupProblem(kSetupError, "more than %u entries in %s: \"%s\" was dropped",
+                       static_cast<unsigned>(kMaxSetEntries), kSetNames[setIndex], line);
+    return;
+  }
+  int type = FindDataType(line);
+  set.entries[set.count++] = static_cast<int8_t>(type);
+  set.mask |= MaskBit(type);
+}
+
+void AddFileEntry(const char* line, int group) {
+  if (g_Setup.fileCount >= kMaxFileEntries) {
+    ReportSetupProblem(kSetupError, "more than %u files: \"%s\" was dropped",
+                       static_cast<unsigned>(kMaxFileEntries), line);
+    return;
+  }
+  if (strlen(line) > kFileNameCapacity) {
+    ReportSetupProblem(kSetupError, "file name is longer than %u bytes; the line was dropped",
+                       static_cast<unsigned>(kFileNameCapacity));
+    return;
+  }
+  if (!IsPathInsideGameFolder(line)) {
+    ReportSetupProblem(
+        kSetupError, "\"%s\" is not a relative path inside the game folder; it was dropped", line);
+    return;
+  }
+  FileEntry& file = g_Setup.files[g_Setup.fileCount];
+  CopyText(file.name, sizeof file.name, line);
+  file.mask = MaskBit(group);
+  file.size = MeasureSourceFile(line);
+  ++g_Setup.fileCount;
+  if (group < 0) {
+    ReportSetupProblem(kSetupWarning, "\"%s\" belongs to no data type; no install copies it", line);
+  } else if (!AddSize(&g_Setup.types[group].size, file.size)) {
+    ReportSetupProblem(kSetupError, "the size of %s passes 2147483647 bytes; it stays there",
+                       g_Setup.types[group].name);
+  }
+}
+
+void ApplyFileLine(const char* line, LoadState& state) {
+  if (line[0] == '[' && line[1] == ']') {
+    state.group = -1;
+  } else if (line[0] == '[') {
+    state.group = FindDataType(line);
+  } else {
+    AddFileEntry(line, state.group);
+  }
+}
+
+void ApplyPlainLine(char* line, LoadState& state) {
+  TrimLineEnd(line);
+  if (line[0] == '\0') return;
+  switch (state.section) {
+    case kNoSection:
+      break;
+    case kTypeList:
+      AddDataType(line);
+      break;
+    case kSetS:
+      AddSetEntry(kInstallS, line);
+      break;
+    case kSetB:
+      AddSetEntry(kInstallB, line);
+      break;
+    case kSetC:
+      AddSetEntry(kInstallC, line);
+      break;
+    case kFileList:
+      ApplyFileLine(line, state);
+      break;
+  }
+}
+
+// Each type's total is rounded up to whole KiB on its own, as the install dialog shows
+// sizes; an entry of no type has no total and adds nothing.
+void TotalTypeSets() {
+  for (int s = 0; s < kTypeSetCount; ++s) {
+    TypeSet& set = g_Setup.sets[s];
+    set.size = 0;
+    bool whole = true;
+    for (int e = 0; e < set.count && e < kMaxSetEntries; ++e) {
+      int type = set.entries[e];
+      if (type < 0 || type >= g_Setup.typeCount) continue;
+      int64_t rounded = (static_cast<int64_t>(g_Setup.types[type].size) + 1023) / 1024 * 1024;
+      whole = AddSize(&set.size, rounded) && whole;
+    }
+    if (!whole) {
+      ReportSetupProblem(kSetupError, "the size of %s passes 2147483647 bytes; it stays there",
+                         kSetNames[s]);
+    }
+  }
+}
+
+}  // namespace
+
+void LoadSetupDescription() {
+  if (!SetupStreamIsOpen()) return;
+  RewindSetupFile();
+  char folder[512];
+  OsGetCurrentFolder(folder, sizeof folder);
+  CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, folder);
+  ResetTables();
+
+  LoadState state{kNoSection, -1};
+  char line[512];
+  while (ReadSetupLine(line, sizeof line)) {
+    if (line[0] == '\0') continue;
+    size_t length = strlen(line);
+    if (length == sizeof line - 1 && line[length - 1] != '\n') {
+      ReportSetupProblem(kSetupWarning, "line longer than %u bytes is read as several lines",
+                         static_cast<unsigned>(sizeof line - 1));
+    }
+    if (line[0] == '#') {
+      ApplyDirective(line, state);
+    } else {
+      ApplyPlainLine(line, state);
+    }
+  }
+
+  // What follows concerns the whole text, not one of its lines.
+  g_SetupTextLine = 0;
+  if (!FormatText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath, "%s\\%s\\%s",
+                  g_Setup.REG_P, g_Setup.REG_S, g_Setup.REG_T)) {
+    ReportSetupProblem(kSetupError, "the registry key path is longer than %u bytes; it was cut",
+                       static_cast<unsigned>(kRegistrySettingCapacity));
+  }
+  TotalTypeSets();
+}

@@ -1,0 +1,15 @@
+// The setup.ini stream as the loader reads it: lines of at most cap - 1 bytes, with a CR
+// before LF dropped and the text ended at a Ctrl-Z byte, the same on every system.
+#pragma once
+#include <stddef.h>
+
+// Opens setup.ini in the current folder without any report; false when it cannot be.
+bool OpenSetupStream();
+bool SetupStreamIsOpen();
+
+// The next line into line (up to and including its LF, at most cap - 1 bytes, ended by
+// a zero byte). false at the end of the text.
+bool ReadSetupLine(char* line, size_t cap);
+
+// 1-based text line of the last line read; a line cut into pieces keeps one number.
+extern int g_SetupTextLine;

@@ -1,0 +1,53 @@
+// Measuring the listed files on the disc, where the copy pass later reads them from.
+#include <stdint.h>
+
+#include "platform/platform.h"
+#include "setup_source/setup_description.h"
+#include "setup_source/setup_loader.h"
+#include "setup_source/setup_report.h"
+#include "setup_source/source_path.h"
+#include "text/bounded_text.h"
+#include "text/sjis.h"
+
+namespace {
+
+// A file of 2 GiB or more would turn negative as a signed count; it stays at the top.
+int32_t EvenSize(uint32_t low) {
+  uint64_t even = static_cast<uint64_t>(low) + (low & 1u);
+  return even > INT32_MAX ? INT32_MAX : static_cast<int32_t>(even);
+}
+
+}  // namespace
+
+bool ComposeSourcePath(const char* fileLine, char* out, size_t cap) {
+  char folder[512];
+  if (!OsGetCurrentFolder(folder, sizeof folder)) {
+    if (cap > 0) out[0] = '\0';
+    return false;
+  }
+  RemoveTrailingBackslash(folder);
+  bool whole = FormatText(out, cap, "%s\\%s", folder, g_Setup.PATH);
+  RemoveTrailingBackslash(out);
+  return AppendText(out, cap, "\\") && AppendText(out, cap, fileLine) && whole;
+}
+
+int32_t EvenFileSize(const char* path) {
+  uint32_t low = 0;
+  if (!OsGetFileSizeLow(path, &low)) return 0;
+  return EvenSize(low);
+}
+
+int32_t MeasureSourceFile(const char* fileLine) {
+  char path[1024];
+  if (!ComposeSourcePath(fileLine, path, sizeof path)) {
+    ReportSetupProblem(kSetupError, "the disc path of \"%s\" is too long to open", fileLine);
+    return 0;
+  }
+  uint32_t low = 0;
+  if (!OsGetFileSizeLow(path, &low)) {
+    ReportSetupProblem(kSetupError, "listed file \"%s\" cannot be opened on the disc (%s)",
+                       fileLine, path);
+    return 0;
+  }
+  return EvenSize(low);
+}

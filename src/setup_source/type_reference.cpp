@@ -1,0 +1,24 @@
+// Type references: a leading part of a declared type's name, first match in index order.
+#include <string.h>
+
+#include "platform/platform.h"
+#include "setup_source/setup_description.h"
+#include "setup_source/setup_loader.h"
+#include "setup_source/setup_report.h"
+#include "ui/shared/dialog_outcome.h"
+
+int FindDataType(const char* reference) {
+  size_t n = strlen(reference);
+  if (n > 0) {
+    for (int i = 0; i < g_Setup.typeCount && i < kMaxDataTypes; ++i) {
+      // strncmp stops at the name's terminator: a name shorter than the text never matches.
+      if (strncmp(g_Setup.types[i].name, reference, n) == 0) return i;
+    }
+  }
+  if (!ReportSetupProblem(kSetupError, "not list type: \"%s\" is the beginning of no declared type",
+                          reference)) {
+    OsMessageBox(g_MainWindow, "not list type", "TEST");
+    OsMessageBox(g_MainWindow, reference, "TEST");
+  }
+  return -1;
+}

@@ -1,0 +1,16 @@
+#include "diagnostics.h"
+
+#include "text/bounded_text.h"
+
+Diagnostic g_Diagnostics[kMaxDiagnostics];
+int g_DiagnosticCount;
+int g_ErrorCount;
+
+void CollectDiagnostic(int line, SetupSeverity severity, const char* message) {
+  if (severity == kSetupError) ++g_ErrorCount;
+  if (g_DiagnosticCount >= kMaxDiagnostics) return;
+  Diagnostic& d = g_Diagnostics[g_DiagnosticCount++];
+  d.line = line;
+  d.severity = severity;
+  CopyText(d.message, sizeof d.message, message);
+}

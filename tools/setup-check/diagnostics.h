@@ -1,0 +1,18 @@
+// The problems that loading setup.ini reported, kept for the report at the end.
+#pragma once
+#include "setup_source/setup_report.h"
+
+struct Diagnostic {
+  int line;
+  SetupSeverity severity;
+  char message[512];
+};
+
+enum { kMaxDiagnostics = 4096 };
+
+extern Diagnostic g_Diagnostics[kMaxDiagnostics];
+extern int g_DiagnosticCount;  // kept in the table
+extern int g_ErrorCount;       // all errors, kept or not
+
+// The reporter that setup-check sets before loading.
+void CollectDiagnostic(int line, SetupSeverity severity, const char* message);

@@ -1,0 +1,86 @@
+// The readable report: what the launcher will see, in the install dialog's own size form.
+#include <stdio.h>
+
+#include "diagnostics.h"
+#include "reports.h"
+#include "setup_source/setup_description.h"
+#include "text/size_text.h"
+#include "utf8_output.h"
+
+namespace {
+
+const char* const kSetNames[kTypeSetCount] = {"INSTALL_S", "INSTALL_B", "INSTALL_C"};
+
+void PrintSetting(const char* name, const char* value) {
+  printf("%-15s ", name);
+  PrintUtf8(stdout, value);
+  fputc('\n', stdout);
+}
+
+void PrintSize(int32_t size) {
+  char text[16];
+  FormatSizeText(text, sizeof text, size);
+  printf("%s (%ld bytes)", text, static_cast<long>(size));
+}
+
+}  // namespace
+
+void PrintTextReport() {
+  PrintSetting("TITLE", g_Setup.TITLE);
+  PrintSetting("PATH", g_Setup.PATH);
+  PrintSetting("DEFDIR", g_Setup.DEFDIR);
+  PrintSetting("MD", g_Setup.MD);
+  PrintSetting("EXE", g_Setup.EXE);
+  PrintSetting("REG_P", g_Setup.REG_P);
+  PrintSetting("REG_S", g_Setup.REG_S);
+  PrintSetting("REG_T", g_Setup.REG_T);
+  PrintSetting("ProductKeyPath", g_Setup.ProductKeyPath);
+  PrintSetting("SourceFolder", g_Setup.SourceFolder);
+
+  printf("\nData types (%u):\n", static_cast<unsigned>(g_Setup.typeCount));
+  for (int i = 0; i < g_Setup.typeCount && i < kMaxDataTypes; ++i) {
+    printf("  %2d  ", i);
+    PrintUtf8(stdout, g_Setup.types[i].name);
+    fputs("  ", stdout);
+    PrintSize(g_Setup.types[i].size);
+    fputc('\n', stdout);
+  }
+
+  printf("\nType sets:\n");
+  for (int s = 0; s < kTypeSetCount; ++s) {
+    const TypeSet& set = g_Setup.sets[s];
+    printf("  %s  entries", kSetNames[s]);
+    if (set.count == 0) fputs(" (none)", stdout);
+    for (int e = 0; e < set.count && e < kMaxSetEntries; ++e) printf(" %d", set.entries[e]);
+    printf("  mask 0x%08lx  size ", static_cast<unsigned long>(set.mask));
+    PrintSize(set.size);
+    fputc('\n', stdout);
+  }
+
+  printf("\nFiles (%ld):\n", static_cast<long>(g_Setup.fileCount));
+  for (int32_t i = 0; i < g_Setup.fileCount && i < kMaxFileEntries; ++i) {
+    const FileEntry& file = g_Setup.files[i];
+    fputs("  ", stdout);
+    PrintUtf8(stdout, file.name);
+    if (file.mask == kNoTypeBit) {
+      fputs("  (no type)", stdout);
+    } else {
+      for (int t = 0; t < kMaxDataTypes; ++t) {
+        if (file.mask == (TypeMask{1} << t)) {
+          fputs("  ", stdout);
+          PrintUtf8(stdout, g_Setup.types[t].name);
+        }
+      }
+    }
+    printf("  %ld bytes\n", static_cast<long>(file.size));
+  }
+
+  if (g_DiagnosticCount > 0) fputc('\n', stdout);
+  for (int i = 0; i < g_DiagnosticCount; ++i) {
+    const Diagnostic& d = g_Diagnostics[i];
+    printf("setup.ini:%d: %s: ", d.line, d.severity == kSetupError ? "error" : "warning");
+    PrintUtf8(stdout, d.message);
+    fputc('\n', stdout);
+  }
+  if (g_DiagnosticCount == kMaxDiagnostics) printf("(further problems not shown)\n");
+}
