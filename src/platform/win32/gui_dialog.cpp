@@ -1,0 +1,51 @@
+// Modal dialogs from the module's templates and the texts of their items.
+#include "platform/win32/gui.h"
+#include "platform/win32/wide_text.h"
+
+INT_PTR GuiDialogBox(HINSTANCE instance, const char* templateName, HWND owner,
+                     DLGPROC procedure) {
+  wchar_t wideName[64];
+  if (!ToWide(templateName, wideName, 64)) return -1;
+  return DialogBoxParamW(instance, wideName, owner, procedure, 0);
+}
+
+void GuiSetItemText(HWND dialog, int id, const char* text) {
+  wchar_t wide[kWideCapacity];
+  if (!ToWide(text, wide, kWideCapacity)) wide[0] = L'\0';
+  SetDlgItemTextW(dialog, id, wide);
+}
+
+bool GuiGetItemText(HWND dialog, int id, char* out, size_t cap) {
+  if (cap == 0) return false;
+  out[0] = '\0';
+  wchar_t wide[kWideCapacity];
+  GetDlgItemTextW(dialog, id, wide, kWideCapacity);
+  if (FromWide(wide, out, cap)) return true;
+  // Either a character without a code page 932 form or a text longer than cap: convert
+  // what fits, one character at a time, so a cut never splits a character.
+  size_t used = 0;
+  bool exact = true;
+  for (const wchar_t* p = wide; *p != L'\0'; ++p) {
+    int units = (p[0] >= 0xD800 && p[0] <= 0xDBFF && p[1] != L'\0') ? 2 : 1;
+    char bytes[8];
+    BOOL usedDefault = FALSE;
+    int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, p, units, bytes, sizeof bytes, "?",
+                                &usedDefault);
+    if (n <= 0 || usedDefault) {
+      bytes[0] = '?';
+      n = 1;
+      exact = false;
+    }
+    if (used + static_cast<size_t>(n) >= cap) break;
+    for (int i = 0; i < n; ++i) out[used++] = bytes[i];
+    p += units - 1;
+  }
+  out[used] = '\0';
+  return exact;
+}
+
+void GuiSetWindowText(HWND window, const char* text) {
+  wchar_t wide[kWideCapacity];
+  if (!ToWide(text, wide, kWideCapacity)) wide[0] = L'\0';
+  SetWindowTextW(window, wide);
+}

@@ -1,0 +1,44 @@
+// The shell's folder browser, for picking the parent of the install folder.
+#include <shlobj.h>
+
+#include "platform/win32/gui.h"
+#include "platform/win32/wide_text.h"
+
+static int CALLBACK BrowserCallback(HWND browser, UINT message, LPARAM value, LPARAM appValue) {
+  if (message == BFFM_INITIALIZED) {
+    // The application value is 0: no folder is named, the shell picks its own start.
+    SendMessageW(browser, BFFM_SETSELECTIONW, 0, appValue);
+  } else if (message == BFFM_SELCHANGED) {
+    wchar_t path[MAX_PATH];
+    if (SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE>(value), path)) {
+      SendMessageW(browser, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(path));
+    }
+  }
+  return 0;
+}
+
+bool ChooseFolder(HWND owner, char* out, size_t cap, const char* prompt) {
+  IMalloc* allocator = nullptr;
+  if (FAILED(SHGetMalloc(&allocator))) return false;
+  wchar_t widePrompt[kWideCapacity];
+  if (!ToWide(prompt, widePrompt, kWideCapacity)) widePrompt[0] = L'\0';
+  wchar_t displayName[MAX_PATH];
+  BROWSEINFOW request = {};
+  request.hwndOwner = owner;
+  request.pszDisplayName = displayName;
+  request.lpszTitle = widePrompt;
+  request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT;
+  request.lpfn = BrowserCallback;
+  PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&request);
+  if (item == nullptr) {
+    allocator->Release();
+    return false;
+  }
+  wchar_t path[MAX_PATH];
+  path[0] = L'\0';
+  bool chosen = SHGetPathFromIDListW(item, path) != FALSE;
+  allocator->Free(item);
+  allocator->Release();
+  // A folder whose name has no code page 932 form cannot be used: refused, not altered.
+  return chosen && FromWide(path, out, cap);
+}

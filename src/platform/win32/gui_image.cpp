@@ -1,0 +1,10 @@
+// The splash picture, read from its file on every paint.
+#include "platform/win32/gui.h"
+#include "platform/win32/wide_text.h"
+
+HBITMAP GuiLoadBitmapFile(const char* path, int width, int height) {
+  wchar_t wide[kWideCapacity];
+  if (!ToWide(path, wide, kWideCapacity)) return nullptr;
+  return static_cast<HBITMAP>(
+      LoadImageW(nullptr, wide, IMAGE_BITMAP, width, height, LR_LOADFROMFILE));
+}

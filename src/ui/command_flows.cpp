@@ -1,0 +1,81 @@
+// The chains of dialogs, checks and engine calls behind Install and Uninstall.
+#include <stdint.h>
+
+#include "install/folder_log.h"
+#include "install/folder_preparation.h"
+#include "install/install_selection.h"
+#include "install/installed_state.h"
+#include "install/uninstaller.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
+#include "platform/win32/gui.h"
+#include "ui/launcher.h"
+#include "ui/shared/dialog_outcome.h"
+
+static const char kFolderCreateFailedCaption[] = "フォルダの作成の失敗";
+
+static void FailInstall(const char* text, const char* caption) {
+  g_DialogOutcome.confirmed = 0;
+  OsMessageBox(MainWindow(), text, caption);
+}
+
+static bool IsFolder(const char* path) {
+  uint32_t attributes;
+  return OsGetFileAttributes(path, &attributes) && (attributes & kAttributeDirectory) != 0;
+}
+
+// The folder is missing: ask, then create every missing level. true when it now exists.
+static bool MakeInstallFolder() {
+  GuiDialogBox(g_Instance, "DIRMAKE", nullptr, FolderMakeDialogProc);
+  if (!g_DialogOutcome.confirmed) return false;
+  int created = CreateFolderPath(g_InstallFolder);
+  if (created == 0) {
+    FailInstall("フォルダが作成できませんでした。", kFolderCreateFailedCaption);
+    return false;
+  }
+  if (created == -1) {
+    FailInstall("フォルダ名と同じファイルが存在します。", kFolderCreateFailedCaption);
+    return false;
+  }
+  if (!IsFolder(g_InstallFolder)) {
+    FailInstall("フォルダが作成できませんでした。", kFolderCreateFailedCaption);
+    return false;
+  }
+  return true;
+}
+
+void RunInstallFlow() {
+  g_DialogOutcome.confirmed = 0;
+  GuiDialogBox(g_Instance, "INSTALL", nullptr, InstallOptionsDialogProc);
+  if (!g_DialogOutcome.confirmed) return;
+
+  uint32_t attributes;
+  bool exists = OsGetFileAttributes(g_InstallFolder, &attributes);
+  BeginFolderLog();
+  if (!exists) {
+    if (!MakeInstallFolder()) return;
+  } else if ((attributes & kAttributeDirectory) != 0) {
+    GuiDialogBox(g_Instance, "DIROK", nullptr, FolderOkDialogProc);
+    if (!g_DialogOutcome.confirmed) return;
+  } else {
+    FailInstall("フォルダ名と同じファイルが存在します。このフォルダ名は使えません。",
+                "フォルダ名の失敗");
+    return;
+  }
+
+  GuiDialogBox(g_Instance, "FILECOPY", nullptr, FileCopyDialogProc);
+  if (g_DialogOutcome.confirmed) {
+    WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
+    EvaluateInstalledState();
+  }
+  WriteFolderLog();
+  ReleaseFolderLog();
+}
+
+void RunUninstallFlow() {
+  g_DialogOutcome.uninstallConfirmed = 0;
+  GuiDialogBox(g_Instance, "UNINSTALL", nullptr, UninstallDialogProc);
+  if (!g_DialogOutcome.uninstallConfirmed) return;
+  Uninstall();
+  EvaluateInstalledState();
+}

@@ -1,0 +1,106 @@
+// The INSTALL dialog: extent of the install, the size of each choice, and the folder.
+#include "install/folder_preparation.h"
+#include "install/install_selection.h"
+#include "platform/win32/gui.h"
+#include "resources/resource_ids.h"
+#include "text/bounded_text.h"
+#include "text/size_text.h"
+#include "text/sjis.h"
+#include "ui/launcher.h"
+#include "ui/shared/dialog_outcome.h"
+
+// The custom install knows data types 0 to 4 by position; 0 and 1 are always in it.
+enum { kCustomTypeCount = 5 };
+static const TypeMask kMandatoryTypes = 0x03;
+
+static void SetSizeLabel(HWND dialog, int id, int32_t bytes) {
+  char text[16];
+  FormatSizeText(text, sizeof text, bytes);
+  GuiSetItemText(dialog, id, text);
+}
+
+static void CheckKind(HWND dialog, int chosen) {
+  // Custom is not in the radio group of the other two, so exclusivity is kept here.
+  for (int id = IDC_KIND_MINIMUM; id <= IDC_KIND_CUSTOM; ++id) {
+    CheckDlgButton(dialog, id, id == chosen ? BST_CHECKED : BST_UNCHECKED);
+  }
+}
+
+static void OnOpen(HWND dialog) {
+  FormatText(g_InstallFolder, sizeof g_InstallFolder, "%s\\%s", g_Setup.DEFDIR, g_Setup.PATH);
+  GuiSetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder);
+  for (int id = IDC_TYPE0_CHECK; id <= IDC_TYPE4_CHECK; ++id) {
+    CheckDlgButton(dialog, id, BST_CHECKED);
+  }
+  CheckKind(dialog, IDC_KIND_MAXIMUM);
+  SetSizeLabel(dialog, IDC_SIZE_MINIMUM, g_Setup.sets[kInstallS].size);
+  SetSizeLabel(dialog, IDC_SIZE_MAXIMUM, g_Setup.sets[kInstallB].size);
+  for (int type = 0; type < kCustomTypeCount; ++type) {
+    SetSizeLabel(dialog, IDC_SIZE_TYPE0 + type, g_Setup.types[type].size);
+  }
+}
+
+static void OnBrowse(HWND dialog) {
+  char prompt[1024];
+  FormatText(prompt, sizeof prompt, "選択したフォルダの下に%sを作成します", g_Setup.PATH);
+  char chosen[1024];
+  if (!ChooseFolder(dialog, chosen, sizeof chosen, prompt)) return;
+  // A drive root (D:\) already ends in a backslash; 表 ending in byte 0x5C does not.
+  const char* format = EndsWithBackslash(chosen) ? "%s%s" : "%s\\%s";
+  FormatText(g_InstallFolder, sizeof g_InstallFolder, format, chosen, g_Setup.PATH);
+  GuiSetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder);
+}
+
+static TypeMask CustomMask(HWND dialog) {
+  TypeMask mask = kMandatoryTypes;
+  for (int type = 2; type < kCustomTypeCount; ++type) {
+    if (IsDlgButtonChecked(dialog, IDC_TYPE0_CHECK + type) == BST_CHECKED) mask |= 1u << type;
+  }
+  return mask;
+}
+
+static void OnStart(HWND dialog) {
+  if (IsDlgButtonChecked(dialog, IDC_KIND_MINIMUM) != BST_UNCHECKED) {
+    g_InstallKind = kInstallMinimum;
+    g_TypeMask = g_Setup.sets[kInstallS].mask;
+  }
+  if (IsDlgButtonChecked(dialog, IDC_KIND_MAXIMUM) != BST_UNCHECKED) {
+    g_InstallKind = kInstallMaximum;
+    g_TypeMask = g_Setup.sets[kInstallB].mask;
+  }
+  if (IsDlgButtonChecked(dialog, IDC_KIND_CUSTOM) != BST_UNCHECKED) {
+    g_InstallKind = kInstallCustom;
+    g_TypeMask = CustomMask(dialog);
+  }
+  // A character without a code page 932 form comes back as '?', which no folder can be
+  // named: the flow then reports that the folder cannot be created.
+  GuiGetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder, sizeof g_InstallFolder);
+  EndDialog(dialog, 1);
+  NormaliseInstallFolder();
+  g_DialogOutcome.confirmed = 1;
+}
+
+INT_PTR CALLBACK InstallOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) {
+    OnOpen(dialog);
+    return TRUE;
+  }
+  if (message != WM_COMMAND) return FALSE;
+  switch (LOWORD(wParam)) {
+    case IDC_KIND_MINIMUM:
+    case IDC_KIND_MAXIMUM:
+    case IDC_KIND_CUSTOM:
+      CheckKind(dialog, LOWORD(wParam));
+      return TRUE;
+    case IDC_BROWSE:
+      OnBrowse(dialog);
+      return TRUE;
+    case IDOK:
+      OnStart(dialog);
+      return TRUE;
+    case IDCANCEL:
+      EndDialog(dialog, 1);
+      return TRUE;
+  }
+  return FALSE;
+}

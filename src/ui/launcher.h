@@ -1,0 +1,26 @@
+// What the launcher's window, flows and dialogs share inside setup.exe.
+#pragma once
+#include <windows.h>
+
+extern HINSTANCE g_Instance;
+// Set while a command of the main window runs its dialogs; the main window then ignores
+// its buttons and close requests, so no second flow starts on the same shared state.
+extern bool g_CommandRunning;
+
+HWND MainWindow();
+bool CreateMainWindow(int showCommand);
+// Installed: Install off; Uninstall and Run game on. Exit is always on.
+void SetButtonStates(bool installed);
+void EvaluateInstalledState();
+void StartGame();
+void ConfirmExit();
+void RunInstallFlow();
+void RunUninstallFlow();
+
+INT_PTR CALLBACK InstallOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                          LPARAM lParam);
+INT_PTR CALLBACK FolderMakeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK FolderOkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ExitDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK UninstallDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK FileCopyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

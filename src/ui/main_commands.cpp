@@ -1,0 +1,23 @@
+// The main window's own commands: start the game, and quit after asking.
+#include "install/install_selection.h"
+#include "platform/win32/gui.h"
+#include "text/bounded_text.h"
+#include "ui/launcher.h"
+#include "ui/shared/dialog_outcome.h"
+
+void StartGame() {
+  char executable[1024];
+  char commandLine[1024];
+  bool whole = FormatText(executable, sizeof executable, "%s\\%s", g_InstallFolder, g_Setup.EXE);
+  whole = FormGameCommandLine(commandLine, sizeof commandLine, g_InstallFolder, g_Setup.EXE,
+                              g_Setup.SourceFolder) &&
+          whole;
+  // A cut path would name another program; the launcher closes all the same.
+  if (whole) GuiStartProcess(executable, commandLine);
+  DestroyWindow(MainWindow());
+}
+
+void ConfirmExit() {
+  GuiDialogBox(g_Instance, "ENDBOX", MainWindow(), ExitDialogProc);
+  if (g_DialogOutcome.exitConfirmed == 1) DestroyWindow(MainWindow());
+}

@@ -1,0 +1,122 @@
+// The launcher's one window: splash on the left, the column of four buttons on the right.
+#include "install/folder_log.h"
+#include "platform/win32/gui.h"
+#include "resources/resource_ids.h"
+#include "setup_source/setup_description.h"
+#include "text/bounded_text.h"
+#include "ui/launcher.h"
+#include "ui/shared/dialog_outcome.h"
+
+enum { kClientWidth = 464, kClientHeight = 240, kSplashWidth = 320, kSplashHeight = 240 };
+
+bool g_CommandRunning;
+static char g_ClassName[kTitleCapacity + 1];
+
+HWND MainWindow() { return static_cast<HWND>(g_MainWindow); }
+
+static void OnSize(HWND window, LPARAM lParam) {
+  // Whatever the system's frame and caption sizes, the client stays 464 x 240.
+  RECT outer;
+  GetWindowRect(window, &outer);
+  int clientWidth = LOWORD(lParam);
+  int clientHeight = HIWORD(lParam);
+  MoveWindow(window, outer.left, outer.top,
+             (outer.right - outer.left) - clientWidth + kClientWidth,
+             (outer.bottom - outer.top) - clientHeight + kClientHeight, TRUE);
+}
+
+static void OnPaint(HWND window) {
+  // Read from the disc on every paint; nothing is cached between paints.
+  PAINTSTRUCT paint;
+  BeginPaint(window, &paint);
+  HBITMAP splash = GuiLoadBitmapFile("setup.bmp", kSplashWidth, kSplashHeight);
+  HDC client = GetDC(window);
+  HDC memory = CreateCompatibleDC(client);
+  HGDIOBJ previous = nullptr;
+  if (splash != nullptr) previous = SelectObject(memory, splash);
+  BitBlt(client, 0, 0, kSplashWidth, kSplashHeight, memory, 0, 0, SRCCOPY);
+  if (previous != nullptr) SelectObject(memory, previous);
+  ReleaseDC(window, client);
+  DeleteDC(memory);
+  if (splash != nullptr) DeleteObject(splash);
+  EndPaint(window, &paint);
+}
+
+static void RunCommand(void (*command)()) {
+  if (g_CommandRunning) return;
+  g_CommandRunning = true;
+  command();
+  g_CommandRunning = false;
+}
+
+static LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      OnSize(window, lParam);
+      return 0;
+    case WM_PAINT:
+      OnPaint(window);
+      return 0;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_INSTALL_BUTTON:
+          RunCommand(RunInstallFlow);
+          return 0;
+        case IDC_UNINSTALL_BUTTON:
+          RunCommand(RunUninstallFlow);
+          return 0;
+        case IDC_RUN_GAME_BUTTON:
+          RunCommand(StartGame);
+          return 0;
+        case IDC_EXIT_BUTTON:
+          RunCommand(ConfirmExit);
+          return 0;
+      }
+      break;
+    case WM_CLOSE:
+      RunCommand(ConfirmExit);
+      return 0;
+    case WM_DESTROY:
+      ReleaseFolderLog();
+      PostQuitMessage(0);
+      return 0;
+  }
+  return GuiDefWindowProc(window, message, wParam, lParam);
+}
+
+static HWND g_InstallButton, g_UninstallButton, g_RunGameButton, g_ExitButton;
+
+static HWND CreateButton(HWND parent, const char* text, int id, int top) {
+  return GuiCreateWindow(g_Instance, "BUTTON", text, WS_CHILD | WS_VISIBLE, kSplashWidth, top,
+                         kClientWidth - kSplashWidth, 60, parent, id);
+}
+
+bool CreateMainWindow(int showCommand) {
+  CopyText(g_ClassName, sizeof g_ClassName, g_Setup.TITLE);
+  GuiRegisterWindowClass(g_Instance, g_ClassName, MainWindowProc, IDI_LAUNCHER);
+
+  // Centred on the client height (240), not the window's 256.
+  RECT desktop;
+  GetWindowRect(GetDesktopWindow(), &desktop);
+  int x = ((desktop.right - desktop.left) - kClientWidth) / 2;
+  int y = ((desktop.bottom - desktop.top) - kClientHeight) / 2;
+  HWND window = GuiCreateWindow(g_Instance, g_ClassName, g_Setup.TITLE, WS_SYSMENU, x, y,
+                                kClientWidth, 256, nullptr, 0);
+  if (window == nullptr) return false;
+  g_MainWindow = window;
+  ShowWindow(window, showCommand);
+  UpdateWindow(window);
+
+  g_InstallButton = CreateButton(window, "インストール", IDC_INSTALL_BUTTON, 60);
+  g_UninstallButton = CreateButton(window, "アンインストール", IDC_UNINSTALL_BUTTON, 120);
+  g_RunGameButton = CreateButton(window, "ゲーム実行", IDC_RUN_GAME_BUTTON, 0);
+  g_ExitButton = CreateButton(window, "終了", IDC_EXIT_BUTTON, 180);
+  return true;
+}
+
+void SetButtonStates(bool installed) {
+  EnableWindow(g_InstallButton, !installed);
+  EnableWindow(g_UninstallButton, installed);
+  EnableWindow(g_RunGameButton, installed);
+  EnableWindow(g_ExitButton, TRUE);
+}
