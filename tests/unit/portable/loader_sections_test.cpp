@@ -1,0 +1,200 @@
+// Loading setup.ini texts: sections, groups, type references, reading rules, sizes and
+// every capacity. Each case writes a small disc and loads it like the launcher does.
+#include <string.h>
+
+#include <string>
+
+#include "setup_disc_test.h"
+#include "setup_source/source_path.h"
+
+namespace {
+
+using SetupLoad = SetupDisc;
+
+std::vector<int> Entries(int set) {
+  const TypeSet& s = g_Setup.sets[set];
+  return std::vector<int>(s.entries, s.entries + s.count);
+}
+
+bool HasProblem(SetupSeverity severity, int line, const char* part) {
+  for (const CollectedProblem& p : CollectedProblems()) {
+    if (p.severity == severity && p.line == line && p.message.find(part) != std::string::npos)
+      return true;
+  }
+  return false;
+}
+
+TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
+  Load(
+      "#title lower\n"             // a comment, with a warning
+      "#INSTALL_LSTX\n"            // a comment
+      "#INSTALL_LST more words\n"  // opens the type list
+      "[BGM2]\n[BGM]\n"
+      "  #FILE\n"  // a plain line of the type list
+      "##FILE\n"   // ends the section, opens nothing
+      "[ignored]\n"
+      "#INSTALL_S\n[BGM]\n[BG\n"
+      "#FILE\n[BGM]\na.dat\n#TITLE 中\nb.dat\n##\n"
+      "#FILE\nc.dat\n[]\nd.dat\n");
+  EXPECT_STREQ(g_Setup.TITLE, "中");
+  ASSERT_EQ(g_Setup.typeCount, 3);
+  EXPECT_STREQ(g_Setup.types[2].name, "  #FILE");
+  EXPECT_EQ(Entries(kInstallS), (std::vector<int>{1, 0}));
+  ASSERT_EQ(g_Setup.fileCount, 4);
+  const TypeMask masks[] = {0x2, 0x2, 0x2, kNoTypeBit};  // the group runs on into the 2nd list
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(g_Setup.files[i].mask, masks[i]) << i;
+  EXPECT_TRUE(HasProblem(kSetupWarning, 1, "TITLE"));
+}
+
+TEST_F(SetupLoad, UnmatchedReferencesResolveToNoType) {
+  Load("#INSTALL_S\n[EXE]\n#INSTALL_LST\n[EXE]\n#FILE\n[NONE]\nx.dat\n");
+  EXPECT_EQ(Entries(kInstallS), std::vector<int>{-1});
+  EXPECT_EQ(g_Setup.sets[kInstallS].mask, kNoTypeBit);
+  EXPECT_EQ(g_Setup.sets[kInstallS].size, 0);
+  EXPECT_EQ(g_Setup.files[0].mask, kNoTypeBit);
+  EXPECT_EQ(g_Setup.types[0].size, 0);
+  EXPECT_TRUE(HasProblem(kSetupError, 2, "not list type: \"[EXE]\""));
+  EXPECT_TRUE(HasProblem(kSetupError, 6, "\"[NONE]\""));  // the header's own text, brackets too
+}
+
+TEST_F(SetupLoad, FindDataTypeMatchesLeadingPartsInIndexOrder) {
+  Load("#INSTALL_LST\n[BGM2]\n[BGM]\nVOICE\n");
+  struct Case {
+    const char* reference;
+    int index;
+  } cases[] = {{"[BGM]", 1},   {"[BG", 0},    {"[BGM2]", 0}, {"VOICE", 2},
+               {"VOICES", -1}, {"voice", -1}, {"", -1}};
+  for (const Case& c : cases) EXPECT_EQ(FindDataType(c.reference), c.index) << c.reference;
+}
+
+TEST_F(SetupLoad, SettingsAnywhereAndKeptAcrossLoads) {
+  Load("#FILE\n#REG_S Maker\n#PATH\n#MD \"log.md\" tail\n");
+  EXPECT_STREQ(g_Setup.PATH, "");
+  EXPECT_STREQ(g_Setup.MD, "log.md");
+  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\Maker\\GAME");
+  Load("#REG_T T2\n");  // settings are not reset between loads
+  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\Maker\\T2");
+  EXPECT_STREQ(g_Setup.MD, "log.md");
+}
+
+TEST_F(SetupLoad, ReadsLinesAsTextTheSameOnEverySystem) {
+  Load("#TITLE a\rb\r\n#INSTALL_LST\r\nX\rY\r\n\r\n   \t\r\nLAST\x1a\nAFTER\n");
+  EXPECT_STREQ(g_Setup.TITLE, "a");  // a lone CR stays in the line and ends the value
+  ASSERT_EQ(g_Setup.typeCount, 2);
+  EXPECT_STREQ(g_Setup.types[0].name, "X\rY");
+  EXPECT_STREQ(g_Setup.types[1].name, "LAST");  // Ctrl-Z ends the text
+}
+
+TEST_F(SetupLoad, LongLinesAreReadInPiecesOf511Bytes) {
+  std::string line(511, 'a');
+  line += "#TITLE piece\n";
+  Load("#INSTALL_LST\n" + line + "[Z]\n#FILE\n[Z]\n" + std::string(600, 'b') + "\n");
+  EXPECT_STREQ(g_Setup.TITLE, "piece");  // the second piece begins with # and is a directive
+  ASSERT_EQ(g_Setup.typeCount, 2);
+  EXPECT_STREQ(g_Setup.types[0].name, std::string(63, 'a').c_str());  // cut to its field
+  EXPECT_TRUE(HasProblem(kSetupError, 2, "longer than 63"));
+  // 511 + 89 bytes: the first piece is too long for a file name, the second is a file.
+  ASSERT_EQ(g_Setup.fileCount, 1);
+  EXPECT_EQ(strlen(g_Setup.files[0].name), 89u);
+  EXPECT_EQ(g_Setup.files[0].mask, 0x2u);
+  EXPECT_TRUE(HasProblem(kSetupError, 6, "longer than 259"));
+}
+
+TEST_F(SetupLoad, FileSizesAreEvenAndSetSizesRoundEachTypeToKiB) {
+  MakeFolder("GAME");
+  const struct {
+    const char* name;
+    size_t size;
+  } files[] = {{"GAME\\odd", 1001}, {"GAME\\zero", 0},    {"GAME\\two", 2},
+               {"GAME\\kib", 1024}, {"GAME\\over", 1026}, {"GAME\\four", 3}};
+  for (const auto& f : files) WriteSized(f.name, f.size);
+  Load(
+      "#INSTALL_LST\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n"
+      "#INSTALL_S\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n"
+      "#INSTALL_B\n[C]\n[C]\n"
+      "#INSTALL_C\n[C]\n[F]\n"
+      "#FILE\n[A]\nodd\n[B]\nzero\n[C]\ntwo\n[D]\nkib\n[E]\nover\n[F]\nfour\n[]\nmissing\n");
+  const int32_t sizes[] = {1002, 0, 2, 1024, 1026, 4, 0};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(g_Setup.files[i].size, sizes[i]) << i;
+  EXPECT_EQ(g_Setup.sets[kInstallS].size, 1024 + 0 + 1024 + 1024 + 2048 + 1024);
+  EXPECT_EQ(g_Setup.sets[kInstallB].mask, 0x4u);  // twice listed: one bit, two sizes
+  EXPECT_EQ(g_Setup.sets[kInstallB].size, 2048);
+  EXPECT_EQ(g_Setup.sets[kInstallC].size, 2048);  // 2 and 4 each rounded on their own
+}
+
+TEST_F(SetupLoad, SourcePathJoinsWithSingleBackslashes) {
+  char current[512];
+  ASSERT_TRUE(OsGetCurrentFolder(current, sizeof current));
+  struct Case {
+    const char* path;
+    const char* joined;
+  } cases[] = {{"SAMPLE", "\\SAMPLE\\a.dat"},
+               {"SAMPLE\\", "\\SAMPLE\\a.dat"},
+               {"", "\\a.dat"},
+               {"ソ", "\\ソ\\a.dat"}};  // ソ ends in 0x5C, and is no backslash
+  for (const Case& c : cases) {
+    strcpy(g_Setup.PATH, c.path);
+    char out[1024];
+    ASSERT_TRUE(ComposeSourcePath("a.dat", out, sizeof out));
+    EXPECT_EQ(std::string(out), std::string(current) + c.joined) << c.path;
+  }
+}
+
+TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
+  std::string text = "#TITLE " + std::string(98, 't') + "表\n#INSTALL_LST\n";
+  for (int i = 0; i < 17; ++i) text += "[T" + std::to_string(i) + "]\n";
+  text += "#INSTALL_S\n";
+  for (int i = 0; i < 17; ++i) text += "[T0]\n";
+  text += "#INSTALL_B\n[T16]\n#FILE\n[T16]\nx\n[T1]\n";
+  for (int i = 0; i < 257; ++i) text += "f" + std::to_string(i) + "\n";
+  Load(text);
+  EXPECT_STREQ(g_Setup.TITLE, std::string(98, 't').c_str());  // 表 would not fit whole
+  EXPECT_EQ(g_Setup.typeCount, 16);
+  EXPECT_EQ(g_Setup.sets[kInstallS].count, 16);
+  EXPECT_EQ(Entries(kInstallB), std::vector<int>{-1});  // the dropped 17th type
+  EXPECT_EQ(g_Setup.fileCount, 256);
+  EXPECT_EQ(g_Setup.files[0].mask, kNoTypeBit);
+  EXPECT_STREQ(g_Setup.files[255].name, "f254");
+  EXPECT_TRUE(HasProblem(kSetupError, 1, "TITLE value is longer than 99"));
+  EXPECT_TRUE(HasProblem(kSetupError, 19, "more than 16 data types"));
+  EXPECT_TRUE(HasProblem(kSetupError, 37, "more than 16 entries"));
+  EXPECT_TRUE(HasProblem(kSetupError, 299, "more than 256 files"));
+  for (int i = 0; i < kMaxFileEntries; ++i) {
+    EXPECT_EQ(g_Setup.files[i].mask & (g_Setup.files[i].mask - 1), 0u) << i;
+  }
+}
+
+TEST_F(SetupLoad, UnsafeFileLinesAreDropped) {
+  Load("#FILE\ngood\n..\\evil\n\\root\nc:\\abs\ndata\\..\\..\\x\nlast\n");
+  ASSERT_EQ(g_Setup.fileCount, 2);
+  EXPECT_STREQ(g_Setup.files[1].name, "last");
+  for (int line = 3; line <= 6; ++line) {
+    EXPECT_TRUE(HasProblem(kSetupError, line, "not a relative path")) << line;
+  }
+}
+
+TEST_F(SetupLoad, TotalsStopAtTheLargestCount) {
+  MakeFolder("GAME");
+  for (const char* name : {"GAME\\a", "GAME\\b"}) {
+    WriteBytes(name, "");
+    std::filesystem::resize_file(folder_ / "GAME" / (name + 5), 1200000000);  // sparse
+  }
+  Load("#INSTALL_LST\n[A]\n#INSTALL_S\n[A]\n#FILE\n[A]\na\nb\n");
+  EXPECT_EQ(g_Setup.types[0].size, INT32_MAX);
+  EXPECT_EQ(g_Setup.sets[kInstallS].size, INT32_MAX);
+  EXPECT_TRUE(HasProblem(kSetupError, 8, "[A]"));
+  EXPECT_TRUE(HasProblem(kSetupError, 0, "INSTALL_S"));
+}
+
+TEST_F(SetupLoad, WithoutSetupIniNothingChanges) {
+  testing::internal::CaptureStdout();
+  OpenSetupFile();
+  std::string printed = testing::internal::GetCapturedStdout();
+  LoadSetupDescription();
+  EXPECT_EQ(printed, "SETUP.LST が開けませんでした。\n");
+  EXPECT_STREQ(g_Setup.SourceFolder, "");
+  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\QUERN FIELD\\GAME");
+  EXPECT_EQ(g_Setup.typeCount, 0);
+}
+
+}  // namespace
