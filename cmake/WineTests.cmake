@@ -13,12 +13,13 @@ if(NOT TEST wine_prefix_up)
 endif()
 
 # add_wine_test(NAME TARGET [ARGS...]): runs TARGET twice, once with Wine's ANSI code
-# page 1252 (LC_ALL=C) and once with 932 (LC_ALL=ja_JP.UTF-8): the launcher must be
+# page 1252 (LC_ALL=C.UTF-8) and once with 932 (LC_ALL=ja_JP.UTF-8): the launcher must be
 # right on both.
 function(add_wine_test name target)
   foreach(variant cp1252 cp932)
     if(variant STREQUAL "cp1252")
-      set(locale C)
+      # C.UTF-8: still code page 1252, but Wine can name Japanese files on the Unix side.
+      set(locale C.UTF-8)
     else()
       set(locale ja_JP.UTF-8)
     endif()

@@ -37,10 +37,8 @@ int CreateFolderPath(const char* path) {
   // A longer path cannot be made on Windows; refusing it shows "cannot create".
   if (length > kMaxCreatablePath) return 0;
   char prefix[kMaxCreatablePath + 1];
-  size_t driveLength = (length >= 2 && !IsLeadByte(static_cast<unsigned char>(path[0])) &&
-                        path[1] == ':')
-                           ? 2
-                           : 0;
+  size_t driveLength =
+      (length >= 2 && !IsLeadByte(static_cast<unsigned char>(path[0])) && path[1] == ':') ? 2 : 0;
 
   size_t p = length;
   uint32_t attributes = 0;

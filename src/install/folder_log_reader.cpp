@@ -17,8 +17,8 @@ void KeepWholeCharacters(char* line, FILE* file) {
   if (length == 0 || line[length - 1] == '\n') return;
   const char* last = line;
   for (const char* p = line; *p; p += CharLength(p)) last = p;
-  if (CharLength(last) == 1 && IsLeadByte(static_cast<unsigned char>(*last)) &&
-      last > line && ungetc(static_cast<unsigned char>(*last), file) != EOF) {
+  if (CharLength(last) == 1 && IsLeadByte(static_cast<unsigned char>(*last)) && last > line &&
+      ungetc(static_cast<unsigned char>(*last), file) != EOF) {
     line[length - 1] = '\0';
   }
 }

@@ -8,10 +8,8 @@
 void FindPathSpans(const char* path, PathSpans* spans) {
   size_t end = strlen(path);
   spans->end = end;
-  spans->driveEnd = (end >= 2 && !IsLeadByte(static_cast<unsigned char>(path[0])) &&
-                     path[1] == ':')
-                        ? 2
-                        : 0;
+  spans->driveEnd =
+      (end >= 2 && !IsLeadByte(static_cast<unsigned char>(path[0])) && path[1] == ':') ? 2 : 0;
   spans->directoryEnd = spans->driveEnd;
   for (const char* p = path + spans->driveEnd; *p; p += CharLength(p)) {
     if (*p == '\\' || *p == '/') spans->directoryEnd = static_cast<size_t>(p - path) + 1;

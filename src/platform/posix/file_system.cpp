@@ -1,5 +1,7 @@
 // Files and folders for the engine on a POSIX system (setup-check, native tests), with
 // the Windows meanings: a directory attribute, a read-only bit, removal of empty folders only.
+#include "platform/file_system.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
@@ -8,7 +10,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/file_system.h"
 #include "platform/posix/native_path.h"
 #include "text/bounded_text.h"
 #include "text/sjis.h"
@@ -125,9 +126,7 @@ bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
   return false;
 }
 
-bool OsFindNextFile(OsFileSearch* search) {
-  return search->handle != nullptr && NextMatch(search);
-}
+bool OsFindNextFile(OsFileSearch* search) { return search->handle != nullptr && NextMatch(search); }
 
 void OsFindClose(OsFileSearch* search) {
   if (search->handle != nullptr && g_search.dir != nullptr) {

@@ -1,7 +1,8 @@
 // Drive letters, types and volume labels through the wide API.
+#include "platform/drives.h"
+
 #include <windows.h>
 
-#include "platform/drives.h"
 #include "platform/win32/wide_text.h"
 
 uint32_t OsGetLogicalDrives() { return GetLogicalDrives(); }

@@ -1,8 +1,9 @@
 // Files and folders for the engine through the wide API: every code page 932 path is
 // converted explicitly, and one that does not convert fails the call.
+#include "platform/file_system.h"
+
 #include <windows.h>
 
-#include "platform/file_system.h"
 #include "platform/win32/wide_text.h"
 
 bool OsGetFileAttributes(const char* path, uint32_t* attributes) {

@@ -1,7 +1,7 @@
 // The global allocator's fixed, zero-filled blocks.
-#include <windows.h>
-
 #include "platform/memory.h"
+
+#include <windows.h>
 
 void* OsAllocateZeroedBlock(size_t bytes) { return GlobalAlloc(GPTR, bytes); }
 

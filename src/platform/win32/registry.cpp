@@ -1,9 +1,10 @@
 // The current user's registry through the wide API. Texts are stored as the UTF-16 of
 // their code page 932 form, so that any Windows reads the same Japanese folder back.
-#include <windows.h>
-#include <string.h>
-
 #include "platform/registry.h"
+
+#include <string.h>
+#include <windows.h>
+
 #include "platform/win32/wide_text.h"
 
 bool OsCreateUserKey(const char* path, OsRegistryKey* key) {
@@ -12,8 +13,8 @@ bool OsCreateUserKey(const char* path, OsRegistryKey* key) {
   HKEY created = nullptr;
   DWORD disposition = 0;
   wchar_t noClass[] = L"";
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, wide, 0, noClass, REG_OPTION_NON_VOLATILE,
-                      KEY_ALL_ACCESS, nullptr, &created, &disposition) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, wide, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                      nullptr, &created, &disposition) != ERROR_SUCCESS) {
     return false;
   }
   *key = created;
@@ -38,18 +39,20 @@ bool OsSetNumberValue(OsRegistryKey key, const char* name, uint32_t value) {
   if (!ToWide(name, wideName, kWideCapacity)) return false;
   BYTE data[4] = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8),
                   static_cast<BYTE>(value >> 16), static_cast<BYTE>(value >> 24)};
-  return RegSetValueExW(static_cast<HKEY>(key), wideName, 0, REG_DWORD, data, 4) ==
-         ERROR_SUCCESS;
+  return RegSetValueExW(static_cast<HKEY>(key), wideName, 0, REG_DWORD, data, 4) == ERROR_SUCCESS;
 }
 
 bool OsSetTextValue(OsRegistryKey key, const char* name, const char* text) {
   wchar_t wideName[kWideCapacity];
-  wchar_t wideText[kWideCapacity];
+  wchar_t wideText[kWideCapacity + 1];
   if (!ToWide(name, wideName, kWideCapacity) || !ToWide(text, wideText, kWideCapacity)) {
     return false;
   }
-  // No terminating zero is stored: the data is exactly the text's characters.
-  DWORD bytes = static_cast<DWORD>(wcslen(wideText) * sizeof(wchar_t));
+  // The data is exactly the text's characters, with no terminating zero. The system adds
+  // one when the unit after the counted data is zero, so a non-zero unit stands there.
+  size_t units = wcslen(wideText);
+  wideText[units] = L'?';
+  DWORD bytes = static_cast<DWORD>(units * sizeof(wchar_t));
   return RegSetValueExW(static_cast<HKEY>(key), wideName, 0, REG_SZ,
                         reinterpret_cast<const BYTE*>(wideText), bytes) == ERROR_SUCCESS;
 }

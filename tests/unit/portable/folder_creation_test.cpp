@@ -42,9 +42,9 @@ class FolderCreation : public ::testing::Test {
   }
   void TearDown() override {
     ReleaseFolderLog();
-    const char* leftovers[] = {"h2_create_tmp\\ゲーム\\表\\ソ", "h2_create_tmp\\ゲーム\\表",
-                               "h2_create_tmp\\ゲーム", "h2_create_tmp\\a\\b", "h2_create_tmp\\a",
-                               kRoot};
+    const char* leftovers[] = {
+        "h2_create_tmp\\ゲーム\\表\\ソ", "h2_create_tmp\\ゲーム\\表", "h2_create_tmp\\ゲーム",
+        "h2_create_tmp\\a\\b",           "h2_create_tmp\\a",          kRoot};
     OsDeleteFile("h2_create_tmp\\file");
     OsDeleteFile("h2_create_tmp\\game._md");
     for (const char* folder : leftovers) OsRemoveFolder(folder);

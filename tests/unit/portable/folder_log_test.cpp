@@ -1,4 +1,6 @@
 // The created-folder log: exact file bytes, and a reader that survives edited files.
+#include "install/folder_log.h"
+
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <string.h>
@@ -6,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "install/folder_log.h"
 #include "install/install_selection.h"
 #include "platform/file_system.h"
 #include "platform/stdio_file.h"

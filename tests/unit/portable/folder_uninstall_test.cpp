@@ -41,7 +41,8 @@ class FolderUninstall : public ::testing::Test {
   }
   void TearDown() override {
     const char* files[] = {"h2_uninstall_tmp\\ゲーム\\game.exe", "h2_uninstall_tmp\\ゲーム\\a.sav",
-                           "h2_uninstall_tmp\\ゲーム\\データ\\表.bin", "h2_uninstall_tmp\\ゲーム\\game._md"};
+                           "h2_uninstall_tmp\\ゲーム\\データ\\表.bin",
+                           "h2_uninstall_tmp\\ゲーム\\game._md"};
     for (const char* file : files) OsDeleteFile(file);
     OsRemoveFolder("h2_uninstall_tmp\\ゲーム\\データ");
     OsRemoveFolder("h2_uninstall_tmp\\ゲーム");
@@ -60,7 +61,6 @@ class FolderUninstall : public ::testing::Test {
 };
 
 }  // namespace
-
 
 TEST_F(FolderUninstall, NothingRecordedOnlyShowsTheRefusal) {
   MakeTree();

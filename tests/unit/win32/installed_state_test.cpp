@@ -1,0 +1,147 @@
+// The installed-state record against the real registry: value types and raw bytes, the
+// read-back, and records that other programs (or damage) left behind.
+#include "install/installed_state.h"
+
+#include <gtest/gtest.h>
+#include <string.h>
+
+#include <string>
+
+#include "install/install_selection.h"
+#include "raw_registry.h"
+#include "setup_source/setup_description.h"
+#include "text/bounded_text.h"
+
+namespace {
+
+const char kKey[] = "Software\\H2 テスト\\GAME";
+const wchar_t kWideKey[] = L"Software\\H2 テスト\\GAME";
+const wchar_t kWideMaker[] = L"Software\\H2 テスト";
+
+std::string Dword(uint32_t v) {
+  char b[4] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+  return std::string(b, 4);
+}
+
+class InstalledState : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteTree(kWideMaker);
+    ResetSetupDescriptionToDefaults();
+    CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, "K:\\");
+    g_InstallKind = 0;
+    g_TypeMask = 0;
+  }
+  void TearDown() override { DeleteTree(kWideMaker); }
+};
+
+}  // namespace
+
+TEST_F(InstalledState, FirstReadCreatesAnEmptyKeyAndChangesNothingElse) {
+  g_InstallFolder[0] = 'x';
+  ReadInstalledState(kKey, g_InstallFolder);
+  EXPECT_TRUE(KeyExists(kWideKey));
+  EXPECT_FALSE(QueryRaw(kWideKey, L"INSTFLAG").present);
+  EXPECT_STREQ(g_InstallFolder, "");
+  EXPECT_EQ(g_InstallKind, 0u);
+  EXPECT_STREQ(g_Setup.SourceFolder, "K:\\");
+}
+
+TEST_F(InstalledState, WritesExactTypesAndBytesAndReadsAllBack) {
+  g_InstallKind = 3 + 65536;
+  g_TypeMask = 0x80000005u;
+  CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, "Q:\\");
+  WriteInstalledState(kKey, "D:\\ゲーム\\表");
+
+  struct Expected {
+    const wchar_t* name;
+    DWORD type;
+    std::string bytes;
+  } expected[] = {
+      {L"INSTFLAG", REG_DWORD, Dword(65539)},
+      {L"INSTTYPE", REG_DWORD, Dword(0x80000005u)},
+      {L"CDPATH", REG_SZ, WideBytes(L"Q:\\")},              // 6 bytes, no terminator
+      {L"GAMEPATH", REG_SZ, WideBytes(L"D:\\ゲーム\\表")},  // the UTF-16 of the text
+  };
+  for (const Expected& e : expected) {
+    RawValue raw = QueryRaw(kWideKey, e.name);
+    ASSERT_TRUE(raw.present) << e.name;
+    EXPECT_EQ(raw.type, e.type);
+    EXPECT_EQ(raw.bytes, e.bytes);
+  }
+
+  g_InstallKind = 0;
+  g_TypeMask = 0;
+  CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, "K:\\");
+  ReadInstalledState(kKey, g_InstallFolder);
+  EXPECT_EQ(g_InstallKind, 65539u);
+  EXPECT_EQ(g_TypeMask, 0x80000005u);  // bit 31 survives: its files are uninstalled too
+  EXPECT_STREQ(g_Setup.SourceFolder, "Q:\\");
+  EXPECT_STREQ(g_InstallFolder, "D:\\ゲーム\\表");
+}
+
+TEST_F(InstalledState, HostileAndForeignValues) {
+  const BYTE one = 2;
+  const BYTE typeByte = 5;
+  const wchar_t flagText[] = L"3";
+  SetRaw(kWideKey, L"INSTFLAG", REG_SZ, flagText, sizeof flagText);
+  SetRaw(kWideKey, L"INSTTYPE", REG_BINARY, &typeByte, 1);
+  SetRaw(kWideKey, L"gamepath", REG_SZ, L"C:\\WRONG", 16);
+  SetRaw(kWideKey, L"CDPATH", REG_SZ, L"", 0);
+  ReadInstalledState(kKey, g_InstallFolder);
+  EXPECT_EQ(g_InstallKind, 0x33u);  // the text's bytes: the type is not looked at
+  EXPECT_EQ(g_TypeMask, 5u);
+  EXPECT_STREQ(g_InstallFolder, "");
+  EXPECT_STREQ(g_Setup.SourceFolder, "");
+
+  SetRaw(kWideKey, L"INSTFLAG", REG_DWORD, &one, 1);
+  SetRaw(kWideKey, L"INSTTYPE", REG_DWORD, "\x01\x02\x03\x04\x05\x06", 6);
+  ReadInstalledState(kKey, g_InstallFolder);
+  EXPECT_EQ(g_InstallKind, 2u);
+  EXPECT_EQ(g_TypeMask, 0x04030201u);
+}
+
+TEST_F(InstalledState, GamepathLongerThan256BytesIsRefusedNotCut) {
+  struct Case {
+    size_t characters;
+    const wchar_t* unit;
+    bool read;
+  } cases[] = {
+      {256, L"a", true},    // 256 bytes of code page 932
+      {257, L"a", false},   // one more: refused, the folder reads as not installed
+      {129, L"表", true},   // 255 bytes
+      {130, L"表", false},  // 257 bytes, though only 260 bytes of UTF-16
+      {2000, L"a", false},  // more than any buffer
+  };
+  for (const Case& c : cases) {
+    std::wstring folder = L"C:\\";
+    while (folder.size() < c.characters) folder += c.unit;
+    SetRaw(kWideKey, L"GAMEPATH", REG_SZ, folder.c_str(),
+           static_cast<DWORD>(folder.size() * sizeof(wchar_t)));
+    ReadInstalledState(kKey, g_InstallFolder);
+    size_t expectedBytes = c.unit[0] == L'a' ? c.characters : 3 + (c.characters - 3) * 2;
+    if (c.read) {
+      EXPECT_EQ(strlen(g_InstallFolder), expectedBytes) << c.characters;
+    } else {
+      EXPECT_STREQ(g_InstallFolder, "") << c.characters;
+    }
+  }
+}
+
+TEST_F(InstalledState, DeletionsOfMissingKeysAreSilentAndPresentOnesGo) {
+  DeleteProductKey(kKey);
+  DeleteRegistrySubkey("Software\\H2 テスト\\", "GAME");
+  EXPECT_FALSE(KeyExists(kWideMaker));
+
+  WriteInstalledState(kKey, "C:\\GAME");
+  SetRaw(kWideKey, L"", REG_SZ, L"default", 14);
+  DeleteProductKey(kKey);
+  EXPECT_FALSE(KeyExists(kWideKey));
+  EXPECT_TRUE(KeyExists(kWideMaker));
+  SetRaw(L"Software\\H2 テスト\\OTHER", L"x", REG_SZ, L"", 0);
+  DeleteRegistrySubkey("Software", "H2 テスト");  // still has a sub-key: stays
+  EXPECT_TRUE(KeyExists(kWideMaker));
+  DeleteRegistrySubkey("Software\\H2 テスト\\", "OTHER");
+  DeleteRegistrySubkey("Software", "H2 テスト");
+  EXPECT_FALSE(KeyExists(kWideMaker));
+}
