@@ -3,6 +3,7 @@
 // Exit status: 0 loaded without error, 1 at least one error, 2 no setup.ini or bad usage.
 #include <stdio.h>
 #include <string.h>
+#include <unistd.h>
 
 #include "diagnostics.h"
 #include "platform/platform.h"
@@ -32,7 +33,9 @@ int main(int argc, char** argv) {
       return Usage();
     }
   }
-  if (root != nullptr && !OsSetCurrentFolder(root)) {
+  // The launcher's paths are code page 932; a folder named in this system's own
+  // encoding (UTF-8 on Linux) is still found by the C runtime's chdir.
+  if (root != nullptr && !OsSetCurrentFolder(root) && chdir(root) != 0) {
     fprintf(stderr, "setup-check: cannot make %s the current folder\n", root);
     return 2;
   }

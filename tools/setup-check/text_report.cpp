@@ -78,7 +78,13 @@ void PrintTextReport() {
   if (g_DiagnosticCount > 0) fputc('\n', stdout);
   for (int i = 0; i < g_DiagnosticCount; ++i) {
     const Diagnostic& d = g_Diagnostics[i];
-    printf("setup.ini:%d: %s: ", d.line, d.severity == kSetupError ? "error" : "warning");
+    // Line 0 is a problem of the whole text (a total, the registry key path).
+    if (d.line > 0) {
+      printf("setup.ini:%d: ", d.line);
+    } else {
+      fputs("setup.ini: ", stdout);
+    }
+    printf("%s: ", d.severity == kSetupError ? "error" : "warning");
     PrintUtf8(stdout, d.message);
     fputc('\n', stdout);
   }
