@@ -1,20 +1,27 @@
-// One file copy that keeps the caller's window alive: the progress routine lets the
-// caller pump messages and stop the copy between chunks.
+// One file copy that keeps the caller's window alive: the copy goes in chunks, and between
+// chunks the caller may pump messages and stop it. CopyFileExW is not used because Wine
+// never calls its progress routine, so a large file would freeze the dialog there.
 #include "platform/win32/gui.h"
 #include "platform/win32/wide_text.h"
 
-static GuiCopyProgress g_CopyProgress;
-static bool g_CopyStopped;
+// A quarter MiB keeps the pauses between pumps short even on a slow CD-ROM drive.
+enum { kCopyChunkBytes = 256 * 1024 };
+static char g_CopyChunk[kCopyChunkBytes];
 
-static DWORD CALLBACK CopyProgressRoutine(LARGE_INTEGER total, LARGE_INTEGER copied, LARGE_INTEGER,
-                                          LARGE_INTEGER, DWORD, DWORD, HANDLE, HANDLE, LPVOID) {
-  if (g_CopyProgress != nullptr &&
-      !g_CopyProgress(static_cast<unsigned long long>(copied.QuadPart),
-                      static_cast<unsigned long long>(total.QuadPart))) {
-    g_CopyStopped = true;
-    return PROGRESS_CANCEL;
+static GuiCopyResult CopyContents(HANDLE in, HANDLE out, GuiCopyProgress progress) {
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(in, &size)) return kGuiCopyFailed;
+  unsigned long long total = static_cast<unsigned long long>(size.QuadPart);
+  unsigned long long copied = 0;
+  for (;;) {
+    if (!progress(copied, total)) return kGuiCopyStopped;
+    DWORD got = 0;
+    if (!ReadFile(in, g_CopyChunk, kCopyChunkBytes, &got, nullptr)) return kGuiCopyFailed;
+    if (got == 0) return kGuiCopyDone;
+    DWORD put = 0;
+    if (!WriteFile(out, g_CopyChunk, got, &put, nullptr) || put != got) return kGuiCopyFailed;
+    copied += got;
   }
-  return PROGRESS_CONTINUE;
 }
 
 GuiCopyResult GuiCopyFileWithProgress(const char* source, const char* target,
@@ -23,13 +30,30 @@ GuiCopyResult GuiCopyFileWithProgress(const char* source, const char* target,
   wchar_t wideTarget[kWideCapacity];
   if (!ToWide(source, wideSource, kWideCapacity)) return kGuiCopyFailed;
   if (!ToWide(target, wideTarget, kWideCapacity)) return kGuiCopyFailed;
-  g_CopyProgress = progress;
-  g_CopyStopped = false;
-  BOOL copied = CopyFileExW(wideSource, wideTarget, CopyProgressRoutine, nullptr, nullptr, 0);
-  g_CopyProgress = nullptr;
-  if (copied) return kGuiCopyDone;
-  if (!g_CopyStopped) return kGuiCopyFailed;
-  // The system normally removes the part it wrote; make sure nothing half copied stays.
-  DeleteFileW(wideTarget);
-  return kGuiCopyStopped;
+  HANDLE in = CreateFileW(wideSource, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (in == INVALID_HANDLE_VALUE) return kGuiCopyFailed;
+  // An existing read-only target refuses to be replaced, as with a plain file copy.
+  HANDLE out = CreateFileW(wideTarget, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (out == INVALID_HANDLE_VALUE) {
+    CloseHandle(in);
+    return kGuiCopyFailed;
+  }
+  GuiCopyResult result = CopyContents(in, out, progress);
+  if (result == kGuiCopyDone) {
+    // Like a system copy: the source's time and attributes go with the contents.
+    FILETIME written;
+    if (GetFileTime(in, nullptr, nullptr, &written)) SetFileTime(out, nullptr, nullptr, &written);
+  }
+  CloseHandle(out);
+  CloseHandle(in);
+  if (result != kGuiCopyDone) {
+    // Nothing half copied stays behind.
+    DeleteFileW(wideTarget);
+    return result;
+  }
+  DWORD attributes = GetFileAttributesW(wideSource);
+  if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(wideTarget, attributes);
+  return kGuiCopyDone;
 }

@@ -1,0 +1,114 @@
+// The Windows side of the launcher's commands: the game's command line, and the copy
+// that can be stopped halfway without leaving a partial file.
+#include <gtest/gtest.h>
+#include <stdio.h>
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/gui.h"
+
+namespace {
+
+struct CommandLineCase {
+  const char* installFolder;
+  const char* exe;
+  const char* sourceFolder;
+  const char* expected;
+};
+
+TEST(GameCommandLine, QuotesTheExecutableOnlyWhenItHoldsABlank) {
+  const CommandLineCase cases[] = {
+      {"C:\\GAME", "game.exe", "E:\\", "C:\\GAME\\game.exe E:\\ 1"},
+      {"C:\\Program Files\\GAME", "game.exe", "E:\\", "\"C:\\Program Files\\GAME\\game.exe\" E:\\ 1"},
+      {"C:\\GAME", "my game.exe", "Q:\\", "\"C:\\GAME\\my game.exe\" Q:\\ 1"},
+      {"C:\\A\tB", "g.exe", "Q:\\", "\"C:\\A\tB\\g.exe\" Q:\\ 1"},
+      // The disc folder goes in as it is, blank or not.
+      {"C:\\GAME", "game.exe", "Q:\\MY DISC\\", "C:\\GAME\\game.exe Q:\\MY DISC\\ 1"},
+      // Full-width space (0x81 0x40) and 表 (0x95 0x5C) are characters, not separators.
+      {"C:\\ゲーム　表", "game.exe", "Q:\\", "C:\\ゲーム　表\\game.exe Q:\\ 1"},
+  };
+  for (const CommandLineCase& c : cases) {
+    char line[1024];
+    EXPECT_TRUE(FormGameCommandLine(line, sizeof line, c.installFolder, c.exe, c.sourceFolder));
+    EXPECT_STREQ(line, c.expected);
+  }
+}
+
+TEST(GameCommandLine, ReportsACutLine) {
+  std::string folder = "C:\\" + std::string(1015, 'x');
+  char line[1024];
+  EXPECT_FALSE(FormGameCommandLine(line, sizeof line, folder.c_str(), "game.exe", "Q:\\"));
+  EXPECT_LT(strlen(line), sizeof line);
+}
+
+const char kSource[] = "h3_copy_source.bin";
+const char kTarget[] = "h3_copy_target.bin";
+const wchar_t kWideSource[] = L"h3_copy_source.bin";
+const wchar_t kWideTarget[] = L"h3_copy_target.bin";
+const size_t kBigFile = 24u << 20;
+
+void WriteFileOfSize(const char* path, size_t size) {
+  FILE* file = fopen(path, "wb");
+  ASSERT_NE(file, nullptr);
+  std::string chunk(1 << 20, 'z');
+  for (size_t written = 0; written < size; written += chunk.size()) {
+    fwrite(chunk.data(), 1, chunk.size(), file);
+  }
+  fclose(file);
+}
+
+bool TargetExists() { return GetFileAttributesW(kWideTarget) != INVALID_FILE_ATTRIBUTES; }
+
+int g_calls;
+unsigned long long g_lastCopied;
+bool CountCalls(unsigned long long copied, unsigned long long) {
+  ++g_calls;
+  g_lastCopied = copied;
+  return true;
+}
+bool StopAfterFirstChunk(unsigned long long copied, unsigned long long) {
+  ++g_calls;
+  return copied == 0;
+}
+
+class GuiCopy : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteFileOfSize(kSource, kBigFile);
+    DeleteFileW(kWideTarget);
+    g_calls = 0;
+    g_lastCopied = 0;
+  }
+  void TearDown() override {
+    DeleteFileW(kWideSource);
+    DeleteFileW(kWideTarget);
+  }
+};
+
+TEST_F(GuiCopy, ReportsProgressOfALargeFileMoreThanOnce) {
+  EXPECT_EQ(GuiCopyFileWithProgress(kSource, kTarget, CountCalls), kGuiCopyDone);
+  EXPECT_GT(g_calls, 1);
+  EXPECT_EQ(g_lastCopied, kBigFile);
+  EXPECT_TRUE(TargetExists());
+}
+
+TEST_F(GuiCopy, AStoppedCopyLeavesNoPartialTarget) {
+  EXPECT_EQ(GuiCopyFileWithProgress(kSource, kTarget, StopAfterFirstChunk), kGuiCopyStopped);
+  EXPECT_FALSE(TargetExists());
+}
+
+TEST_F(GuiCopy, AMissingSourceIsAFailureNotAStop) {
+  EXPECT_EQ(GuiCopyFileWithProgress("h3_no_such_file.bin", kTarget, CountCalls), kGuiCopyFailed);
+  EXPECT_FALSE(TargetExists());
+}
+
+TEST_F(GuiCopy, AReadOnlyTargetIsRefusedAndKept) {
+  WriteFileOfSize(kTarget, 1 << 20);
+  ASSERT_TRUE(SetFileAttributesW(kWideTarget, FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(GuiCopyFileWithProgress(kSource, kTarget, CountCalls), kGuiCopyFailed);
+  EXPECT_TRUE(TargetExists());
+  SetFileAttributesW(kWideTarget, FILE_ATTRIBUTE_NORMAL);
+}
+
+}  // namespace
