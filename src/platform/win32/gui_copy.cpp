@@ -30,10 +30,15 @@ GuiCopyResult GuiCopyFileWithProgress(const char* source, const char* target,
   wchar_t wideTarget[kWideCapacity];
   if (!ToWide(source, wideSource, kWideCapacity)) return kGuiCopyFailed;
   if (!ToWide(target, wideTarget, kWideCapacity)) return kGuiCopyFailed;
+  // An existing read-only target refuses to be replaced, as Windows' own copy does; asked
+  // here because an emulated file system may let it be opened for writing.
+  DWORD existing = GetFileAttributesW(wideTarget);
+  if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
+    return kGuiCopyFailed;
+  }
   HANDLE in = CreateFileW(wideSource, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                           FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (in == INVALID_HANDLE_VALUE) return kGuiCopyFailed;
-  // An existing read-only target refuses to be replaced, as with a plain file copy.
   HANDLE out = CreateFileW(wideTarget, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (out == INVALID_HANDLE_VALUE) {
