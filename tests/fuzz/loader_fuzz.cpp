@@ -30,6 +30,17 @@ void WriteFile(const char* name, const void* data, size_t size) {
   fclose(file);
 }
 
+// Leaves no scratch disc behind when libFuzzer ends the run.
+void RemoveDisc() {
+  if (chdir(g_Disc) != 0) return;
+  unlink("setup.ini");
+  unlink("GAME/data/a.dat");
+  unlink("GAME/game.exe");
+  rmdir("GAME/data");
+  rmdir("GAME");
+  if (fchdir(g_Home) == 0) rmdir(g_Disc);
+}
+
 // A scratch disc with a game folder holding a few files, so that file lines get measured.
 bool PrepareDisc() {
   g_Home = open(".", O_RDONLY | O_DIRECTORY);
@@ -38,6 +49,7 @@ bool PrepareDisc() {
   mkdir("GAME/data", 0755);
   WriteFile("GAME/game.exe", "MZ\x90", 3);
   WriteFile("GAME/data/a.dat", "", 0);
+  atexit(RemoveDisc);
   g_SetupReporter = Swallow;
   return fchdir(g_Home) == 0;
 }
