@@ -21,17 +21,6 @@ inline void WideWrite(const wchar_t* path, const std::string& bytes) {
   CloseHandle(file);
 }
 
-inline std::string WideRead(const wchar_t* path) {
-  HANDLE file = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  std::string bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
-}
-
 // Removes a test tree on the scratch drive (no system shell helpers: plain recursion).
 inline void WideRemoveTree(const std::wstring& folder) {
   WIN32_FIND_DATAW found;
