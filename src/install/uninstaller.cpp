@@ -5,6 +5,7 @@
 #include "install/folder_log.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
+#include "install/path_spans.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "setup_source/file_set.h"
@@ -28,6 +29,21 @@ void DeleteInstalledFiles() {
   while (NextFileInSet(name, sizeof name) == 0) DeleteInFolder(name);
 }
 
+// Windows also matches a pattern against short 8.3 names, so "*.sav" can find
+// "diary.save" (DIARY~1.SAV); only names whose own extension is .sav are save files.
+bool HasSaveExtension(const char* name) {
+  PathSpans spans;
+  FindPathSpans(name, &spans);
+  const char* extension = name + spans.nameEnd;
+  const char* expected = ".sav";
+  for (; *expected; ++expected, ++extension) {
+    char c = *extension;
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != *expected) return false;
+  }
+  return *extension == '\0';
+}
+
 void DeleteSaveFiles() {
   char pattern[kFolderCapacity + 1];
   if (!FormatText(pattern, sizeof pattern, "%s\\*.sav", g_InstallFolder)) return;
@@ -35,7 +51,8 @@ void DeleteSaveFiles() {
   if (!OsFindFirstFile(pattern, &search)) return;
   do {
     char path[kFolderCapacity + 1];
-    if (FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, search.name)) {
+    if (HasSaveExtension(search.name) &&
+        FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, search.name)) {
       OsDeleteFile(path);
     }
   } while (OsFindNextFile(&search));

@@ -42,7 +42,7 @@ void Install() {
   WriteFolderLog();
   ReleaseFolderLog();
   const wchar_t* files[] = {L"game.exe", L"data\\a.bin",    L"data\\bgm\\b.wav", L"ソ\\表.dat",
-                            L"top.sav",  L"data\\deep.sav", L"data\\notes.txt"};
+                            L"Top.SAV",  L"data\\deep.sav", L"data\\notes.txt",  L"diary.save"};
   for (const wchar_t* file : files)
     WideWrite((std::wstring(L"W:\\h2u\\ゲーム\\表\\") + file).c_str(), "x");
   g_InstallKind = kInstallCustom;
@@ -91,13 +91,14 @@ TEST_F(Uninstaller, WithoutKeepingSaves) {
   g_DialogOutcome.uninstallConfirmed = 1;
   Uninstall();
   for (const wchar_t* gone : {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat",
-                              L"top.sav", L"game._md", L"data\\bgm", L"ソ"}) {
+                              L"Top.SAV", L"game._md", L"data\\bgm", L"ソ"}) {
     EXPECT_FALSE(InTree(gone)) << gone;
   }
   // A save file below the top level is not matched; it and the user's file keep data\,
   // which keeps the install folder and its created parents.
   EXPECT_TRUE(InTree(L"data\\deep.sav"));
   EXPECT_TRUE(InTree(L"data\\notes.txt"));
+  EXPECT_TRUE(InTree(L"diary.save"));
   EXPECT_TRUE(WideIsFolder(L"W:\\h2u\\ゲーム\\表"));
   EXPECT_FALSE(KeyExists(kKey));
   EXPECT_FALSE(KeyExists(kMaker));
@@ -107,7 +108,7 @@ TEST_F(Uninstaller, KeepingSavesClearsTheRecordAndKeepsItsKey) {
   Install();
   g_DialogOutcome.keepSaves = 1;
   Uninstall();
-  EXPECT_TRUE(InTree(L"top.sav"));
+  EXPECT_TRUE(InTree(L"Top.SAV"));
   EXPECT_FALSE(InTree(L"game.exe"));
   EXPECT_FALSE(InTree(L"data\\bgm"));
   ASSERT_TRUE(KeyExists(kKey));
@@ -120,6 +121,7 @@ TEST_F(Uninstaller, EverythingRemovableGoesWhenTheTreeHoldsNothingElse) {
   Install();
   DeleteFileW(L"W:\\h2u\\ゲーム\\表\\data\\deep.sav");
   DeleteFileW(L"W:\\h2u\\ゲーム\\表\\data\\notes.txt");
+  DeleteFileW(L"W:\\h2u\\ゲーム\\表\\diary.save");
   Uninstall();
   EXPECT_FALSE(WideExists(L"W:\\h2u"));
 }
