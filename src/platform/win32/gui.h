@@ -20,8 +20,10 @@ void GuiPumpPendingMessages(HWND dialog);
 INT_PTR GuiDialogBox(HINSTANCE instance, const char* templateName, HWND owner,
                      DLGPROC procedure);
 void GuiSetItemText(HWND dialog, int id, const char* text);
-// Cut at cap - 1 bytes. Characters without a code page 932 form come back as '?', which no
-// Windows path may contain, and the result is false.
+// Cut at cap - 1 bytes at a whole character. Characters without a code page 932 form come
+// back as '?', which no Windows path may contain, and the result is false: a folder typed
+// with them can then not be created, instead of turning into another folder.
+bool ToCodePage932Marked(const wchar_t* text, char* out, size_t cap);
 bool GuiGetItemText(HWND dialog, int id, char* out, size_t cap);
 void GuiSetWindowText(HWND window, const char* text);
 

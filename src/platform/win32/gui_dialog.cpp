@@ -15,18 +15,16 @@ void GuiSetItemText(HWND dialog, int id, const char* text) {
   SetDlgItemTextW(dialog, id, wide);
 }
 
-bool GuiGetItemText(HWND dialog, int id, char* out, size_t cap) {
+bool ToCodePage932Marked(const wchar_t* text, char* out, size_t cap) {
   if (cap == 0) return false;
   out[0] = '\0';
-  wchar_t wide[kWideCapacity];
-  GetDlgItemTextW(dialog, id, wide, kWideCapacity);
-  if (FromWide(wide, out, cap)) return true;
+  if (FromWide(text, out, cap)) return true;
   // Either a character without a code page 932 form or a text longer than cap: convert
   // what fits, one character at a time, so a cut never splits a character.
   size_t used = 0;
   bool exact = true;
-  for (const wchar_t* p = wide; *p != L'\0'; ++p) {
-    int units = (p[0] >= 0xD800 && p[0] <= 0xDBFF && p[1] != L'\0') ? 2 : 1;
+  for (const wchar_t* p = text; *p != L'\0'; ++p) {
+    int units = (p[0] >= 0xD800 && p[0] <= 0xDBFF && p[1] >= 0xDC00 && p[1] <= 0xDFFF) ? 2 : 1;
     char bytes[8];
     BOOL usedDefault = FALSE;
     int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, p, units, bytes, sizeof bytes, "?",
@@ -42,6 +40,12 @@ bool GuiGetItemText(HWND dialog, int id, char* out, size_t cap) {
   }
   out[used] = '\0';
   return exact;
+}
+
+bool GuiGetItemText(HWND dialog, int id, char* out, size_t cap) {
+  wchar_t wide[kWideCapacity];
+  GetDlgItemTextW(dialog, id, wide, kWideCapacity);
+  return ToCodePage932Marked(wide, out, cap);
 }
 
 void GuiSetWindowText(HWND window, const char* text) {
