@@ -24,8 +24,12 @@ static char g_CopySourceRoot[512];
 static HWND g_CopyDialog;
 static bool g_Copying;
 static bool g_StopRequested;
+static int g_ShownProgress;
 
 static void SetProgress(int position) {
+  // The copy reports every chunk; the bar is redrawn only when it moves.
+  if (position == g_ShownProgress) return;
+  g_ShownProgress = position;
   GuiSendMessage(GetDlgItem(g_CopyDialog, IDC_COPY_PROGRESS), PBM_SETPOS,
                  static_cast<WPARAM>(position), 0);
 }
@@ -43,6 +47,7 @@ static void OnOpen(HWND dialog) {
   g_CopyDialog = dialog;
   g_Copying = false;
   g_StopRequested = false;
+  g_ShownProgress = 0;
   SetTimer(dialog, kCopyTimer, kCopyPeriodMs, nullptr);
 
   int files = 0;
