@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Prints the launcher's figures in one run: install time against the one-file-per-tick floor,
+# start-up against a minimal window program, and the size and imports of setup.exe.
+# Figures only: nothing here passes or fails on a number.
+#   bash bench/run.sh
+# BENCH_X64_BUILD / BENCH_I686_BUILD pick other build folders, BENCH_RUNS the runs per figure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/bootstrap.sh
+
+x64=${BENCH_X64_BUILD:-build/mingw-x86_64}
+i686=${BENCH_I686_BUILD:-build/mingw-i686}
+runs=${BENCH_RUNS:-5}
+
+build() {
+  local preset=$1 dir=$2
+  shift 2
+  mkdir -p "$dir"
+  if ! { cmake --preset "$preset" -B "$dir" && cmake --build "$dir" -j 2 --target "$@"; } \
+      >"$dir/bench-build.log" 2>&1; then
+    tail -n 40 "$dir/bench-build.log"
+    echo "bench: build of $preset failed (log: $dir/bench-build.log)" >&2
+    exit 1
+  fi
+}
+echo "== building $x64 and $i686"
+build mingw-x86_64 "$x64" setup bench_driver minimal_window
+build mingw-i686 "$i686" setup
+
+work=$(realpath "$x64")/bench-run
+[ -d "$work" ] && chmod -R u+w "$work"
+rm -rf "$work"
+mkdir -p "$work"
+echo "== laying out the bench discs in $work"
+python3 bench/make_disc.py "$work/disc-50" 50 5000000 N50 "$x64/bin/setup.exe" sample/setup.bmp
+python3 bench/make_disc.py "$work/disc-250" 250 100000000 N250 "$x64/bin/setup.exe" \
+  sample/setup.bmp
+python3 bench/make_disc.py "$work/disc-256" 256 1000000 N256 "$x64/bin/setup.exe" \
+  sample/setup.bmp "$x64/bin/minimal_window.exe"
+
+# The bench's own prefix, kept between runs of the bench (creating one takes a while).
+export WINEPREFIX
+WINEPREFIX=$(realpath "$x64")/bench-wineprefix
+# Code page 932: the launcher's home system.
+export LC_ALL=ja_JP.UTF-8
+# shellcheck source=../scripts/wine-env.sh
+source scripts/wine-env.sh
+wine_up
+
+xvfb_pid=""
+cleanup() {
+  wine_unmap_drive q || true
+  wine_unmap_drive t || true
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+Xvfb -displayfd 7 -screen 0 800x600x24 -nolisten tcp 7>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || { echo "bench: Xvfb did not start" >&2; exit 1; }
+  sleep 0.1
+done
+[ -s "$work/display" ] || { echo "bench: Xvfb gave no display" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# A crash must end the run, not wait in a debugger dialog.
+"$WINE64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+"$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+
+driver=$(winepath_of "$(realpath "$x64")/bin/bench_driver.exe")
+status=0
+# Wine reads drive labels when its services start: restart this prefix's server per disc.
+measure() {
+  local disc=$1 what=$2 key=$3
+  mkdir -p "$work/t-drive"
+  wine_map_drive q "$disc" cdrom BV
+  wine_map_drive t "$work/t-drive" hd
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINESERVER" -w >/dev/null 2>&1 || true
+  "$WINESERVER" -p >/dev/null 2>&1
+  "$WINE64" "$driver" "$what" --disc Q: --target T: --game BENCH --title 'Bench Disc' \
+    --key "$key" --runs "$runs" </dev/null || status=1
+}
+
+echo "== figures"
+measure "$work/disc-50" install 'Software\BenchWorks'
+measure "$work/disc-250" install 'Software\BenchWorks'
+measure "$work/disc-256" startup 'Software\BenchWorks'
+
+allowed='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|msvcrt)\.dll$'
+for arch in i686 x86_64; do
+  if [ "$arch" = i686 ]; then exe=$i686/bin/setup.exe; else exe=$x64/bin/setup.exe; fi
+  stripped=$work/setup-$arch.exe
+  "$arch-w64-mingw32-strip" -o "$stripped" "$exe"
+  bytes=$(stat -c %s "$stripped")
+  printf 'size, setup.exe %s stripped: %d bytes = %.1f KiB%s\n' "$arch" "$bytes" \
+    "$(awk "BEGIN {print $bytes / 1024}")" "$([ "$arch" = i686 ] && echo '   target <= 64 KiB')"
+  imports=$("$arch-w64-mingw32-objdump" -p "$stripped" | awk '/DLL Name:/ {print $3}')
+  line="  imports:"
+  for dll in $imports; do
+    if echo "$dll" | tr 'A-Z' 'a-z' | grep -Eq "$allowed"; then
+      line="$line $dll"
+    else
+      line="$line $dll(NOT A SYSTEM DLL)"
+    fi
+  done
+  echo "$line"
+done
+
+echo "== machine"
+echo "  cores: $(nproc); CPU: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')"
+echo "  memory: $(free -h | awk '/^Mem:/ {print $2}'); kernel: $(uname -r)"
+echo "  wine: $("$WINE64" --version 2>/dev/null); compiler: $(x86_64-w64-mingw32-g++-posix -dumpfullversion)"
+echo "  code page: 932 (LC_ALL=$LC_ALL); runs per figure: $runs"
+exit $status
