@@ -7,6 +7,9 @@
 set -euo pipefail
 driver=$1 staged=$2 run=$3 artifacts=$4
 shift 4
+mkdir -p "$run" "$artifacts"
+driver=$(realpath "$driver") staged=$(realpath "$staged") run=$(realpath "$run")
+artifacts=$(realpath "$artifacts")
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh"
@@ -46,6 +49,10 @@ export DISPLAY=":$(head -n1 "$run/display")"
   >/dev/null 2>&1
 "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
   /d false /f >/dev/null 2>&1
+
+# No window manager runs on Xvfb: Wine then draws the captions and frames itself, so that
+# the screenshots show them.
+"$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 
 # Wine reads drive labels when its services start, and its desktop takes the display of its
 # first program: restart this prefix's server after every change of the drives.

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -49,6 +50,7 @@ void KillLauncher(Launcher& launcher);
 HWND WaitForWindow(DWORD processId, const wchar_t* caption, int childId, DWORD timeoutMs,
                    const wchar_t* what);
 HWND FindWindowOf(DWORD processId, const wchar_t* caption, int childId);
+std::wstring VisibleWindows(DWORD processId);
 void WaitForGone(HWND window, DWORD timeoutMs, const wchar_t* what);
 bool WaitUntil(bool (*condition)(void*), void* context, DWORD timeoutMs);
 

@@ -209,9 +209,24 @@ HWND WaitForCopyDialog(Launcher& launcher)
                        L"the copy dialog");
 }
 
+// A copy-failure box that nobody expects would hold the pass for ever: fail at once instead.
 void WaitForCopyEnd(HWND copy)
 {
-  WaitForGone(copy, kCopyWait, L"the copy dialog");
+  DWORD processId = 0;
+  GetWindowThreadProcessId(copy, &processId);
+  DWORD start = GetTickCount();
+  while (IsWindow(copy) && IsWindowVisible(copy)) {
+    if (FindWindowOf(processId, L"ファイルコピー失敗", IDOK) != nullptr) {
+      Screenshot(L"unexpected-copy-failure");
+      throw Abort{L"a copy failed; windows shown:" + VisibleWindows(processId)};
+    }
+    if (GetTickCount() - start > kCopyWait) {
+      Screenshot(L"timeout");
+      throw Abort{L"timed out waiting for the copy pass to end; windows shown:" +
+                  VisibleWindows(processId)};
+    }
+    Sleep(40);
+  }
 }
 
 void InstallThrough(Launcher& launcher, HWND main, const std::wstring& folder, int kindId,

@@ -176,8 +176,8 @@ void InstallAndUninstall(Launcher& launcher)
         L"the save files are removed");
   Check(!FileExists(Join(folder, L"hoshimi._md")), L"the log file is removed");
   Check(!FolderExists(parent), L"every logged folder is removed, " + parent + L" included");
-  Check(!KeyExists(kProductKey) && !KeyExists(kMakerKey),
-        L"the product key and the maker's key are deleted");
+  Check(!KeyExists(kProductKey), L"the product key is deleted");
+  Check(!KeyExists(kMakerKey), L"the maker's key, left empty, is deleted");
   ExitThroughEndbox(launcher, main, false, Answer::Yes);
 }
 

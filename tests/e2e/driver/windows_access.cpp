@@ -35,6 +35,21 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter)
   return FALSE;
 }
 
+BOOL CALLBACK DescribeTopLevel(HWND window, LPARAM parameter)
+{
+  std::pair<DWORD, std::wstring*>& what = *reinterpret_cast<std::pair<DWORD, std::wstring*>*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == what.first && IsWindowVisible(window)) {
+    *what.second += L" [\"" + WindowText(window) + L"\"";
+    for (const std::wstring& text : StaticTexts(window)) {
+      *what.second += L" \"" + text + L"\"";
+    }
+    *what.second += L"]";
+  }
+  return TRUE;
+}
+
 BOOL CALLBACK CollectStatic(HWND child, LPARAM parameter)
 {
   wchar_t className[64] = {};
@@ -111,6 +126,14 @@ void KillLauncher(Launcher& launcher)
   launcher.running = false;
 }
 
+std::wstring VisibleWindows(DWORD processId)
+{
+  std::wstring list;
+  std::pair<DWORD, std::wstring*> what{processId, &list};
+  EnumWindows(DescribeTopLevel, reinterpret_cast<LPARAM>(&what));
+  return list.empty() ? L" none" : list;
+}
+
 HWND FindWindowOf(DWORD processId, const wchar_t* caption, int childId)
 {
   Search search{processId, caption, childId, nullptr};
@@ -128,7 +151,9 @@ HWND WaitForWindow(DWORD processId, const wchar_t* caption, int childId, DWORD t
       return found;
     }
     if (GetTickCount() - start > timeoutMs) {
-      throw Abort{Format(L"timed out waiting for %ls", what)};
+      Screenshot(L"timeout");
+      throw Abort{Format(L"timed out waiting for %ls; windows shown:", what) +
+                  VisibleWindows(processId)};
     }
     Sleep(kPollMs);
   }
@@ -139,7 +164,11 @@ void WaitForGone(HWND window, DWORD timeoutMs, const wchar_t* what)
   DWORD start = GetTickCount();
   while (IsWindow(window) && IsWindowVisible(window)) {
     if (GetTickCount() - start > timeoutMs) {
-      throw Abort{Format(L"timed out waiting for %ls to close", what)};
+      Screenshot(L"timeout");
+      DWORD processId = 0;
+      GetWindowThreadProcessId(window, &processId);
+      throw Abort{Format(L"timed out waiting for %ls to close; windows shown:", what) +
+                  VisibleWindows(processId)};
     }
     Sleep(kPollMs);
   }
