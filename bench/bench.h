@@ -20,6 +20,7 @@ std::wstring Format(const wchar_t* format, ...);
 double Seconds();  // a monotonic clock (QueryPerformanceCounter) in seconds
 double Median(std::vector<double> values);
 std::wstring Figures(const std::vector<double>& values, double scale, const wchar_t* unit);
+std::wstring Row(const std::wstring& label, const std::wstring& figures);  // one aligned line
 
 struct Program {
   PROCESS_INFORMATION process{};

@@ -109,6 +109,13 @@ std::wstring Figures(const std::vector<double>& values, double scale, const wcha
   return text + L")";
 }
 
+std::wstring Row(const std::wstring& label, const std::wstring& figures)
+{
+  std::wstring line = L"  " + label + L":";
+  line.resize(std::max<size_t>(line.size() + 1, 40), L' ');
+  return line + figures;
+}
+
 void Start(Program& program, const std::wstring& path, const std::wstring& folder)
 {
   std::wstring commandLine = path;

@@ -130,6 +130,8 @@ int RunInstallBench(const Options& options)
   std::vector<double> installs;
   std::vector<double> plains;
   std::vector<double> ratios;
+  std::vector<double> tickRatios;
+  std::vector<double> overheads;
   for (int run = 0; run < options.runs; ++run) {
     ForgetInstall(options, installFolder, plainFolder);
     double plain = PlainCopy(disc, plainFolder);
@@ -138,17 +140,22 @@ int RunInstallBench(const Options& options)
     plains.push_back(plain);
     installs.push_back(install);
     ratios.push_back(install / floor);
+    tickRatios.push_back(install / (n * kTickSeconds));
+    overheads.push_back((install - n * kTickSeconds) / n);
   }
   ForgetInstall(options, installFolder, plainFolder);
 
   double plain = Median(plains);
   Print(Format(L"install, %d files, %.1f MB (median of %d runs)", n,
                static_cast<double>(disc.bytes) / 1e6, options.runs));
-  Print(L"  install, copy dialog shown to gone:  " + Figures(installs, 1.0, L"s"));
-  Print(L"  plain copy, CopyFileW on the drive:  " + Figures(plains, 1.0, L"s"));
-  Print(Format(L"  floor, %d x 60 ms + plain copy:     %.3f s", n, n * kTickSeconds + plain));
-  Print(L"  install / floor:                     " + Figures(ratios, 1.0, L"") +
-        L"   target <= 1.050");
+  Print(Row(L"install, copy dialog shown to gone", Figures(installs, 1.0, L"s")));
+  Print(Row(L"plain copy, CopyFileW on the drive", Figures(plains, 1.0, L"s")));
+  Print(Row(Format(L"floor, %d x 60 ms + plain copy", n),
+            Format(L"%.3f s", n * kTickSeconds + plain)));
+  Print(Row(L"install / floor", Figures(ratios, 1.0, L"") + L"   target <= 1.050"));
+  // The copying overlaps the wait for the next tick, so the ticks alone are the tighter floor.
+  Print(Row(Format(L"install / (%d x 60 ms)", n), Figures(tickRatios, 1.0, L"")));
+  Print(Row(L"time per file above its 60 ms tick", Figures(overheads, 1000.0, L"ms")));
   return 0;
 }
 

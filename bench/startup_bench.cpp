@@ -82,9 +82,9 @@ int RunStartupBench(const Options& options)
 
   Print(Format(L"start-up, %d-file description (median of %d runs)",
                static_cast<int>(files.size()), options.runs));
-  Print(L"  setup.exe, start to buttons set:     " + Figures(setups, 1000.0, L"ms"));
-  Print(L"  minimal window, start to shown:      " + Figures(minimals, 1000.0, L"ms"));
-  Print(L"  setup.exe / minimal window:          " + Figures(ratios, 1.0, L""));
+  Print(Row(L"setup.exe, start to buttons set", Figures(setups, 1000.0, L"ms")));
+  Print(Row(L"minimal window, start to shown", Figures(minimals, 1000.0, L"ms")));
+  Print(Row(L"setup.exe / minimal window", Figures(ratios, 1.0, L"")));
   return 0;
 }
 
