@@ -215,7 +215,7 @@ void WaitForCopyEnd(HWND copy)
   DWORD processId = 0;
   GetWindowThreadProcessId(copy, &processId);
   DWORD start = GetTickCount();
-  while (IsWindow(copy) && IsWindowVisible(copy)) {
+  while (IsWindow(copy)) {
     if (FindWindowOf(processId, L"ファイルコピー失敗", IDOK) != nullptr) {
       Screenshot(L"unexpected-copy-failure");
       throw Abort{L"a copy failed; windows shown:" + VisibleWindows(processId)};

@@ -293,6 +293,20 @@ void FolderIsFile(Launcher& launcher)
   ExitThroughEndbox(launcher, main, false, Answer::Yes);
 }
 
+struct FileWait {
+  std::wstring path;
+};
+
+bool FileAppears(void* context)
+{
+  return FileExists(static_cast<FileWait*>(context)->path);
+}
+
+bool RecordWritten(void*)
+{
+  return ValueCount(kProductKey) == 4;
+}
+
 struct ProgressWait {
   HWND copy;
 };
@@ -316,7 +330,10 @@ void CancelCopy(Launcher& launcher)
   WaitUntil(ProgressShown, &wait, kWindowWait);
   RequestClose(copy);
   WaitForCopyEnd(copy);
-  Sleep(500);
+  // The log is the flow's last step after the dialog.
+  FileWait logWait{Join(folder, L"hoshimi._md")};
+  WaitUntil(FileAppears, &logWait, 30000);
+  Sleep(300);
   CheckButtons(main, false, L"after a cancelled copy");
   Check(ValueCount(kProductKey) == 0, L"a cancelled copy writes no record");
 
@@ -358,6 +375,8 @@ void CopyFailure(Launcher& launcher)
                    copy, L"copy-failure");
   WaitForCopyEnd(copy);
   // The pass went on to the end, so the record is written, but a file is missing.
+  WaitUntil(RecordWritten, nullptr, 30000);
+  Sleep(300);
   CheckButtons(main, false, L"after a copy with a failure");
   CheckRecord(2, kMaximumMask, folder);
   Check(!FileExists(Join(folder, L"sound\\bgm02.dat")), L"the missing file is not there");
@@ -391,15 +410,6 @@ void KeepSaves(Launcher& launcher)
   ExitThroughEndbox(launcher, main, false, Answer::Yes);
 }
 
-struct ReportWait {
-  std::wstring path;
-};
-
-bool ReportWritten(void* context)
-{
-  return FileExists(static_cast<ReportWait*>(context)->path);
-}
-
 void RunGame(Launcher& launcher)
 {
   const std::wstring folder = Target(L"run\\HOSHIMI");
@@ -409,8 +419,8 @@ void RunGame(Launcher& launcher)
   CheckButtons(main, true, L"after the install");
   Click(main, 1003);
   Check(WaitForExit(launcher, kWindowWait, L"after Run game") == 0, L"exit code 0 after Run game");
-  ReportWait wait{Join(folder, L"game-run.txt")};
-  if (!WaitUntil(ReportWritten, &wait, kWindowWait)) {
+  FileWait wait{Join(folder, L"game-run.txt")};
+  if (!WaitUntil(FileAppears, &wait, kWindowWait)) {
     Fail(L"the game was not started: no " + wait.path);
     return;
   }

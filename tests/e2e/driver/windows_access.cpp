@@ -162,7 +162,8 @@ HWND WaitForWindow(DWORD processId, const wchar_t* caption, int childId, DWORD t
 void WaitForGone(HWND window, DWORD timeoutMs, const wchar_t* what)
 {
   DWORD start = GetTickCount();
-  while (IsWindow(window) && IsWindowVisible(window)) {
+  // Destroyed, not only hidden: the code after the dialog runs once it is destroyed.
+  while (IsWindow(window)) {
     if (GetTickCount() - start > timeoutMs) {
       Screenshot(L"timeout");
       DWORD processId = 0;
