@@ -27,8 +27,8 @@ bool FormCopyStepPaths(const char* sourceRoot, const char* gameFolder, const cha
   SplitPath(relative, &parts);
   bool whole = FormatText(paths->subFolder, sizeof paths->subFolder, "%s\\%s", installFolder,
                           parts.directory);
-  whole = FormatText(paths->target, sizeof paths->target, "%s\\%s", installFolder, relative) &&
-          whole;
+  whole =
+      FormatText(paths->target, sizeof paths->target, "%s\\%s", installFolder, relative) && whole;
   return FormSourcePath(paths->source, sizeof paths->source, sourceRoot, gameFolder, relative) &&
          whole;
 }

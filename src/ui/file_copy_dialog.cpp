@@ -81,8 +81,7 @@ static void OnStep(HWND dialog, LPARAM stepsAtCommand) {
     return;
   }
   static CopyStepPaths paths;
-  bool whole = FormCopyStepPaths(g_CopySourceRoot, g_Setup.PATH, g_InstallFolder, relative,
-                                 &paths);
+  bool whole = FormCopyStepPaths(g_CopySourceRoot, g_Setup.PATH, g_InstallFolder, relative, &paths);
   if (whole) PrepareSubFolder(paths.subFolder);
 
   char progress[1024];

@@ -20,8 +20,7 @@ static void OnSize(HWND window, LPARAM lParam) {
   GetWindowRect(window, &outer);
   int clientWidth = LOWORD(lParam);
   int clientHeight = HIWORD(lParam);
-  MoveWindow(window, outer.left, outer.top,
-             (outer.right - outer.left) - clientWidth + kClientWidth,
+  MoveWindow(window, outer.left, outer.top, (outer.right - outer.left) - clientWidth + kClientWidth,
              (outer.bottom - outer.top) - clientHeight + kClientHeight, TRUE);
 }
 

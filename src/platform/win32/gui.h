@@ -17,8 +17,7 @@ int GuiRunMessageLoop();
 // long call on the GUI thread. dialog gets its keyboard handling.
 void GuiPumpPendingMessages(HWND dialog);
 
-INT_PTR GuiDialogBox(HINSTANCE instance, const char* templateName, HWND owner,
-                     DLGPROC procedure);
+INT_PTR GuiDialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure);
 void GuiSetItemText(HWND dialog, int id, const char* text);
 // Cut at cap - 1 bytes at a whole character. Characters without a code page 932 form come
 // back as '?', which no Windows path may contain, and the result is false: a folder typed

@@ -2,8 +2,7 @@
 #include "platform/win32/gui.h"
 #include "platform/win32/wide_text.h"
 
-INT_PTR GuiDialogBox(HINSTANCE instance, const char* templateName, HWND owner,
-                     DLGPROC procedure) {
+INT_PTR GuiDialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure) {
   wchar_t wideName[64];
   if (!ToWide(templateName, wideName, 64)) return -1;
   return DialogBoxParamW(instance, wideName, owner, procedure, 0);

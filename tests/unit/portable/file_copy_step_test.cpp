@@ -1,8 +1,8 @@
 // One copy step's file system side: the three paths it forms, the one sub-folder level it
 // creates and logs, and the read-only bit it clears.
 #include <gtest/gtest.h>
-#include <stdio.h>
 #include <stdint.h>
+#include <stdio.h>
 
 #include <string>
 
@@ -82,9 +82,9 @@ TEST(FileCopyStep, CreatesAndLogsOnlyTheDeepestMissingLevel) {
   CopyText(g_InstallFolder, sizeof g_InstallFolder, kRoot);
   CopyText(g_Setup.MD, sizeof g_Setup.MD, "game._md");
   BeginFolderLog();
-  PrepareSubFolder("h3_copy_step_tmp\\");            // exists: nothing
-  PrepareSubFolder("h3_copy_step_tmp\\data\\");      // created and logged
-  PrepareSubFolder("h3_copy_step_tmp\\data\\");      // now exists: not logged twice
+  PrepareSubFolder("h3_copy_step_tmp\\");             // exists: nothing
+  PrepareSubFolder("h3_copy_step_tmp\\data\\");       // created and logged
+  PrepareSubFolder("h3_copy_step_tmp\\data\\");       // now exists: not logged twice
   PrepareSubFolder("h3_copy_step_tmp\\bgm\\loop\\");  // parent missing: fails silently
   WriteFolderLog();
   ReleaseFolderLog();

@@ -20,7 +20,8 @@ struct CommandLineCase {
 TEST(GameCommandLine, QuotesTheExecutableOnlyWhenItHoldsABlank) {
   const CommandLineCase cases[] = {
       {"C:\\GAME", "game.exe", "E:\\", "C:\\GAME\\game.exe E:\\ 1"},
-      {"C:\\Program Files\\GAME", "game.exe", "E:\\", "\"C:\\Program Files\\GAME\\game.exe\" E:\\ 1"},
+      {"C:\\Program Files\\GAME", "game.exe", "E:\\",
+       "\"C:\\Program Files\\GAME\\game.exe\" E:\\ 1"},
       {"C:\\GAME", "my game.exe", "Q:\\", "\"C:\\GAME\\my game.exe\" Q:\\ 1"},
       {"C:\\A\tB", "g.exe", "Q:\\", "\"C:\\A\tB\\g.exe\" Q:\\ 1"},
       // The disc folder goes in as it is, blank or not.
