@@ -31,10 +31,12 @@ static void OnPaint(HWND window) {
   HBITMAP splash = GuiLoadBitmapFile("setup.bmp", kSplashWidth, kSplashHeight);
   HDC client = GetDC(window);
   HDC memory = CreateCompatibleDC(client);
-  HGDIOBJ previous = nullptr;
-  if (splash != nullptr) previous = SelectObject(memory, splash);
-  BitBlt(client, 0, 0, kSplashWidth, kSplashHeight, memory, 0, 0, SRCCOPY);
-  if (previous != nullptr) SelectObject(memory, previous);
+  // Without a picture the splash area keeps the class's grey background.
+  if (splash != nullptr) {
+    HGDIOBJ previous = SelectObject(memory, splash);
+    BitBlt(client, 0, 0, kSplashWidth, kSplashHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+  }
   ReleaseDC(window, client);
   DeleteDC(memory);
   if (splash != nullptr) DeleteObject(splash);
