@@ -30,8 +30,8 @@ void Start(Program& program, const std::wstring& path, const std::wstring& folde
 void Stop(Program& program);
 
 HWND FindWindowOf(DWORD processId, const wchar_t* caption, int childId);
-HWND WaitForWindow(const Program& program, const wchar_t* caption, int childId,
-                   DWORD pollMs, const wchar_t* what);
+HWND WaitForWindow(const Program& program, const wchar_t* caption, int childId, DWORD pollMs,
+                   const wchar_t* what);
 void WaitForGone(HWND window, DWORD pollMs, const wchar_t* what);
 bool Enabled(HWND window, int id);
 void Click(HWND window, int id);
@@ -42,4 +42,4 @@ void ListFiles(const std::wstring& root, const std::wstring& relative,
                std::vector<std::wstring>& files, unsigned long long& bytes);
 void RemoveTree(const std::wstring& path);
 
-} // namespace bench
+}  // namespace bench

@@ -1,24 +1,23 @@
 // Entry of the bench driver: reads which measurement to take and where the disc and the
 // scratch drive are, then prints figures. It never judges them: the exit code only says
 // whether the measurement could be taken.
+#include <cwchar>
+
 #include "bench.h"
 #include "bench_runs.h"
 
-#include <cwchar>
-
 namespace {
 
-int Usage()
-{
-  bench::Print(L"usage: bench_driver install|startup --game FOLDER --title TEXT --key "
-               L"KEY [--disc Q:] [--target T:] [--runs N]");
+int Usage() {
+  bench::Print(
+      L"usage: bench_driver install|startup --game FOLDER --title TEXT --key "
+      L"KEY [--disc Q:] [--target T:] [--runs N]");
   return 2;
 }
 
-} // namespace
+}  // namespace
 
-int wmain(int argc, wchar_t** argv)
-{
+int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
     return Usage();
   }

@@ -6,11 +6,11 @@
 namespace bench {
 
 struct Options {
-  std::wstring disc = L"Q:";        // the drive that holds the bench disc
-  std::wstring gameFolder;          // PATH of the disc's setup.ini
-  std::wstring target = L"T:";      // scratch drive for the install and the plain copy
-  std::wstring title;               // TITLE of the disc's setup.ini: the main window caption
-  std::wstring productKey;          // under HKEY_CURRENT_USER; removed before every run
+  std::wstring disc = L"Q:";    // the drive that holds the bench disc
+  std::wstring gameFolder;      // PATH of the disc's setup.ini
+  std::wstring target = L"T:";  // scratch drive for the install and the plain copy
+  std::wstring title;           // TITLE of the disc's setup.ini: the main window caption
+  std::wstring productKey;      // under HKEY_CURRENT_USER; removed before every run
   int runs = 5;
 };
 
@@ -19,4 +19,4 @@ int RunInstallBench(const Options& options);
 // Process start to the main window with its buttons set, against a minimal window program.
 int RunStartupBench(const Options& options);
 
-} // namespace bench
+}  // namespace bench

@@ -1,9 +1,9 @@
 // Timing, starting programs, and operating their windows only through messages that any
 // program may send: the launcher carries no hooks for the bench.
-#include "bench.h"
-
 #include <algorithm>
 #include <cstdarg>
+
+#include "bench.h"
 
 namespace bench {
 
@@ -20,8 +20,7 @@ struct Search {
   HWND found;
 };
 
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter)
-{
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
   Search& search = *reinterpret_cast<Search*>(parameter);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
@@ -42,8 +41,7 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter)
   return FALSE;
 }
 
-HWND Item(HWND window, int id)
-{
+HWND Item(HWND window, int id) {
   HWND item = GetDlgItem(window, id);
   if (item == nullptr) {
     throw Abort{Format(L"control %d is missing", id)};
@@ -51,14 +49,13 @@ HWND Item(HWND window, int id)
   return item;
 }
 
-} // namespace
+}  // namespace
 
 // UTF-8 straight to the output handle, whatever the code page of the run.
-void Print(const std::wstring& line)
-{
+void Print(const std::wstring& line) {
   std::wstring text = line + L"\n";
-  int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                   nullptr, 0, nullptr, nullptr);
+  int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr,
+                                   0, nullptr, nullptr);
   std::string bytes(static_cast<size_t>(length), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &bytes[0], length,
                       nullptr, nullptr);
@@ -67,8 +64,7 @@ void Print(const std::wstring& line)
             &written, nullptr);
 }
 
-std::wstring Format(const wchar_t* format, ...)
-{
+std::wstring Format(const wchar_t* format, ...) {
   wchar_t text[2048];
   va_list arguments;
   va_start(arguments, format);
@@ -78,8 +74,7 @@ std::wstring Format(const wchar_t* format, ...)
   return text;
 }
 
-double Seconds()
-{
+double Seconds() {
   static LARGE_INTEGER frequency;
   if (frequency.QuadPart == 0) {
     QueryPerformanceFrequency(&frequency);
@@ -89,8 +84,7 @@ double Seconds()
   return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-double Median(std::vector<double> values)
-{
+double Median(std::vector<double> values) {
   if (values.empty()) {
     return 0.0;
   }
@@ -100,8 +94,7 @@ double Median(std::vector<double> values)
 }
 
 // "1.23 s (runs 1.20 1.23 1.31)": the median first, then every run in its order.
-std::wstring Figures(const std::vector<double>& values, double scale, const wchar_t* unit)
-{
+std::wstring Figures(const std::vector<double>& values, double scale, const wchar_t* unit) {
   std::wstring text = Format(L"%.3f%ls%ls (runs", Median(values) * scale, *unit ? L" " : L"", unit);
   for (double value : values) {
     text += Format(L" %.3f", value * scale);
@@ -109,15 +102,13 @@ std::wstring Figures(const std::vector<double>& values, double scale, const wcha
   return text + L")";
 }
 
-std::wstring Row(const std::wstring& label, const std::wstring& figures)
-{
+std::wstring Row(const std::wstring& label, const std::wstring& figures) {
   std::wstring line = L"  " + label + L":";
   line.resize(std::max<size_t>(line.size() + 1, 40), L' ');
   return line + figures;
 }
 
-void Start(Program& program, const std::wstring& path, const std::wstring& folder)
-{
+void Start(Program& program, const std::wstring& path, const std::wstring& folder) {
   std::wstring commandLine = path;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -129,8 +120,7 @@ void Start(Program& program, const std::wstring& path, const std::wstring& folde
 }
 
 // The figures are taken before this: ending the process is only the cleanup.
-void Stop(Program& program)
-{
+void Stop(Program& program) {
   if (!program.running) {
     return;
   }
@@ -141,16 +131,14 @@ void Stop(Program& program)
   program.running = false;
 }
 
-HWND FindWindowOf(DWORD processId, const wchar_t* caption, int childId)
-{
+HWND FindWindowOf(DWORD processId, const wchar_t* caption, int childId) {
   Search search{processId, caption, childId, nullptr};
   EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
 HWND WaitForWindow(const Program& program, const wchar_t* caption, int childId, DWORD pollMs,
-                   const wchar_t* what)
-{
+                   const wchar_t* what) {
   DWORD start = GetTickCount();
   for (;;) {
     HWND found = FindWindowOf(program.process.dwProcessId, caption, childId);
@@ -167,8 +155,7 @@ HWND WaitForWindow(const Program& program, const wchar_t* caption, int childId, 
   }
 }
 
-void WaitForGone(HWND window, DWORD pollMs, const wchar_t* what)
-{
+void WaitForGone(HWND window, DWORD pollMs, const wchar_t* what) {
   DWORD start = GetTickCount();
   while (IsWindow(window) && IsWindowVisible(window)) {
     if (GetTickCount() - start > kCopyWaitMs) {
@@ -178,14 +165,10 @@ void WaitForGone(HWND window, DWORD pollMs, const wchar_t* what)
   }
 }
 
-bool Enabled(HWND window, int id)
-{
-  return IsWindowEnabled(Item(window, id)) != FALSE;
-}
+bool Enabled(HWND window, int id) { return IsWindowEnabled(Item(window, id)) != FALSE; }
 
 // Posted, not sent: the click opens a modal dialog that would hold a sent message.
-void Click(HWND window, int id)
-{
+void Click(HWND window, int id) {
   HWND button = Item(window, id);
   if (!IsWindowEnabled(button)) {
     throw Abort{Format(L"control %d is disabled and cannot be pressed", id)};
@@ -193,16 +176,14 @@ void Click(HWND window, int id)
   PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-void SetItemText(HWND window, int id, const std::wstring& text)
-{
+void SetItemText(HWND window, int id, const std::wstring& text) {
   DWORD_PTR result = 0;
   SendMessageTimeoutW(Item(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
                       SMTO_NORMAL, 10000, &result);
 }
 
 void ListFiles(const std::wstring& root, const std::wstring& relative,
-               std::vector<std::wstring>& files, unsigned long long& bytes)
-{
+               std::vector<std::wstring>& files, unsigned long long& bytes) {
   std::wstring folder = relative.empty() ? root : root + L"\\" + relative;
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
@@ -226,8 +207,7 @@ void ListFiles(const std::wstring& root, const std::wstring& relative,
 }
 
 // Copies of a read-only disc are read-only too: clear that before deleting.
-void RemoveTree(const std::wstring& path)
-{
+void RemoveTree(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     return;
@@ -251,4 +231,4 @@ void RemoveTree(const std::wstring& path)
   RemoveDirectoryW(path.c_str());
 }
 
-} // namespace bench
+}  // namespace bench

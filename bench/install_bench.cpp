@@ -19,16 +19,14 @@ struct Disc {
 };
 
 void ForgetInstall(const Options& options, const std::wstring& installFolder,
-                   const std::wstring& plainFolder)
-{
+                   const std::wstring& plainFolder) {
   RegDeleteTreeW(HKEY_CURRENT_USER, options.productKey.c_str());
   RegDeleteKeyW(HKEY_CURRENT_USER, options.productKey.c_str());
   RemoveTree(installFolder);
   RemoveTree(plainFolder);
 }
 
-void MakeFolderFor(const std::wstring& target)
-{
+void MakeFolderFor(const std::wstring& target) {
   size_t cut = target.find_last_of(L'\\');
   if (cut == std::wstring::npos || cut < 3) {
     return;
@@ -40,8 +38,7 @@ void MakeFolderFor(const std::wstring& target)
   }
 }
 
-double PlainCopy(const Disc& disc, const std::wstring& folder)
-{
+double PlainCopy(const Disc& disc, const std::wstring& folder) {
   double start = Seconds();
   CreateDirectoryW(folder.c_str(), nullptr);
   for (const std::wstring& file : disc.files) {
@@ -55,8 +52,7 @@ double PlainCopy(const Disc& disc, const std::wstring& folder)
 }
 
 // A figure only counts when the install really put every file in place.
-void CheckInstalled(const Disc& disc, const std::wstring& folder)
-{
+void CheckInstalled(const Disc& disc, const std::wstring& folder) {
   for (const std::wstring& file : disc.files) {
     WIN32_FILE_ATTRIBUTE_DATA source;
     WIN32_FILE_ATTRIBUTE_DATA target;
@@ -69,13 +65,11 @@ void CheckInstalled(const Disc& disc, const std::wstring& folder)
   }
 }
 
-bool InstalledStateShown(HWND main)
-{
+bool InstalledStateShown(HWND main) {
   return !Enabled(main, 1001) && Enabled(main, 1002) && Enabled(main, 1003);
 }
 
-double TimedInstall(const Options& options, const Disc& disc, const std::wstring& folder)
-{
+double TimedInstall(const Options& options, const Disc& disc, const std::wstring& folder) {
   Program setup;
   try {
     Start(setup, options.disc + L"\\setup.exe", L"C:\\");
@@ -109,10 +103,9 @@ double TimedInstall(const Options& options, const Disc& disc, const std::wstring
   }
 }
 
-} // namespace
+}  // namespace
 
-int RunInstallBench(const Options& options)
-{
+int RunInstallBench(const Options& options) {
   Disc disc;
   disc.gameRoot = options.disc + L"\\" + options.gameFolder;
   ListFiles(disc.gameRoot, L"", disc.files, disc.bytes);
@@ -159,4 +152,4 @@ int RunInstallBench(const Options& options)
   return 0;
 }
 
-} // namespace bench
+}  // namespace bench

@@ -14,8 +14,7 @@ struct Launch {
 
 // Without a record the buttons read: Install enabled, Uninstall and Run game disabled. Only
 // the evaluation of the installed state gives that, whatever the buttons start with.
-bool Ready(const Launch& launch, const Program& program)
-{
+bool Ready(const Launch& launch, const Program& program) {
   if (!launch.launcher) {
     return FindWindowOf(program.process.dwProcessId, nullptr, 0) != nullptr;
   }
@@ -26,8 +25,7 @@ bool Ready(const Launch& launch, const Program& program)
          !IsWindowEnabled(GetDlgItem(main, 1003));
 }
 
-double TimedStart(const Launch& launch, const std::wstring& path)
-{
+double TimedStart(const Launch& launch, const std::wstring& path) {
   Program program;
   try {
     double start = Seconds();
@@ -51,10 +49,9 @@ double TimedStart(const Launch& launch, const std::wstring& path)
   }
 }
 
-} // namespace
+}  // namespace
 
-int RunStartupBench(const Options& options)
-{
+int RunStartupBench(const Options& options) {
   RegDeleteTreeW(HKEY_CURRENT_USER, options.productKey.c_str());
   RegDeleteKeyW(HKEY_CURRENT_USER, options.productKey.c_str());
   Launch launcher{&options, true};
@@ -80,8 +77,8 @@ int RunStartupBench(const Options& options)
     ratios.push_back(setup / bare);
   }
 
-  Print(Format(L"start-up, %d-file description (median of %d runs)",
-               static_cast<int>(files.size()), options.runs));
+  Print(Format(L"start-up, %d-file description (median of %d runs)", static_cast<int>(files.size()),
+               options.runs));
   Print(Row(L"setup.exe, start to buttons set", Figures(setups, 1000.0, L"ms")));
   Print(Row(L"minimal window, start to shown", Figures(minimals, 1000.0, L"ms")));
   // A busy machine slows single starts of either: the medians' ratio is the steadier figure.
@@ -92,4 +89,4 @@ int RunStartupBench(const Options& options)
   return 0;
 }
 
-} // namespace bench
+}  // namespace bench
