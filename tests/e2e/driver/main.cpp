@@ -134,6 +134,14 @@ int wmain(int argc, wchar_t** argv)
     Usage();
     return 2;
   }
+  // The run stands for a Windows of one ANSI code page; a wrong locale would test nothing.
+  wchar_t wanted[16] = {};
+  if (GetEnvironmentVariableW(L"E2E_ANSI_CODE_PAGE", wanted, 16) != 0 &&
+      static_cast<UINT>(_wtoi(wanted)) != GetACP()) {
+    Print(Format(L"ANSI code page %u, but this run is meant for %ls", GetACP(), wanted));
+    return 1;
+  }
+  Print(Format(L"ANSI code page %u", GetACP()));
   // The stub game must not wait for anyone to press OK.
   SetEnvironmentVariableW(L"GAME_STUB_SILENT", L"1");
 
