@@ -1,99 +1,105 @@
-// The created-folder log: exact file bytes, and a reader that survives edited files.
+// Creating folder paths and the created-folder log: results, logging order, exact file
+// bytes, and a reader that survives edited files.
 #include "install/folder_log.h"
 
 #include <gtest/gtest.h>
-#include <stdio.h>
 #include <string.h>
 
 #include <string>
 #include <vector>
 
+#include "install/folder_preparation.h"
 #include "install/install_selection.h"
 #include "platform/file_system.h"
-#include "platform/stdio_file.h"
+#include "scratch_folder.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
 
 namespace {
 
-const char kFolder[] = "h2_folder_log_tmp";
-const char kLogPath[] = "h2_folder_log_tmp\\game._md";
+const char kLogPath[] = "inst\\game._md";
 
-std::string ReadBytes(const char* path) {
-  std::string bytes;
-  FILE* file = OsOpenFile(path, "rb");
-  if (file == nullptr) return "<missing>";
-  int c;
-  while ((c = fgetc(file)) != EOF) bytes.push_back(static_cast<char>(c));
-  fclose(file);
-  return bytes;
-}
-
-void WriteBytes(const char* path, const std::string& bytes) {
-  FILE* file = OsOpenFile(path, "wb");
-  ASSERT_NE(file, nullptr);
-  fwrite(bytes.data(), 1, bytes.size(), file);
-  fclose(file);
-}
-
-std::vector<std::string> ReadEntries(const std::string& bytes) {
-  WriteBytes(kLogPath, bytes);
-  FolderLogEntries entries;
-  std::vector<std::string> out;
-  if (!ReadFolderLog(kLogPath, &entries)) return {"<no file>"};
-  for (int i = 0; i < entries.count; ++i) out.push_back(entries.slots[i]);
-  ReleaseFolderLogEntries(&entries);
-  return out;
-}
-
-class FolderLog : public ::testing::Test {
+class FolderLog : public ScratchFolder {
  protected:
   void SetUp() override {
-    OsCreateFolder(kFolder);
-    OsDeleteFile(kLogPath);
-    CopyText(g_InstallFolder, sizeof g_InstallFolder, kFolder);
+    ScratchFolder::SetUp();
+    ASSERT_TRUE(OsCreateFolder("inst"));
+    CopyText(g_InstallFolder, sizeof g_InstallFolder, "inst");
     CopyText(g_Setup.MD, sizeof g_Setup.MD, "game._md");
+    BeginFolderLog();
   }
   void TearDown() override {
     ReleaseFolderLog();
-    OsDeleteFile(kLogPath);
-    OsRemoveFolder(kFolder);
+    ScratchFolder::TearDown();
+  }
+  static std::string Written() {
+    WriteFolderLog();
+    return ReadBytes(kLogPath);
+  }
+  static std::vector<std::string> ReadEntries(const std::string& bytes) {
+    WriteBytes(kLogPath, bytes);
+    FolderLogEntries entries;
+    if (!ReadFolderLog(kLogPath, &entries)) return {"<no file>"};
+    std::vector<std::string> out(entries.slots, entries.slots + entries.count);
+    ReleaseFolderLogEntries(&entries);
+    return out;
   }
 };
 
+bool IsFolder(const char* path) {
+  uint32_t attributes = 0;
+  return OsGetFileAttributes(path, &attributes) && (attributes & kAttributeDirectory);
+}
+
 }  // namespace
 
+TEST_F(FolderLog, CreationResultsAndEveryCreatedLevelLoggedParentsFirst) {
+  WriteBytes("inst\\file", "");
+  struct Case {
+    std::string path;
+    int result;
+  } cases[] = {
+      {"inst", 1},
+      // 表 and ソ end in byte 0x5C: no folder is named after their first byte alone.
+      {"inst\\ゲーム\\表\\ソ", 1},
+      {"inst\\a\\", 1},
+      {"inst\\a\\b", 1},
+      {"inst\\file\\sub", -1},
+      {"no_such_root\\sub", 0},
+      {"inst\\" + std::string(255, 'x'), 0},  // 260 bytes: refused, not cut
+  };
+  for (const Case& c : cases) EXPECT_EQ(CreateFolderPath(c.path.c_str()), c.result) << c.path;
+  EXPECT_TRUE(IsFolder("inst\\ゲーム\\表\\ソ"));
+  EXPECT_FALSE(IsFolder("no_such_root"));
+  EXPECT_EQ(Written(),
+            "inst\\ゲーム\ninst\\ゲーム\\表\ninst\\ゲーム\\表\\ソ\ninst\\a\ninst\\a\\b\n");
+}
+
 TEST_F(FolderLog, WritesEntriesWithLineFeedsOnlyAndNoHeader) {
-  BeginFolderLog();
   LogCreatedFolder("C:\\GAME\\SUB");
   LogCreatedFolder("C:\\GAME\\SUB\\data\\");
   LogCreatedFolder("D:\\ゲーム\\表");
-  WriteFolderLog();
-  EXPECT_EQ(ReadBytes(kLogPath), "C:\\GAME\\SUB\nC:\\GAME\\SUB\\data\\\nD:\\ゲーム\\表\n");
+  EXPECT_EQ(Written(), "C:\\GAME\\SUB\nC:\\GAME\\SUB\\data\\\nD:\\ゲーム\\表\n");
 }
 
 TEST_F(FolderLog, NoEntriesOrNotBegunLeavesAnOlderFileAlone) {
   WriteBytes(kLogPath, "old\n");
+  EXPECT_EQ(Written(), "old\n");
+  ReleaseFolderLog();
   LogCreatedFolder("ignored while released");
-  WriteFolderLog();
-  BeginFolderLog();
-  WriteFolderLog();
-  EXPECT_EQ(ReadBytes(kLogPath), "old\n");
+  EXPECT_EQ(Written(), "old\n");
   BeginFolderLog();  // a new begin discards what an earlier one held
   LogCreatedFolder("X");
   BeginFolderLog();
   LogCreatedFolder("Y");
-  WriteFolderLog();
-  EXPECT_EQ(ReadBytes(kLogPath), "Y\n");
+  EXPECT_EQ(Written(), "Y\n");
 }
 
 TEST_F(FolderLog, AppendThatWouldNotFitTheBlockIsDropped) {
-  BeginFolderLog();
   std::string big(1000, 'a');
   for (int i = 0; i < 300; ++i) LogCreatedFolder(big.c_str());  // 300,300 bytes wanted
   LogCreatedFolder("last");
-  WriteFolderLog();
-  std::string bytes = ReadBytes(kLogPath);
+  std::string bytes = Written();
   EXPECT_EQ(bytes.size(), 261 * 1001u + 5u);  // 261 big entries and "last\n" fit
   EXPECT_EQ(bytes.substr(bytes.size() - 5), "last\n");
 }
@@ -102,20 +108,15 @@ TEST_F(FolderLog, ReaderLineRules) {
   using V = std::vector<std::string>;
   EXPECT_EQ(ReadEntries("A\nB\\\n"), (V{"A", "B\\"}));
   EXPECT_EQ(ReadEntries("A\r\nB\r\n"), (V{"A", "B"}));
-  EXPECT_EQ(ReadEntries("A\n\nB"), (V{"A", "", "B"}));
   EXPECT_EQ(ReadEntries("A\n\n\rB\r"), (V{"A", "", "\rB"}));
   EXPECT_EQ(ReadEntries(""), V{});
-  std::string longLine = std::string(600, 'x') + "\n";
-  EXPECT_EQ(ReadEntries(longLine), (V{std::string(511, 'x'), std::string(89, 'x')}));
+  EXPECT_EQ(ReadEntries(std::string(600, 'x') + "\n"),
+            (V{std::string(511, 'x'), std::string(89, 'x')}));
   // A two-byte character at the cut is not split between two entries.
-  std::string cut = std::string(510, 'x') + "表\n";
-  EXPECT_EQ(ReadEntries(cut), (V{std::string(510, 'x'), "表"}));
-}
-
-TEST_F(FolderLog, ReaderStopsAt512EntriesAndReportsAMissingFile) {
+  EXPECT_EQ(ReadEntries(std::string(510, 'x') + "表\n"), (V{std::string(510, 'x'), "表"}));
   std::string many;
   for (int i = 0; i < 1000; ++i) many += "F" + std::to_string(i) + "\n";
-  std::vector<std::string> entries = ReadEntries(many);
+  V entries = ReadEntries(many);
   ASSERT_EQ(entries.size(), 512u);
   EXPECT_EQ(entries.back(), "F511");
   OsDeleteFile(kLogPath);

@@ -16,14 +16,6 @@ std::vector<int> Entries(int set) {
   return std::vector<int>(s.entries, s.entries + s.count);
 }
 
-bool HasProblem(SetupSeverity severity, int line, const char* part) {
-  for (const CollectedProblem& p : CollectedProblems()) {
-    if (p.severity == severity && p.line == line && p.message.find(part) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
 TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
   Load(
       "#title lower\n"             // a comment, with a warning

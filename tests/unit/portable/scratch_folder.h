@@ -1,0 +1,49 @@
+// A fresh folder made current for each test and removed after it, so tests that touch the
+// file system use short relative paths and leave nothing behind; byte-exact file helpers.
+#pragma once
+#include <gtest/gtest.h>
+#include <stdio.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/stdio_file.h"
+
+// path is code page 932, relative to the current folder; its folders must exist.
+inline void WriteBytes(const char* path, const std::string& bytes) {
+  FILE* file = OsOpenFile(path, "wb");
+  ASSERT_NE(file, nullptr) << path;
+  fwrite(bytes.data(), 1, bytes.size(), file);
+  fclose(file);
+}
+
+inline std::string ReadBytes(const char* path) {
+  FILE* file = OsOpenFile(path, "rb");
+  if (file == nullptr) return "<missing>";
+  std::string bytes;
+  int c;
+  while ((c = fgetc(file)) != EOF) bytes.push_back(static_cast<char>(c));
+  fclose(file);
+  return bytes;
+}
+
+class ScratchFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(OsGetCurrentFolder(previous_, sizeof previous_));
+    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    folder_ = std::filesystem::temp_directory_path() / ("launcher_test_" + std::to_string(stamp));
+    std::filesystem::create_directories(folder_);
+    ASSERT_TRUE(OsSetCurrentFolder(folder_.string().c_str()));
+  }
+  void TearDown() override {
+    OsSetCurrentFolder(previous_);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  std::filesystem::path folder_;
+  char previous_[1024];
+};
