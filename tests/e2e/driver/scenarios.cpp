@@ -432,6 +432,26 @@ void RunGame(Launcher& launcher)
                                 L"got " + Hex(report));
 }
 
+// The installed state is decided by the files, not by the record alone.
+void MissingFile(Launcher& launcher)
+{
+  const std::wstring folder = Target(L"gone");
+  StartLauncher(launcher);
+  HWND main = WaitForMain(launcher);
+  InstallThrough(launcher, main, folder, 1017, true, false);
+  CheckButtons(main, true, L"after the install");
+  ExitThroughEndbox(launcher, main, false, Answer::Yes);
+
+  const std::wstring removed = Join(folder, L"data\\map\\field.dat");
+  SetFileAttributesW(removed.c_str(), FILE_ATTRIBUTE_NORMAL);
+  Check(DeleteFileW(removed.c_str()) != FALSE, L"an installed file can be deleted by the user");
+  StartLauncher(launcher);
+  main = WaitForMain(launcher);
+  CheckButtons(main, false, L"start with one installed file missing");
+  CheckRecord(1, kMinimumMask, folder);
+  ExitThroughEndbox(launcher, main, true, Answer::Yes);
+}
+
 } // namespace
 
 const Scenario g_Scenarios[] = {
@@ -445,6 +465,7 @@ const Scenario g_Scenarios[] = {
     {L"copy_failure", CopyFailure, true},
     {L"keep_saves", KeepSaves, true},
     {L"run_game", RunGame, true},
+    {L"missing_file", MissingFile, true},
     {nullptr, nullptr, false},
 };
 
