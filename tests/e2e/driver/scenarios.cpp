@@ -87,23 +87,24 @@ void FirstStart(Launcher& launcher)
   Check((style & WS_SYSMENU) && !(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)),
         L"close box only: no minimise, maximise or sizing border");
 
-  struct ButtonSpec {
+  struct ExpectedButton {
     int id;
     const wchar_t* text;
     int y;
   };
-  const ButtonSpec buttons[] = {{1003, L"ゲーム実行", 0}, {1001, L"インストール", 60},
+  const ExpectedButton buttons[] = {{1003, L"ゲーム実行", 0}, {1001, L"インストール", 60},
                                 {1002, L"アンインストール", 120}, {1004, L"終了", 180}};
-  for (const ButtonSpec& spec : buttons) {
-    HWND button = Item(main, spec.id);
-    CheckText(WindowText(button), spec.text, Format(L"text of button %d", spec.id));
+  for (const ExpectedButton& expected : buttons) {
+    HWND button = Item(main, expected.id);
+    CheckText(WindowText(button), expected.text, Format(L"text of button %d", expected.id));
     RECT place{};
     GetWindowRect(button, &place);
     MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&place), 2);
-    Check(place.left == 320 && place.top == spec.y && place.right - place.left == 144 &&
+    Check(place.left == 320 && place.top == expected.y && place.right - place.left == 144 &&
               place.bottom - place.top == 60,
-          Format(L"button %d at (320, %d) 144 x 60 (got %ld, %ld, %ld x %ld)", spec.id, spec.y,
-                 place.left, place.top, place.right - place.left, place.bottom - place.top));
+          Format(L"button %d at (320, %d) 144 x 60 (got %ld, %ld, %ld x %ld)", expected.id,
+                 expected.y, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top));
   }
   CheckButtons(main, false, L"first start");
 
