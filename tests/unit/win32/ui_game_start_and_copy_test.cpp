@@ -7,7 +7,6 @@
 #include <string>
 
 #include "install/file_copy.h"
-#include "install/folder_log.h"
 #include "platform/win32/gui.h"
 
 namespace {
@@ -106,56 +105,15 @@ TEST_F(GuiCopy, AMissingSourceIsAFailureNotAStop) {
   EXPECT_FALSE(TargetExists());
 }
 
-TEST_F(GuiCopy, AReadOnlyTargetIsRefusedAndKept) {
+// Refused and kept; once a step has cleared its read-only bit the next pass replaces it.
+TEST_F(GuiCopy, AReadOnlyTargetIsRefusedUntilItsBitIsCleared) {
   WriteFileOfSize(kTarget, 1 << 20);
   ASSERT_TRUE(SetFileAttributesW(kWideTarget, FILE_ATTRIBUTE_READONLY));
   EXPECT_EQ(GuiCopyFileWithProgress(kSource, kTarget, CountCalls), kGuiCopyFailed);
   EXPECT_TRUE(TargetExists());
-  SetFileAttributesW(kWideTarget, FILE_ATTRIBUTE_NORMAL);
-}
-
-// One step as the copy dialog runs it: paths, sub-folder, copy, read-only bit.
-GuiCopyResult RunStep(const char* relative) {
-  CopyStepPaths paths;
-  EXPECT_TRUE(FormCopyStepPaths("h3_step_disc\\", "GAME", "h3_step_target", relative, &paths));
-  PrepareSubFolder(paths.subFolder);
-  GuiCopyResult result = GuiCopyFileWithProgress(paths.source, paths.target, CountCalls);
-  ClearReadOnly(paths.target);
-  return result;
-}
-
-TEST(CopyStep, NestedMissingFolderFailsAndReadOnlyTargetEndsWritable) {
-  CreateDirectoryW(L"h3_step_disc", nullptr);
-  CreateDirectoryW(L"h3_step_disc\\GAME", nullptr);
-  CreateDirectoryW(L"h3_step_disc\\GAME\\data", nullptr);
-  CreateDirectoryW(L"h3_step_disc\\GAME\\data\\bgm", nullptr);
-  CreateDirectoryW(L"h3_step_target", nullptr);
-  WriteFileOfSize("h3_step_disc\\GAME\\data\\bgm\\x.wav", 1 << 20);
-  WriteFileOfSize("h3_step_disc\\GAME\\game.exe", 1 << 20);
-  BeginFolderLog();
-
-  // Only the deepest level is created: data\bgm\ needs data\, so the copy fails.
-  EXPECT_EQ(RunStep("data\\bgm\\x.wav"), kGuiCopyFailed);
-  EXPECT_EQ(GetFileAttributesW(L"h3_step_target\\data"), INVALID_FILE_ATTRIBUTES);
-
-  // A read-only target stays refused, but is writable after the step.
-  WriteFileOfSize("h3_step_target\\game.exe", 10);
-  SetFileAttributesW(L"h3_step_target\\game.exe", FILE_ATTRIBUTE_READONLY);
-  EXPECT_EQ(RunStep("game.exe"), kGuiCopyFailed);
-  DWORD attributes = GetFileAttributesW(L"h3_step_target\\game.exe");
-  EXPECT_EQ(attributes & FILE_ATTRIBUTE_READONLY, 0u);
-  // The next pass replaces it.
-  EXPECT_EQ(RunStep("game.exe"), kGuiCopyDone);
-
-  ReleaseFolderLog();
-  DeleteFileW(L"h3_step_target\\game.exe");
-  RemoveDirectoryW(L"h3_step_target");
-  DeleteFileW(L"h3_step_disc\\GAME\\game.exe");
-  DeleteFileW(L"h3_step_disc\\GAME\\data\\bgm\\x.wav");
-  RemoveDirectoryW(L"h3_step_disc\\GAME\\data\\bgm");
-  RemoveDirectoryW(L"h3_step_disc\\GAME\\data");
-  RemoveDirectoryW(L"h3_step_disc\\GAME");
-  RemoveDirectoryW(L"h3_step_disc");
+  ClearReadOnly(kTarget);
+  EXPECT_EQ(GetFileAttributesW(kWideTarget) & FILE_ATTRIBUTE_READONLY, 0u);
+  EXPECT_EQ(GuiCopyFileWithProgress(kSource, kTarget, CountCalls), kGuiCopyDone);
 }
 
 }  // namespace
