@@ -1,5 +1,6 @@
 // The worked example disc loads to exactly its listed values, whatever its line ends, and
 // its file sets walk the listed files in order.
+#include <stdio.h>
 #include <string.h>
 
 #include <string>
@@ -17,6 +18,29 @@ const char kExample[] =
     "#INSTALL_C\n[EXE]\n[SOUND]\n##\n"
     "#FILE\nreadme.txt\n[EXE]\ngame.exe\n[SOUND]\nse.dat\n[DATA]\ndata\\script.dat\n[]\n"
     "manual.txt\n##\n";
+
+// Types, then each set's entries, mask (hex) and size, then files' masks and sizes.
+std::string Tables() {
+  std::string out;
+  char row[512];
+  for (int i = 0; i < g_Setup.typeCount; ++i) {
+    snprintf(row, sizeof row, "%s %d|", g_Setup.types[i].name,
+             static_cast<int>(g_Setup.types[i].size));
+    out += row;
+  }
+  for (const TypeSet& set : g_Setup.sets) {
+    for (int i = 0; i < set.count; ++i) out += (i ? "," : "") + std::to_string(set.entries[i]);
+    snprintf(row, sizeof row, " mask %x size %d|", static_cast<unsigned>(set.mask),
+             static_cast<int>(set.size));
+    out += row;
+  }
+  for (int i = 0; i < g_Setup.fileCount; ++i) {
+    snprintf(row, sizeof row, "%s %x %d|", g_Setup.files[i].name,
+             static_cast<unsigned>(g_Setup.files[i].mask), static_cast<int>(g_Setup.files[i].size));
+    out += row;
+  }
+  return out;
+}
 
 class WorkedExample : public SetupDisc {
  protected:
@@ -41,39 +65,13 @@ class WorkedExample : public SetupDisc {
     ASSERT_TRUE(OsGetCurrentFolder(current, sizeof current));
     EXPECT_STREQ(g_Setup.SourceFolder, current);
 
-    const char* names[] = {"[EXE]", "[SOUND]", "[DATA]", "[CG16]", "[CG24]"};
-    const int32_t typeSizes[] = {600000, 2000002, 70000, 0, 0};
     ASSERT_EQ(g_Setup.typeCount, 5);
-    for (int i = 0; i < 5; ++i) {
-      EXPECT_STREQ(g_Setup.types[i].name, names[i]);
-      EXPECT_EQ(g_Setup.types[i].size, typeSizes[i]) << names[i];
-    }
-    struct Set {
-      std::vector<int> entries;
-      TypeMask mask;
-      int32_t size;
-    } sets[] = {{{0, 2}, 0x5, 670720}, {{0, 1, 2, 4}, 0x17, 2671616}, {{0, 1}, 0x3, 2600960}};
-    for (int s = 0; s < kTypeSetCount; ++s) {
-      const TypeSet& set = g_Setup.sets[s];
-      EXPECT_EQ(std::vector<int>(set.entries, set.entries + set.count), sets[s].entries) << s;
-      EXPECT_EQ(set.mask, sets[s].mask) << s;
-      EXPECT_EQ(set.size, sets[s].size) << s;
-    }
-    struct File {
-      const char* name;
-      TypeMask mask;
-      int32_t size;
-    } files[] = {{"readme.txt", kNoTypeBit, 1002},
-                 {"game.exe", 0x1, 600000},
-                 {"se.dat", 0x2, 2000002},
-                 {"data\\script.dat", 0x4, 70000},
-                 {"manual.txt", kNoTypeBit, 0}};
     ASSERT_EQ(g_Setup.fileCount, 5);
-    for (int i = 0; i < 5; ++i) {
-      EXPECT_STREQ(g_Setup.files[i].name, files[i].name);
-      EXPECT_EQ(g_Setup.files[i].mask, files[i].mask) << files[i].name;
-      EXPECT_EQ(g_Setup.files[i].size, files[i].size) << files[i].name;
-    }
+    EXPECT_EQ(Tables(),
+              "[EXE] 600000|[SOUND] 2000002|[DATA] 70000|[CG16] 0|[CG24] 0|"
+              "0,2 mask 5 size 670720|0,1,2,4 mask 17 size 2671616|0,1 mask 3 size 2600960|"
+              "readme.txt 80000000 1002|game.exe 1 600000|se.dat 2 2000002|"
+              "data\\script.dat 4 70000|manual.txt 80000000 0|");
     int errors = 0;
     for (const CollectedProblem& p : CollectedProblems()) {
       if (p.severity != kSetupError) continue;

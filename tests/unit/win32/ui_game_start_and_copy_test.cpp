@@ -76,33 +76,32 @@ bool StopAfterFirstChunk(unsigned long long copied, unsigned long long) {
 
 class GuiCopy : public ::testing::Test {
  protected:
-  void SetUp() override {
-    WriteFileOfSize(kSource, kBigFile);
-    DeleteFileW(kWideTarget);
-    g_calls = 0;
-    g_lastCopied = 0;
-  }
+  void SetUp() override { WriteFileOfSize(kSource, kBigFile); }
   void TearDown() override {
     DeleteFileW(kWideSource);
     DeleteFileW(kWideTarget);
   }
 };
 
-TEST_F(GuiCopy, ReportsProgressOfALargeFileMoreThanOnce) {
-  EXPECT_EQ(GuiCopyFileWithProgress(kSource, kTarget, CountCalls), kGuiCopyDone);
-  EXPECT_GT(g_calls, 1);
+TEST_F(GuiCopy, DoneStoppedOrFailedAndWhatEachLeaves) {
+  struct Case {
+    const char* source;
+    GuiCopyProgress progress;
+    GuiCopyResult result;
+    bool targetLeft;
+  } cases[] = {
+      {"h3_no_such_file.bin", CountCalls, kGuiCopyFailed, false},  // a failure, not a stop
+      {kSource, StopAfterFirstChunk, kGuiCopyStopped, false},      // no partial target
+      {kSource, CountCalls, kGuiCopyDone, true},
+  };
+  for (const Case& c : cases) {
+    DeleteFileW(kWideTarget);
+    g_calls = 0;
+    EXPECT_EQ(GuiCopyFileWithProgress(c.source, kTarget, c.progress), c.result) << c.result;
+    EXPECT_EQ(TargetExists(), c.targetLeft) << c.result;
+  }
+  EXPECT_GT(g_calls, 1);  // a large file's progress is reported more than once
   EXPECT_EQ(g_lastCopied, kBigFile);
-  EXPECT_TRUE(TargetExists());
-}
-
-TEST_F(GuiCopy, AStoppedCopyLeavesNoPartialTarget) {
-  EXPECT_EQ(GuiCopyFileWithProgress(kSource, kTarget, StopAfterFirstChunk), kGuiCopyStopped);
-  EXPECT_FALSE(TargetExists());
-}
-
-TEST_F(GuiCopy, AMissingSourceIsAFailureNotAStop) {
-  EXPECT_EQ(GuiCopyFileWithProgress("h3_no_such_file.bin", kTarget, CountCalls), kGuiCopyFailed);
-  EXPECT_FALSE(TargetExists());
 }
 
 // Refused and kept; once a step has cleared its read-only bit the next pass replaces it.

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "install/file_copy.h"
@@ -19,40 +21,15 @@
 
 namespace {
 
-const wchar_t kTree[] = L"W:\\h2u\\ゲーム\\表\\";
+namespace fs = std::filesystem;
+
+const fs::path kTree = L"W:\\h2u\\ゲーム\\表";
 const wchar_t kKey[] = L"Software\\H2 アンインストール\\GAME";
 const wchar_t kMaker[] = L"Software\\H2 アンインストール";
 
-bool Exists(const std::wstring& path) {
-  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-bool InTree(const wchar_t* relative) { return Exists(kTree + std::wstring(relative)); }
-
-void WideWrite(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
-// Plain recursion: no system shell helpers on the scratch drive.
-void WideRemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      std::wstring name = found.cFileName, path = folder + L"\\" + name;
-      if (name == L"." || name == L"..") continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        WideRemoveTree(path);
-      } else {
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-      }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder.c_str());
+bool InTree(const wchar_t* relative) { return fs::exists(kTree / relative); }
+void WideWrite(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 void AddFile(int row, const char* name, TypeMask mask) {
@@ -88,15 +65,16 @@ class Uninstaller : public ::testing::Test {
     ReleaseFolderLog();
     for (const wchar_t* file : {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat",
                                 L"Top.SAV", L"data\\deep.sav", L"diary.save"}) {
-      WideWrite(kTree + std::wstring(file), "x");
+      WideWrite(kTree / file, "x");
     }
     g_InstallKind = kInstallCustom;
     g_TypeMask = 0x80000003u;
     WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
   }
   void TearDown() override {
-    WideRemoveTree(L"W:\\h2u");
-    WideRemoveTree(L"W:\\h2out");
+    std::error_code ignored;
+    fs::remove_all(L"W:\\h2u", ignored);
+    fs::remove_all(L"W:\\h2out", ignored);
     DeleteTree(kMaker);
   }
 };
@@ -120,18 +98,18 @@ TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
 
 TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
   for (const wchar_t* folder : {L"W:\\h2out", L"W:\\h2out\\full", L"W:\\h2out\\empty"}) {
-    ASSERT_TRUE(CreateDirectoryW(folder, nullptr));
+    ASSERT_TRUE(fs::create_directory(folder));
   }
   WideWrite(L"W:\\h2out\\full\\keep.txt", "x");
   WideWrite(L"W:\\h2out\\file.txt", "x");
   std::string log = "W:\\h2out\\full\r\nW:\\h2out\\file.txt\r\nW:\\h2out\\empty\r\n";
   for (int i = 0; i < 1000; ++i) log += "W:\\h2out\\nothing" + std::to_string(i) + "\n";
   log += std::string("\x01\xff\x95\x5c\x00junk", 9);
-  WideWrite(kTree + std::wstring(L"game._md"), log);
+  WideWrite(kTree / L"game._md", log);
   Uninstall();
-  EXPECT_TRUE(Exists(L"W:\\h2out\\full\\keep.txt"));
-  EXPECT_TRUE(Exists(L"W:\\h2out\\file.txt"));
-  EXPECT_FALSE(Exists(L"W:\\h2out\\empty"));
+  EXPECT_TRUE(fs::exists(L"W:\\h2out\\full\\keep.txt"));
+  EXPECT_TRUE(fs::exists(L"W:\\h2out\\file.txt"));
+  EXPECT_FALSE(fs::exists(L"W:\\h2out\\empty"));
   EXPECT_FALSE(InTree(L"game._md"));
 }
 
@@ -141,10 +119,10 @@ TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
   SetCurrentDirectoryW(L"W:\\");
   g_InstallFolder[0] = '\0';
   Uninstall();
-  EXPECT_TRUE(Exists(L"W:\\game.exe"));
-  EXPECT_TRUE(Exists(L"W:\\root.sav"));
+  EXPECT_TRUE(fs::exists(L"W:\\game.exe"));
+  EXPECT_TRUE(fs::exists(L"W:\\root.sav"));
   EXPECT_FALSE(KeyExists(kKey));  // the record is still cleared and removed
   SetCurrentDirectoryW(L"C:\\");
-  DeleteFileW(L"W:\\game.exe");
-  DeleteFileW(L"W:\\root.sav");
+  fs::remove(L"W:\\game.exe");
+  fs::remove(L"W:\\root.sav");
 }
