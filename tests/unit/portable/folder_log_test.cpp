@@ -75,13 +75,6 @@ TEST_F(FolderLog, CreationResultsAndEveryCreatedLevelLoggedParentsFirst) {
             "inst\\ゲーム\ninst\\ゲーム\\表\ninst\\ゲーム\\表\\ソ\ninst\\a\ninst\\a\\b\n");
 }
 
-TEST_F(FolderLog, WritesEntriesWithLineFeedsOnlyAndNoHeader) {
-  LogCreatedFolder("C:\\GAME\\SUB");
-  LogCreatedFolder("C:\\GAME\\SUB\\data\\");
-  LogCreatedFolder("D:\\ゲーム\\表");
-  EXPECT_EQ(Written(), "C:\\GAME\\SUB\nC:\\GAME\\SUB\\data\\\nD:\\ゲーム\\表\n");
-}
-
 TEST_F(FolderLog, NoEntriesOrNotBegunLeavesAnOlderFileAlone) {
   WriteBytes(kLogPath, "old\n");
   EXPECT_EQ(Written(), "old\n");

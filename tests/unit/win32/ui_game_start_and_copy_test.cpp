@@ -1,9 +1,10 @@
 // The Windows side of the launcher's commands: the game's command line, and the copy
 // that can be stopped halfway without leaving a partial file.
 #include <gtest/gtest.h>
-#include <stdio.h>
+#include <string.h>
 #include <windows.h>
 
+#include <fstream>
 #include <string>
 
 #include "install/file_copy.h"
@@ -11,15 +12,13 @@
 
 namespace {
 
-struct CommandLineCase {
-  const char* installFolder;
-  const char* exe;
-  const char* sourceFolder;
-  const char* expected;
-};
-
 TEST(GameCommandLine, QuotesTheExecutableOnlyWhenItHoldsABlank) {
-  const CommandLineCase cases[] = {
+  const struct {
+    const char* installFolder;
+    const char* exe;
+    const char* sourceFolder;
+    const char* expected;
+  } cases[] = {
       {"C:\\GAME", "game.exe", "E:\\", "C:\\GAME\\game.exe E:\\ 1"},
       {"C:\\Program Files\\GAME", "game.exe", "E:\\",
        "\"C:\\Program Files\\GAME\\game.exe\" E:\\ 1"},
@@ -30,7 +29,7 @@ TEST(GameCommandLine, QuotesTheExecutableOnlyWhenItHoldsABlank) {
       // Full-width space (0x81 0x40) and 表 (0x95 0x5C) are characters, not separators.
       {"C:\\ゲーム　表", "game.exe", "Q:\\", "C:\\ゲーム　表\\game.exe Q:\\ 1"},
   };
-  for (const CommandLineCase& c : cases) {
+  for (const auto& c : cases) {
     char line[1024];
     EXPECT_TRUE(FormGameCommandLine(line, sizeof line, c.installFolder, c.exe, c.sourceFolder));
     EXPECT_STREQ(line, c.expected);
@@ -51,13 +50,7 @@ const wchar_t kWideTarget[] = L"h3_copy_target.bin";
 const size_t kBigFile = 24u << 20;
 
 void WriteFileOfSize(const char* path, size_t size) {
-  FILE* file = fopen(path, "wb");
-  ASSERT_NE(file, nullptr);
-  std::string chunk(1 << 20, 'z');
-  for (size_t written = 0; written < size; written += chunk.size()) {
-    fwrite(chunk.data(), 1, chunk.size(), file);
-  }
-  fclose(file);
+  std::ofstream(path, std::ios::binary) << std::string(size, 'z');
 }
 
 bool TargetExists() { return GetFileAttributesW(kWideTarget) != INVALID_FILE_ATTRIBUTES; }
@@ -69,10 +62,7 @@ bool CountCalls(unsigned long long copied, unsigned long long) {
   g_lastCopied = copied;
   return true;
 }
-bool StopAfterFirstChunk(unsigned long long copied, unsigned long long) {
-  ++g_calls;
-  return copied == 0;
-}
+bool StopAfterFirstChunk(unsigned long long copied, unsigned long long) { return copied == 0; }
 
 class GuiCopy : public ::testing::Test {
  protected:
