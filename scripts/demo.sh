@@ -20,6 +20,11 @@ cmake --build "$build" -j 2 --target setup e2e_driver sample_disc >/dev/null
 
 export WINEPREFIX=$root/build/demo-wineprefix
 export WINEDEBUG=-all
+# Wine names files in the locale's charset: without UTF-8 it cannot open the disc's
+# Japanese file names. C.UTF-8 keeps the ANSI code page of an English Windows (1252).
+if [ "$(locale charmap 2>/dev/null)" != "UTF-8" ]; then
+  export LC_ALL=C.UTF-8
+fi
 disc=$root/$build/sample-disc
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
