@@ -13,11 +13,14 @@ artifacts=$(realpath "$artifacts")
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh"
+# shellcheck source=fault-drive.sh
+source "$here/fault-drive.sh"
 
 xvfb_pid=""
 cleanup() {
   wine_unmap_drive q || true
   wine_unmap_drive t || true
+  small_drive_down
   "$WINESERVER" -k >/dev/null 2>&1 || true
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true
@@ -80,6 +83,7 @@ fi
 
 status=0
 wine_map_drive t "$run/t-drive" hd
+small_drive_up "$run"
 if [ $want_no_disc -eq 1 ]; then
   wine_map_drive q "$run/disc" cdrom
   restart_wine

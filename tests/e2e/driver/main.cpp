@@ -101,8 +101,10 @@ void Usage()
   wprintf(L"usage: e2e_driver --disc Z:\\...\\disc --artifacts DIR --target T: [--no-shots]\n"
           L"                  [scenario...]   (default: every scenario that needs the disc)\n"
           L"scenarios:");
-  for (const e2e::Scenario* s = e2e::g_Scenarios; s->name != nullptr; ++s) {
-    wprintf(L" %ls", s->name);
+  for (const e2e::Scenario* table : {e2e::g_Scenarios, e2e::g_FaultScenarios}) {
+    for (const e2e::Scenario* s = table; s->name != nullptr; ++s) {
+      wprintf(L" %ls", s->name);
+    }
   }
   wprintf(L"\n");
 }
@@ -147,7 +149,8 @@ int wmain(int argc, wchar_t** argv)
 
   int passed = 0;
   int failed = 0;
-  for (const Scenario* s = g_Scenarios; s->name != nullptr; ++s) {
+  for (const Scenario* table : {g_Scenarios, g_FaultScenarios})
+  for (const Scenario* s = table; s->name != nullptr; ++s) {
     bool wanted = chosen.empty() ? s->byDefault : false;
     for (const std::wstring& name : chosen) {
       wanted = wanted || name == s->name;

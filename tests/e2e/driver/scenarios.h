@@ -12,5 +12,6 @@ struct Scenario {
 };
 
 extern const Scenario g_Scenarios[];
+extern const Scenario g_FaultScenarios[];
 
 } // namespace e2e
