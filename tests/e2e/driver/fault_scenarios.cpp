@@ -134,6 +134,8 @@ void ReadOnlyTarget(Launcher& launcher)
   std::vector<std::wstring> failures = CopyAnsweringFailures(WaitForCopyDialog(launcher));
   // Windows refuses to overwrite a read-only file; either way the bit is gone afterwards.
   Check(failures.size() <= 1, L"at most the read-only file fails to copy");
+  Print(failures.empty() ? L"  the read-only game.exe was overwritten"
+                         : L"  the read-only game.exe was refused");
   if (failures.empty()) {
     Check(ReadBytes(game) == ReadBytes(L"Q:\\HOSHIMI\\game.exe"), L"game.exe overwritten");
   } else {
@@ -175,6 +177,7 @@ void DiskFull(Launcher& launcher)
   AnswerFolderQuestion(launcher, true, folder, Answer::Yes);
   std::vector<std::wstring> failures = CopyAnsweringFailures(WaitForCopyDialog(launcher));
   Check(!failures.empty(), L"a full drive makes copies fail");
+  Print(Format(L"  %u copies failed on the full drive", unsigned(failures.size())));
   for (const std::wstring& failure : failures) {
     bool known = false;
     for (int i = 0; i < kFileCount; ++i) {
@@ -269,8 +272,11 @@ struct LogCase {
 
 std::string LogBytes(const LogCase& c, const std::wstring& folder)
 {
-  std::vector<std::wstring> lines = {folder.substr(0, folder.rfind(L'\\')), folder, Join(folder, L"sound\\"),
-                                     Join(folder, L"sound\\se\\"), Join(folder, L"data\\"),
+  std::vector<std::wstring> lines = {folder.substr(0, folder.rfind(L'\\')),
+                                     folder,
+                                     Join(folder, L"sound\\"),
+                                     Join(folder, L"sound\\se\\"),
+                                     Join(folder, L"data\\"),
                                      Join(folder, L"data\\map\\")};
   const std::vector<std::wstring> outside = {Target(L"outside\\user"), Target(L"outside\\empty"),
                                              Target(L"outside"), L"T:\\", L"C:\\windows"};
@@ -402,11 +408,11 @@ void SettingsOverCapacity(Launcher& launcher)
   const std::wstring title(60, L'ほ');  // 120 bytes; 49 characters fit 99
   const std::wstring parent(300, L'D');
   const std::wstring game(300, L'P');
-  SetupIniSwap swap(SetupIniWith(Setting(L"TITLE", title) + Setting(L"DEFDIR", parent) +
-                                     Setting(L"PATH", game) + Setting(L"MD", std::wstring(300, L'M')) +
-                                     Setting(L"EXE", std::wstring(300, L'E')) +
-                                     Setting(L"REG_T", std::wstring(1100, L'T')),
-                                 L""));
+  const std::wstring settings = Setting(L"TITLE", title) + Setting(L"DEFDIR", parent) +
+                                Setting(L"PATH", game) + Setting(L"MD", std::wstring(300, L'M')) +
+                                Setting(L"EXE", std::wstring(300, L'E')) +
+                                Setting(L"REG_T", std::wstring(1100, L'T'));
+  SetupIniSwap swap(SetupIniWith(settings, L""));
   const std::wstring shown = title.substr(0, 49);
   StartLauncher(launcher);
   HWND main = WaitForTitled(launcher, shown);
@@ -421,6 +427,23 @@ void SettingsOverCapacity(Launcher& launcher)
   ExitTitled(launcher, main, shown);
 }
 
+// A disc file whose relative name is too long for a plain path, removed again afterwards.
+struct LongDiscFile {
+  std::wstring folder = DiscPath(L"HOSHIMI\\longname");
+  std::wstring path;
+  explicit LongDiscFile(const std::wstring& relative)
+      : path(L"\\\\?\\" + DiscPath(L"HOSHIMI\\") + relative)
+  {
+    MakeFolders(folder);
+    WriteBytes(path, "a file with a 259-byte name");
+  }
+  ~LongDiscFile()
+  {
+    DeleteFileW(path.c_str());
+    RemoveDirectoryW(folder.c_str());
+  }
+};
+
 // Settings at capacity, file names of 259 bytes (kept) and 300 bytes (dropped), and folder
 // fields of 1,023 bytes and more.
 void TextsAtCapacity(Launcher& launcher)
@@ -428,25 +451,27 @@ void TextsAtCapacity(Launcher& launcher)
   const std::wstring title = L"A" + std::wstring(49, L'ほ');  // 99 bytes
   const std::wstring longName = L"longname\\" + std::wstring(246, L'n') + L".dat";  // 259 bytes
   const std::wstring tooLong = L"longname\\" + std::wstring(287, L'n') + L".dat";   // 300 bytes
-  const std::wstring longSource = L"\\\\?\\" + DiscPath(L"HOSHIMI\\") + longName;
-  MakeFolders(DiscPath(L"HOSHIMI\\longname"));
-  WriteBytes(longSource, "a file with a 259-byte name");
-  SetupIniSwap swap(SetupIniWith(Setting(L"TITLE", title) + Setting(L"MD", std::wstring(255, L'M')),
-                                 L"[CG24]\r\n" + longName + L"\r\n" + tooLong + L"\r\n"));
+  LongDiscFile source(longName);
+  SetupIniSwap swap(
+      SetupIniWith(Setting(L"TITLE", title) + Setting(L"MD", std::wstring(255, L'M')),
+                   L"[CG24]\r\n" + longName + L"\r\n" + tooLong + L"\r\n"));
   StartLauncher(launcher);
   HWND main = WaitForTitled(launcher, title);
   CheckButtons(main, false, L"start with settings at capacity");
   DWORD id = launcher.process.dwProcessId;
 
-  for (size_t length : {1023, 1100}) {
-    const std::wstring field = L"T:\\" + std::wstring(length - 3, L'a');
+  // Both fields are cut to 1,023 bytes, the second at a whole character (1,022 bytes); the
+  // question then has no room left for its own words.
+  const std::wstring fields[] = {L"T:\\" + std::wstring(1020, L'a'),
+                                 L"T:\\" + std::wstring(1019, L'a') + std::wstring(40, L'ほ')};
+  for (const std::wstring& field : fields) {
     HWND options = OpenOptions(launcher, main);
     SetItemText(options, 1001, field);
     Click(options, IDOK);
     WaitForGone(options, kWindowWait, L"the options dialog");
     HWND question = WaitForWindow(id, L"フォルダの作成", 1009, kWindowWait, L"the create question");
-    Check(ItemText(question, 1009).rfind(L"T:\\aaa", 0) == 0,
-          Format(L"a %u-byte folder is asked about", unsigned(length)));
+    CheckText(ItemText(question, 1009), field.substr(0, 1022 + (field.back() == L'a')),
+              L"create question for a folder field of 1,023 bytes and more");
     Click(question, IDOK);
     WaitForGone(question, kWindowWait, L"the create question");
     AnswerMessageBox(id, L"フォルダの作成の失敗", L"フォルダが作成できませんでした。", main,
@@ -461,6 +486,8 @@ void TextsAtCapacity(Launcher& launcher)
   AnswerFolderQuestion(launcher, true, folder, Answer::Yes);
   std::vector<std::wstring> failures = CopyAnsweringFailures(WaitForCopyDialog(launcher));
   // A target path past 259 characters may be refused by the system; only that file may fail.
+  Print(failures.empty() ? L"  the 259-byte file name was copied"
+                         : L"  the 259-byte file name was refused");
   for (const std::wstring& failure : failures) {
     CheckText(failure, CopyFailureText(folder, longName.c_str()), L"copy-failure text");
   }
@@ -468,10 +495,8 @@ void TextsAtCapacity(Launcher& launcher)
   Sleep(300);
   CheckButtons(main, failures.empty(), L"after the install with a 259-byte file name");
   CheckInstalledFiles(folder, kMaximumMask);
-  Check(FileExists(Join(folder, std::wstring(255, L'M').c_str())), L"the log under its 255-byte name");
+  Check(FileExists(Join(folder, std::wstring(255, L'M'))), L"the log under its 255-byte name");
   ExitTitled(launcher, main, title);
-  DeleteFileW(longSource.c_str());
-  RemoveDirectoryW(DiscPath(L"HOSHIMI\\longname").c_str());
 }
 
 } // namespace
