@@ -13,6 +13,11 @@ small_drive_up() {
   fi
 }
 
+# A run that was killed may have left its small drive mounted inside the run folder.
+small_drive_left_over() {
+  if mountpoint -q "$1/s-drive" 2>/dev/null; then umount -l "$1/s-drive" || true; fi
+}
+
 small_drive_down() {
   wine_unmap_drive s || true
   if [ -n "$small_drive_dir" ]; then

@@ -29,6 +29,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
+small_drive_left_over "$run"
 [ -d "$run" ] && chmod -R u+w "$run"
 rm -rf "$run"
 mkdir -p "$run/t-drive" "$artifacts"
