@@ -264,9 +264,11 @@ void CorruptRecord(Launcher& launcher)
 
 // A log replaced by something the install never wrote, with a user's folder outside the
 // install folder named in it.
+enum class LogKind { ThousandLines, CrLf, Junk, Outside };
+
 struct LogCase {
   const wchar_t* what;
-  int kind;
+  LogKind kind;
   bool logRead;  // the real entries are read, so the install's folders go
 };
 
@@ -282,7 +284,7 @@ std::string LogBytes(const LogCase& c, const std::wstring& folder)
                                              Target(L"outside"), L"T:\\", L"C:\\windows"};
   lines.insert(lines.end(), outside.begin(), outside.end());
   std::string bytes;
-  if (c.kind == 2) {
+  if (c.kind == LogKind::Junk) {
     unsigned seed = 12345;
     for (int i = 0; i < 8192; ++i) {
       seed = seed * 1103515245 + 12345;
@@ -290,13 +292,13 @@ std::string LogBytes(const LogCase& c, const std::wstring& folder)
     }
     return bytes;
   }
-  if (c.kind == 0) {
+  if (c.kind == LogKind::ThousandLines) {
     while (lines.size() < 1000) {
       lines.push_back(Target(L"outside\\user\\"));
     }
   }
   for (const std::wstring& line : lines) {
-    bytes += ToCodePage(line, 932) + (c.kind == 1 ? "\r\n" : "\n");
+    bytes += ToCodePage(line, 932) + (c.kind == LogKind::CrLf ? "\r\n" : "\n");
   }
   return bytes;
 }
@@ -304,10 +306,10 @@ std::string LogBytes(const LogCase& c, const std::wstring& folder)
 void LogFaults(Launcher& launcher)
 {
   const LogCase cases[] = {
-      {L"1,000 lines", 0, true},
-      {L"CR LF lines", 1, true},
-      {L"binary junk", 2, false},
-      {L"folders outside the install folder", 3, true},
+      {L"1,000 lines", LogKind::ThousandLines, true},
+      {L"CR LF lines", LogKind::CrLf, true},
+      {L"binary junk", LogKind::Junk, false},
+      {L"folders outside the install folder", LogKind::Outside, true},
   };
   const std::wstring userFile = Target(L"outside\\user\\user.txt");
   StartLauncher(launcher);
