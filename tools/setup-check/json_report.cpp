@@ -8,8 +8,6 @@
 
 namespace {
 
-const char* const kSetNames[kTypeSetCount] = {"INSTALL_S", "INSTALL_B", "INSTALL_C"};
-
 void PrintMember(const char* name, const char* value, bool last = false) {
   printf("    \"%s\": ", name);
   PrintJsonString(stdout, value);
@@ -18,14 +16,9 @@ void PrintMember(const char* name, const char* value, bool last = false) {
 
 void PrintSettings() {
   fputs("  \"settings\": {\n", stdout);
-  PrintMember("TITLE", g_Setup.TITLE);
-  PrintMember("PATH", g_Setup.PATH);
-  PrintMember("DEFDIR", g_Setup.DEFDIR);
-  PrintMember("MD", g_Setup.MD);
-  PrintMember("EXE", g_Setup.EXE);
-  PrintMember("REG_P", g_Setup.REG_P);
-  PrintMember("REG_S", g_Setup.REG_S);
-  PrintMember("REG_T", g_Setup.REG_T, true);
+  for (int i = 0; i < kSettingCount; ++i) {
+    PrintMember(kSettings[i].name, kSettings[i].value, i == kSettingCount - 1);
+  }
   fputs("  },\n  \"product_key_path\": ", stdout);
   PrintJsonString(stdout, g_Setup.ProductKeyPath);
   fputs(",\n  \"source_folder\": ", stdout);

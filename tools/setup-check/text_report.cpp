@@ -9,8 +9,6 @@
 
 namespace {
 
-const char* const kSetNames[kTypeSetCount] = {"INSTALL_S", "INSTALL_B", "INSTALL_C"};
-
 void PrintSetting(const char* name, const char* value) {
   printf("%-15s ", name);
   PrintUtf8(stdout, value);
@@ -25,15 +23,15 @@ void PrintSize(int32_t size) {
 
 }  // namespace
 
+const NamedSetting kSettings[kSettingCount] = {
+    {"TITLE", g_Setup.TITLE}, {"PATH", g_Setup.PATH},   {"DEFDIR", g_Setup.DEFDIR},
+    {"MD", g_Setup.MD},       {"EXE", g_Setup.EXE},     {"REG_P", g_Setup.REG_P},
+    {"REG_S", g_Setup.REG_S}, {"REG_T", g_Setup.REG_T},
+};
+const char* const kSetNames[kTypeSetCount] = {"INSTALL_S", "INSTALL_B", "INSTALL_C"};
+
 void PrintTextReport() {
-  PrintSetting("TITLE", g_Setup.TITLE);
-  PrintSetting("PATH", g_Setup.PATH);
-  PrintSetting("DEFDIR", g_Setup.DEFDIR);
-  PrintSetting("MD", g_Setup.MD);
-  PrintSetting("EXE", g_Setup.EXE);
-  PrintSetting("REG_P", g_Setup.REG_P);
-  PrintSetting("REG_S", g_Setup.REG_S);
-  PrintSetting("REG_T", g_Setup.REG_T);
+  for (const NamedSetting& setting : kSettings) PrintSetting(setting.name, setting.value);
   PrintSetting("ProductKeyPath", g_Setup.ProductKeyPath);
   PrintSetting("SourceFolder", g_Setup.SourceFolder);
 
