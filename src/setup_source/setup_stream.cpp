@@ -6,7 +6,6 @@
 #include <stdio.h>
 
 #include "platform/stdio_file.h"
-#include "setup_source/setup_loader.h"
 
 int g_SetupTextLine;
 

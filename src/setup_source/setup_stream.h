@@ -3,6 +3,12 @@
 #pragma once
 #include <stddef.h>
 
+// The launcher's open: prints "SETUP.LST が開けませんでした。" on standard output when
+// the file cannot be opened; no box.
+void OpenSetupFile();
+void RewindSetupFile();
+void CloseSetupFile();
+
 // Opens setup.ini in the current folder without any report; false when it cannot be.
 bool OpenSetupStream();
 bool SetupStreamIsOpen();

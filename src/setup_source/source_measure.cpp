@@ -1,9 +1,10 @@
 // Measuring the listed files on the disc, where the copy pass later reads them from.
+#include "setup_source/source_measure.h"
+
 #include <stdint.h>
 
 #include "platform/platform.h"
 #include "setup_source/setup_description.h"
-#include "setup_source/setup_loader.h"
 #include "setup_source/setup_report.h"
 #include "setup_source/source_path.h"
 #include "text/bounded_text.h"

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "setup_source/directive_line.h"
+#include "setup_source/line_end.h"
 #include "setup_source/relative_path.h"
-#include "setup_source/setup_loader.h"
 
 TEST(DirectiveLine, KeywordAndValueCuts) {
   struct Case {

@@ -8,6 +8,8 @@
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_report.h"
+#include "setup_source/setup_stream.h"
+#include "setup_source/type_reference.h"
 
 struct CollectedProblem {
   int line;
