@@ -8,45 +8,21 @@
 
 #include "platform/platform.h"
 #include "setup_source/directive_line.h"
+#include "setup_source/line_end.h"
 #include "setup_source/relative_path.h"
+#include "setup_source/setup_keywords.h"
 #include "setup_source/setup_report.h"
 #include "setup_source/setup_stream.h"
+#include "setup_source/source_measure.h"
+#include "setup_source/type_reference.h"
 #include "text/bounded_text.h"
 
 namespace {
 
-enum Section { kNoSection, kTypeList, kSetS, kSetB, kSetC, kFileList };
-
-struct Keyword {
-  const char* name;
-  char* setting;  // null for a section keyword
-  size_t cap;
-  Section section;
-};
-
-// In the order in which the keywords are compared.
-const Keyword kKeywords[] = {
-    {"TITLE", g_Setup.TITLE, sizeof g_Setup.TITLE, kNoSection},
-    {"PATH", g_Setup.PATH, sizeof g_Setup.PATH, kNoSection},
-    {"DEFDIR", g_Setup.DEFDIR, sizeof g_Setup.DEFDIR, kNoSection},
-    {"MD", g_Setup.MD, sizeof g_Setup.MD, kNoSection},
-    {"EXE", g_Setup.EXE, sizeof g_Setup.EXE, kNoSection},
-    {"REG_P", g_Setup.REG_P, sizeof g_Setup.REG_P, kNoSection},
-    {"REG_S", g_Setup.REG_S, sizeof g_Setup.REG_S, kNoSection},
-    {"REG_T", g_Setup.REG_T, sizeof g_Setup.REG_T, kNoSection},
-    {"INSTALL_LST", nullptr, 0, kTypeList},
-    {"INSTALL_S", nullptr, 0, kSetS},
-    {"INSTALL_B", nullptr, 0, kSetB},
-    {"INSTALL_C", nullptr, 0, kSetC},
-    {"FILE", nullptr, 0, kFileList},
-};
-
-const char* const kSetNames[kTypeSetCount] = {"INSTALL_S", "INSTALL_B", "INSTALL_C"};
-
 const int32_t kMaxSize = INT32_MAX;
 
 struct LoadState {
-  Section section;
+  SetupSection section;
   int group;  // type index of the current group, -1 for none
 };
 
@@ -82,7 +58,7 @@ void ApplyDirective(const char* line, LoadState& state) {
   char keyword[512];
   char value[512];
   CutDirectiveLine(line, keyword, sizeof keyword, value, sizeof value);
-  for (const Keyword& k : kKeywords) {
+  for (const SetupKeyword& k : kSetupKeywords) {
     if (strcmp(keyword, k.name) != 0) continue;
     if (k.setting == nullptr) {
       state.section = k.section;
@@ -92,7 +68,7 @@ void ApplyDirective(const char* line, LoadState& state) {
     }
     return;
   }
-  for (const Keyword& k : kKeywords) {
+  for (const SetupKeyword& k : kSetupKeywords) {
     if (SameLetters(keyword, k.name)) {
       ReportSetupProblem(kSetupWarning, "\"#%s\" is a comment line; the keyword is %s", keyword,
                          k.name);
@@ -119,7 +95,7 @@ void AddSetEntry(int setIndex, const char* line) {
   TypeSet& set = g_Setup.sets[setIndex];
   if (set.count >= kMaxSetEntries) {
     ReportSetupProblem(kSetupError, "more than %u entries in %s: \"%s\" was dropped",
-                       static_cast<unsigned>(kMaxSetEntries), kSetNames[setIndex], line);
+                       static_cast<unsigned>(kMaxSetEntries), kTypeSetNames[setIndex], line);
     return;
   }
   int type = FindDataType(line);
@@ -205,7 +181,7 @@ void TotalTypeSets() {
     }
     if (!whole) {
       ReportSetupProblem(kSetupError, "the size of %s passes 2147483647 bytes; it stays there",
-                         kSetNames[s]);
+                         kTypeSetNames[s]);
     }
   }
 }
