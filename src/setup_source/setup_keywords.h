@@ -12,6 +12,8 @@ struct SetupKeyword {
   char* setting;  // null for a section keyword
   size_t cap;
   SetupSection section;
+  bool (*accepts)(const char* value);  // null when any text will do
+  const char* rule;                    // what accepts asks, for the report of a refusal
 };
 
 enum { kSettingKeywordCount = 8, kSetupKeywordCount = 13 };

@@ -53,6 +53,23 @@ void ResetTables() {
   g_Setup.typeCount = 0;
 }
 
+// The value as it would be stored (cut to the setting's capacity) is what must pass the
+// setting's rule; a refused value leaves the setting as it was.
+void ApplySetting(const SetupKeyword& k, const char* value) {
+  char stored[kRegistrySettingCapacity + 1];
+  bool whole = CopyText(stored, k.cap, value);
+  if (k.accepts != nullptr && !k.accepts(stored)) {
+    ReportSetupProblem(kSetupError, "%s value \"%s\" is refused: it must be %s; %s stays \"%s\"",
+                       k.name, stored, k.rule, k.name, k.setting);
+    return;
+  }
+  CopyText(k.setting, k.cap, stored);
+  if (!whole) {
+    ReportSetupProblem(kSetupError, "%s value is longer than %u bytes; it was cut", k.name,
+                       static_cast<unsigned>(k.cap - 1));
+  }
+}
+
 void ApplyDirective(const char* line, LoadState& state) {
   if (line[1] == '#') state.section = kNoSection;
   char keyword[512];
@@ -62,9 +79,8 @@ void ApplyDirective(const char* line, LoadState& state) {
     if (strcmp(keyword, k.name) != 0) continue;
     if (k.setting == nullptr) {
       state.section = k.section;
-    } else if (!CopyText(k.setting, k.cap, value)) {
-      ReportSetupProblem(kSetupError, "%s value is longer than %u bytes; it was cut", k.name,
-                         static_cast<unsigned>(k.cap - 1));
+    } else {
+      ApplySetting(k, value);
     }
     return;
   }
@@ -119,11 +135,22 @@ void AddFileEntry(const char* line, int group) {
         kSetupError, "\"%s\" is not a relative path inside the game folder; it was dropped", line);
     return;
   }
+  if (!IsUsableFileLine(line)) {
+    ReportSetupProblem(kSetupError,
+                       "\"%s\" names a device or holds a character no file name may have; it "
+                       "was dropped",
+                       line);
+    return;
+  }
   FileEntry& file = g_Setup.files[g_Setup.fileCount];
   CopyText(file.name, sizeof file.name, line);
   file.mask = MaskBit(group);
   file.size = MeasureSourceFile(line);
   ++g_Setup.fileCount;
+  if (file.size == kMaxSize) {
+    ReportSetupProblem(kSetupError,
+                       "\"%s\" is 2147483647 bytes or larger; it counts as 2147483647 bytes", line);
+  }
   if (group < 0) {
     ReportSetupProblem(kSetupWarning, "\"%s\" belongs to no data type; no install copies it", line);
   } else if (!AddSize(&g_Setup.types[group].size, file.size)) {
@@ -198,9 +225,12 @@ void LoadSetupDescription() {
 
   LoadState state{kNoSection, -1};
   char line[512];
-  while (ReadSetupLine(line, sizeof line)) {
+  size_t length = 0;
+  while (ReadSetupLine(line, sizeof line, &length)) {
+    if (strlen(line) < length) {
+      ReportSetupProblem(kSetupError, "the line holds a zero byte; it is read only up to there");
+    }
     if (line[0] == '\0') continue;
-    size_t length = strlen(line);
     if (length == sizeof line - 1 && line[length - 1] != '\n') {
       ReportSetupProblem(kSetupWarning, "line longer than %u bytes is read as several lines",
                          static_cast<unsigned>(sizeof line - 1));

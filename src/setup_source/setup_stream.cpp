@@ -46,7 +46,8 @@ void CloseSetupFile() {
   g_SetupTextLine = 0;
 }
 
-bool ReadSetupLine(char* line, size_t cap) {
+bool ReadSetupLine(char* line, size_t cap, size_t* length) {
+  *length = 0;
   if (g_SetupStream == nullptr || cap < 2 || g_SetupTextEnded) return false;
   g_SetupTextLine = g_SetupNextTextLine;
   size_t n = 0;
@@ -72,5 +73,6 @@ bool ReadSetupLine(char* line, size_t cap) {
     }
   }
   line[n] = '\0';
+  *length = n;
   return n > 0;
 }
