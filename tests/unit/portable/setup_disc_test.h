@@ -1,35 +1,22 @@
 // A scratch disc for the setup source tests: setup.ini and game files written into a
-// scratch folder, and the loader's problems collected instead of shown.
+// scratch folder, and the loader's problems collected as setup-check collects them.
 #pragma once
+#include <string.h>
+
 #include <string>
 #include <vector>
 
+#include "diagnostics.h"
 #include "scratch_folder.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
-#include "setup_source/setup_report.h"
 #include "setup_source/setup_stream.h"
 #include "setup_source/type_reference.h"
 
-struct CollectedProblem {
-  int line;
-  SetupSeverity severity;
-  std::string message;
-};
-
-inline std::vector<CollectedProblem>& CollectedProblems() {
-  static std::vector<CollectedProblem> problems;
-  return problems;
-}
-
-inline void CollectProblem(int line, SetupSeverity severity, const char* message) {
-  CollectedProblems().push_back({line, severity, message});
-}
-
 inline bool HasProblem(SetupSeverity severity, int line, const char* part) {
-  for (const CollectedProblem& p : CollectedProblems()) {
-    if (p.severity == severity && p.line == line && p.message.find(part) != std::string::npos)
-      return true;
+  for (int i = 0; i < g_DiagnosticCount; ++i) {
+    const Diagnostic& d = g_Diagnostics[i];
+    if (d.severity == severity && d.line == line && strstr(d.message, part) != nullptr) return true;
   }
   return false;
 }
@@ -39,8 +26,8 @@ class SetupDisc : public ScratchFolder {
   void SetUp() override {
     ScratchFolder::SetUp();
     ResetSetupDescriptionToDefaults();
-    CollectedProblems().clear();
-    g_SetupReporter = CollectProblem;
+    ClearDiagnostics();
+    g_SetupReporter = CollectDiagnostic;
   }
   void TearDown() override {
     CloseSetupFile();
