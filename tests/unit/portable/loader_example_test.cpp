@@ -8,7 +8,6 @@
 #include "setup_check.h"
 #include "setup_disc_test.h"
 #include "setup_source/file_set.h"
-#include "utf8_output.h"
 
 namespace {
 
@@ -44,11 +43,13 @@ class SampleDisc : public SetupDisc {
  protected:
   void SetUp() override {
     SetupDisc::SetUp();
-    MakeFolder("SAMPLE/data");
-    WriteSized("SAMPLE\\readme.txt", 1001);
-    WriteSized("SAMPLE\\game.exe", 600000);
-    WriteSized("SAMPLE\\se.dat", 2000001);
-    WriteSized("SAMPLE\\data\\script.dat", 70000);
+    std::filesystem::create_directories(folder_ / "SAMPLE" / "data");
+    const std::pair<const char*, size_t> files[] = {{"readme.txt", 1001},
+                                                    {"game.exe", 600000},
+                                                    {"se.dat", 2000001},
+                                                    {"data\\script.dat", 70000}};
+    for (const auto& f : files)
+      WriteBytes(("SAMPLE\\" + std::string(f.first)).c_str(), std::string(f.second, 'x'));
     ASSERT_TRUE(OsGetCurrentFolder(disc_, sizeof disc_));
   }
   // setup-check's exit status; its standard output goes to shown.
@@ -96,10 +97,11 @@ TEST_F(SampleDisc, FileSetsWalkTheListedFilesInOrder) {
     TypeMask mask;
     std::vector<std::string> names;
   } cases[] = {
-      {0x5, {"game.exe", "data\\script.dat"}},
-      {kNoTypeBit, {"readme.txt", "manual.txt"}},
+      // clang-format off
+      {0x5, {"game.exe", "data\\script.dat"}}, {kNoTypeBit, {"readme.txt", "manual.txt"}},
       {0xFFFFFFFFu, {"readme.txt", "game.exe", "se.dat", "data\\script.dat", "manual.txt"}},
       {0x18, {}},  // types with no files
+      // clang-format on
   };
   char name[kFileNameCapacity + 1];
   for (const Case& c : cases) {
@@ -116,7 +118,8 @@ TEST_F(SampleDisc, FileSetsWalkTheListedFilesInOrder) {
   EXPECT_STREQ(name, "game.exe");
 }
 
-TEST_F(SampleDisc, ExitStatusAndJsonReport) {
+// Texts go out as UTF-8; a byte that is no code page 932 character shows as U+FFFD.
+TEST_F(SampleDisc, ExitStatusAndReports) {
   struct Case {
     const char* setupIni;  // null: no setup.ini
     const char* option;
@@ -124,7 +127,10 @@ TEST_F(SampleDisc, ExitStatusAndJsonReport) {
     const char* shown;  // a part of standard output
   } cases[] = {
       {kSample, "--json", 1, "{\"name\": \"INSTALL_B\", \"entries\": [0, 1, 2, 4], \"mask\": 23"},
-      {"#TITLE x\n", "--json", 0, "\"TITLE\": \"x\",\n    \"PATH\": \"GAME\","},
+      {"#TITLE \"\t\x95\x5c\\\"\n", "--json", 0,
+       u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
+      {"#TITLE a\x85\x40\x82\n", nullptr, 0, u8"TITLE           a\uFFFD@\uFFFD\nPATH"},
+      {"#TITLE \x01\n", "--json", 0, "\"TITLE\": \"\\u0001\","},
       {"#FILE\n#MD ..\\a\n", "--json", 1,
        "{\"line\": 2, \"severity\": \"error\", \"message\": \"MD value \\\"..\\\\a\\\" is "
        "refused: it must be a single file name; MD stays \\\"game._md\\\"\"}\n  ]\n}\n"},
@@ -139,33 +145,6 @@ TEST_F(SampleDisc, ExitStatusAndJsonReport) {
     EXPECT_EQ(RunTool(c.option, &shown), c.status) << c.setupIni;
     EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
     EXPECT_EQ(shown.empty(), c.status == 2) << shown;  // nothing half written
-  }
-}
-
-TEST(Utf8Output, UndecodableBytesBecomeReplacementCharacters) {
-  struct Case {
-    const char* text;
-    const char* plain;
-    const char* json;
-  } cases[] = {
-      // clang-format off
-      {"\x95\x5c\xb1", u8"表ｱ", u8"\"表ｱ\""},
-      {"a\x85\x40", u8"a\uFFFD@", u8"\"a\uFFFD@\""},  // no character: the lead byte alone goes
-      {"a\x82", u8"a\uFFFD", u8"\"a\uFFFD\""},         // a lead byte cut off at the end
-      {"\"\\\n\t\x01", "\"\\\n\t\x01", "\"\\\"\\\\\\n\\t\\u0001\""},
-      // clang-format on
-  };
-  for (const Case& c : cases) {
-    for (bool json : {false, true}) {
-      FILE* file = tmpfile();
-      ASSERT_NE(file, nullptr);
-      json ? PrintJsonString(file, c.text) : PrintUtf8(file, c.text);
-      rewind(file);
-      char out[64] = {};
-      EXPECT_GT(fread(out, 1, sizeof out - 1, file), 0u);
-      fclose(file);
-      EXPECT_STREQ(out, json ? c.json : c.plain) << c.text;
-    }
   }
 }
 

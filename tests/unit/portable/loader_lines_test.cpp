@@ -35,11 +35,6 @@ TEST(DirectiveLine, KeywordAndValueCuts) {
     EXPECT_STREQ(keyword, c.keyword) << c.line;
     EXPECT_STREQ(value, c.value) << c.line;
   }
-  char keyword[4];
-  char value[4];
-  CutDirectiveLine("#TITLE ab表c\n", keyword, sizeof keyword, value, sizeof value);
-  EXPECT_STREQ(keyword, "TIT");
-  EXPECT_STREQ(value, "ab");  // not "ab" plus half of 表, and no "c" after the cut
 }
 
 TEST(TrimLineEnd, RemovesBlanksAndLineEndsOnlyAtTheEnd) {

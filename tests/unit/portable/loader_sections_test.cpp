@@ -5,6 +5,7 @@
 #include <string>
 
 #include "setup_disc_test.h"
+#include "setup_source/type_reference.h"
 
 namespace {
 
@@ -39,15 +40,18 @@ TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
   EXPECT_TRUE(HasProblem(kSetupWarning, 1, "TITLE"));
   EXPECT_TRUE(HasProblem(kSetupError, 12, "not list type: \"[EXE]\""));
   EXPECT_TRUE(HasProblem(kSetupError, 23, "\"[NONE]\""));  // the header's text, brackets too
-  struct Case {
-    const char* reference;
-    int index;
-  } cases[] = {{"[BGM]", 1},   {"[BG", 0},    {"[BGM2]", 0}, {"  #", 2},
-               {"[BGM3]", -1}, {"[bgm]", -1}, {"", -1}};
-  for (const Case& c : cases) EXPECT_EQ(FindDataType(c.reference), c.index) << c.reference;
+  const std::pair<const char*, int> references[] = {
+      {"[BGM]", 1}, {"[BG", 0}, {"[BGM2]", 0}, {"  #", 2}, {"[BGM3]", -1}, {"[bgm]", -1}, {"", -1}};
+  for (const auto& r : references) EXPECT_EQ(FindDataType(r.first), r.second) << r.first;
 }
 
-TEST_F(SetupLoad, SettingsAnywhereAndKeptAcrossLoads) {
+TEST_F(SetupLoad, SettingsStandAnywhereAndStayWithoutAFile) {
+  testing::internal::CaptureStdout();
+  OpenSetupFile();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "SETUP.LST が開けませんでした。\n");
+  LoadSetupDescription();  // nothing to load: nothing changes
+  EXPECT_STREQ(g_Setup.SourceFolder, "");
+  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\QUERN FIELD\\GAME");
   Load("#FILE\n#REG_S Maker\n#PATH\n#MD \"log.md\" tail\n");
   EXPECT_STREQ(g_Setup.PATH, "");
   EXPECT_STREQ(g_Setup.MD, "log.md");
@@ -83,20 +87,32 @@ TEST_F(SetupLoad, LongLinesAreReadInPiecesOf511Bytes) {
   EXPECT_TRUE(HasProblem(kSetupError, 6, "longer than 259"));
 }
 
-TEST_F(SetupLoad, FileSizesAreEvenAndSetSizesRoundEachTypeToKiB) {
-  MakeFolder("GAME");
-  const size_t sizes[] = {1001, 0, 2, 1024, 1026, 3};  // odd, zero, two, kib, over, four
-  for (int i = 0; i < 6; ++i) WriteSized(("GAME\\" + std::to_string(i)).c_str(), sizes[i]);
+TEST_F(SetupLoad, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
+  std::filesystem::create_directories(folder_ / "GAME");
+  const uintmax_t sizes[] = {
+      1001,       0,          2,          1024,       1026, 3,
+      1200000000, 1200000000, 2147483647, 0x100000001};  // the last: 4 GiB + 1 byte, sparse as the
+                                                         // others
+  for (int i = 0; i < 10; ++i) {
+    WriteBytes(("GAME\\" + std::to_string(i)).c_str(), "");
+    std::filesystem::resize_file(folder_ / "GAME" / std::to_string(i), sizes[i]);
+  }
   Load(
-      "#INSTALL_LST\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n#INSTALL_S\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n"
-      "#INSTALL_B\n[C]\n[C]\n#INSTALL_C\n[C]\n[F]\n"
-      "#FILE\n[A]\n0\n[B]\n1\n[C]\n2\n[D]\n3\n[E]\n4\n[F]\n5\n[]\nmissing\n");
-  const int32_t even[] = {1002, 0, 2, 1024, 1026, 4, 0};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(g_Setup.files[i].size, even[i]) << i;
-  EXPECT_EQ(g_Setup.sets[kInstallS].size, 1024 + 0 + 1024 + 1024 + 2048 + 1024);
+      "#INSTALL_LST\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n[G]\n#INSTALL_S\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n"
+      "#INSTALL_B\n[C]\n[C]\n#INSTALL_C\n[G]\n#FILE\n[A]\n0\n[B]\n1\n[C]\n2\n[D]\n3\n[E]\n4\n"
+      "[F]\n5\n[G]\n6\n7\n[]\n8\n9\nmissing\n");
+  const int32_t even[] = {1002,       0,          2,         1024,      1026, 4,
+                          1200000000, 1200000000, INT32_MAX, INT32_MAX, 0};
+  for (int i = 0; i < 11; ++i) EXPECT_EQ(g_Setup.files[i].size, even[i]) << i;
+  EXPECT_EQ(g_Setup.sets[kInstallS].size, 1024 + 0 + 1024 + 1024 + 2048 + 1024);  // each type
   EXPECT_EQ(g_Setup.sets[kInstallB].mask, 0x4u);  // twice listed: one bit, two sizes
   EXPECT_EQ(g_Setup.sets[kInstallB].size, 2048);
-  EXPECT_EQ(g_Setup.sets[kInstallC].size, 2048);  // 2 and 4 each rounded on their own
+  EXPECT_EQ(g_Setup.types[6].size, INT32_MAX);
+  EXPECT_EQ(g_Setup.sets[kInstallC].size, INT32_MAX);
+  EXPECT_TRUE(HasProblem(kSetupError, 36, "the size of [G] passes"));
+  EXPECT_TRUE(HasProblem(kSetupError, 0, "the size of INSTALL_C passes"));
+  EXPECT_TRUE(HasProblem(kSetupError, 38, "counts as 2147483647"));  // never its low 32 bits
+  EXPECT_TRUE(HasProblem(kSetupError, 39, "counts as 2147483647"));
 }
 
 TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
@@ -118,35 +134,6 @@ TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
   EXPECT_TRUE(HasProblem(kSetupError, 19, "more than 16 data types"));
   EXPECT_TRUE(HasProblem(kSetupError, 37, "more than 16 entries"));
   EXPECT_TRUE(HasProblem(kSetupError, 299, "more than 256 files"));
-}
-
-TEST_F(SetupLoad, SizesThatDoNotFitStopAtTheLargestCount) {
-  MakeFolder("GAME");
-  const uintmax_t sizes[] = {1200000000, 1200000000, 2147483647, 0x100000001};  // 4 GiB + 1
-  for (int i = 0; i < 4; ++i) {
-    WriteBytes(("GAME\\" + std::to_string(i)).c_str(), "");
-    std::filesystem::resize_file(folder_ / "GAME" / std::to_string(i), sizes[i]);  // sparse
-  }
-  Load("#INSTALL_LST\n[A]\n#INSTALL_S\n[A]\n#FILE\n[A]\n0\n1\n[]\n2\n3\n");
-  EXPECT_EQ(g_Setup.types[0].size, INT32_MAX);
-  EXPECT_EQ(g_Setup.sets[kInstallS].size, INT32_MAX);
-  EXPECT_TRUE(HasProblem(kSetupError, 8, "[A]"));
-  EXPECT_TRUE(HasProblem(kSetupError, 0, "INSTALL_S"));
-  for (int i = 2; i < 4; ++i) {
-    EXPECT_EQ(g_Setup.files[i].size, INT32_MAX);  // never taken from the low 32 bits
-    EXPECT_TRUE(HasProblem(kSetupError, 8 + i, "counts as 2147483647")) << i;
-  }
-}
-
-TEST_F(SetupLoad, WithoutSetupIniNothingChanges) {
-  testing::internal::CaptureStdout();
-  OpenSetupFile();
-  std::string printed = testing::internal::GetCapturedStdout();
-  LoadSetupDescription();
-  EXPECT_EQ(printed, "SETUP.LST が開けませんでした。\n");
-  EXPECT_STREQ(g_Setup.SourceFolder, "");
-  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\QUERN FIELD\\GAME");
-  EXPECT_EQ(g_Setup.typeCount, 0);
 }
 
 }  // namespace
