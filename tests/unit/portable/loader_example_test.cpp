@@ -44,12 +44,10 @@ class SampleDisc : public SetupDisc {
   void SetUp() override {
     SetupDisc::SetUp();
     std::filesystem::create_directories(folder_ / "SAMPLE" / "data");
-    const std::pair<const char*, size_t> files[] = {{"readme.txt", 1001},
-                                                    {"game.exe", 600000},
-                                                    {"se.dat", 2000001},
-                                                    {"data\\script.dat", 70000}};
-    for (const auto& f : files)
-      WriteBytes(("SAMPLE\\" + std::string(f.first)).c_str(), std::string(f.second, 'x'));
+    WriteBytes("SAMPLE\\readme.txt", std::string(1001, 'x'));
+    WriteBytes("SAMPLE\\game.exe", std::string(600000, 'x'));
+    WriteBytes("SAMPLE\\se.dat", std::string(2000001, 'x'));
+    WriteBytes("SAMPLE\\data\\script.dat", std::string(70000, 'x'));
     ASSERT_TRUE(OsGetCurrentFolder(disc_, sizeof disc_));
   }
   // setup-check's exit status; its standard output goes to shown.
