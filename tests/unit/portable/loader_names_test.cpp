@@ -24,9 +24,9 @@ class PlaceNames : public SetupDisc {
 
 // The setting that a "#NAME value" line sets.
 const char* Setting(const char* line) {
+  std::string name(line + 1, strcspn(line + 1, " \n"));
   for (const SetupKeyword& k : kSetupKeywords) {
-    size_t n = strlen(k.name);
-    if (strncmp(line + 1, k.name, n) == 0 && strchr(" \n", line[n + 1])) return k.setting;
+    if (name == k.name) return k.setting;
   }
   return "?";
 }

@@ -53,18 +53,14 @@ TEST(BoundedText, CutsAtWholeCharacterAndSaysSo) {
 }
 
 TEST(SizeText, TruncatesToHundredthsOfAMebibyte) {
-  struct Case {
-    int32_t bytes;
-    const char* text;
-  } cases[] = {
-      // clang-format off
+  // clang-format off
+  const std::pair<int32_t, const char*> cases[] = {
       {0, "0.00M"}, {1023, "0.00M"}, {104857, "0.09M"}, {1048575, "0.99M"}, {1048576, "1.00M"},
-      {1500000, "1.42M"}, {734003200, "700.00M"}, {2147483647, "2047.99M"}, {-5, "0.00M"},
-      // clang-format on
-  };
-  for (const Case& c : cases) {
+      {1500000, "1.42M"}, {734003200, "700.00M"}, {2147483647, "2047.99M"}, {-5, "0.00M"}};
+  // clang-format on
+  for (const auto& c : cases) {
     char out[16];
-    FormatSizeText(out, sizeof out, c.bytes);
-    EXPECT_STREQ(out, c.text) << c.bytes;
+    FormatSizeText(out, sizeof out, c.first);
+    EXPECT_STREQ(out, c.second) << c.first;
   }
 }
