@@ -3,12 +3,10 @@ add_library(project_options INTERFACE)
 target_compile_options(project_options INTERFACE -Wall -Wextra -Werror)
 
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-  # Sources are UTF-8; the program's texts are code page 932 bytes.
+  # Sources are UTF-8; the program's texts are code page 932 bytes. clang (the fuzz
+  # builds) knows no other execution charset and keeps UTF-8 literals: that changes no
+  # parsing rule, only the bytes of the built-in defaults.
   target_compile_options(project_options INTERFACE -finput-charset=UTF-8 -fexec-charset=CP932)
-else()
-  # clang only knows UTF-8 as execution charset: its builds (the fuzzers) keep UTF-8
-  # literals, which changes no parsing rule, only the bytes of the built-in defaults.
-  target_compile_definitions(project_options INTERFACE LAUNCHER_UTF8_LITERALS=1)
 endif()
 
 if(WIN32)

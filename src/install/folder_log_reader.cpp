@@ -15,10 +15,8 @@ namespace {
 void KeepWholeCharacters(char* line, FILE* file) {
   size_t length = strlen(line);
   if (length == 0 || line[length - 1] == '\n') return;
-  const char* last = line;
-  for (const char* p = line; *p; p += CharLength(p)) last = p;
-  if (CharLength(last) == 1 && IsLeadByte(static_cast<unsigned char>(*last)) && last > line &&
-      ungetc(static_cast<unsigned char>(*last), file) != EOF) {
+  if (length > 1 && EndsInHalfCharacter(line) &&
+      ungetc(static_cast<unsigned char>(line[length - 1]), file) != EOF) {
     line[length - 1] = '\0';
   }
 }

@@ -13,24 +13,19 @@ namespace {
 // Copies kept[0..length) by whole characters up to a zero, CR or LF, leaving out a
 // backslash that another one follows.
 void CollapseBackslashes(const char* kept, size_t length, char* out, size_t cap) {
-  size_t n = 0;
+  CopyText(out, cap, "");
   size_t i = 0;
   while (i < length && kept[i] != '\0' && kept[i] != '\r' && kept[i] != '\n') {
     size_t step = CharLength(kept + i);
     if (i + step > length) break;
     bool doubled = kept[i] == '\\' && i + 1 < length && kept[i + 1] == '\\';
-    if (!doubled && n + step < cap) {
-      memcpy(out + n, kept + i, step);
-      n += step;
-    }
+    if (!doubled && !AppendTextPart(out, cap, kept + i, step)) break;
     i += step;
   }
-  out[n] = '\0';
 }
 
 bool EndsWithSlash(const char* text) {
-  const char* last = nullptr;
-  for (const char* p = text; *p; p += CharLength(p)) last = p;
+  const char* last = LastChar(text);
   return last != nullptr && *last == '/';
 }
 

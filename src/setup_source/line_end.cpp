@@ -1,9 +1,9 @@
 // Trimming a plain line's end. Blanks and line ends are never the second byte of a code
 // page 932 character (those are 0x40 and above), so trimming byte by byte from the end
 // cannot split one; a forward walk would instead let a half-width katakana swallow the LF.
-#include <string.h>
+#include "setup_source/line_end.h"
 
-#include "setup_source/setup_loader.h"
+#include <string.h>
 
 void TrimLineEnd(char* text) {
   size_t n = strlen(text);

@@ -8,45 +8,21 @@
 
 #include "platform/platform.h"
 #include "setup_source/directive_line.h"
+#include "setup_source/line_end.h"
 #include "setup_source/relative_path.h"
+#include "setup_source/setup_keywords.h"
 #include "setup_source/setup_report.h"
 #include "setup_source/setup_stream.h"
+#include "setup_source/source_measure.h"
+#include "setup_source/type_reference.h"
 #include "text/bounded_text.h"
 
 namespace {
 
-enum Section { kNoSection, kTypeList, kSetS, kSetB, kSetC, kFileList };
-
-struct Keyword {
-  const char* name;
-  char* setting;  // null for a section keyword
-  size_t cap;
-  Section section;
-};
-
-// In the order in which the keywords are compared.
-const Keyword kKeywords[] = {
-    {"TITLE", g_Setup.TITLE, sizeof g_Setup.TITLE, kNoSection},
-    {"PATH", g_Setup.PATH, sizeof g_Setup.PATH, kNoSection},
-    {"DEFDIR", g_Setup.DEFDIR, sizeof g_Setup.DEFDIR, kNoSection},
-    {"MD", g_Setup.MD, sizeof g_Setup.MD, kNoSection},
-    {"EXE", g_Setup.EXE, sizeof g_Setup.EXE, kNoSection},
-    {"REG_P", g_Setup.REG_P, sizeof g_Setup.REG_P, kNoSection},
-    {"REG_S", g_Setup.REG_S, sizeof g_Setup.REG_S, kNoSection},
-    {"REG_T", g_Setup.REG_T, sizeof g_Setup.REG_T, kNoSection},
-    {"INSTALL_LST", nullptr, 0, kTypeList},
-    {"INSTALL_S", nullptr, 0, kSetS},
-    {"INSTALL_B", nullptr, 0, kSetB},
-    {"INSTALL_C", nullptr, 0, kSetC},
-    {"FILE", nullptr, 0, kFileList},
-};
-
-const char* const kSetNames[kTypeSetCount] = {"INSTALL_S", "INSTALL_B", "INSTALL_C"};
-
 const int32_t kMaxSize = INT32_MAX;
 
 struct LoadState {
-  Section section;
+  SetupSection section;
   int group;  // type index of the current group, -1 for none
 };
 
@@ -77,22 +53,38 @@ void ResetTables() {
   g_Setup.typeCount = 0;
 }
 
+// The value as it would be stored (cut to the setting's capacity) is what must pass the
+// setting's rule; a refused value leaves the setting as it was.
+void ApplySetting(const SetupKeyword& k, const char* value) {
+  char stored[kRegistrySettingCapacity + 1];
+  bool whole = CopyText(stored, k.cap, value);
+  if (k.accepts != nullptr && !k.accepts(stored)) {
+    ReportSetupProblem(kSetupError, "%s value \"%s\" is refused: it must be %s; %s stays \"%s\"",
+                       k.name, stored, k.rule, k.name, k.setting);
+    return;
+  }
+  CopyText(k.setting, k.cap, stored);
+  if (!whole) {
+    ReportSetupProblem(kSetupError, "%s value is longer than %u bytes; it was cut", k.name,
+                       static_cast<unsigned>(k.cap - 1));
+  }
+}
+
 void ApplyDirective(const char* line, LoadState& state) {
   if (line[1] == '#') state.section = kNoSection;
   char keyword[512];
   char value[512];
   CutDirectiveLine(line, keyword, sizeof keyword, value, sizeof value);
-  for (const Keyword& k : kKeywords) {
+  for (const SetupKeyword& k : kSetupKeywords) {
     if (strcmp(keyword, k.name) != 0) continue;
     if (k.setting == nullptr) {
       state.section = k.section;
-    } else if (!CopyText(k.setting, k.cap, value)) {
-      ReportSetupProblem(kSetupError, "%s value is longer than %u bytes; it was cut", k.name,
-                         static_cast<unsigned>(k.cap - 1));
+    } else {
+      ApplySetting(k, value);
     }
     return;
   }
-  for (const Keyword& k : kKeywords) {
+  for (const SetupKeyword& k : kSetupKeywords) {
     if (SameLetters(keyword, k.name)) {
       ReportSetupProblem(kSetupWarning, "\"#%s\" is a comment line; the keyword is %s", keyword,
                          k.name);
@@ -119,7 +111,7 @@ void AddSetEntry(int setIndex, const char* line) {
   TypeSet& set = g_Setup.sets[setIndex];
   if (set.count >= kMaxSetEntries) {
     ReportSetupProblem(kSetupError, "more than %u entries in %s: \"%s\" was dropped",
-                       static_cast<unsigned>(kMaxSetEntries), kSetNames[setIndex], line);
+                       static_cast<unsigned>(kMaxSetEntries), kTypeSetNames[setIndex], line);
     return;
   }
   int type = FindDataType(line);
@@ -143,11 +135,22 @@ void AddFileEntry(const char* line, int group) {
         kSetupError, "\"%s\" is not a relative path inside the game folder; it was dropped", line);
     return;
   }
+  if (!IsUsableFileLine(line)) {
+    ReportSetupProblem(kSetupError,
+                       "\"%s\" names a device or holds a character no file name may have; it "
+                       "was dropped",
+                       line);
+    return;
+  }
   FileEntry& file = g_Setup.files[g_Setup.fileCount];
   CopyText(file.name, sizeof file.name, line);
   file.mask = MaskBit(group);
   file.size = MeasureSourceFile(line);
   ++g_Setup.fileCount;
+  if (file.size == kMaxSize) {
+    ReportSetupProblem(kSetupError,
+                       "\"%s\" is 2147483647 bytes or larger; it counts as 2147483647 bytes", line);
+  }
   if (group < 0) {
     ReportSetupProblem(kSetupWarning, "\"%s\" belongs to no data type; no install copies it", line);
   } else if (!AddSize(&g_Setup.types[group].size, file.size)) {
@@ -205,7 +208,7 @@ void TotalTypeSets() {
     }
     if (!whole) {
       ReportSetupProblem(kSetupError, "the size of %s passes 2147483647 bytes; it stays there",
-                         kSetNames[s]);
+                         kTypeSetNames[s]);
     }
   }
 }
@@ -222,9 +225,12 @@ void LoadSetupDescription() {
 
   LoadState state{kNoSection, -1};
   char line[512];
-  while (ReadSetupLine(line, sizeof line)) {
+  size_t length = 0;
+  while (ReadSetupLine(line, sizeof line, &length)) {
+    if (strlen(line) < length) {
+      ReportSetupProblem(kSetupError, "the line holds a zero byte; it is read only up to there");
+    }
     if (line[0] == '\0') continue;
-    size_t length = strlen(line);
     if (length == sizeof line - 1 && line[length - 1] != '\n') {
       ReportSetupProblem(kSetupWarning, "line longer than %u bytes is read as several lines",
                          static_cast<unsigned>(sizeof line - 1));

@@ -6,7 +6,6 @@
 #include <stdio.h>
 
 #include "platform/stdio_file.h"
-#include "setup_source/setup_loader.h"
 
 int g_SetupTextLine;
 
@@ -47,7 +46,8 @@ void CloseSetupFile() {
   g_SetupTextLine = 0;
 }
 
-bool ReadSetupLine(char* line, size_t cap) {
+bool ReadSetupLine(char* line, size_t cap, size_t* length) {
+  *length = 0;
   if (g_SetupStream == nullptr || cap < 2 || g_SetupTextEnded) return false;
   g_SetupTextLine = g_SetupNextTextLine;
   size_t n = 0;
@@ -73,5 +73,6 @@ bool ReadSetupLine(char* line, size_t cap) {
     }
   }
   line[n] = '\0';
+  *length = n;
   return n > 0;
 }

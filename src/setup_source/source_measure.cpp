@@ -1,9 +1,10 @@
 // Measuring the listed files on the disc, where the copy pass later reads them from.
+#include "setup_source/source_measure.h"
+
 #include <stdint.h>
 
 #include "platform/platform.h"
 #include "setup_source/setup_description.h"
-#include "setup_source/setup_loader.h"
 #include "setup_source/setup_report.h"
 #include "setup_source/source_path.h"
 #include "text/bounded_text.h"
@@ -12,8 +13,8 @@
 namespace {
 
 // A file of 2 GiB or more would turn negative as a signed count; it stays at the top.
-int32_t EvenSize(uint32_t low) {
-  uint64_t even = static_cast<uint64_t>(low) + (low & 1u);
+int32_t EvenSize(uint64_t size) {
+  uint64_t even = size + (size & 1u);
   return even > INT32_MAX ? INT32_MAX : static_cast<int32_t>(even);
 }
 
@@ -32,9 +33,9 @@ bool ComposeSourcePath(const char* fileLine, char* out, size_t cap) {
 }
 
 int32_t EvenFileSize(const char* path) {
-  uint32_t low = 0;
-  if (!OsGetFileSizeLow(path, &low)) return 0;
-  return EvenSize(low);
+  uint64_t size = 0;
+  if (!OsGetFileSize(path, &size)) return 0;
+  return EvenSize(size);
 }
 
 int32_t MeasureSourceFile(const char* fileLine) {
@@ -43,11 +44,11 @@ int32_t MeasureSourceFile(const char* fileLine) {
     ReportSetupProblem(kSetupError, "the disc path of \"%s\" is too long to open", fileLine);
     return 0;
   }
-  uint32_t low = 0;
-  if (!OsGetFileSizeLow(path, &low)) {
+  uint64_t size = 0;
+  if (!OsGetFileSize(path, &size)) {
     ReportSetupProblem(kSetupError, "listed file \"%s\" cannot be opened on the disc (%s)",
                        fileLine, path);
     return 0;
   }
-  return EvenSize(low);
+  return EvenSize(size);
 }

@@ -1,9 +1,10 @@
 // Type references: a leading part of a declared type's name, first match in index order.
+#include "setup_source/type_reference.h"
+
 #include <string.h>
 
 #include "platform/platform.h"
 #include "setup_source/setup_description.h"
-#include "setup_source/setup_loader.h"
 #include "setup_source/setup_report.h"
 #include "ui/shared/dialog_outcome.h"
 

@@ -21,19 +21,14 @@ struct Sink {
   void PutText(const char* s) {
     while (*s) Put(*s++);
   }
+  void PutPart(const char* s, size_t n) {
+    for (size_t i = 0; i < n && s[i] != '\0'; ++i) Put(s[i]);
+  }
   // Ends the text; a cut never leaves half of a two-byte character behind.
   bool Finish() {
     if (cap == 0) return false;
-    if (cut) {
-      size_t whole = 0;
-      while (whole < length) {
-        bool lead = IsLeadByte(static_cast<unsigned char>(dst[whole]));
-        if (lead && whole + 1 >= length) break;
-        whole += lead ? 2 : 1;
-      }
-      length = whole;
-    }
     dst[length] = '\0';
+    if (cut && EndsInHalfCharacter(dst)) dst[--length] = '\0';
     return !cut;
   }
 };
@@ -64,11 +59,21 @@ bool CopyText(char* dst, size_t cap, const char* src) {
 }
 
 bool AppendText(char* dst, size_t cap, const char* src) {
+  return AppendTextPart(dst, cap, src, static_cast<size_t>(-1));
+}
+
+bool CopyTextPart(char* dst, size_t cap, const char* src, size_t length) {
+  if (cap == 0) return false;
+  dst[0] = '\0';
+  return AppendTextPart(dst, cap, src, length);
+}
+
+bool AppendTextPart(char* dst, size_t cap, const char* src, size_t length) {
   if (cap == 0) return false;
   size_t used = 0;
   while (used + 1 < cap && dst[used] != '\0') ++used;
   Sink sink{dst, cap, used, false};
-  sink.PutText(src);
+  sink.PutPart(src, length);
   return sink.Finish();
 }
 
@@ -99,7 +104,8 @@ bool FormatTextV(char* dst, size_t cap, const char* format, va_list args) {
         break;
       case 'd': {
         long v = va_arg(args, int);
-        unsigned long magnitude = v < 0 ? 0UL - static_cast<unsigned long>(v) : static_cast<unsigned long>(v);
+        unsigned long magnitude =
+            v < 0 ? 0UL - static_cast<unsigned long>(v) : static_cast<unsigned long>(v);
         PutNumber(sink, magnitude, 10, v < 0, width, pad);
         break;
       }

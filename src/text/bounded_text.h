@@ -11,6 +11,10 @@ bool CopyText(char* dst, size_t cap, const char* src);
 // dst := dst + src. Returns false when src was cut.
 bool AppendText(char* dst, size_t cap, const char* src);
 
+// The same for the first length bytes of src (fewer when it ends before).
+bool CopyTextPart(char* dst, size_t cap, const char* src, size_t length);
+bool AppendTextPart(char* dst, size_t cap, const char* src, size_t length);
+
 // A printf subset into dst: %s, %c, %d, %u, %x, %%, with an optional zero-padded
 // width (%02u). Returns false when the result was cut.
 bool FormatText(char* dst, size_t cap, const char* format, ...);

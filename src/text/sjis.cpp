@@ -1,9 +1,22 @@
 #include "text/sjis.h"
 
+#include <string.h>
+
 size_t CharLength(const char* p) {
   if (p[0] == '\0') return 0;
   if (IsLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0') return 2;
   return 1;
+}
+
+const char* LastChar(const char* text) {
+  const char* last = nullptr;
+  for (const char* p = text; *p; p += CharLength(p)) last = p;
+  return last;
+}
+
+bool EndsInHalfCharacter(const char* text) {
+  const char* last = LastChar(text);
+  return last != nullptr && IsLeadByte(static_cast<unsigned char>(*last)) && last[1] == '\0';
 }
 
 const char* FindLastBackslash(const char* text) {
@@ -15,16 +28,13 @@ const char* FindLastBackslash(const char* text) {
 }
 
 bool EndsWithBackslash(const char* text) {
-  const char* last = nullptr;
-  for (const char* p = text; *p; p += CharLength(p)) last = p;
+  const char* last = LastChar(text);
   return last != nullptr && *last == '\\';
 }
 
 bool RemoveTrailingBackslash(char* text) {
-  char* last = nullptr;
-  for (char* p = text; *p; p += CharLength(p)) last = p;
-  if (last == nullptr || *last != '\\') return false;
-  *last = '\0';
+  if (!EndsWithBackslash(text)) return false;
+  text[strlen(text) - 1] = '\0';
   return true;
 }
 

@@ -11,6 +11,12 @@ inline bool IsLeadByte(unsigned char byte) { return byte >= 0x80; }
 // (a lead byte right before the terminator stands alone). 0 at the terminator.
 size_t CharLength(const char* p);
 
+// The first byte of the last whole character of text, or nullptr for an empty text.
+const char* LastChar(const char* text);
+
+// Whether text ends in a lead byte that lost its second byte (a cut, or damage).
+bool EndsInHalfCharacter(const char* text);
+
 // The last backslash character of text, or nullptr.
 const char* FindLastBackslash(const char* text);
 

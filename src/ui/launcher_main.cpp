@@ -9,6 +9,7 @@
 #include "platform/win32/gui.h"
 #include "setup_source/disc_discovery.h"
 #include "setup_source/setup_loader.h"
+#include "setup_source/setup_stream.h"
 #include "text/bounded_text.h"
 #include "ui/launcher.h"
 

@@ -6,6 +6,11 @@ Diagnostic g_Diagnostics[kMaxDiagnostics];
 int g_DiagnosticCount;
 int g_ErrorCount;
 
+void ClearDiagnostics() {
+  g_DiagnosticCount = 0;
+  g_ErrorCount = 0;
+}
+
 void CollectDiagnostic(int line, SetupSeverity severity, const char* message) {
   if (severity == kSetupError) ++g_ErrorCount;
   if (g_DiagnosticCount >= kMaxDiagnostics) return;

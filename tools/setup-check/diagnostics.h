@@ -14,5 +14,8 @@ extern Diagnostic g_Diagnostics[kMaxDiagnostics];
 extern int g_DiagnosticCount;  // kept in the table
 extern int g_ErrorCount;       // all errors, kept or not
 
+// Empties the table before a load.
+void ClearDiagnostics();
+
 // The reporter that setup-check sets before loading.
 void CollectDiagnostic(int line, SetupSeverity severity, const char* message);

@@ -4,6 +4,7 @@
 #include "diagnostics.h"
 #include "reports.h"
 #include "setup_source/setup_description.h"
+#include "setup_source/setup_keywords.h"
 #include "utf8_output.h"
 
 namespace {
@@ -16,8 +17,8 @@ void PrintMember(const char* name, const char* value, bool last = false) {
 
 void PrintSettings() {
   fputs("  \"settings\": {\n", stdout);
-  for (int i = 0; i < kSettingCount; ++i) {
-    PrintMember(kSettings[i].name, kSettings[i].value, i == kSettingCount - 1);
+  for (int i = 0; i < kSettingKeywordCount; ++i) {
+    PrintMember(kSetupKeywords[i].name, kSetupKeywords[i].setting, i == kSettingKeywordCount - 1);
   }
   fputs("  },\n  \"product_key_path\": ", stdout);
   PrintJsonString(stdout, g_Setup.ProductKeyPath);
@@ -40,7 +41,7 @@ void PrintSets() {
   fputs("  \"sets\": [", stdout);
   for (int s = 0; s < kTypeSetCount; ++s) {
     const TypeSet& set = g_Setup.sets[s];
-    printf("%s\n    {\"name\": \"%s\", \"entries\": [", s == 0 ? "" : ",", kSetNames[s]);
+    printf("%s\n    {\"name\": \"%s\", \"entries\": [", s == 0 ? "" : ",", kTypeSetNames[s]);
     for (int e = 0; e < set.count && e < kMaxSetEntries; ++e) {
       printf("%s%d", e == 0 ? "" : ", ", set.entries[e]);
     }

@@ -4,6 +4,7 @@
 #include "diagnostics.h"
 #include "reports.h"
 #include "setup_source/setup_description.h"
+#include "setup_source/setup_keywords.h"
 #include "text/size_text.h"
 #include "utf8_output.h"
 
@@ -23,15 +24,10 @@ void PrintSize(int32_t size) {
 
 }  // namespace
 
-const NamedSetting kSettings[kSettingCount] = {
-    {"TITLE", g_Setup.TITLE}, {"PATH", g_Setup.PATH},   {"DEFDIR", g_Setup.DEFDIR},
-    {"MD", g_Setup.MD},       {"EXE", g_Setup.EXE},     {"REG_P", g_Setup.REG_P},
-    {"REG_S", g_Setup.REG_S}, {"REG_T", g_Setup.REG_T},
-};
-const char* const kSetNames[kTypeSetCount] = {"INSTALL_S", "INSTALL_B", "INSTALL_C"};
-
 void PrintTextReport() {
-  for (const NamedSetting& setting : kSettings) PrintSetting(setting.name, setting.value);
+  for (int i = 0; i < kSettingKeywordCount; ++i) {
+    PrintSetting(kSetupKeywords[i].name, kSetupKeywords[i].setting);
+  }
   PrintSetting("ProductKeyPath", g_Setup.ProductKeyPath);
   PrintSetting("SourceFolder", g_Setup.SourceFolder);
 
@@ -47,7 +43,7 @@ void PrintTextReport() {
   printf("\nType sets:\n");
   for (int s = 0; s < kTypeSetCount; ++s) {
     const TypeSet& set = g_Setup.sets[s];
-    printf("  %s  entries", kSetNames[s]);
+    printf("  %s  entries", kTypeSetNames[s]);
     if (set.count == 0) fputs(" (none)", stdout);
     for (int e = 0; e < set.count && e < kMaxSetEntries; ++e) printf(" %d", set.entries[e]);
     printf("  mask 0x%08lx  size ", static_cast<unsigned long>(set.mask));

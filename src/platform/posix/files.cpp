@@ -18,7 +18,7 @@ bool OsSetCurrentFolder(const char* path) {
   return ToNativePath(path, native, sizeof native) && chdir(native) == 0;
 }
 
-bool OsGetFileSizeLow(const char* path, uint32_t* size) {
+bool OsGetFileSize(const char* path, uint64_t* size) {
   char native[4096];
   if (!ToNativePath(path, native, sizeof native)) return false;
   int fd = open(native, O_RDONLY);
@@ -26,6 +26,6 @@ bool OsGetFileSizeLow(const char* path, uint32_t* size) {
   struct stat info;
   bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
   close(fd);
-  if (ok) *size = static_cast<uint32_t>(static_cast<uint64_t>(info.st_size) & 0xFFFFFFFFu);
+  if (ok) *size = static_cast<uint64_t>(info.st_size);
   return ok;
 }

@@ -17,15 +17,15 @@ bool OsSetCurrentFolder(const char* path) {
   return ToWide(path, wide, kWideCapacity) && SetCurrentDirectoryW(wide) != FALSE;
 }
 
-bool OsGetFileSizeLow(const char* path, uint32_t* size) {
+bool OsGetFileSize(const char* path, uint64_t* size) {
   wchar_t wide[kWideCapacity];
   if (!ToWide(path, wide, kWideCapacity)) return false;
-  HANDLE file = CreateFileW(wide, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
+  HANDLE file =
+      CreateFileW(wide, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD low = GetFileSize(file, nullptr);
-  bool ok = !(low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR);
+  LARGE_INTEGER whole;
+  bool ok = GetFileSizeEx(file, &whole) != FALSE && whole.QuadPart >= 0;
   CloseHandle(file);
-  if (ok) *size = low;
+  if (ok) *size = static_cast<uint64_t>(whole.QuadPart);
   return ok;
 }

@@ -1,119 +1,101 @@
-// The worked example disc loads to exactly its listed values, whatever its line ends, and
-// its file sets walk the listed files in order.
+// The sample description loads to exactly its listed values, however often the same
+// stream is loaded; setup-check shows them with its exit status.
 #include <stdio.h>
-#include <string.h>
 
 #include <string>
 
+#include "reports.h"
+#include "setup_check.h"
 #include "setup_disc_test.h"
 #include "setup_source/file_set.h"
 
 namespace {
 
-const char kExample[] =
+const char kSample[] =
     "#TITLE サンプル ゲーム\n#PATH SAMPLE\n#DEFDIR c:\\Games\n#REG_T SAMPLE\n"
     "#INSTALL_LST\n[EXE]\n[SOUND]\n[DATA]\n[CG16]\n[CG24]\n##\n"
-    "#INSTALL_S\n[EXE]\n[DATA]\n##\n"
-    "#INSTALL_B\n[EXE]\n[SOUND]\n[DATA]\n[CG24]\n##\n"
-    "#INSTALL_C\n[EXE]\n[SOUND]\n##\n"
-    "#FILE\nreadme.txt\n[EXE]\ngame.exe\n[SOUND]\nse.dat\n[DATA]\ndata\\script.dat\n[]\n"
-    "manual.txt\n##\n";
+    "#INSTALL_S\n[EXE]\n[DATA]\n##\n#INSTALL_B\n[EXE]\n[SOUND]\n[DATA]\n[CG24]\n##\n"
+    "#INSTALL_C\n[EXE]\n[SOUND]\n##\n#FILE\nreadme.txt\n[EXE]\ngame.exe\n[SOUND]\nse.dat\n"
+    "[DATA]\ndata\\script.dat\n[]\nmanual.txt\n##\n";
 
-// Types, then each set's entries, mask (hex) and size, then files' masks and sizes.
-std::string Tables() {
-  std::string out;
-  char row[512];
-  for (int i = 0; i < g_Setup.typeCount; ++i) {
-    snprintf(row, sizeof row, "%s %d|", g_Setup.types[i].name,
-             static_cast<int>(g_Setup.types[i].size));
-    out += row;
-  }
-  for (const TypeSet& set : g_Setup.sets) {
-    for (int i = 0; i < set.count; ++i) out += (i ? "," : "") + std::to_string(set.entries[i]);
-    snprintf(row, sizeof row, " mask %x size %d|", static_cast<unsigned>(set.mask),
-             static_cast<int>(set.size));
-    out += row;
-  }
-  for (int i = 0; i < g_Setup.fileCount; ++i) {
-    snprintf(row, sizeof row, "%s %x %d|", g_Setup.files[i].name,
-             static_cast<unsigned>(g_Setup.files[i].mask), static_cast<int>(g_Setup.files[i].size));
-    out += row;
-  }
-  return out;
-}
+const char kSampleTables[] =
+    u8"TITLE           サンプル ゲーム\nPATH            SAMPLE\nDEFDIR          c:\\Games\n"
+    "MD              game._md\nEXE             game.exe\nREG_P           Software\n"
+    "REG_S           QUERN FIELD\nREG_T           SAMPLE\n"
+    "ProductKeyPath  Software\\QUERN FIELD\\SAMPLE\nSourceFolder    {disc}\n\n"
+    "Data types (5):\n   0  [EXE]  0.57M (600000 bytes)\n   1  [SOUND]  1.90M (2000002 bytes)\n"
+    "   2  [DATA]  0.06M (70000 bytes)\n   3  [CG16]  0.00M (0 bytes)\n"
+    "   4  [CG24]  0.00M (0 bytes)\n\nType sets:\n"
+    "  INSTALL_S  entries 0 2  mask 0x00000005  size 0.63M (670720 bytes)\n"
+    "  INSTALL_B  entries 0 1 2 4  mask 0x00000017  size 2.54M (2671616 bytes)\n"
+    "  INSTALL_C  entries 0 1  mask 0x00000003  size 2.48M (2600960 bytes)\n\n"
+    "Files (5):\n  readme.txt  (no type)  1002 bytes\n  game.exe  [EXE]  600000 bytes\n"
+    "  se.dat  [SOUND]  2000002 bytes\n  data\\script.dat  [DATA]  70000 bytes\n"
+    "  manual.txt  (no type)  0 bytes\n\n";
+// Of one load: manual.txt is not on the disc, and two files belong to no type.
+const char kSampleProblems[] =
+    "setup.ini:27: warning: \"readme.txt\" belongs to no data type; no install copies it\n"
+    "setup.ini:35: error: listed file \"manual.txt\" cannot be opened on the disc "
+    "({disc}\\SAMPLE\\manual.txt)\n"
+    "setup.ini:35: warning: \"manual.txt\" belongs to no data type; no install copies it\n";
 
-class WorkedExample : public SetupDisc {
+class SampleDisc : public SetupDisc {
  protected:
   void SetUp() override {
     SetupDisc::SetUp();
-    MakeFolder("SAMPLE/data");
-    WriteSized("SAMPLE\\readme.txt", 1001);
-    WriteSized("SAMPLE\\game.exe", 600000);
-    WriteSized("SAMPLE\\se.dat", 2000001);
-    WriteSized("SAMPLE\\data\\script.dat", 70000);
+    std::filesystem::create_directories(folder_ / "SAMPLE" / "data");
+    WriteBytes("SAMPLE\\readme.txt", std::string(1001, 'x'));
+    WriteBytes("SAMPLE\\game.exe", std::string(600000, 'x'));
+    WriteBytes("SAMPLE\\se.dat", std::string(2000001, 'x'));
+    WriteBytes("SAMPLE\\data\\script.dat", std::string(70000, 'x'));
+    ASSERT_TRUE(OsGetCurrentFolder(disc_, sizeof disc_));
   }
-
-  // Each load reports one error: manual.txt is not on the disc (text line 35).
-  void ExpectExampleValues(int loads) {
-    EXPECT_STREQ(g_Setup.TITLE, "サンプル ゲーム");
-    EXPECT_STREQ(g_Setup.PATH, "SAMPLE");
-    EXPECT_STREQ(g_Setup.DEFDIR, "c:\\Games");
-    EXPECT_STREQ(g_Setup.MD, "game._md");
-    EXPECT_STREQ(g_Setup.EXE, "game.exe");
-    EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\QUERN FIELD\\SAMPLE");
-    char current[512];
-    ASSERT_TRUE(OsGetCurrentFolder(current, sizeof current));
-    EXPECT_STREQ(g_Setup.SourceFolder, current);
-
-    ASSERT_EQ(g_Setup.typeCount, 5);
-    ASSERT_EQ(g_Setup.fileCount, 5);
-    EXPECT_EQ(Tables(),
-              "[EXE] 600000|[SOUND] 2000002|[DATA] 70000|[CG16] 0|[CG24] 0|"
-              "0,2 mask 5 size 670720|0,1,2,4 mask 17 size 2671616|0,1 mask 3 size 2600960|"
-              "readme.txt 80000000 1002|game.exe 1 600000|se.dat 2 2000002|"
-              "data\\script.dat 4 70000|manual.txt 80000000 0|");
-    int errors = 0;
-    for (const CollectedProblem& p : CollectedProblems()) {
-      if (p.severity != kSetupError) continue;
-      ++errors;
-      EXPECT_EQ(p.line, 35);
-      EXPECT_NE(p.message.find("manual.txt"), std::string::npos);
-    }
-    EXPECT_EQ(errors, loads);
+  // setup-check's exit status; its standard output goes to shown.
+  static int RunTool(const char* option, std::string* shown) {
+    char name[] = "setup-check";
+    char* argv[] = {name, const_cast<char*>(option), nullptr};
+    testing::internal::CaptureStdout();
+    int status = RunSetupCheck(option != nullptr ? 2 : 1, argv);
+    *shown = testing::internal::GetCapturedStdout();
+    return status;
   }
+  // The report's own text with the scratch disc's folder for {disc}.
+  std::string Expected(const char* text) {
+    std::string out = text;
+    for (size_t at; (at = out.find("{disc}")) != std::string::npos;) out.replace(at, 6, disc_);
+    return out;
+  }
+  char disc_[512];
 };
 
-TEST_F(WorkedExample, LoadsToTheListedValuesWithLfOrCrLf) {
-  Load(kExample);
-  ExpectExampleValues(1);
-  std::string crlf;
-  for (const char* p = kExample; *p; ++p)
-    crlf += *p == '\n' ? std::string("\r\n") : std::string(1, *p);
-  ResetSetupDescriptionToDefaults();
-  CollectedProblems().clear();
-  Load(crlf);
-  ExpectExampleValues(1);
-}
-
-TEST_F(WorkedExample, SecondLoadOfTheSameStreamGivesTheSameTables) {
-  WriteBytes("setup.ini", kExample);
+TEST_F(SampleDisc, LoadsToTheListedValues) {
+  WriteBytes("setup.ini", kSample);
+  std::string shown;
+  EXPECT_EQ(RunTool(nullptr, &shown), 1);
+  EXPECT_EQ(shown, Expected(kSampleTables) + Expected(kSampleProblems));
+  // A second load of the same stream rewinds and resets first: the same tables.
+  ClearDiagnostics();
+  g_SetupReporter = CollectDiagnostic;
   OpenSetupFile();
   LoadSetupDescription();
-  LoadSetupDescription();  // rewinds and resets before reading again
-  CloseSetupFile();
-  ExpectExampleValues(2);
+  LoadSetupDescription();
+  testing::internal::CaptureStdout();
+  PrintTextReport();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            Expected(kSampleTables) + Expected(kSampleProblems) + Expected(kSampleProblems));
 }
 
-TEST_F(WorkedExample, FileSetsWalkTheListedFilesInOrder) {
-  Load(kExample);
+TEST_F(SampleDisc, FileSetsWalkTheListedFilesInOrder) {
+  Load(kSample);
   struct Case {
     TypeMask mask;
     std::vector<std::string> names;
   } cases[] = {
-      {0x5, {"game.exe", "data\\script.dat"}},
-      {kNoTypeBit, {"readme.txt", "manual.txt"}},
+      // clang-format off
+      {0x5, {"game.exe", "data\\script.dat"}}, {kNoTypeBit, {"readme.txt", "manual.txt"}},
       {0xFFFFFFFFu, {"readme.txt", "game.exe", "se.dat", "data\\script.dat", "manual.txt"}},
       {0x18, {}},  // types with no files
+      // clang-format on
   };
   char name[kFileNameCapacity + 1];
   for (const Case& c : cases) {
@@ -121,16 +103,43 @@ TEST_F(WorkedExample, FileSetsWalkTheListedFilesInOrder) {
     std::vector<std::string> walked;
     while (NextFileInSet(name, sizeof name) == 0) walked.push_back(name);
     EXPECT_EQ(walked, c.names) << c.mask;
-    strcpy(name, "untouched");
     EXPECT_EQ(NextFileInSet(name, sizeof name), 1);  // over stays over
-    EXPECT_STREQ(name, "untouched");
   }
-  // Starting again in the middle of a walk restarts from the first row.
-  BeginFileSet(0x2);
+  BeginFileSet(0x2);  // starting again in the middle of a walk restarts from the first row
   ASSERT_EQ(NextFileInSet(name, sizeof name), 0);
   BeginFileSet(0x1);
   ASSERT_EQ(NextFileInSet(name, sizeof name), 0);
   EXPECT_STREQ(name, "game.exe");
+}
+
+// Texts go out as UTF-8; a byte that is no code page 932 character shows as U+FFFD.
+TEST_F(SampleDisc, ExitStatusAndReports) {
+  struct Case {
+    const char* setupIni;  // null: no setup.ini
+    const char* option;
+    int status;
+    const char* shown;  // a part of standard output
+  } cases[] = {
+      {kSample, "--json", 1, "{\"name\": \"INSTALL_B\", \"entries\": [0, 1, 2, 4], \"mask\": 23"},
+      {"#TITLE \"\t\x95\x5c\\\"\n", "--json", 0,
+       u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
+      {"#TITLE a\x85\x40\x82\n", nullptr, 0, u8"TITLE           a\uFFFD@\uFFFD\nPATH"},
+      {"#TITLE \x01\n", "--json", 0, "\"TITLE\": \"\\u0001\","},
+      {"#FILE\n#MD ..\\a\n", "--json", 1,
+       "{\"line\": 2, \"severity\": \"error\", \"message\": \"MD value \\\"..\\\\a\\\" is "
+       "refused: it must be a single file name; MD stays \\\"game._md\\\"\"}\n  ]\n}\n"},
+      {nullptr, "--json", 2, ""},
+      {"#TITLE x\n", "--bogus", 2, ""},
+  };
+  for (const Case& c : cases) {
+    remove("setup.ini");
+    ResetSetupDescriptionToDefaults();
+    if (c.setupIni != nullptr) WriteBytes("setup.ini", c.setupIni);
+    std::string shown;
+    EXPECT_EQ(RunTool(c.option, &shown), c.status) << c.setupIni;
+    EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
+    EXPECT_EQ(shown.empty(), c.status == 2) << shown;  // nothing half written
+  }
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "setup_disc_test.h"
-#include "setup_source/source_path.h"
+#include "setup_source/type_reference.h"
 
 namespace {
 
@@ -25,41 +25,33 @@ TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
       "  #FILE\n"  // a plain line of the type list
       "##FILE\n"   // ends the section, opens nothing
       "[ignored]\n"
-      "#INSTALL_S\n[BGM]\n[BG\n"
+      "#INSTALL_S\n[BGM]\n[BG\n[EXE]\n"
       "#FILE\n[BGM]\na.dat\n#TITLE 中\nb.dat\n##\n"
-      "#FILE\nc.dat\n[]\nd.dat\n");
+      "#FILE\nc.dat\n[]\nd.dat\n[NONE]\ne.dat\n");
   EXPECT_STREQ(g_Setup.TITLE, "中");
   ASSERT_EQ(g_Setup.typeCount, 3);
   EXPECT_STREQ(g_Setup.types[2].name, "  #FILE");
-  EXPECT_EQ(Entries(kInstallS), (std::vector<int>{1, 0}));
-  ASSERT_EQ(g_Setup.fileCount, 4);
-  const TypeMask masks[] = {0x2, 0x2, 0x2, kNoTypeBit};  // the group runs on into the 2nd list
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(g_Setup.files[i].mask, masks[i]) << i;
+  EXPECT_EQ(Entries(kInstallS), (std::vector<int>{1, 0, -1}));
+  EXPECT_EQ(g_Setup.sets[kInstallS].mask, 0x80000003u);
+  ASSERT_EQ(g_Setup.fileCount, 5);
+  // The group runs on into the second list; a header of no type gives no type.
+  const TypeMask masks[] = {0x2, 0x2, 0x2, kNoTypeBit, kNoTypeBit};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(g_Setup.files[i].mask, masks[i]) << i;
   EXPECT_TRUE(HasProblem(kSetupWarning, 1, "TITLE"));
+  EXPECT_TRUE(HasProblem(kSetupError, 12, "not list type: \"[EXE]\""));
+  EXPECT_TRUE(HasProblem(kSetupError, 23, "\"[NONE]\""));  // the header's text, brackets too
+  const std::pair<const char*, int> references[] = {
+      {"[BGM]", 1}, {"[BG", 0}, {"[BGM2]", 0}, {"  #", 2}, {"[BGM3]", -1}, {"[bgm]", -1}, {"", -1}};
+  for (const auto& r : references) EXPECT_EQ(FindDataType(r.first), r.second) << r.first;
 }
 
-TEST_F(SetupLoad, UnmatchedReferencesResolveToNoType) {
-  Load("#INSTALL_S\n[EXE]\n#INSTALL_LST\n[EXE]\n#FILE\n[NONE]\nx.dat\n");
-  EXPECT_EQ(Entries(kInstallS), std::vector<int>{-1});
-  EXPECT_EQ(g_Setup.sets[kInstallS].mask, kNoTypeBit);
-  EXPECT_EQ(g_Setup.sets[kInstallS].size, 0);
-  EXPECT_EQ(g_Setup.files[0].mask, kNoTypeBit);
-  EXPECT_EQ(g_Setup.types[0].size, 0);
-  EXPECT_TRUE(HasProblem(kSetupError, 2, "not list type: \"[EXE]\""));
-  EXPECT_TRUE(HasProblem(kSetupError, 6, "\"[NONE]\""));  // the header's own text, brackets too
-}
-
-TEST_F(SetupLoad, FindDataTypeMatchesLeadingPartsInIndexOrder) {
-  Load("#INSTALL_LST\n[BGM2]\n[BGM]\nVOICE\n");
-  struct Case {
-    const char* reference;
-    int index;
-  } cases[] = {{"[BGM]", 1},   {"[BG", 0},    {"[BGM2]", 0}, {"VOICE", 2},
-               {"VOICES", -1}, {"voice", -1}, {"", -1}};
-  for (const Case& c : cases) EXPECT_EQ(FindDataType(c.reference), c.index) << c.reference;
-}
-
-TEST_F(SetupLoad, SettingsAnywhereAndKeptAcrossLoads) {
+TEST_F(SetupLoad, SettingsStandAnywhereAndStayWithoutAFile) {
+  testing::internal::CaptureStdout();
+  OpenSetupFile();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "SETUP.LST が開けませんでした。\n");
+  LoadSetupDescription();  // nothing to load: nothing changes
+  EXPECT_STREQ(g_Setup.SourceFolder, "");
+  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\QUERN FIELD\\GAME");
   Load("#FILE\n#REG_S Maker\n#PATH\n#MD \"log.md\" tail\n");
   EXPECT_STREQ(g_Setup.PATH, "");
   EXPECT_STREQ(g_Setup.MD, "log.md");
@@ -70,11 +62,14 @@ TEST_F(SetupLoad, SettingsAnywhereAndKeptAcrossLoads) {
 }
 
 TEST_F(SetupLoad, ReadsLinesAsTextTheSameOnEverySystem) {
-  Load("#TITLE a\rb\r\n#INSTALL_LST\r\nX\rY\r\n\r\n   \t\r\nLAST\x1a\nAFTER\n");
+  const char text[] = "#TITLE a\rb\r\n#INSTALL_LST\r\nX\rY\r\nZ\0W\n\r\n   \t\r\nLAST\x1a\nAFTER\n";
+  Load(std::string(text, sizeof text - 1));
   EXPECT_STREQ(g_Setup.TITLE, "a");  // a lone CR stays in the line and ends the value
-  ASSERT_EQ(g_Setup.typeCount, 2);
+  ASSERT_EQ(g_Setup.typeCount, 3);
   EXPECT_STREQ(g_Setup.types[0].name, "X\rY");
-  EXPECT_STREQ(g_Setup.types[1].name, "LAST");  // Ctrl-Z ends the text
+  EXPECT_STREQ(g_Setup.types[1].name, "Z");  // cut at the zero byte, with an error
+  EXPECT_TRUE(HasProblem(kSetupError, 4, "zero byte"));
+  EXPECT_STREQ(g_Setup.types[2].name, "LAST");  // Ctrl-Z ends the text
 }
 
 TEST_F(SetupLoad, LongLinesAreReadInPiecesOf511Bytes) {
@@ -92,44 +87,32 @@ TEST_F(SetupLoad, LongLinesAreReadInPiecesOf511Bytes) {
   EXPECT_TRUE(HasProblem(kSetupError, 6, "longer than 259"));
 }
 
-TEST_F(SetupLoad, FileSizesAreEvenAndSetSizesRoundEachTypeToKiB) {
-  MakeFolder("GAME");
-  const struct {
-    const char* name;
-    size_t size;
-  } files[] = {{"GAME\\odd", 1001}, {"GAME\\zero", 0},    {"GAME\\two", 2},
-               {"GAME\\kib", 1024}, {"GAME\\over", 1026}, {"GAME\\four", 3}};
-  for (const auto& f : files) WriteSized(f.name, f.size);
+TEST_F(SetupLoad, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
+  std::filesystem::create_directories(folder_ / "GAME");
+  const uintmax_t sizes[] = {
+      1001,       0,          2,          1024,       1026, 3,
+      1200000000, 1200000000, 2147483647, 0x100000001};  // the last: 4 GiB + 1 byte, sparse as the
+                                                         // others
+  for (int i = 0; i < 10; ++i) {
+    WriteBytes(("GAME\\" + std::to_string(i)).c_str(), "");
+    std::filesystem::resize_file(folder_ / "GAME" / std::to_string(i), sizes[i]);
+  }
   Load(
-      "#INSTALL_LST\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n"
-      "#INSTALL_S\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n"
-      "#INSTALL_B\n[C]\n[C]\n"
-      "#INSTALL_C\n[C]\n[F]\n"
-      "#FILE\n[A]\nodd\n[B]\nzero\n[C]\ntwo\n[D]\nkib\n[E]\nover\n[F]\nfour\n[]\nmissing\n");
-  const int32_t sizes[] = {1002, 0, 2, 1024, 1026, 4, 0};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(g_Setup.files[i].size, sizes[i]) << i;
-  EXPECT_EQ(g_Setup.sets[kInstallS].size, 1024 + 0 + 1024 + 1024 + 2048 + 1024);
+      "#INSTALL_LST\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n[G]\n#INSTALL_S\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n"
+      "#INSTALL_B\n[C]\n[C]\n#INSTALL_C\n[G]\n#FILE\n[A]\n0\n[B]\n1\n[C]\n2\n[D]\n3\n[E]\n4\n"
+      "[F]\n5\n[G]\n6\n7\n[]\n8\n9\nmissing\n");
+  const int32_t even[] = {1002,       0,          2,         1024,      1026, 4,
+                          1200000000, 1200000000, INT32_MAX, INT32_MAX, 0};
+  for (int i = 0; i < 11; ++i) EXPECT_EQ(g_Setup.files[i].size, even[i]) << i;
+  EXPECT_EQ(g_Setup.sets[kInstallS].size, 1024 + 0 + 1024 + 1024 + 2048 + 1024);  // each type
   EXPECT_EQ(g_Setup.sets[kInstallB].mask, 0x4u);  // twice listed: one bit, two sizes
   EXPECT_EQ(g_Setup.sets[kInstallB].size, 2048);
-  EXPECT_EQ(g_Setup.sets[kInstallC].size, 2048);  // 2 and 4 each rounded on their own
-}
-
-TEST_F(SetupLoad, SourcePathJoinsWithSingleBackslashes) {
-  char current[512];
-  ASSERT_TRUE(OsGetCurrentFolder(current, sizeof current));
-  struct Case {
-    const char* path;
-    const char* joined;
-  } cases[] = {{"SAMPLE", "\\SAMPLE\\a.dat"},
-               {"SAMPLE\\", "\\SAMPLE\\a.dat"},
-               {"", "\\a.dat"},
-               {"ソ", "\\ソ\\a.dat"}};  // ソ ends in 0x5C, and is no backslash
-  for (const Case& c : cases) {
-    strcpy(g_Setup.PATH, c.path);
-    char out[1024];
-    ASSERT_TRUE(ComposeSourcePath("a.dat", out, sizeof out));
-    EXPECT_EQ(std::string(out), std::string(current) + c.joined) << c.path;
-  }
+  EXPECT_EQ(g_Setup.types[6].size, INT32_MAX);
+  EXPECT_EQ(g_Setup.sets[kInstallC].size, INT32_MAX);
+  EXPECT_TRUE(HasProblem(kSetupError, 36, "the size of [G] passes"));
+  EXPECT_TRUE(HasProblem(kSetupError, 0, "the size of INSTALL_C passes"));
+  EXPECT_TRUE(HasProblem(kSetupError, 38, "counts as 2147483647"));  // never its low 32 bits
+  EXPECT_TRUE(HasProblem(kSetupError, 39, "counts as 2147483647"));
 }
 
 TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
@@ -151,42 +134,6 @@ TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
   EXPECT_TRUE(HasProblem(kSetupError, 19, "more than 16 data types"));
   EXPECT_TRUE(HasProblem(kSetupError, 37, "more than 16 entries"));
   EXPECT_TRUE(HasProblem(kSetupError, 299, "more than 256 files"));
-  for (int i = 0; i < kMaxFileEntries; ++i) {
-    EXPECT_EQ(g_Setup.files[i].mask & (g_Setup.files[i].mask - 1), 0u) << i;
-  }
-}
-
-TEST_F(SetupLoad, UnsafeFileLinesAreDropped) {
-  Load("#FILE\ngood\n..\\evil\n\\root\nc:\\abs\ndata\\..\\..\\x\nlast\n");
-  ASSERT_EQ(g_Setup.fileCount, 2);
-  EXPECT_STREQ(g_Setup.files[1].name, "last");
-  for (int line = 3; line <= 6; ++line) {
-    EXPECT_TRUE(HasProblem(kSetupError, line, "not a relative path")) << line;
-  }
-}
-
-TEST_F(SetupLoad, TotalsStopAtTheLargestCount) {
-  MakeFolder("GAME");
-  for (const char* name : {"GAME\\a", "GAME\\b"}) {
-    WriteBytes(name, "");
-    std::filesystem::resize_file(folder_ / "GAME" / (name + 5), 1200000000);  // sparse
-  }
-  Load("#INSTALL_LST\n[A]\n#INSTALL_S\n[A]\n#FILE\n[A]\na\nb\n");
-  EXPECT_EQ(g_Setup.types[0].size, INT32_MAX);
-  EXPECT_EQ(g_Setup.sets[kInstallS].size, INT32_MAX);
-  EXPECT_TRUE(HasProblem(kSetupError, 8, "[A]"));
-  EXPECT_TRUE(HasProblem(kSetupError, 0, "INSTALL_S"));
-}
-
-TEST_F(SetupLoad, WithoutSetupIniNothingChanges) {
-  testing::internal::CaptureStdout();
-  OpenSetupFile();
-  std::string printed = testing::internal::GetCapturedStdout();
-  LoadSetupDescription();
-  EXPECT_EQ(printed, "SETUP.LST が開けませんでした。\n");
-  EXPECT_STREQ(g_Setup.SourceFolder, "");
-  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\QUERN FIELD\\GAME");
-  EXPECT_EQ(g_Setup.typeCount, 0);
 }
 
 }  // namespace

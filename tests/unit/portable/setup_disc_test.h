@@ -1,33 +1,19 @@
 // A scratch disc for the setup source tests: setup.ini and game files written into a
-// scratch folder, and the loader's problems collected instead of shown.
+// scratch folder, and the loader's problems collected as setup-check collects them.
 #pragma once
-#include <string>
-#include <vector>
+#include <string.h>
 
+#include <string>
+
+#include "diagnostics.h"
 #include "scratch_folder.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
-#include "setup_source/setup_report.h"
-
-struct CollectedProblem {
-  int line;
-  SetupSeverity severity;
-  std::string message;
-};
-
-inline std::vector<CollectedProblem>& CollectedProblems() {
-  static std::vector<CollectedProblem> problems;
-  return problems;
-}
-
-inline void CollectProblem(int line, SetupSeverity severity, const char* message) {
-  CollectedProblems().push_back({line, severity, message});
-}
+#include "setup_source/setup_stream.h"
 
 inline bool HasProblem(SetupSeverity severity, int line, const char* part) {
-  for (const CollectedProblem& p : CollectedProblems()) {
-    if (p.severity == severity && p.line == line && p.message.find(part) != std::string::npos)
-      return true;
+  for (const Diagnostic* d = g_Diagnostics; d < g_Diagnostics + g_DiagnosticCount; ++d) {
+    if (d->severity == severity && d->line == line && strstr(d->message, part)) return true;
   }
   return false;
 }
@@ -37,20 +23,14 @@ class SetupDisc : public ScratchFolder {
   void SetUp() override {
     ScratchFolder::SetUp();
     ResetSetupDescriptionToDefaults();
-    CollectedProblems().clear();
-    g_SetupReporter = CollectProblem;
+    ClearDiagnostics();
+    g_SetupReporter = CollectDiagnostic;
   }
   void TearDown() override {
     CloseSetupFile();
     g_SetupReporter = nullptr;
     ScratchFolder::TearDown();
   }
-
-  static void WriteSized(const char* name, size_t size) {
-    WriteBytes(name, std::string(size, 'x'));
-  }
-  void MakeFolder(const char* relative) { std::filesystem::create_directories(folder_ / relative); }
-
   static void Load(const std::string& text) {
     WriteBytes("setup.ini", text);
     OpenSetupFile();

@@ -1,0 +1,5 @@
+// Trimming the end of a plain line of setup.ini.
+#pragma once
+
+// Removes every tab, line feed, carriage return and space from the end of text.
+void TrimLineEnd(char* text);

@@ -1,0 +1,49 @@
+#include "setup_source/setting_rules.h"
+
+#include <string.h>
+
+#include "setup_source/relative_path.h"
+#include "text/bounded_text.h"
+#include "text/sjis.h"
+
+namespace {
+
+bool EndsWithSeparator(const char* text) {
+  const char* last = LastChar(text);
+  return last != nullptr && (*last == '\\' || *last == '/');
+}
+
+}  // namespace
+
+bool IsSingleFileName(const char* value) {
+  size_t length = strlen(value);
+  return length > 0 && FindLastBackslash(value) == nullptr && strpbrk(value, "/:") == nullptr &&
+         !IsDotsOnly(value, length) && !IsDeviceName(value, length);
+}
+
+bool IsPathInGameFolder(const char* value) {
+  return value[0] != '\0' && IsPathInsideGameFolder(value) && !AnyComponent(value, IsDotsOnly) &&
+         !EndsWithSeparator(value);
+}
+
+bool IsGameFolderName(const char* value) {
+  if (value[0] == '\0') return true;
+  char folder[1024];
+  if (!CopyText(folder, sizeof folder, value)) return false;
+  RemoveTrailingBackslash(folder);
+  return IsPathInGameFolder(folder);
+}
+
+bool IsRegistryKeyName(const char* value) {
+  return value[0] != '\0' && FindLastBackslash(value) == nullptr;
+}
+
+bool IsRegistryKeyPath(const char* value) {
+  bool afterSeparator = true;  // a leading backslash is an empty first component
+  for (const char* p = value; *p; p += CharLength(p)) {
+    bool separator = *p == '\\';
+    if (separator && afterSeparator) return false;
+    afterSeparator = separator;
+  }
+  return !afterSeparator;
+}

@@ -1,0 +1,26 @@
+#include "setup_source/setup_keywords.h"
+
+#include "setup_source/setting_rules.h"
+
+const SetupKeyword kSetupKeywords[kSetupKeywordCount] = {
+    {"TITLE", g_Setup.TITLE, sizeof g_Setup.TITLE, kNoSection, nullptr, nullptr},
+    {"PATH", g_Setup.PATH, sizeof g_Setup.PATH, kNoSection, IsGameFolderName,
+     "empty, or a relative path with at most one backslash at its end"},
+    {"DEFDIR", g_Setup.DEFDIR, sizeof g_Setup.DEFDIR, kNoSection, nullptr, nullptr},
+    {"MD", g_Setup.MD, sizeof g_Setup.MD, kNoSection, IsSingleFileName, "a single file name"},
+    {"EXE", g_Setup.EXE, sizeof g_Setup.EXE, kNoSection, IsPathInGameFolder,
+     "a relative path inside the game folder"},
+    {"REG_P", g_Setup.REG_P, sizeof g_Setup.REG_P, kNoSection, IsRegistryKeyPath,
+     "key names joined by single backslashes"},
+    {"REG_S", g_Setup.REG_S, sizeof g_Setup.REG_S, kNoSection, IsRegistryKeyName,
+     "one key name without a backslash"},
+    {"REG_T", g_Setup.REG_T, sizeof g_Setup.REG_T, kNoSection, IsRegistryKeyName,
+     "one key name without a backslash"},
+    {"INSTALL_LST", nullptr, 0, kTypeList, nullptr, nullptr},
+    {"INSTALL_S", nullptr, 0, kSetS, nullptr, nullptr},
+    {"INSTALL_B", nullptr, 0, kSetB, nullptr, nullptr},
+    {"INSTALL_C", nullptr, 0, kSetC, nullptr, nullptr},
+    {"FILE", nullptr, 0, kFileList, nullptr, nullptr},
+};
+
+const char* const kTypeSetNames[kTypeSetCount] = {"INSTALL_S", "INSTALL_B", "INSTALL_C"};
