@@ -4,28 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 TEST(FolderRelation, ComponentsCaseAndTwoByteCharacters) {
   const std::tuple<const char*, const char*, FolderRelation> cases[] = {
       {"c:\\game\\", "C:\\GAME", kFolderSame},
-      {"C:/GAME//", "C:\\GAME", kFolderSame},
-      {"C:\\", "C:\\GAME\\SUB", kFolderParent},
-      {"C:\\GAME\\SUB\\data\\", "C:\\GAME\\SUB", kFolderInside},
+      {"C:/GAME//x", "C:\\GAME", kFolderInside},
       {"C:\\GAMES", "C:\\GAME", kFolderUnrelated},
-      // 表 ends in byte 0x5C: one character, not 0x95 and a separator.
-      {"C:\\表\\x", "C:\\表", kFolderInside},
-      {"C:\\表x", "C:\\表", kFolderUnrelated},
-      // ア is 0x83 'A', ヂ is 0x83 'a'; full-width letters are not folded either.
-      {"C:\\ア", "C:\\ヂ", kFolderUnrelated},
-      {"C:\\Ａ", "C:\\ａ", kFolderUnrelated},
-      // Names the system would resolve elsewhere relate to nothing.
-      {"C:\\GAME\\..\\..\\Windows", "C:\\GAME", kFolderUnrelated},
-      {"C:\\GAME\\x/../..", "C:\\GAME", kFolderUnrelated},
-      {"C:\\GAME\\. \\x", "C:\\GAME", kFolderUnrelated},
-      {"C:", "C:\\GAME", kFolderUnrelated},
+      {"C:\\表x", "C:\\表", kFolderUnrelated},  // 表 ends in 0x5C, yet is one character
+      {"C:\\ア", "C:\\ヂ", kFolderUnrelated},   // 0x83 'A' and 0x83 'a'
+      {"C:\\GAME\\..\\Windows", "C:\\GAME", kFolderUnrelated},  // resolved elsewhere
+      {"C:\\GAME\\x\\. .", "C:\\GAME", kFolderUnrelated},
+      {"C:", "C:\\GAME", kFolderUnrelated},  // the drive's current folder
       {"", "C:\\GAME", kFolderUnrelated},
-      {"\\\\server\\share", "\\server\\share\\GAME", kFolderUnrelated},
       {"\\\\server\\share", "\\\\server\\share\\GAME", kFolderParent},
   };
   for (const auto& [folder, base, expected] : cases) {

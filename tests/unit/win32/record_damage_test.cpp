@@ -10,18 +10,11 @@
 TEST(RecordDamage, OversizedValuesBeforeTheRecordAreSkipped) {
   const wchar_t key[] = L"Software\\H2 損傷\\GAME";
   DeleteTree(L"Software\\H2 損傷");
-  // Data over 256 bytes, data over the read buffer, a name over 255 characters: named to
-  // come first in both creation and name order.
+  // Data over 256 bytes or the read buffer, a name over 255 characters; first in any order.
   SetRaw(key, L"A1", REG_BINARY, std::string(300, 'd').data(), 300);
   SetRaw(key, L"A2", REG_SZ, std::wstring(3000, L't').c_str(), 6000);
   SetRaw(key, (L"A3" + std::wstring(300, L'n')).c_str(), REG_SZ, L"x", 4);
   SetRaw(key, L"GAMEPATH", REG_SZ, L"C:\\GAME", 14);
-  HKEY opened;
-  DWORD values = 0;
-  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_READ, &opened), ERROR_SUCCESS);
-  RegQueryInfoKeyW(opened, 0, 0, 0, 0, 0, 0, &values, 0, 0, 0, 0);
-  RegCloseKey(opened);
-  ASSERT_EQ(values, 4u);  // the system took every one of them
   ReadInstalledState("Software\\H2 損傷\\GAME", g_InstallFolder);
   EXPECT_STREQ(g_InstallFolder, "C:\\GAME");
   DeleteTree(L"Software\\H2 損傷");
