@@ -4,7 +4,9 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "install/folder_relation.h"
 #include "install/install_selection.h"
+#include "platform/file_system.h"
 #include "platform/memory.h"
 #include "platform/stdio_file.h"
 #include "setup_source/setup_description.h"
@@ -38,14 +40,59 @@ void LogCreatedFolder(const char* folder) {
   ++g_logCount;
 }
 
+namespace {
+
+bool WriteEntry(FILE* file, const char* folder) {
+  size_t length = strlen(folder);
+  return fwrite(folder, 1, length, file) == length && fputc('\n', file) != EOF;
+}
+
+bool InOldLog(const FolderLogEntries& old, const char* folder) {
+  for (int i = 0; i < old.count; ++i) {
+    const char* entry = old.slots[i];
+    if (strcmp(entry, folder) == 0 || RelateFolders(entry, folder) == kFolderSame) return true;
+  }
+  return false;
+}
+
+// The old entries first, then those of this install that the old log does not name yet.
+bool WriteEntries(FILE* file, const FolderLogEntries& old) {
+  bool written = true;
+  for (int i = 0; i < old.count; ++i) {
+    if (old.slots[i][0] != '\0') written = written && WriteEntry(file, old.slots[i]);
+  }
+  // Every entry in memory ends with a line feed; each is compared as a text of its own.
+  for (char* entry = g_logText; *entry != '\0';) {
+    char* end = strchr(entry, '\n');
+    *end = '\0';
+    if (!InOldLog(old, entry)) written = written && WriteEntry(file, entry);
+    *end = '\n';
+    entry = end + 1;
+  }
+  return written;
+}
+
+}  // namespace
+
+// A second install into the same folder must not forget what the first one created, and a
+// failed write must not destroy the old log: the whole new log goes to a file of its own,
+// which replaces the old one only once every byte is out and the file is closed.
 void WriteFolderLog() {
   if (!g_logEnabled || g_logCount == 0) return;
   char path[kFolderCapacity + 1];
   if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, g_Setup.MD)) return;
-  FILE* file = OsOpenFile(path, "wb+");
-  if (file == nullptr) return;
-  fwrite(g_logText, 1, g_logLength, file);
-  fclose(file);
+  FolderLogEntries old;
+  uint32_t attributes = 0;
+  // An old log that is there but cannot be read stays as it is, rather than lose its entries.
+  if (!ReadFolderLog(path, &old) && OsGetFileAttributes(path, &attributes)) return;
+  char temporary[kFolderCapacity + 1];
+  if (OsCreateTemporaryFile(g_InstallFolder, temporary, sizeof temporary)) {
+    FILE* file = OsOpenFile(temporary, "wb");
+    bool written = file != nullptr && WriteEntries(file, old);
+    if (file != nullptr && fclose(file) != 0) written = false;
+    if (!written || !OsMoveFileReplacing(temporary, path)) OsDeleteFile(temporary);
+  }
+  ReleaseFolderLogEntries(&old);
 }
 
 void ReleaseFolderLog() {

@@ -49,7 +49,11 @@ void ReadInstalledState(const char* keyPath, char* installFolderOut) {
   OsRegistryKey key;
   if (!OsCreateUserKey(keyPath, &key)) return;
   OsRegistryValue value;
-  for (uint32_t index = 0; OsEnumValue(key, index, &value); ++index) {
+  // A value that does not fit is passed over: a foreign one must not hide the record.
+  for (uint32_t index = 0;; ++index) {
+    OsEnumResult result = OsEnumValue(key, index, &value);
+    if (result == kEnumValuesEnd) break;
+    if (result == kEnumValueSkipped) continue;
     if (strcmp(value.name, "GAMEPATH") == 0) {
       TextData(value, installFolderOut, kFolderCapacity + 1);
     } else if (strcmp(value.name, "CDPATH") == 0) {

@@ -3,11 +3,13 @@
 #include "install/uninstaller.h"
 
 #include "install/folder_log.h"
+#include "install/folder_relation.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "install/path_spans.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
+#include "platform/registry.h"
 #include "setup_source/file_set.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
@@ -23,12 +25,6 @@ void DeleteInFolder(const char* name) {
   if (OsGetFileAttributes(path, &attributes)) OsDeleteFile(path);
 }
 
-void DeleteInstalledFiles() {
-  BeginFileSet(g_TypeMask);
-  char name[kFileNameCapacity + 1];
-  while (NextFileInSet(name, sizeof name) == 0) DeleteInFolder(name);
-}
-
 // Windows also matches a pattern against short 8.3 names, so "*.sav" can find
 // "diary.save" (DIARY~1.SAV); only names whose own extension is .sav are save files.
 bool HasSaveExtension(const char* name) {
@@ -42,6 +38,16 @@ bool HasSaveExtension(const char* name) {
     if (c != *expected) return false;
   }
   return *extension == '\0';
+}
+
+// Kept saves stay kept even when the disc lists them among the game's files.
+void DeleteInstalledFiles() {
+  bool keepSaves = g_DialogOutcome.keepSaves;
+  BeginFileSet(g_TypeMask);
+  char name[kFileNameCapacity + 1];
+  while (NextFileInSet(name, sizeof name) == 0) {
+    if (!(keepSaves && HasSaveExtension(name))) DeleteInFolder(name);
+  }
 }
 
 void DeleteSaveFiles() {
@@ -60,7 +66,12 @@ void DeleteSaveFiles() {
 }
 
 // The log may have been edited: only folders are removed, and the system removes only
-// empty ones, so no file is ever deleted because of what the log says.
+// empty ones, so no file is ever deleted because of what the log says. Only what an
+// install could have made is touched: the install folder, its parents, and folders inside.
+bool MayRemoveLoggedFolder(const char* folder) {
+  return RelateFolders(folder, g_InstallFolder) != kFolderUnrelated;
+}
+
 void RemoveLoggedFolders() {
   char logPath[kFolderCapacity + 1];
   if (!FormatText(logPath, sizeof logPath, "%s\\%s", g_InstallFolder, g_Setup.MD)) return;
@@ -70,10 +81,24 @@ void RemoveLoggedFolders() {
   for (int i = entries.count - 1; i >= 0; --i) {
     const char* folder = entries.slots[i];
     uint32_t attributes = 0;
-    if (folder[0] == '\0' || !OsGetFileAttributes(folder, &attributes)) continue;
+    if (!MayRemoveLoggedFolder(folder) || !OsGetFileAttributes(folder, &attributes)) continue;
     if (attributes & kAttributeDirectory) OsRemoveFolder(folder);
   }
   ReleaseFolderLogEntries(&entries);
+}
+
+// Deleting a key deletes its values with it, and another product of the same maker may
+// keep values in the maker's key: it goes only when it holds nothing at all.
+bool MakerKeyHoldsNothing() {
+  char makerPath[kRegistrySettingCapacity + 1];
+  if (!FormatText(makerPath, sizeof makerPath, "%s\\%s", g_Setup.REG_P, g_Setup.REG_S)) {
+    return false;
+  }
+  OsRegistryKey key;
+  if (!OsOpenUserKey(makerPath, &key)) return false;
+  bool empty = OsKeyHoldsNothing(key);
+  OsCloseKey(key);
+  return empty;
 }
 
 void DeleteRegistryKeys() {
@@ -82,7 +107,7 @@ void DeleteRegistryKeys() {
   if (FormatText(parent, sizeof parent, "%s\\%s\\", g_Setup.REG_P, g_Setup.REG_S)) {
     DeleteRegistrySubkey(parent, g_Setup.REG_T);
   }
-  DeleteRegistrySubkey(g_Setup.REG_P, g_Setup.REG_S);
+  if (MakerKeyHoldsNothing()) DeleteRegistrySubkey(g_Setup.REG_P, g_Setup.REG_S);
 }
 
 }  // namespace

@@ -16,6 +16,11 @@ bool OsCreateFolder(const char* path);
 bool OsRemoveFolder(const char* path);
 bool OsDeleteFile(const char* path);
 bool OsCopyFile(const char* source, const char* target, bool failIfExists);
+// Creates a new empty file of a unique name in folder and puts its path into out; false
+// (and no file) when none can be made or its path does not fit cap.
+bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap);
+// Moves source to target, replacing a file there, so that target is never half written.
+bool OsMoveFileReplacing(const char* source, const char* target);
 
 // A search by pattern ("C:\GAME\*.sav"). Names come back as code page 932; a name that
 // has no code page 932 form is passed over (it could not be deleted by name anyway).

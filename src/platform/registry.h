@@ -32,9 +32,13 @@ struct OsRegistryValue {
   size_t length;
   uint32_t type;
 };
-// false at the end of the values, and for a value whose name is longer than 255
-// characters, whose data does not fit 256 bytes, or that cannot be converted.
-bool OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* value);
+// A value whose name is longer than 255 characters, whose data does not fit 256 bytes, or
+// that cannot be converted is skipped, and the next index still reads; any other failure
+// ends the values as their end does.
+enum OsEnumResult { kEnumValueRead, kEnumValueSkipped, kEnumValuesEnd };
+OsEnumResult OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* value);
+// true when key has neither sub-keys nor values; false too when that cannot be asked.
+bool OsKeyHoldsNothing(OsRegistryKey key);
 
 bool OsDeleteDefaultValue(OsRegistryKey key);
 // Deletes HKEY_CURRENT_USER\path with its values (not when it has sub-keys).

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <fnmatch.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,6 +78,27 @@ bool OsCopyFile(const char* source, const char* target, bool failIfExists) {
   if (out >= 0) ok = close(out) == 0 && ok;
   close(in);
   return ok;
+}
+
+bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
+  char native[kNative];
+  if (!FormatText(out, cap, "%s\\logXXXXXX", folder) || !ToNativePath(out, native, sizeof native)) {
+    return false;
+  }
+  int descriptor = mkstemp(native);
+  if (descriptor < 0) return false;
+  close(descriptor);
+  // The six letters chosen are ASCII: the same bytes in both forms.
+  memcpy(out + strlen(out) - 6, native + strlen(native) - 6, 6);
+  return true;
+}
+
+bool OsMoveFileReplacing(const char* source, const char* target) {
+  char nativeSource[kNative];
+  char nativeTarget[kNative];
+  return ToNativePath(source, nativeSource, sizeof nativeSource) &&
+         ToNativePath(target, nativeTarget, sizeof nativeTarget) &&
+         rename(nativeSource, nativeTarget) == 0;
 }
 
 namespace {

@@ -42,6 +42,26 @@ bool OsCopyFile(const char* source, const char* target, bool failIfExists) {
          CopyFileW(wideSource, wideTarget, failIfExists ? TRUE : FALSE) != FALSE;
 }
 
+bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
+  wchar_t wideFolder[kWideCapacity];
+  wchar_t created[MAX_PATH];
+  if (!ToWide(folder, wideFolder, kWideCapacity) ||
+      GetTempFileNameW(wideFolder, L"log", 0, created) == 0) {
+    return false;
+  }
+  if (FromWide(created, out, cap)) return true;
+  DeleteFileW(created);
+  return false;
+}
+
+bool OsMoveFileReplacing(const char* source, const char* target) {
+  wchar_t wideSource[kWideCapacity];
+  wchar_t wideTarget[kWideCapacity];
+  return ToWide(source, wideSource, kWideCapacity) && ToWide(target, wideTarget, kWideCapacity) &&
+         MoveFileExW(wideSource, wideTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+             FALSE;
+}
+
 namespace {
 
 // Takes the found name when it has a code page 932 form; other names are passed over.

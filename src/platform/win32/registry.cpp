@@ -84,7 +84,7 @@ bool TextData(const wchar_t* units, DWORD bytes, OsRegistryValue* value) {
 
 }  // namespace
 
-bool OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* value) {
+OsEnumResult OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* value) {
   value->name[0] = '\0';
   value->data[0] = 0;
   value->length = 0;
@@ -95,17 +95,28 @@ bool OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* value) {
   wchar_t units[1024];
   DWORD bytes = sizeof units;
   DWORD type = 0;
-  if (RegEnumValueW(static_cast<HKEY>(key), index, name, &nameLength, nullptr, &type,
-                    reinterpret_cast<BYTE*>(units), &bytes) != ERROR_SUCCESS) {
-    return false;
-  }
-  if (!FromWide(name, value->name, sizeof value->name)) return false;
+  LONG result = RegEnumValueW(static_cast<HKEY>(key), index, name, &nameLength, nullptr, &type,
+                              reinterpret_cast<BYTE*>(units), &bytes);
+  // A name or data too long for the buffers is one value; the values after it still count.
+  if (result == ERROR_MORE_DATA) return kEnumValueSkipped;
+  if (result != ERROR_SUCCESS) return kEnumValuesEnd;
+  if (!FromWide(name, value->name, sizeof value->name)) return kEnumValueSkipped;
   value->type = type;
-  if (IsTextType(type)) return TextData(units, bytes, value);
-  if (bytes > kRegistryDataCapacity) return false;
+  if (IsTextType(type)) return TextData(units, bytes, value) ? kEnumValueRead : kEnumValueSkipped;
+  if (bytes > kRegistryDataCapacity) return kEnumValueSkipped;
   memcpy(value->data, units, bytes);
   value->length = bytes;
-  return true;
+  return kEnumValueRead;
+}
+
+bool OsKeyHoldsNothing(OsRegistryKey key) {
+  DWORD subkeys = 0;
+  DWORD values = 0;
+  if (RegQueryInfoKeyW(static_cast<HKEY>(key), nullptr, nullptr, nullptr, &subkeys, nullptr,
+                       nullptr, &values, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  return subkeys == 0 && values == 0;
 }
 
 bool OsDeleteDefaultValue(OsRegistryKey key) {

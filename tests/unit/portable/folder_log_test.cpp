@@ -85,7 +85,7 @@ TEST_F(FolderLog, NoEntriesOrNotBegunLeavesAnOlderFileAlone) {
   LogCreatedFolder("X");
   BeginFolderLog();
   LogCreatedFolder("Y");
-  EXPECT_EQ(Written(), "Y\n");
+  EXPECT_EQ(Written(), "old\nY\n");  // the earlier install's entries are kept
 }
 
 TEST_F(FolderLog, AppendThatWouldNotFitTheBlockIsDropped) {
