@@ -1,5 +1,7 @@
-// The launcher's flows as a player walks them: each test starts the real setup.exe from the
-// sample disc and checks windows, files, registry, log bytes and exit codes.
+// The launcher's flows as a player walks them, each from the real setup.exe on the sample
+// disc, checked on its windows, files, registry, log bytes and exit code.
+#include <filesystem>
+
 #include "launcher_test.h"
 
 namespace e2e {
@@ -7,19 +9,18 @@ namespace e2e {
 // Run on its own, with drive Q: lacking the disc's label.
 TEST_F(LauncherTest, NoDisc) {
   Start(launcher, L"Q:\\setup.exe", L"C:\\");
-  AnswerMessageBox(L"SETUP.EXE　エラー", L"BrellvanのCDが見つかりません");
-  EXPECT_EQ(WaitForExit(launcher, kWindowWait), 0u);
-  EXPECT_EQ(ValueCount(), -1) << "without the disc no registry key is created";
+  Press(Box(L"SETUP.EXE　エラー", IDOK, L"BrellvanのCDが見つかりません", nullptr), IDOK);
+  EXPECT_EQ(WaitForExit(launcher, kWait), 0u);
+  EXPECT_EQ(ValueCount(), -1) << "without the disc no registry key is made";
 }
 
 TEST_F(LauncherTest, FirstStart) {
   StartToMain();
-  EXPECT_EQ(ValueCount(), 0) << "the first start creates the product key, empty";
+  EXPECT_EQ(ValueCount(), 0) << "the first start makes the product key, empty";
   wchar_t className[128] = {};
   GetClassNameW(main, className, 128);
   EXPECT_EQ(std::wstring(className), kTitle);
-  RECT client{};
-  RECT frame{};
+  RECT client{}, frame{};
   GetClientRect(main, &client);
   GetWindowRect(main, &frame);
   EXPECT_EQ(Format(L"%ldx%ld at %ld,%ld", client.right, client.bottom, frame.left, frame.top),
@@ -33,13 +34,12 @@ TEST_F(LauncherTest, FirstStart) {
       {IDC_UNINSTALL_BUTTON, L"アンインストール 320,120 144x60"},
       {IDC_EXIT_BUTTON, L"終了 320,180 144x60"}};
   for (const auto& [id, expected] : buttons) {
-    RECT place{};
-    GetWindowRect(Item(main, id), &place);
-    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&place), 2);
-    EXPECT_EQ(
-        WindowText(Item(main, id)) + Format(L" %ld,%ld %ldx%ld", place.left, place.top,
-                                            place.right - place.left, place.bottom - place.top),
-        expected);
+    RECT r{};
+    GetWindowRect(Item(main, id), &r);
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(WindowText(Item(main, id)) +
+                  Format(L" %ld,%ld %ldx%ld", r.left, r.top, r.right - r.left, r.bottom - r.top),
+              expected);
   }
   ExpectButtons(false);
   // A size change from outside is undone.
@@ -47,201 +47,154 @@ TEST_F(LauncherTest, FirstStart) {
   EXPECT_TRUE(WaitUntil(
       [&] { return GetClientRect(main, &client) && client.right == 464 && client.bottom == 240; },
       10000));
-  Exit(false, Answer::No);
-  Exit(true, Answer::CloseBox);
-  Exit(true, Answer::Yes);
+  Exit(false, IDCANCEL);
+  Exit(true, IDCLOSE);
+  Exit(true, IDOK);
 }
 
 // A new folder with Japanese names (ソ has 0x5C as its second byte), a restart that finds
 // the install from the record, and an uninstall that keeps nothing.
 TEST_F(LauncherTest, InstallAndUninstall) {
-  const std::wstring parent = Target(L"ソフト");
-  const std::wstring folder = parent + L"\\星見の丘";
+  const std::wstring parent = Target(L"ソフト"), folder = parent + L"\\星見の丘";
   StartToMain();
-  InstallThrough(folder, 0, true);
+  Install(folder, 0, true);
   ExpectButtons(true);
   ExpectInstalledFiles(folder, kMaximumMask);
   ExpectRecord(2, kMaximumMask, folder);
   ExpectLog(parent, folder, kMaximumMask, 10);
-  Exit(false, Answer::Yes);
+  Exit(false, IDOK);
 
   StartToMain();
   ExpectButtons(true);
-  WriteBytes(Join(folder, L"save01.sav"), "save one");
-  WriteBytes(Join(folder, L"save02.sav"), "save two");
-  HWND question = OpenUninstall();
-  RequestClose(question);
-  WaitForDestroyed(question, kWindowWait);
-  Sync(main);
-  EXPECT_TRUE(FileExists(Join(folder, L"game.exe"))) << "closing the question changes nothing";
+  WriteBytes(folder + L"\\save01.sav", "save one");
+  Press(OpenUninstall(), IDCLOSE);
+  EXPECT_TRUE(FileExists(folder + L"\\game.exe")) << "closing the question changes nothing";
   EXPECT_EQ(ValueCount(), 4);
-  ExpectButtons(true);
-
-  question = OpenUninstall();
-  Click(question, IDC_KEEP_SAVES);
-  EXPECT_TRUE(WaitUntil([&] { return Checked(question, IDC_KEEP_SAVES) == 0; }, 10000));
-  Click(question, IDOK);
-  WaitForDestroyed(question, kWindowWait);
-  Sync(main);
+  HWND question = OpenUninstall();
+  Toggle(question, IDC_KEEP_SAVES, 0);
+  Press(question, IDOK);
   ExpectButtons(false);
-  for (const DiscFile& file : kFiles) {
-    EXPECT_FALSE(FileExists(Join(folder, file.path))) << Utf8(file.path);
-  }
-  EXPECT_FALSE(FileExists(Join(folder, L"save01.sav")) || FileExists(Join(folder, L"save02.sav")));
-  EXPECT_FALSE(FolderExists(parent)) << "every logged folder goes, the log with them";
-  // The re-evaluation after the uninstall creates the product key again, empty.
-  EXPECT_LE(ValueCount(), 0);
-  Exit(false, Answer::Yes);
+  EXPECT_FALSE(FolderExists(parent)) << "every file, the saves and the log, every logged folder";
+  EXPECT_LE(ValueCount(), 0) << "no value left (the next evaluation makes the key again)";
+  Exit(false, IDOK);
 }
 
-TEST_F(LauncherTest, ExistingFolderAsked) {
+TEST_F(LauncherTest, ExistingFolder) {
   const std::wstring folder = Target(L"exist");
   for (const wchar_t* sub : {L"sound\\se", L"data\\map", L"cg16", L"cg24"}) {
-    MakeFolders(Join(folder, sub));
+    std::filesystem::create_directories(folder + L"\\" + sub);
   }
-  WriteBytes(Join(folder, L"hoshimi._md"), "T:\\old\n");
+  WriteBytes(folder + L"\\hoshimi._md", "T:\\old\n");
   StartToMain();
-  StartInstall(OpenOptions(), folder, 0);
-  AnswerFolderQuestion(false, folder, Answer::No);
-  Sync(main);
+  StartInstall(OpenOptions(), folder);
+  AnswerFolder(false, folder, IDCANCEL);
   EXPECT_EQ(FindWindowOf(launcher.Id(), L"インストール中です・・・", 0), nullptr);
-  EXPECT_FALSE(FileExists(Join(folder, L"game.exe"))) << "declining copies nothing";
-
-  InstallThrough(folder, 0, false);
+  Install(folder, 0, false);
   ExpectButtons(true);
   ExpectInstalledFiles(folder, kMaximumMask);
   ExpectRecord(2, kMaximumMask, folder);
-  EXPECT_EQ(ReadBytes(Join(folder, L"hoshimi._md")), "T:\\old\n") << "no folder made, no log";
-  Exit(false, Answer::Yes);
+  EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), "T:\\old\n") << "no folder made, no log";
+  Exit(false, IDOK);
 }
 
 TEST_F(LauncherTest, CustomMask) {
   const std::wstring folder = Target(L"custom\\HOSHIMI");
   StartToMain();
   HWND options = OpenOptions();
-  // A click on a kind checks exactly that one (1 minimum, 2 maximum, 4 custom).
-  const std::pair<int, int> steps[] = {
-      {IDC_KIND_CUSTOM, 4}, {IDC_KIND_MINIMUM, 1}, {IDC_KIND_MAXIMUM, 2}, {IDC_KIND_CUSTOM, 4}};
-  for (const auto& [id, kinds] : steps) {
-    Click(options, id);
-    EXPECT_TRUE(WaitUntil([&] { return Checked(options, id) == 1; }, 10000));
-    EXPECT_EQ(Checked(options, IDC_KIND_MINIMUM) + Checked(options, IDC_KIND_MAXIMUM) * 2 +
-                  Checked(options, IDC_KIND_CUSTOM) * 4,
-              kinds);
+  for (int id : {IDC_KIND_CUSTOM, IDC_KIND_MINIMUM, IDC_KIND_MAXIMUM, IDC_KIND_CUSTOM}) {
+    Toggle(options, id, 1);
+    EXPECT_EQ(Kinds(options), 1 << (id - IDC_KIND_MINIMUM)) << "only the kind clicked";
   }
-  // Without 基本データ and 画像データ（24or32bit）: 0x1F less 0x04 and 0x10.
-  for (int id : {IDC_TYPE2_CHECK, IDC_TYPE4_CHECK}) {
-    Click(options, id);
-    EXPECT_TRUE(WaitUntil([&] { return Checked(options, id) == 0; }, 10000));
-  }
-  StartInstall(options, folder, 0);
-  AnswerFolderQuestion(true, folder, Answer::Yes);
-  EXPECT_TRUE(FinishCopy().empty());
+  Toggle(options, IDC_TYPE2_CHECK, 0);  // 0x1F without 0x04 and 0x10
+  Toggle(options, IDC_TYPE4_CHECK, 0);
+  StartInstall(options, folder);
+  AnswerFolder(true, folder, IDOK);
+  EXPECT_EQ(FinishCopy(), Texts{});
   ExpectButtons(true);
   ExpectInstalledFiles(folder, 0x0B);
   ExpectRecord(3, 0x0B, folder);
   ExpectLog(Target(L"custom"), folder, 0x0B, 10);
-  Exit(false, Answer::Yes);
+  Exit(false, IDOK);
 }
 
 // A folder that is a file, a file in the path, an empty name, a declined folder and 戻る:
-// each ends the install with nothing written.
-TEST_F(LauncherTest, FolderQuestionsAndFailures) {
-  const std::wstring file = Target(L"afile");
+// each ends the install, with nothing written.
+TEST_F(LauncherTest, FolderFailures) {
+  const std::wstring file = Target(L"afile"), declined = Target(L"declined");
   WriteBytes(file, "not a folder");
   StartToMain();
-  auto noQuestion = [&] {
-    Sync(main);
-    return FindWindowOf(launcher.Id(), L"フォルダの作成", 0) == nullptr;
-  };
-  StartInstall(OpenOptions(), file, 0);
-  AnswerMessageBox(L"フォルダ名の失敗",
-                   L"フォルダ名と同じファイルが存在します。このフォルダ名は使えません。");
+  auto noQuestion = [&] { return !FindWindowOf(launcher.Id(), L"フォルダの作成", 0); };
+  StartInstall(OpenOptions(), file);
+  Press(Box(L"フォルダ名の失敗", IDOK,
+            L"フォルダ名と同じファイルが存在します。このフォルダ名は使えません。", main),
+        IDOK);
   EXPECT_TRUE(noQuestion());
-
   const std::pair<std::wstring, const wchar_t*> failures[] = {
       {file + L"\\sub\\HOSHIMI", L"フォルダ名と同じファイルが存在します。"},
       {L"", L"フォルダが作成できませんでした。"}};
   for (const auto& [folder, text] : failures) {
-    StartInstall(OpenOptions(), folder, 0);
-    AnswerFolderQuestion(true, folder, Answer::Yes);
-    AnswerMessageBox(L"フォルダの作成の失敗", text);
+    StartInstall(OpenOptions(), folder);
+    AnswerFolder(true, folder, IDOK);
+    Press(Box(L"フォルダの作成の失敗", IDOK, text, main), IDOK);
   }
   EXPECT_EQ(ReadBytes(file), "not a folder");
-
-  const std::wstring declined = Target(L"declined");
-  StartInstall(OpenOptions(), declined + L"\\HOSHIMI", 0);
-  AnswerFolderQuestion(true, declined + L"\\HOSHIMI", Answer::No);
-  Sync(main);
+  StartInstall(OpenOptions(), declined + L"\\HOSHIMI");
+  AnswerFolder(true, declined + L"\\HOSHIMI", IDCANCEL);
   EXPECT_FALSE(FolderExists(declined));
-
-  HWND options = OpenOptions();
-  Click(options, IDCANCEL);
-  WaitForDestroyed(options, kWindowWait);
+  Press(OpenOptions(), IDCANCEL);
   EXPECT_TRUE(noQuestion()) << "戻る ends the install";
   EXPECT_EQ(ValueCount(), 0);
   ExpectButtons(false);
-  Exit(false, Answer::Yes);
+  Exit(false, IDOK);
 }
 
 TEST_F(LauncherTest, CancelCopy) {
   const std::wstring folder = Target(L"cancel\\HOSHIMI");
   StartToMain();
-  StartInstall(OpenOptions(), folder, 0);
-  AnswerFolderQuestion(true, folder, Answer::Yes);
-  HWND copy = WaitForCopy();
-  WaitUntil([&] { return !IsWindow(copy) || !ItemText(copy, IDC_MESSAGE_TEXT).empty(); },
-            kWindowWait);
+  StartInstall(OpenOptions(), folder);
+  AnswerFolder(true, folder, IDOK);
+  HWND copy = CopyDialog();
+  WaitUntil([&] { return !IsWindow(copy) || !ItemText(copy, IDC_MESSAGE_TEXT).empty(); }, kWait);
   RequestClose(copy);
   FinishCopy(copy);
   int copied = 0;
-  while (copied < 10 && FileExists(Join(folder, kFiles[copied].path))) {
-    ++copied;
-  }
-  for (int i = copied; i < 10; ++i) {
-    EXPECT_FALSE(FileExists(Join(folder, kFiles[i].path))) << "copied out of order";
-  }
+  while (copied < 10 && FileExists(folder + L"\\" + kFiles[copied].path)) ++copied;
   EXPECT_TRUE(copied >= 1 && copied < 10) << copied << " of 10 copied";
+  for (int i = copied; i < 10; ++i) EXPECT_FALSE(FileExists(folder + L"\\" + kFiles[i].path));
   ExpectLog(Target(L"cancel"), folder, kMaximumMask, copied);
   EXPECT_EQ(ValueCount(), 0) << "a cancelled copy writes no record";
   ExpectButtons(false);
-  Exit(false, Answer::Yes);
+  Exit(false, IDOK);
 }
 
 TEST_F(LauncherTest, RunGame) {
-  const std::wstring folder = Target(L"run\\HOSHIMI");
+  const std::wstring folder = Target(L"run\\HOSHIMI"), report = folder + L"\\game-run.txt";
   StartToMain();
-  InstallThrough(folder, IDC_KIND_MINIMUM, true);
+  Install(folder, IDC_KIND_MINIMUM, true);
   ExpectButtons(true);
   Click(main, IDC_RUN_GAME_BUTTON);
-  EXPECT_EQ(WaitForExit(launcher, kWindowWait), 0u);
-  const std::wstring report = Join(folder, L"game-run.txt");
+  EXPECT_EQ(WaitForExit(launcher, kWait), 0u);
   const std::string expected = Utf8(L"cmdline=" + folder + L"\\game.exe Q:\\ 1\ncwd=Q:\\\n");
-  WaitUntil([&] { return ReadBytes(report) == expected; }, kWindowWait);
+  WaitUntil([&] { return ReadBytes(report) == expected; }, kWait);
   EXPECT_EQ(ReadBytes(report), expected);
 }
 
 TEST_F(LauncherTest, UninstallKeepsSaves) {
   const std::wstring folder = Target(L"keep");
   StartToMain();
-  InstallThrough(folder, IDC_KIND_MINIMUM, true);
-  ExpectButtons(true);
+  Install(folder, IDC_KIND_MINIMUM, true);
   ExpectRecord(1, kMinimumMask, folder);
   ExpectInstalledFiles(folder, kMinimumMask);
-  WriteBytes(Join(folder, L"save01.sav"), "save one");
-  WriteBytes(Join(folder, L"data\\inner.sav"), "not matched by the search");
-  HWND question = OpenUninstall();
-  Click(question, IDOK);
-  WaitForDestroyed(question, kWindowWait);
-  Sync(main);
+  WriteBytes(folder + L"\\save01.sav", "save one");
+  WriteBytes(folder + L"\\data\\inner.sav", "not matched by the search");
+  Press(OpenUninstall(), IDOK);
   ExpectButtons(false);
-  EXPECT_TRUE(FileExists(Join(folder, L"save01.sav")));
-  EXPECT_TRUE(FileExists(Join(folder, L"data\\inner.sav"))) << "a folder with a file stays";
-  EXPECT_FALSE(FolderExists(Join(folder, L"sound"))) << "emptied logged folders go";
-  EXPECT_FALSE(FileExists(Join(folder, L"game.exe")));
-  EXPECT_FALSE(FileExists(Join(folder, L"hoshimi._md")));
+  EXPECT_TRUE(FileExists(folder + L"\\save01.sav"));
+  EXPECT_TRUE(FileExists(folder + L"\\data\\inner.sav")) << "a folder with a file stays";
+  EXPECT_FALSE(FolderExists(folder + L"\\sound")) << "emptied logged folders go";
+  EXPECT_FALSE(FileExists(folder + L"\\game.exe") || FileExists(folder + L"\\hoshimi._md"));
   ExpectRecord(0, 0, folder);
-  Exit(false, Answer::Yes);
+  Exit(false, IDOK);
 }
 
 }  // namespace e2e
