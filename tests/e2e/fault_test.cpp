@@ -26,27 +26,6 @@ TEST_F(LauncherTest, DiscFileVanishesMidCopy) {
   Exit(false, IDOK);
 }
 
-// The copy refuses to replace a read-only file and clears its bit, so that an uninstall
-// can remove it.
-TEST_F(LauncherTest, ReadOnlyTargetRefused) {
-  const std::wstring folder = Target(L"readonly"), game = folder + L"\\game.exe";
-  WriteBytes(game, "an older game");
-  WriteBytes(folder + L"\\notes.txt", "the user's notes");
-  SetFileAttributesW(game.c_str(), FILE_ATTRIBUTE_READONLY);
-  StartToMain();
-  StartInstall(OpenOptions(), folder);
-  AnswerFolder(false, folder, IDOK);
-  EXPECT_EQ(FinishCopy(), Texts{CopyFailure(folder, L"game.exe")});
-  EXPECT_EQ(ReadBytes(game), "an older game");
-  EXPECT_FALSE(GetFileAttributesW(game.c_str()) & FILE_ATTRIBUTE_READONLY);
-  ExpectButtons(true);
-  Press(OpenUninstall(), IDOK);
-  ExpectButtons(false);
-  EXPECT_EQ(ReadBytes(folder + L"\\notes.txt"), "the user's notes");
-  EXPECT_FALSE(FileExists(game));
-  Exit(false, IDOK);
-}
-
 // S: is a 1 MiB file system that run-e2e.sh mounts where the machine allows it; a filler
 // leaves too little room for the install.
 TEST_F(LauncherTest, DiskFull) {

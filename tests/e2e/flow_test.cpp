@@ -19,15 +19,15 @@ TEST_F(LauncherTest, FirstStart) {
   EXPECT_EQ(ValueCount(), 0) << "the first start makes the product key, empty";
   wchar_t className[128] = {};
   GetClassNameW(main, className, 128);
-  EXPECT_EQ(std::wstring(className), kTitle);
-  RECT client{}, frame{};
-  GetClientRect(main, &client);
-  GetWindowRect(main, &frame);
-  EXPECT_EQ(Format(L"%ldx%ld at %ld,%ld", client.right, client.bottom, frame.left, frame.top),
-            L"464x240 at 168,180");
-  EXPECT_EQ(GetWindowLongW(main, GWL_STYLE) &
-                (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
-            WS_SYSMENU);
+  RECT c{}, f{};
+  GetClientRect(main, &c);
+  GetWindowRect(main, &f);
+  // A close box only: no minimise or maximise box, no sizing border.
+  LONG style = GetWindowLongW(main, GWL_STYLE) &
+               (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME);
+  EXPECT_EQ(Format(L"%ls %ldx%ld at %ld,%ld style %lx", className, c.right, c.bottom, f.left, f.top,
+                   style),
+            L"星見の丘 464x240 at 168,180 style 80000");
   const std::pair<int, const wchar_t*> buttons[] = {
       {IDC_RUN_GAME_BUTTON, L"ゲーム実行 320,0 144x60"},
       {IDC_INSTALL_BUTTON, L"インストール 320,60 144x60"},
@@ -44,9 +44,8 @@ TEST_F(LauncherTest, FirstStart) {
   ExpectButtons(false);
   // A size change from outside is undone.
   SetWindowPos(main, nullptr, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_TRUE(WaitUntil(
-      [&] { return GetClientRect(main, &client) && client.right == 464 && client.bottom == 240; },
-      10000));
+  EXPECT_TRUE(WaitUntil([&] { return GetClientRect(main, &c) && c.right == 464; }, 10000));
+  EXPECT_EQ(c.bottom, 240);
   Exit(false, IDCANCEL);
   Exit(true, IDCLOSE);
   Exit(true, IDOK);
@@ -79,21 +78,35 @@ TEST_F(LauncherTest, InstallAndUninstall) {
   Exit(false, IDOK);
 }
 
-TEST_F(LauncherTest, ExistingFolder) {
-  const std::wstring folder = Target(L"exist");
+// An existing folder is asked about; declined, nothing is copied. Accepted, the copy goes
+// over what is there but refuses a read-only file and clears its bit, so that an uninstall
+// can remove it; no folder is made, so the old log stays; the user's own file stays.
+TEST_F(LauncherTest, ExistingFolderWithReadOnlyFile) {
+  const std::wstring folder = Target(L"exist"), game = folder + L"\\game.exe";
   for (const wchar_t* sub : {L"sound\\se", L"data\\map", L"cg16", L"cg24"}) {
     std::filesystem::create_directories(folder + L"\\" + sub);
   }
   WriteBytes(folder + L"\\hoshimi._md", "T:\\old\n");
+  WriteBytes(folder + L"\\notes.txt", "the user's notes");
+  WriteBytes(game, "an older game");
+  SetFileAttributesW(game.c_str(), FILE_ATTRIBUTE_READONLY);
   StartToMain();
   StartInstall(OpenOptions(), folder);
   AnswerFolder(false, folder, IDCANCEL);
   EXPECT_EQ(FindWindowOf(launcher.Id(), L"インストール中です・・・", 0), nullptr);
-  Install(folder, 0, false);
-  ExpectButtons(true);
-  ExpectInstalledFiles(folder, kMaximumMask);
+  StartInstall(OpenOptions(), folder);
+  AnswerFolder(false, folder, IDOK);
+  EXPECT_EQ(FinishCopy(), Texts{CopyFailure(folder, L"game.exe")});
+  EXPECT_EQ(ReadBytes(game), "an older game");
+  EXPECT_FALSE(GetFileAttributesW(game.c_str()) & FILE_ATTRIBUTE_READONLY);
+  EXPECT_TRUE(ReadBytes(folder + L"\\cg24\\表紙.dat") == ReadBytes(L"Q:\\HOSHIMI\\cg24\\表紙.dat"));
   ExpectRecord(2, kMaximumMask, folder);
-  EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), "T:\\old\n") << "no folder made, no log";
+  ExpectButtons(true);
+  EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), "T:\\old\n");
+  Press(OpenUninstall(), IDOK);
+  ExpectButtons(false);
+  EXPECT_EQ(ReadBytes(folder + L"\\notes.txt"), "the user's notes");
+  EXPECT_FALSE(FileExists(game));
   Exit(false, IDOK);
 }
 

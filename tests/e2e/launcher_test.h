@@ -24,16 +24,14 @@ struct DiscFile {
   int type;
   const wchar_t* newFolder;
 };
-inline const DiscFile kFiles[10] = {{L"game.exe", 0, nullptr},
-                                    {L"sound\\bgm01.dat", 1, L"sound\\"},
-                                    {L"sound\\bgm02.dat", 1, nullptr},
-                                    {L"sound\\se\\click.dat", 1, L"sound\\se\\"},
-                                    {L"data\\script.dat", 2, L"data\\"},
-                                    {L"data\\map\\field.dat", 2, L"data\\map\\"},
-                                    {L"cg16\\event01.dat", 3, L"cg16\\"},
-                                    {L"cg16\\表紙.dat", 3, nullptr},
-                                    {L"cg24\\event01.dat", 4, L"cg24\\"},
-                                    {L"cg24\\表紙.dat", 4, nullptr}};
+// clang-format off
+inline const DiscFile kFiles[10] = {
+    {L"game.exe", 0, nullptr}, {L"sound\\bgm01.dat", 1, L"sound\\"},
+    {L"sound\\bgm02.dat", 1, nullptr}, {L"sound\\se\\click.dat", 1, L"sound\\se\\"},
+    {L"data\\script.dat", 2, L"data\\"}, {L"data\\map\\field.dat", 2, L"data\\map\\"},
+    {L"cg16\\event01.dat", 3, L"cg16\\"}, {L"cg16\\表紙.dat", 3, nullptr},
+    {L"cg24\\event01.dat", 4, L"cg24\\"}, {L"cg24\\表紙.dat", 4, nullptr}};
+// clang-format on
 
 std::wstring Setting(const wchar_t* name);  // from the environment run-e2e.sh sets
 inline std::wstring Target(const std::wstring& relative) {
