@@ -166,8 +166,7 @@ class LauncherTest : public ::testing::Test {
     Texts failures;
     auto over = [&] {
       if (HWND box = FindWindowOf(launcher.Id(), L"ファイルコピー失敗", IDOK)) {
-        Texts texts = StaticTexts(box);
-        failures.push_back(texts.empty() ? L"" : texts.back());
+        failures.push_back(ItemText(box, 0xFFFF));  // a message box's text
         EXPECT_EQ(GetWindow(box, GW_OWNER), copy);
         Press(box, IDOK);
       }
