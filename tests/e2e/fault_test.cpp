@@ -21,7 +21,7 @@ TEST_F(LauncherTest, DiscFileVanishesMidCopy) {
   ExpectRecord(2, kMaximumMask, folder);
   ExpectButtons(false);
   for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(FileExists(folder + L"\\" + kFiles[i].path), i != 0 && i != 9) << i;
+    EXPECT_EQ(fs::is_regular_file(folder + L"\\" + kFiles[i].path), i != 0 && i != 9) << i;
   }
   Exit(false, IDOK);
 }

@@ -1,7 +1,5 @@
 // The launcher's flows as a player walks them, each from the real setup.exe on the sample
 // disc, checked on its windows, files, registry, log bytes and exit code.
-#include <filesystem>
-
 #include "launcher_test.h"
 
 namespace e2e {
@@ -67,15 +65,16 @@ TEST_F(LauncherTest, InstallAndUninstall) {
   ExpectButtons(true);
   WriteBytes(folder + L"\\save01.sav", "save one");
   Press(OpenUninstall(), IDCLOSE);
-  EXPECT_TRUE(FileExists(folder + L"\\game.exe")) << "closing the question changes nothing";
+  EXPECT_TRUE(fs::is_regular_file(folder + L"\\game.exe"))
+      << "closing the question changes nothing";
   EXPECT_EQ(ValueCount(), 4);
   HWND question = OpenUninstall();
   Toggle(question, IDC_KEEP_SAVES, 0);
   Press(question, IDOK);
   ExpectButtons(false);
-  EXPECT_FALSE(FolderExists(parent)) << "every file, the saves and the log, every logged folder";
+  EXPECT_FALSE(fs::is_directory(parent))
+      << "every file, the saves and the log, every logged folder";
   EXPECT_LE(ValueCount(), 0) << "no value left (the next evaluation makes the key again)";
-  Exit(false, IDOK);
 }
 
 // An existing folder is asked about; declined, nothing is copied. Accepted, the copy goes
@@ -84,7 +83,7 @@ TEST_F(LauncherTest, InstallAndUninstall) {
 TEST_F(LauncherTest, ExistingFolderWithReadOnlyFile) {
   const std::wstring folder = Target(L"exist"), game = folder + L"\\game.exe";
   for (const wchar_t* sub : {L"sound\\se", L"data\\map", L"cg16", L"cg24"}) {
-    std::filesystem::create_directories(folder + L"\\" + sub);
+    fs::create_directories(folder + L"\\" + sub);
   }
   WriteBytes(folder + L"\\hoshimi._md", "T:\\old\n");
   WriteBytes(folder + L"\\notes.txt", "the user's notes");
@@ -106,8 +105,7 @@ TEST_F(LauncherTest, ExistingFolderWithReadOnlyFile) {
   Press(OpenUninstall(), IDOK);
   ExpectButtons(false);
   EXPECT_EQ(ReadBytes(folder + L"\\notes.txt"), "the user's notes");
-  EXPECT_FALSE(FileExists(game));
-  Exit(false, IDOK);
+  EXPECT_FALSE(fs::is_regular_file(game));
 }
 
 TEST_F(LauncherTest, CustomMask) {
@@ -127,7 +125,6 @@ TEST_F(LauncherTest, CustomMask) {
   ExpectInstalledFiles(folder, 0x0B);
   ExpectRecord(3, 0x0B, folder);
   ExpectLog(Target(L"custom"), folder, 0x0B, 10);
-  Exit(false, IDOK);
 }
 
 // A folder that is a file, a file in the path, an empty name, a declined folder and 戻る:
@@ -153,12 +150,11 @@ TEST_F(LauncherTest, FolderFailures) {
   EXPECT_EQ(ReadBytes(file), "not a folder");
   StartInstall(OpenOptions(), declined + L"\\HOSHIMI");
   AnswerFolder(true, declined + L"\\HOSHIMI", IDCANCEL);
-  EXPECT_FALSE(FolderExists(declined));
+  EXPECT_FALSE(fs::is_directory(declined));
   Press(OpenOptions(), IDCANCEL);
   EXPECT_TRUE(noQuestion()) << "戻る ends the install";
   EXPECT_EQ(ValueCount(), 0);
   ExpectButtons(false);
-  Exit(false, IDOK);
 }
 
 TEST_F(LauncherTest, CancelCopy) {
@@ -171,13 +167,13 @@ TEST_F(LauncherTest, CancelCopy) {
   RequestClose(copy);
   FinishCopy(copy);
   int copied = 0;
-  while (copied < 10 && FileExists(folder + L"\\" + kFiles[copied].path)) ++copied;
+  while (copied < 10 && fs::is_regular_file(folder + L"\\" + kFiles[copied].path)) ++copied;
   EXPECT_TRUE(copied >= 1 && copied < 10) << copied << " of 10 copied";
-  for (int i = copied; i < 10; ++i) EXPECT_FALSE(FileExists(folder + L"\\" + kFiles[i].path));
+  for (int i = copied; i < 10; ++i)
+    EXPECT_FALSE(fs::is_regular_file(folder + L"\\" + kFiles[i].path));
   ExpectLog(Target(L"cancel"), folder, kMaximumMask, copied);
   EXPECT_EQ(ValueCount(), 0) << "a cancelled copy writes no record";
   ExpectButtons(false);
-  Exit(false, IDOK);
 }
 
 TEST_F(LauncherTest, RunGame) {
@@ -202,12 +198,12 @@ TEST_F(LauncherTest, UninstallKeepsSaves) {
   WriteBytes(folder + L"\\data\\inner.sav", "not matched by the search");
   Press(OpenUninstall(), IDOK);
   ExpectButtons(false);
-  EXPECT_TRUE(FileExists(folder + L"\\save01.sav"));
-  EXPECT_TRUE(FileExists(folder + L"\\data\\inner.sav")) << "a folder with a file stays";
-  EXPECT_FALSE(FolderExists(folder + L"\\sound")) << "emptied logged folders go";
-  EXPECT_FALSE(FileExists(folder + L"\\game.exe") || FileExists(folder + L"\\hoshimi._md"));
+  EXPECT_TRUE(fs::is_regular_file(folder + L"\\save01.sav"));
+  EXPECT_TRUE(fs::is_regular_file(folder + L"\\data\\inner.sav")) << "a folder with a file stays";
+  EXPECT_FALSE(fs::is_directory(folder + L"\\sound")) << "emptied logged folders go";
+  EXPECT_FALSE(fs::is_regular_file(folder + L"\\game.exe") ||
+               fs::is_regular_file(folder + L"\\hoshimi._md"));
   ExpectRecord(0, 0, folder);
-  Exit(false, IDOK);
 }
 
 }  // namespace e2e

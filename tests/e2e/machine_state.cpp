@@ -1,13 +1,10 @@
 // What the launcher leaves on the machine: registry values with their types and bytes, files
 // with their bytes and attributes, the log's code page 932 bytes.
-#include <filesystem>
 #include <fstream>
 
 #include "launcher_test.h"
 
 namespace e2e {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -53,10 +50,6 @@ void ExpectRecord(DWORD kind, DWORD mask, const std::wstring& folder) {
   EXPECT_EQ(ValueCount(), 4);
 }
 
-bool FileExists(const std::wstring& path) { return fs::is_regular_file(path); }
-
-bool FolderExists(const std::wstring& path) { return fs::is_directory(path); }
-
 std::string ReadBytes(const std::wstring& path) {
   std::ifstream in(fs::path(path), std::ios::binary);
   return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
@@ -78,11 +71,12 @@ void ClearFolder(const std::wstring& folder) {
 }
 
 void ExpectInstalledFiles(const std::wstring& folder, DWORD mask) {
-  EXPECT_FALSE(FileExists(folder + L"\\はじめに.txt")) << "a file of no type is not copied";
+  EXPECT_FALSE(fs::is_regular_file(folder + L"\\はじめに.txt"))
+      << "a file of no type is not copied";
   for (const DiscFile& file : kFiles) {
     std::wstring target = folder + L"\\" + file.path;
     if (((mask >> file.type) & 1) == 0) {
-      EXPECT_FALSE(FileExists(target)) << Utf8(target);
+      EXPECT_FALSE(fs::is_regular_file(target)) << Utf8(target);
     } else {
       EXPECT_TRUE(ReadBytes(target) == ReadBytes(std::wstring(L"Q:\\HOSHIMI\\") + file.path))
           << Utf8(target);
