@@ -165,7 +165,7 @@ TEST_F(LauncherTest, CancelCopy) {
   HWND copy = CopyDialog();
   WaitUntil([&] { return !IsWindow(copy) || !ItemText(copy, IDC_MESSAGE_TEXT).empty(); }, kWait);
   RequestClose(copy);
-  FinishCopy(copy);
+  EXPECT_EQ(FinishCopy(copy), Texts{});
   int copied = 0;
   while (copied < 10 && fs::is_regular_file(folder + L"\\" + kFiles[copied].path)) ++copied;
   EXPECT_TRUE(copied >= 1 && copied < 10) << copied << " of 10 copied";
