@@ -1,7 +1,5 @@
-// Timing, starting programs, and operating their windows only through messages that any
-// program may send: the launcher carries no hooks for the bench.
+// Timing, figures and the bench disc's files; the windows are driven through the toolkit.
 #include <algorithm>
-#include <cstdarg>
 
 #include "bench.h"
 
@@ -12,42 +10,6 @@ namespace {
 // Long enough for a window under Wine on a loaded machine; a miss means a broken run.
 const DWORD kWaitMs = 120000;
 const DWORD kCopyWaitMs = 900000;
-
-struct Search {
-  DWORD processId;
-  const wchar_t* caption;
-  int childId;
-  HWND found;
-};
-
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
-  Search& search = *reinterpret_cast<Search*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search.processId || !IsWindowVisible(window)) {
-    return TRUE;
-  }
-  if (search.caption != nullptr) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    if (lstrcmpW(text, search.caption) != 0) {
-      return TRUE;
-    }
-  }
-  if (search.childId != 0 && GetDlgItem(window, search.childId) == nullptr) {
-    return TRUE;
-  }
-  search.found = window;
-  return FALSE;
-}
-
-HWND Item(HWND window, int id) {
-  HWND item = GetDlgItem(window, id);
-  if (item == nullptr) {
-    throw Abort{Format(L"control %d is missing", id)};
-  }
-  return item;
-}
 
 }  // namespace
 
@@ -62,16 +24,6 @@ void Print(const std::wstring& line) {
   DWORD written = 0;
   WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
             &written, nullptr);
-}
-
-std::wstring Format(const wchar_t* format, ...) {
-  wchar_t text[2048];
-  va_list arguments;
-  va_start(arguments, format);
-  _vsnwprintf(text, 2047, format, arguments);
-  va_end(arguments);
-  text[2047] = 0;
-  return text;
 }
 
 double Seconds() {
@@ -108,78 +60,13 @@ std::wstring Row(const std::wstring& label, const std::wstring& figures) {
   return line + figures;
 }
 
-void Start(Program& program, const std::wstring& path, const std::wstring& folder) {
-  std::wstring commandLine = path;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.c_str(), &startup, &program.process)) {
-    throw Abort{Format(L"%ls could not be started (error %lu)", path.c_str(), GetLastError())};
-  }
-  program.running = true;
-}
-
-// The figures are taken before this: ending the process is only the cleanup.
-void Stop(Program& program) {
-  if (!program.running) {
-    return;
-  }
-  TerminateProcess(program.process.hProcess, 0);
-  WaitForSingleObject(program.process.hProcess, 30000);
-  CloseHandle(program.process.hProcess);
-  CloseHandle(program.process.hThread);
-  program.running = false;
-}
-
-HWND FindWindowOf(DWORD processId, const wchar_t* caption, int childId) {
-  Search search{processId, caption, childId, nullptr};
-  EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 HWND WaitForWindow(const Program& program, const wchar_t* caption, int childId, DWORD pollMs,
-                   const wchar_t* what) {
-  DWORD start = GetTickCount();
-  for (;;) {
-    HWND found = FindWindowOf(program.process.dwProcessId, caption, childId);
-    if (found != nullptr) {
-      return found;
-    }
-    if (WaitForSingleObject(program.process.hProcess, 0) == WAIT_OBJECT_0) {
-      throw Abort{Format(L"the program ended while waiting for %ls", what)};
-    }
-    if (GetTickCount() - start > kWaitMs) {
-      throw Abort{Format(L"timed out waiting for %ls", what)};
-    }
-    Sleep(pollMs);
-  }
+                   const wchar_t*) {
+  return toolkit::WaitForWindow(program, caption, childId, kWaitMs, pollMs);
 }
 
-void WaitForGone(HWND window, DWORD pollMs, const wchar_t* what) {
-  DWORD start = GetTickCount();
-  while (IsWindow(window) && IsWindowVisible(window)) {
-    if (GetTickCount() - start > kCopyWaitMs) {
-      throw Abort{Format(L"timed out waiting for %ls to close", what)};
-    }
-    Sleep(pollMs);
-  }
-}
-
-bool Enabled(HWND window, int id) { return IsWindowEnabled(Item(window, id)) != FALSE; }
-
-// Posted, not sent: the click opens a modal dialog that would hold a sent message.
-void Click(HWND window, int id) {
-  HWND button = Item(window, id);
-  if (!IsWindowEnabled(button)) {
-    throw Abort{Format(L"control %d is disabled and cannot be pressed", id)};
-  }
-  PostMessageW(button, BM_CLICK, 0, 0);
-}
-
-void SetItemText(HWND window, int id, const std::wstring& text) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(Item(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
-                      SMTO_NORMAL, 10000, &result);
+void WaitForGone(HWND window, DWORD pollMs, const wchar_t*) {
+  toolkit::WaitForDestroyed(window, kCopyWaitMs, pollMs);
 }
 
 void ListFiles(const std::wstring& root, const std::wstring& relative,

@@ -1,0 +1,209 @@
+// The launcher's flows as a player walks them, each from the real setup.exe on the sample
+// disc, checked on its windows, files, registry, log bytes and exit code.
+#include "launcher_test.h"
+
+namespace e2e {
+
+// Run on its own, with drive Q: lacking the disc's label.
+TEST_F(LauncherTest, NoDisc) {
+  Start(launcher, L"Q:\\setup.exe", L"C:\\");
+  Press(Box(L"SETUP.EXE　エラー", IDOK, L"BrellvanのCDが見つかりません", nullptr), IDOK);
+  EXPECT_EQ(WaitForExit(launcher, kWait), 0u);
+  EXPECT_EQ(ValueCount(), -1) << "without the disc no registry key is made";
+}
+
+TEST_F(LauncherTest, FirstStart) {
+  StartToMain();
+  EXPECT_EQ(ValueCount(), 0) << "the first start makes the product key, empty";
+  wchar_t className[128] = {};
+  GetClassNameW(main, className, 128);
+  RECT c{}, f{};
+  GetClientRect(main, &c);
+  GetWindowRect(main, &f);
+  // A close box only: no minimise or maximise box, no sizing border.
+  LONG style = GetWindowLongW(main, GWL_STYLE) &
+               (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME);
+  EXPECT_EQ(Format(L"%ls %ldx%ld at %ld,%ld style %lx", className, c.right, c.bottom, f.left, f.top,
+                   style),
+            L"星見の丘 464x240 at 168,180 style 80000");
+  const std::pair<int, const wchar_t*> buttons[] = {
+      {IDC_RUN_GAME_BUTTON, L"ゲーム実行 320,0 144x60"},
+      {IDC_INSTALL_BUTTON, L"インストール 320,60 144x60"},
+      {IDC_UNINSTALL_BUTTON, L"アンインストール 320,120 144x60"},
+      {IDC_EXIT_BUTTON, L"終了 320,180 144x60"}};
+  for (const auto& [id, expected] : buttons) {
+    RECT r{};
+    GetWindowRect(Item(main, id), &r);
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(WindowText(Item(main, id)) +
+                  Format(L" %ld,%ld %ldx%ld", r.left, r.top, r.right - r.left, r.bottom - r.top),
+              expected);
+  }
+  ExpectButtons(false);
+  // A size change from outside is undone.
+  SetWindowPos(main, nullptr, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(WaitUntil([&] { return GetClientRect(main, &c) && c.right == 464; }, 10000));
+  EXPECT_EQ(c.bottom, 240);
+  Exit(false, IDCANCEL);
+  Exit(true, IDCLOSE);
+  Exit(true, IDOK);
+}
+
+// A new folder with Japanese names (ソ has 0x5C as its second byte), a restart that finds
+// the install from the record, and an uninstall that keeps nothing.
+TEST_F(LauncherTest, InstallAndUninstall) {
+  const std::wstring parent = Target(L"ソフト"), folder = parent + L"\\星見の丘";
+  StartToMain();
+  Install(folder, 0, true);
+  ExpectButtons(true);
+  ExpectInstalledFiles(folder, kMaximumMask);
+  ExpectRecord(2, kMaximumMask, folder);
+  ExpectLog(parent, folder, kMaximumMask, 10);
+  Exit(false, IDOK);
+
+  StartToMain();
+  ExpectButtons(true);
+  WriteBytes(folder + L"\\save01.sav", "save one");
+  Press(OpenUninstall(), IDCLOSE);
+  EXPECT_TRUE(fs::is_regular_file(folder + L"\\game.exe"))
+      << "closing the question changes nothing";
+  EXPECT_EQ(ValueCount(), 4);
+  HWND question = OpenUninstall();
+  Toggle(question, IDC_KEEP_SAVES, 0);
+  Press(question, IDOK);
+  ExpectButtons(false);
+  EXPECT_FALSE(fs::is_directory(parent))
+      << "every file, the saves and the log, every logged folder";
+  EXPECT_LE(ValueCount(), 0) << "no value left (the next evaluation makes the key again)";
+}
+
+// An existing folder is asked about; declined, nothing is copied. Accepted, the copy goes
+// over what is there but refuses a read-only file and clears its bit, so that an uninstall
+// can remove it; no folder is made, so the old log stays; the user's own file stays.
+TEST_F(LauncherTest, ExistingFolderWithReadOnlyFile) {
+  const std::wstring folder = Target(L"exist"), game = folder + L"\\game.exe";
+  for (const wchar_t* sub : {L"sound\\se", L"data\\map", L"cg16", L"cg24"}) {
+    fs::create_directories(folder + L"\\" + sub);
+  }
+  WriteBytes(folder + L"\\hoshimi._md", "T:\\old\n");
+  WriteBytes(folder + L"\\notes.txt", "the user's notes");
+  WriteBytes(game, "an older game");
+  SetFileAttributesW(game.c_str(), FILE_ATTRIBUTE_READONLY);
+  StartToMain();
+  StartInstall(OpenOptions(), folder);
+  AnswerFolder(false, folder, IDCANCEL);
+  EXPECT_EQ(FindWindowOf(launcher.Id(), L"インストール中です・・・", 0), nullptr);
+  StartInstall(OpenOptions(), folder);
+  AnswerFolder(false, folder, IDOK);
+  EXPECT_EQ(FinishCopy(), Texts{CopyFailure(folder, L"game.exe")});
+  EXPECT_EQ(ReadBytes(game), "an older game");
+  EXPECT_FALSE(GetFileAttributesW(game.c_str()) & FILE_ATTRIBUTE_READONLY);
+  EXPECT_TRUE(ReadBytes(folder + L"\\cg24\\表紙.dat") == ReadBytes(L"Q:\\HOSHIMI\\cg24\\表紙.dat"));
+  ExpectRecord(2, kMaximumMask, folder);
+  ExpectButtons(true);
+  EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), "T:\\old\n");
+  Press(OpenUninstall(), IDOK);
+  ExpectButtons(false);
+  EXPECT_EQ(ReadBytes(folder + L"\\notes.txt"), "the user's notes");
+  EXPECT_FALSE(fs::is_regular_file(game));
+}
+
+TEST_F(LauncherTest, CustomMask) {
+  const std::wstring folder = Target(L"custom\\HOSHIMI");
+  StartToMain();
+  HWND options = OpenOptions();
+  for (int id : {IDC_KIND_CUSTOM, IDC_KIND_MINIMUM, IDC_KIND_MAXIMUM, IDC_KIND_CUSTOM}) {
+    Toggle(options, id, 1);
+    EXPECT_EQ(Kinds(options), 1 << (id - IDC_KIND_MINIMUM)) << "only the kind clicked";
+  }
+  Toggle(options, IDC_TYPE2_CHECK, 0);  // 0x1F without 0x04 and 0x10
+  Toggle(options, IDC_TYPE4_CHECK, 0);
+  StartInstall(options, folder);
+  AnswerFolder(true, folder, IDOK);
+  EXPECT_EQ(FinishCopy(), Texts{});
+  ExpectButtons(true);
+  ExpectInstalledFiles(folder, 0x0B);
+  ExpectRecord(3, 0x0B, folder);
+  ExpectLog(Target(L"custom"), folder, 0x0B, 10);
+}
+
+// A folder that is a file, a file in the path, an empty name, a declined folder and 戻る:
+// each ends the install, with nothing written.
+TEST_F(LauncherTest, FolderFailures) {
+  const std::wstring file = Target(L"afile"), declined = Target(L"declined");
+  WriteBytes(file, "not a folder");
+  StartToMain();
+  auto noQuestion = [&] { return !FindWindowOf(launcher.Id(), L"フォルダの作成", 0); };
+  StartInstall(OpenOptions(), file);
+  Press(Box(L"フォルダ名の失敗", IDOK,
+            L"フォルダ名と同じファイルが存在します。このフォルダ名は使えません。", main),
+        IDOK);
+  EXPECT_TRUE(noQuestion());
+  const std::pair<std::wstring, const wchar_t*> failures[] = {
+      {file + L"\\sub\\HOSHIMI", L"フォルダ名と同じファイルが存在します。"},
+      {L"", L"フォルダが作成できませんでした。"}};
+  for (const auto& [folder, text] : failures) {
+    StartInstall(OpenOptions(), folder);
+    AnswerFolder(true, folder, IDOK);
+    Press(Box(L"フォルダの作成の失敗", IDOK, text, main), IDOK);
+  }
+  EXPECT_EQ(ReadBytes(file), "not a folder");
+  StartInstall(OpenOptions(), declined + L"\\HOSHIMI");
+  AnswerFolder(true, declined + L"\\HOSHIMI", IDCANCEL);
+  EXPECT_FALSE(fs::is_directory(declined));
+  Press(OpenOptions(), IDCANCEL);
+  EXPECT_TRUE(noQuestion()) << "戻る ends the install";
+  EXPECT_EQ(ValueCount(), 0);
+  ExpectButtons(false);
+}
+
+TEST_F(LauncherTest, CancelCopy) {
+  const std::wstring folder = Target(L"cancel\\HOSHIMI");
+  StartToMain();
+  StartInstall(OpenOptions(), folder);
+  AnswerFolder(true, folder, IDOK);
+  HWND copy = CopyDialog();
+  WaitUntil([&] { return !IsWindow(copy) || !ItemText(copy, IDC_MESSAGE_TEXT).empty(); }, kWait);
+  RequestClose(copy);
+  EXPECT_EQ(FinishCopy(copy), Texts{});
+  int copied = 0;
+  while (copied < 10 && fs::is_regular_file(folder + L"\\" + kFiles[copied].path)) ++copied;
+  EXPECT_TRUE(copied >= 1 && copied < 10) << copied << " of 10 copied";
+  for (int i = copied; i < 10; ++i)
+    EXPECT_FALSE(fs::is_regular_file(folder + L"\\" + kFiles[i].path));
+  ExpectLog(Target(L"cancel"), folder, kMaximumMask, copied);
+  EXPECT_EQ(ValueCount(), 0) << "a cancelled copy writes no record";
+  ExpectButtons(false);
+}
+
+TEST_F(LauncherTest, RunGame) {
+  const std::wstring folder = Target(L"run\\HOSHIMI"), report = folder + L"\\game-run.txt";
+  StartToMain();
+  Install(folder, IDC_KIND_MINIMUM, true);
+  ExpectButtons(true);
+  Click(main, IDC_RUN_GAME_BUTTON);
+  EXPECT_EQ(WaitForExit(launcher, kWait), 0u);
+  const std::string expected = Utf8(L"cmdline=" + folder + L"\\game.exe Q:\\ 1\ncwd=Q:\\\n");
+  WaitUntil([&] { return ReadBytes(report) == expected; }, kWait);
+  EXPECT_EQ(ReadBytes(report), expected);
+}
+
+TEST_F(LauncherTest, UninstallKeepsSaves) {
+  const std::wstring folder = Target(L"keep");
+  StartToMain();
+  Install(folder, IDC_KIND_MINIMUM, true);
+  ExpectRecord(1, kMinimumMask, folder);
+  ExpectInstalledFiles(folder, kMinimumMask);
+  WriteBytes(folder + L"\\save01.sav", "save one");
+  WriteBytes(folder + L"\\data\\inner.sav", "not matched by the search");
+  Press(OpenUninstall(), IDOK);
+  ExpectButtons(false);
+  EXPECT_TRUE(fs::is_regular_file(folder + L"\\save01.sav"));
+  EXPECT_TRUE(fs::is_regular_file(folder + L"\\data\\inner.sav")) << "a folder with a file stays";
+  EXPECT_FALSE(fs::is_directory(folder + L"\\sound")) << "emptied logged folders go";
+  EXPECT_FALSE(fs::is_regular_file(folder + L"\\game.exe") ||
+               fs::is_regular_file(folder + L"\\hoshimi._md"));
+  ExpectRecord(0, 0, folder);
+}
+
+}  // namespace e2e

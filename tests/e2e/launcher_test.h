@@ -1,0 +1,201 @@
+// The fixture of the end-to-end tests: the real setup.exe started from the sample disc in
+// drive Q:, a clean registry and an empty scratch drive, and the steps of its dialogs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "resources/resource_ids.h"
+#include "window_toolkit.h"
+
+namespace e2e {
+
+using namespace toolkit;
+namespace fs = std::filesystem;
+using Texts = std::vector<std::wstring>;
+
+inline const wchar_t kTitle[] = L"星見の丘";
+const DWORD kWait = 60000;
+const DWORD kMinimumMask = 0x07;
+const DWORD kMaximumMask = 0x1F;
+
+// The typed FILE entries of the sample's setup.ini in their order, with the sub-folder the
+// copy pass creates and logs for each when it is the first to need it.
+struct DiscFile {
+  const wchar_t* path;
+  int type;
+  const wchar_t* newFolder;
+};
+// clang-format off
+inline const DiscFile kFiles[10] = {
+    {L"game.exe", 0, nullptr}, {L"sound\\bgm01.dat", 1, L"sound\\"},
+    {L"sound\\bgm02.dat", 1, nullptr}, {L"sound\\se\\click.dat", 1, L"sound\\se\\"},
+    {L"data\\script.dat", 2, L"data\\"}, {L"data\\map\\field.dat", 2, L"data\\map\\"},
+    {L"cg16\\event01.dat", 3, L"cg16\\"}, {L"cg16\\表紙.dat", 3, nullptr},
+    {L"cg24\\event01.dat", 4, L"cg24\\"}, {L"cg24\\表紙.dat", 4, nullptr}};
+// clang-format on
+
+std::wstring Setting(const wchar_t* name);  // from the environment run-e2e.sh sets
+inline std::wstring Target(const std::wstring& relative) {
+  return Setting(L"E2E_TARGET") + L"\\" + relative;
+}
+inline std::wstring CopyFailure(const std::wstring& folder, const std::wstring& relative) {
+  return L"Q:\\HOSHIMI\\" + relative + L" -> " + folder + L"\\" + relative +
+         L"のファイルコピーができません。";
+}
+
+// The machine, read back raw.
+int ValueCount();  // of the product key; -1 without the key
+void ExpectRecord(DWORD kind, DWORD mask, const std::wstring& folder);
+std::string ReadBytes(const std::wstring& path);
+void WriteBytes(const std::wstring& path, const std::string& bytes);
+void ClearFolder(const std::wstring& folder);
+void ExpectInstalledFiles(const std::wstring& folder, DWORD mask);
+// The log, code page 932: parent, folder, the new sub-folders of the first `files` selected.
+void ExpectLog(const std::wstring& parent, const std::wstring& folder, DWORD mask, int files);
+
+class LauncherTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // A run meant for one ANSI code page under another locale would test nothing.
+    std::wstring codePage = Setting(L"E2E_ANSI_CODE_PAGE");
+    ASSERT_TRUE(codePage.empty() || codePage == std::to_wstring(GetACP())) << GetACP();
+    SetEnvironmentVariableW(L"GAME_STUB_SILENT", L"1");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\ほしみ工房");
+    ASSERT_EQ(ValueCount(), -1);
+    ClearFolder(Target(L""));
+  }
+  void TearDown() override {
+    Stop(launcher);
+    for (const std::wstring& path : movedAway) MoveFileW((path + L".away").c_str(), path.c_str());
+  }
+
+  // Through Z:, since Q: is read-only; put back after the test.
+  void MoveDiscFileAway(const std::wstring& relative) {
+    movedAway.push_back(Setting(L"E2E_DISC") + L"\\HOSHIMI\\" + relative);
+    ASSERT_TRUE(MoveFileW(movedAway.back().c_str(), (movedAway.back() + L".away").c_str()));
+  }
+  HWND Wait(const wchar_t* caption, int childId) {
+    return WaitForWindow(launcher, caption, childId, kWait);
+  }
+  void StartToMain() {
+    Start(launcher, L"Q:\\setup.exe", L"C:\\");  // from C:\: it must find its disc itself
+    main = Wait(kTitle, IDC_INSTALL_BUTTON);
+    Sync(main);  // its buttons are made before it takes messages
+  }
+  // Clicks, waits until the window is gone and the launcher has done what that started.
+  void Press(HWND window, int id) {
+    id == IDCLOSE ? RequestClose(window) : Click(window, id);
+    WaitForDestroyed(window, kWait);
+    if (IsWindow(main)) Sync(main);
+  }
+  // A question or message: its text and owner.
+  HWND Box(const wchar_t* caption, int childId, const std::wstring& text, HWND owner) {
+    HWND box = Wait(caption, childId);
+    Texts shown = StaticTexts(box);
+    EXPECT_NE(std::find(shown.begin(), shown.end(), text), shown.end()) << Utf8(text);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), owner) << Utf8(caption);
+    return box;
+  }
+  int Buttons() {  // the enabled ones as bits: 1 Install, 2 Uninstall, 4 Run game, 8 Exit
+    int bits = 0, bit = 1;
+    for (int id :
+         {IDC_INSTALL_BUTTON, IDC_UNINSTALL_BUTTON, IDC_RUN_GAME_BUTTON, IDC_EXIT_BUTTON}) {
+      bits |= Enabled(main, id) ? bit : 0;
+      bit <<= 1;
+    }
+    return bits;
+  }
+  void ExpectButtons(bool installed) {
+    WaitUntil([&] { return Buttons() == (installed ? 14 : 9); }, 10000);
+    EXPECT_EQ(Buttons(), installed ? 14 : 9);
+  }
+  void Exit(bool viaCloseBox, int answer) {
+    viaCloseBox ? RequestClose(main) : Click(main, IDC_EXIT_BUTTON);
+    HWND box = Box(kTitle, IDC_MESSAGE_TEXT,
+                   std::wstring(kTitle) + L" のセットアップを終了してよろしいですか？", main);
+    EXPECT_EQ(ItemText(box, IDOK) + ItemText(box, IDCANCEL), L"はいいいえ");
+    EXPECT_FALSE(IsWindowEnabled(main));
+    Press(box, answer);
+    if (answer == IDOK) {
+      EXPECT_EQ(WaitForExit(launcher, kWait), 0u);
+    } else {
+      EXPECT_TRUE(IsWindowEnabled(main) && IsWindowVisible(main));
+    }
+  }
+  HWND OpenOptions(bool sampleSizes = true) {
+    Click(main, IDC_INSTALL_BUTTON);
+    HWND options = Wait(L"INSTALL", IDC_KIND_MINIMUM);
+    EXPECT_EQ(ItemText(options, IDC_FOLDER_EDIT), L"c:\\Games\\HOSHIMI");
+    EXPECT_EQ(Kinds(options), 2) << "opens at maximum";
+    for (int id = IDC_TYPE0_CHECK; id <= IDC_TYPE4_CHECK; ++id) {
+      EXPECT_EQ(Checked(options, id) * 2 + Enabled(options, id), 2 + (id >= IDC_TYPE2_CHECK));
+    }
+    // The sample's sets and types, game.exe staged at 65,536 bytes.
+    const wchar_t* const sizes[] = {L"1.36M", L"1.88M", L"0.06M", L"1.06M",
+                                    L"0.22M", L"0.17M", L"0.35M"};
+    for (int i = 0; i < 7 && sampleSizes; ++i) {
+      EXPECT_EQ(ItemText(options, i < 2 ? IDC_SIZE_MINIMUM + i : IDC_SIZE_TYPE0 + i - 2), sizes[i]);
+    }
+    EXPECT_EQ(GetWindow(options, GW_OWNER), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(main));
+    return options;
+  }
+  int Kinds(HWND options) {  // 1 minimum, 2 maximum, 4 custom
+    return Checked(options, IDC_KIND_MINIMUM) + Checked(options, IDC_KIND_MAXIMUM) * 2 +
+           Checked(options, IDC_KIND_CUSTOM) * 4;
+  }
+  void Toggle(HWND dialog, int id, int state) {
+    Click(dialog, id);
+    EXPECT_TRUE(WaitUntil([&] { return Checked(dialog, id) == state; }, 10000)) << id;
+  }
+  void StartInstall(HWND options, const std::wstring& folder, int kindId = 0) {
+    SetItemText(options, IDC_FOLDER_EDIT, folder);
+    if (kindId != 0) Toggle(options, kindId, 1);
+    Press(options, IDOK);
+  }
+  void AnswerFolder(bool create, const std::wstring& folder, int answer) {
+    Press(create ? Box(L"フォルダの作成", IDC_MESSAGE_TEXT,
+                       folder + L"のフォルダを作成してもいいですか？", nullptr)
+                 : Box(L"インストールフォルダの決定", IDC_MESSAGE_TEXT,
+                       folder + L"\nにインストールします。よろしいですか？", nullptr),
+          answer);
+  }
+  HWND CopyDialog() { return Wait(L"インストール中です・・・", IDC_MESSAGE_TEXT); }
+  // Lets the copy pass run to its end, answering every failure box; returns their texts.
+  Texts FinishCopy(HWND copy = nullptr) {
+    copy = copy ? copy : CopyDialog();
+    EXPECT_EQ(GetWindow(copy, GW_OWNER), nullptr);
+    Texts failures;
+    auto over = [&] {
+      if (HWND box = FindWindowOf(launcher.Id(), L"ファイルコピー失敗", IDOK)) {
+        failures.push_back(ItemText(box, 0xFFFF));  // a message box's text
+        EXPECT_EQ(GetWindow(box, GW_OWNER), copy);
+        Press(box, IDOK);
+      }
+      return !IsWindow(copy);
+    };
+    if (!WaitUntil(over, 240000)) throw WindowError(L"the copy pass did not end");
+    Sync(main);
+    return failures;
+  }
+  void Install(const std::wstring& folder, int kindId, bool folderIsNew) {
+    StartInstall(OpenOptions(), folder, kindId);
+    AnswerFolder(folderIsNew, folder, IDOK);
+    EXPECT_EQ(FinishCopy(), Texts{});
+  }
+  HWND OpenUninstall() {
+    Click(main, IDC_UNINSTALL_BUTTON);
+    HWND box = Box(kTitle, IDC_KEEP_SAVES, L"アンインストールしてよろしいですか？", nullptr);
+    EXPECT_EQ(ItemText(box, IDC_KEEP_SAVES), L"SAVEファイルを残す");
+    EXPECT_EQ(Checked(box, IDC_KEEP_SAVES), 1);
+    return box;
+  }
+
+  Process launcher;
+  HWND main = nullptr;
+  std::vector<std::wstring> movedAway;
+};
+
+}  // namespace e2e
