@@ -1,37 +1,16 @@
-#include "install/file_copy.h"
+#include "install/copy_step.h"
 
 #include <stdint.h>
 
 #include "install/folder_log.h"
-#include "install/folder_preparation.h"
-#include "platform/file_system.h"
+#include "install/install_selection.h"
+#include "install/path_spans.h"
+#include "platform/platform.h"
+#include "setup_source/file_set.h"
+#include "setup_source/source_path.h"
 #include "text/bounded_text.h"
-#include "text/sjis.h"
 
-static bool FormSourcePath(char* out, size_t cap, const char* sourceRoot, const char* gameFolder,
-                           const char* relative) {
-  // Each joint gets exactly one backslash, whether or not the root (Q:\) or the game
-  // folder setting ends with one; an empty game folder means the disc root itself.
-  bool whole = CopyText(out, cap, sourceRoot);
-  RemoveTrailingBackslash(out);
-  whole = AppendText(out, cap, "\\") && whole;
-  whole = AppendText(out, cap, gameFolder) && whole;
-  RemoveTrailingBackslash(out);
-  whole = AppendText(out, cap, "\\") && whole;
-  return AppendText(out, cap, relative) && whole;
-}
-
-bool FormCopyStepPaths(const char* sourceRoot, const char* gameFolder, const char* installFolder,
-                       const char* relative, CopyStepPaths* paths) {
-  PathParts parts;
-  SplitPath(relative, &parts);
-  bool whole = FormatText(paths->subFolder, sizeof paths->subFolder, "%s\\%s", installFolder,
-                          parts.directory);
-  whole =
-      FormatText(paths->target, sizeof paths->target, "%s\\%s", installFolder, relative) && whole;
-  return FormSourcePath(paths->source, sizeof paths->source, sourceRoot, gameFolder, relative) &&
-         whole;
-}
+namespace {
 
 void PrepareSubFolder(const char* subFolder) {
   uint32_t attributes;
@@ -40,9 +19,56 @@ void PrepareSubFolder(const char* subFolder) {
   if (OsCreateFolder(subFolder)) LogCreatedFolder(subFolder);
 }
 
+// An uninstall can then delete the file, and a later install replace it.
 void ClearReadOnly(const char* target) {
   uint32_t attributes;
   if (OsGetFileAttributes(target, &attributes)) {
     OsSetFileAttributes(target, attributes & ~static_cast<uint32_t>(kAttributeReadOnly));
   }
+}
+
+}  // namespace
+
+bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const char* installFolder,
+                       const char* relative, CopyStepPaths* paths) {
+  PathSpans spans;
+  FindPathSpans(relative, &spans);
+  size_t directoryLength = spans.directoryEnd - spans.driveEnd;
+  // A directory part this long cannot fit the sub-folder path either.
+  char directory[kSubFolderCapacity] = "";
+  bool whole = directoryLength < sizeof directory;
+  if (whole) CopyText(directory, directoryLength + 1, relative + spans.driveEnd);
+  whole =
+      FormatText(paths->subFolder, sizeof paths->subFolder, "%s\\%s", installFolder, directory) &&
+      whole;
+  whole =
+      FormatText(paths->target, sizeof paths->target, "%s\\%s", installFolder, relative) && whole;
+  return FormSourcePath(discFolder, gameFolder, relative, paths->source, sizeof paths->source) &&
+         whole;
+}
+
+int BeginCopyPass(CopyPass* pass) {
+  OsGetCurrentFolder(pass->discFolder, sizeof pass->discFolder);
+  int files = 0;
+  char relative[kFileNameCapacity + 1];
+  BeginFileSet(g_TypeMask);
+  while (NextFileInSet(relative, sizeof relative) == 0) ++files;
+  BeginFileSet(g_TypeMask);
+  return files;
+}
+
+CopyStepResult CopyNextFile(CopyPass* pass, void (*showPaths)(const CopyStepPaths& paths),
+                            OsCopyProgress progress) {
+  char relative[kFileNameCapacity + 1];
+  if (NextFileInSet(relative, sizeof relative) == 1) return kCopyStepNoFileLeft;
+  CopyStepPaths& paths = pass->paths;
+  bool whole = FormCopyStepPaths(pass->discFolder, g_Setup.PATH, g_InstallFolder, relative, &paths);
+  if (whole) PrepareSubFolder(paths.subFolder);
+  showPaths(paths);
+  // A path that did not fit would name another file: the step fails like a copy.
+  if (!whole) return kCopyStepFailed;
+  OsCopyResult result = OsCopyFileWithProgress(paths.source, paths.target, progress);
+  ClearReadOnly(paths.target);
+  if (result == kOsCopyStopped) return kCopyStepStopped;
+  return result == kOsCopyDone ? kCopyStepCopied : kCopyStepFailed;
 }

@@ -1,9 +1,9 @@
-// The file system side of one copy step: where a listed file comes from and goes to,
-// the sub-folder it needs, and the attribute tidy-up after the copy.
+// One step of the copy pass: the next listed file of the chosen types goes from the disc
+// into the install folder, its sub-folder prepared and logged, its read-only bit cleared.
 #pragma once
-#include <stddef.h>
+#include "platform/file_system.h"
 
-enum { kCopyPathCapacity = 1024, kSubFolderCapacity = 260 };
+enum { kCopyPathCapacity = 1024, kSubFolderCapacity = 260, kDiscFolderCapacity = 512 };
 
 struct CopyStepPaths {
   char subFolder[kSubFolderCapacity];  // the target's folder, with a trailing backslash
@@ -12,13 +12,24 @@ struct CopyStepPaths {
 };
 
 // Forms the three paths for the entry relative (a path below the game folder gameFolder on
-// the disc at sourceRoot). false when one of them does not fit: the step must then not
+// the disc at discFolder). false when one of them does not fit: the step must then not
 // touch the file system and counts as a failed copy.
-bool FormCopyStepPaths(const char* sourceRoot, const char* gameFolder, const char* installFolder,
+bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const char* installFolder,
                        const char* relative, CopyStepPaths* paths);
 
-// Creates the deepest level of subFolder when it is missing and logs it as created.
-void PrepareSubFolder(const char* subFolder);
+// A pass over the files of g_TypeMask into g_InstallFolder. The disc folder is the current
+// folder when the pass began; paths are those of the latest step, for what is shown.
+struct CopyPass {
+  char discFolder[kDiscFolderCapacity];
+  CopyStepPaths paths;
+};
 
-// Clears the read-only bit of an existing target, so an uninstall can delete it.
-void ClearReadOnly(const char* target);
+// Starts the walk over the selected files; returns how many there are.
+int BeginCopyPass(CopyPass* pass);
+
+enum CopyStepResult { kCopyStepCopied, kCopyStepFailed, kCopyStepStopped, kCopyStepNoFileLeft };
+// Copies the next file. showPaths is called before the copy starts, with pass->paths formed
+// (cut when they did not fit: the step then fails without touching the file system);
+// progress as in OsCopyFileWithProgress.
+CopyStepResult CopyNextFile(CopyPass* pass, void (*showPaths)(const CopyStepPaths& paths),
+                            OsCopyProgress progress);

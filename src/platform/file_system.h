@@ -15,7 +15,16 @@ bool OsSetFileAttributes(const char* path, uint32_t attributes);
 bool OsCreateFolder(const char* path);
 bool OsRemoveFolder(const char* path);
 bool OsDeleteFile(const char* path);
-bool OsCopyFile(const char* source, const char* target, bool failIfExists);
+
+// Called with the bytes copied so far of the file; return false to stop the copy.
+typedef bool (*OsCopyProgress)(unsigned long long copied, unsigned long long total);
+enum OsCopyResult { kOsCopyDone, kOsCopyFailed, kOsCopyStopped };
+// Copies source over target in chunks, calling progress before each chunk and once at the
+// end, so the caller's window stays alive. An existing read-only target is refused; a
+// stopped or failed copy leaves no partial target behind. The target takes the source's
+// attributes.
+OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
+                                    OsCopyProgress progress);
 
 // A search by pattern ("C:\GAME\*.sav"). Names come back as code page 932; a name that
 // has no code page 932 form is passed over (it could not be deleted by name anyway).

@@ -1,4 +1,3 @@
-#include "ui/shared/dialog_outcome.h"
+#include "ui/dialog_outcome.h"
 
 DialogOutcome g_DialogOutcome;
-WindowHandle g_MainWindow;

@@ -1,90 +1,114 @@
-// One copy step's file system side: the three paths it forms, the one sub-folder level it
-// creates and logs, and the read-only bit it clears.
+// One step of the copy pass on a real file system: the paths it forms, the sub-folder it
+// creates and logs, the failures it reports with their paths, and the end of the set.
+#include "install/copy_step.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
-#include "install/file_copy.h"
 #include "install/folder_log.h"
 #include "install/install_selection.h"
-#include "platform/file_system.h"
 #include "scratch_folder.h"
-#include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
 
 namespace {
 
-TEST(FileCopyStep, FormsSubFolderTargetAndSource) {
+TEST(CopyStepPaths, OneBackslashAtEachJointByWholeCharacters) {
   struct Case {
-    const char* sourceRoot;
-    const char* gameFolder;
-    const char* installFolder;
-    const char* relative;
-    const char* subFolder;
-    const char* target;
-    const char* source;
+    const char *disc, *game, *install, *relative, *subFolder, *target, *source;
   } cases[] = {
-      {"Q:\\", "GAME", "C:\\GAME", "data\\a.bin", "C:\\GAME\\data\\", "C:\\GAME\\data\\a.bin",
-       "Q:\\GAME\\data\\a.bin"},
-      {"Q:\\", "", "C:\\GAME", "data\\a.bin", "C:\\GAME\\data\\", "C:\\GAME\\data\\a.bin",
-       "Q:\\data\\a.bin"},
-      {"Q:\\SETUP", "GAME\\", "C:\\G", "a\\b\\c.dat", "C:\\G\\a\\b\\", "C:\\G\\a\\b\\c.dat",
+      {"Q:", "", "C:\\G", "a.bin", "C:\\G\\", "C:\\G\\a.bin", "Q:\\a.bin"},
+      {"Q:\\SETUP\\", "GAME\\", "C:\\G", "a\\b\\c.dat", "C:\\G\\a\\b\\", "C:\\G\\a\\b\\c.dat",
        "Q:\\SETUP\\GAME\\a\\b\\c.dat"},
-      // 表 ends in byte 0x5C: it is a character, not a separator, and is never removed.
+      // 表 ends in byte 0x5C: a character, never a separator, never removed.
       {"Q:\\", "ゲーム\\表", "D:\\表", "表\\x.dat", "D:\\表\\表\\", "D:\\表\\表\\x.dat",
        "Q:\\ゲーム\\表\\表\\x.dat"},
   };
   for (const Case& c : cases) {
     CopyStepPaths paths;
-    EXPECT_TRUE(FormCopyStepPaths(c.sourceRoot, c.gameFolder, c.installFolder, c.relative, &paths))
-        << c.relative;
+    EXPECT_TRUE(FormCopyStepPaths(c.disc, c.game, c.install, c.relative, &paths)) << c.relative;
     EXPECT_STREQ(paths.subFolder, c.subFolder);
     EXPECT_STREQ(paths.target, c.target);
     EXPECT_STREQ(paths.source, c.source);
   }
 }
 
-TEST(FileCopyStep, RefusesPathsThatDoNotFit) {
-  std::string longFolder = "C:\\" + std::string(255, 'f');
-  CopyStepPaths paths;
-  // The sub-folder (at most 259 bytes) overflows before the 1,023-byte target does.
-  EXPECT_FALSE(FormCopyStepPaths("Q:\\", "GAME", longFolder.c_str(), "data\\a.bin", &paths));
-  std::string huge = "C:\\" + std::string(1100, 'g');
-  EXPECT_FALSE(FormCopyStepPaths("Q:\\", "GAME", huge.c_str(), "a.bin", &paths));
-  EXPECT_LT(std::string(paths.target).size(), sizeof paths.target);
-}
+std::vector<std::string> g_Shown;  // "source>target" of each step, as the dialog shows it
+void Show(const CopyStepPaths& p) { g_Shown.push_back(p.source + (">" + std::string(p.target))); }
+bool Go(unsigned long long, unsigned long long) { return true; }
+bool Stop(unsigned long long, unsigned long long) { return false; }
 
-using FileCopyDisk = ScratchFolder;
+class CopyStep : public ScratchFolder {
+ protected:
+  void SetUp() override {
+    ScratchFolder::SetUp();
+    CopyText(g_Setup.PATH, sizeof g_Setup.PATH, "disc");
+    CopyText(g_Setup.MD, sizeof g_Setup.MD, "game._md");
+    CopyText(g_InstallFolder, sizeof g_InstallFolder, "inst");
+    ASSERT_TRUE(OsCreateFolder("disc") && OsCreateFolder("disc\\data") && OsCreateFolder("inst"));
+    g_TypeMask = 1;
+    g_Shown.clear();
+    BeginFolderLog();
+  }
+  void TearDown() override {
+    ReleaseFolderLog();
+    ScratchFolder::TearDown();
+  }
+  // Lists the files, of the chosen type unless named skip.bin; returns the pass's count.
+  int List(std::vector<const char*> names) {
+    g_Setup.fileCount = static_cast<int>(names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+      CopyText(g_Setup.files[i].name, sizeof g_Setup.files[i].name, names[i]);
+      g_Setup.files[i].mask = std::string(names[i]) == "skip.bin" ? 2 : 1;
+    }
+    return BeginCopyPass(&pass_);
+  }
+  CopyPass pass_;
+};
 
-bool Exists(const char* path, uint32_t* attributes) {
-  return OsGetFileAttributes(path, attributes);
-}
-
-TEST_F(FileCopyDisk, CreatesAndLogsOnlyTheDeepestMissingLevel) {
-  CopyText(g_InstallFolder, sizeof g_InstallFolder, ".");
-  CopyText(g_Setup.MD, sizeof g_Setup.MD, "game._md");
-  BeginFolderLog();
-  PrepareSubFolder(".\\");          // exists: nothing
-  PrepareSubFolder("data\\");       // created and logged
-  PrepareSubFolder("data\\");       // now exists: not logged twice
-  PrepareSubFolder("bgm\\loop\\");  // parent missing: fails silently
+TEST_F(CopyStep, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
+  WriteBytes("disc\\data\\a.bin", "abc");
+  ASSERT_TRUE(OsSetFileAttributes("disc\\data\\a.bin", kAttributeReadOnly));
+  EXPECT_EQ(List({"data\\a.bin", "skip.bin", "data\\a.bin"}), 2);
+  EXPECT_EQ(CopyNextFile(&pass_, Show, Go), kCopyStepCopied);
+  EXPECT_EQ(ReadBytes("inst\\data\\a.bin"), "abc");
+  // The source's read-only bit came along and went; the folder, there now, is logged once.
+  EXPECT_EQ(CopyNextFile(&pass_, Show, Go), kCopyStepCopied);
+  EXPECT_EQ(CopyNextFile(&pass_, Show, Go), kCopyStepNoFileLeft);
   WriteFolderLog();
-  ReleaseFolderLog();
-  uint32_t attributes;
-  EXPECT_TRUE(Exists("data", &attributes));
-  EXPECT_FALSE(Exists("bgm", &attributes));
-  EXPECT_EQ(ReadBytes(".\\game._md"), "data\\\n");
+  EXPECT_EQ(ReadBytes("inst\\game._md"), "inst\\data\\\n");
+  std::string shown = std::string(pass_.discFolder) + "\\disc\\data\\a.bin>inst\\data\\a.bin";
+  EXPECT_EQ(g_Shown, std::vector<std::string>(2, shown));
 }
 
-TEST_F(FileCopyDisk, ClearsOnlyTheReadOnlyBit) {
-  WriteBytes("a.bin", "x");
-  ASSERT_TRUE(OsSetFileAttributes("a.bin", kAttributeReadOnly));
-  ClearReadOnly("a.bin");
+TEST_F(CopyStep, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
+  for (const char* name : {"disc\\ro.bin", "disc\\b.bin"}) WriteBytes(name, "new");
+  WriteBytes("inst\\ro.bin", "old");
+  ASSERT_TRUE(OsSetFileAttributes("inst\\ro.bin", kAttributeReadOnly));
+  List({"missing.bin", "ro.bin", "deep\\er\\b.bin", "b.bin"});
+  EXPECT_EQ(CopyNextFile(&pass_, Show, Go), kCopyStepFailed);
+  EXPECT_STREQ(pass_.paths.target, "inst\\missing.bin");
+  EXPECT_EQ(CopyNextFile(&pass_, Show, Go), kCopyStepFailed);  // refused, then made writable
   uint32_t attributes = 0;
-  ASSERT_TRUE(Exists("a.bin", &attributes));
-  EXPECT_EQ(attributes & (kAttributeReadOnly | kAttributeDirectory), 0u);
-  ClearReadOnly("missing.bin");  // nothing there: no effect, no failure
-  EXPECT_FALSE(Exists("missing.bin", &attributes));
+  EXPECT_TRUE(OsGetFileAttributes("inst\\ro.bin", &attributes));
+  EXPECT_EQ(ReadBytes("inst\\ro.bin") + std::to_string(attributes & kAttributeReadOnly), "old0");
+  EXPECT_EQ(CopyNextFile(&pass_, Show, Go), kCopyStepFailed);  // only one level is created
+  EXPECT_EQ(CopyNextFile(&pass_, Show, Stop), kCopyStepStopped);
+  for (const char* gone : {"inst\\missing.bin", "inst\\deep", "inst\\b.bin"}) {
+    EXPECT_FALSE(Exists(gone)) << gone;
+  }
+}
+
+TEST_F(CopyStep, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {
+  std::string install = "inst\\" + std::string(250, 'x');  // with "\data\" over 259 bytes
+  ASSERT_TRUE(OsCreateFolder(install.c_str()));
+  CopyText(g_InstallFolder, sizeof g_InstallFolder, install.c_str());
+  WriteBytes("disc\\data\\a.bin", "abc");
+  List({"data\\a.bin"});
+  EXPECT_EQ(CopyNextFile(&pass_, Show, Go), kCopyStepFailed);
+  EXPECT_FALSE(Exists((install + "\\dat").c_str()));  // the sub-folder cut to fit
+  EXPECT_EQ(g_Shown.size(), 1u);
 }
 
 }  // namespace

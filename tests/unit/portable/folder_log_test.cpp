@@ -3,14 +3,12 @@
 #include "install/folder_log.h"
 
 #include <gtest/gtest.h>
-#include <string.h>
 
 #include <string>
 #include <vector>
 
-#include "install/folder_preparation.h"
+#include "install/folder_creation.h"
 #include "install/install_selection.h"
-#include "platform/file_system.h"
 #include "scratch_folder.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
@@ -46,11 +44,6 @@ class FolderLog : public ScratchFolder {
   }
 };
 
-bool IsFolder(const char* path) {
-  uint32_t attributes = 0;
-  return OsGetFileAttributes(path, &attributes) && (attributes & kAttributeDirectory);
-}
-
 }  // namespace
 
 TEST_F(FolderLog, CreationResultsAndEveryCreatedLevelLoggedParentsFirst) {
@@ -69,8 +62,8 @@ TEST_F(FolderLog, CreationResultsAndEveryCreatedLevelLoggedParentsFirst) {
       {"inst\\" + std::string(255, 'x'), 0},  // 260 bytes: refused, not cut
   };
   for (const Case& c : cases) EXPECT_EQ(CreateFolderPath(c.path.c_str()), c.result) << c.path;
-  EXPECT_TRUE(IsFolder("inst\\ゲーム\\表\\ソ"));
-  EXPECT_FALSE(IsFolder("no_such_root"));
+  EXPECT_TRUE(Exists("inst\\ゲーム\\表\\ソ"));
+  EXPECT_FALSE(Exists("no_such_root"));
   EXPECT_EQ(Written(),
             "inst\\ゲーム\ninst\\ゲーム\\表\ninst\\ゲーム\\表\\ソ\ninst\\a\ninst\\a\\b\n");
 }

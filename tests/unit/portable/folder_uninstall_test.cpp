@@ -17,7 +17,7 @@ TEST_F(FolderUninstall, NothingRecordedOnlyShowsTheRefusal) {
   g_InstallKind = kInstallNone;
   g_TypeMask = 3;
   testing::internal::CaptureStderr();
-  Uninstall();
+  Uninstall(false);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "[TEST] no setup del?\n");
   EXPECT_EQ(ReadBytes("game.sav"), "x");
   EXPECT_EQ(g_TypeMask, 3u);
