@@ -19,8 +19,6 @@ TEST(CopyStepPaths, OneBackslashAtEachJointByWholeCharacters) {
     const char *disc, *game, *install, *relative, *subFolder, *target, *source;
   } cases[] = {
       {"Q:", "", "C:\\G", "a.bin", "C:\\G\\", "C:\\G\\a.bin", "Q:\\a.bin"},
-      {"Q:\\SETUP\\", "GAME\\", "C:\\G", "a\\b\\c.dat", "C:\\G\\a\\b\\", "C:\\G\\a\\b\\c.dat",
-       "Q:\\SETUP\\GAME\\a\\b\\c.dat"},
       // 表 ends in byte 0x5C: a character, never a separator, never removed.
       {"Q:\\", "ゲーム\\表", "D:\\表", "表\\x.dat", "D:\\表\\表\\", "D:\\表\\表\\x.dat",
        "Q:\\ゲーム\\表\\表\\x.dat"},

@@ -38,14 +38,12 @@ class Uninstaller : public ::testing::Test {
     CopyText(g_Setup.REG_S, sizeof g_Setup.REG_S, "H2 アンインストール");
     CopyText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath,
              "Software\\H2 アンインストール\\GAME");
-    const struct {
-      const char* name;
-      TypeMask mask;
-    } files[] = {
-        {"game.exe", 1}, {"data\\a.bin", 2}, {"data\\bgm\\b.wav", 2}, {"ソ\\表.dat", 1u << 31}};
-    for (const auto& file : files) {
-      CopyText(g_Setup.files[g_Setup.fileCount].name, kFileNameCapacity + 1, file.name);
-      g_Setup.files[g_Setup.fileCount++].mask = file.mask;
+    const char* names[] = {"game.exe", "data\\a.bin", "data\\bgm\\b.wav", "ソ\\表.dat"};
+    const TypeMask masks[] = {1, 2, 2, 1u << 31};  // the last of the no-type bit only
+    for (g_Setup.fileCount = 0; g_Setup.fileCount < 4; ++g_Setup.fileCount) {
+      CopyText(g_Setup.files[g_Setup.fileCount].name, kFileNameCapacity + 1,
+               names[g_Setup.fileCount]);
+      g_Setup.files[g_Setup.fileCount].mask = masks[g_Setup.fileCount];
     }
     CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\h2u\\ゲーム\\表");
     fs::create_directories(kTree / L"data\\bgm");
@@ -93,11 +91,10 @@ TEST_F(Uninstaller, KeepingSavesKeepsThemAndTheRecordOfNoInstall) {
 }
 
 TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
-  for (const wchar_t* folder : {L"W:\\h2out", L"W:\\h2out\\full", L"W:\\h2out\\empty"}) {
-    ASSERT_TRUE(fs::create_directory(folder));
-  }
-  WideWrite(L"W:\\h2out\\full\\keep.txt", "x");
-  WideWrite(L"W:\\h2out\\file.txt", "x");
+  fs::create_directories(L"W:\\h2out\\full");
+  fs::create_directories(L"W:\\h2out\\empty");
+  for (const wchar_t* file : {L"W:\\h2out\\full\\keep.txt", L"W:\\h2out\\file.txt"})
+    WideWrite(file, "x");
   std::string log = "W:\\h2out\\full\r\nW:\\h2out\\file.txt\r\nW:\\h2out\\empty\r\n";
   for (int i = 0; i < 1000; ++i) log += "W:\\h2out\\nothing" + std::to_string(i) + "\n";
   WideWrite(kTree / L"game._md", log + std::string("\x01\xff\x95\x5c\x00junk", 9));
