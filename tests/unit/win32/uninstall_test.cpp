@@ -83,13 +83,6 @@ TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
   EXPECT_FALSE(KeyExists(kMaker));
 }
 
-TEST_F(Uninstaller, KeepingSavesKeepsThemAndTheRecordKey) {
-  Uninstall(true);
-  EXPECT_FALSE(InTree(L"game.exe"));
-  EXPECT_TRUE(InTree(L"Top.SAV"));
-  EXPECT_TRUE(KeyExists(kKey));
-}
-
 TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
   fs::create_directories(L"W:\\h2out\\full");
   fs::create_directories(L"W:\\h2out\\empty");
