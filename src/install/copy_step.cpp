@@ -34,7 +34,8 @@ bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const cha
   PathSpans spans;
   FindPathSpans(relative, &spans);
   size_t directoryLength = spans.directoryEnd - spans.driveEnd;
-  // A directory part this long cannot fit the sub-folder path either.
+  // A directory part this long cannot fit the sub-folder path either. The copy takes the
+  // part's whole characters and stops there; that it leaves the rest out is the point.
   char directory[kSubFolderCapacity] = "";
   bool whole = directoryLength < sizeof directory;
   if (whole) CopyText(directory, directoryLength + 1, relative + spans.driveEnd);
