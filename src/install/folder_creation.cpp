@@ -1,9 +1,10 @@
 // Creating every missing level of a folder path, parents first, each one logged so that
 // an uninstall can remove it again.
+#include "install/folder_creation.h"
+
 #include <string.h>
 
 #include "install/folder_log.h"
-#include "install/folder_preparation.h"
 #include "platform/file_system.h"
 #include "text/sjis.h"
 

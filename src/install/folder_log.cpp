@@ -13,31 +13,31 @@
 #include "text/bounded_text.h"
 
 namespace {
-char* g_logText;
-size_t g_logLength;
-bool g_logEnabled;
-int g_logCount;
+char* g_LogText;
+size_t g_LogLength;
+bool g_LogEnabled;
+int g_LogCount;
 }  // namespace
 
 void BeginFolderLog() {
   ReleaseFolderLog();
-  g_logText = static_cast<char*>(OsAllocateZeroedBlock(kFolderLogBlockBytes));
-  g_logLength = 0;
+  g_LogText = static_cast<char*>(OsAllocateZeroedBlock(kFolderLogBlockBytes));
+  g_LogLength = 0;
   // Without a block the log stays disabled: nothing is written into a missing block.
-  g_logEnabled = g_logText != nullptr;
-  g_logCount = 0;
+  g_LogEnabled = g_LogText != nullptr;
+  g_LogCount = 0;
 }
 
 void LogCreatedFolder(const char* folder) {
-  if (!g_logEnabled) return;
+  if (!g_LogEnabled) return;
   size_t length = strlen(folder);
   // The entry, its line feed and the text's terminator must fit; one that does not is dropped.
-  if (length + 2 > kFolderLogBlockBytes - g_logLength) return;
-  memcpy(g_logText + g_logLength, folder, length);
-  g_logText[g_logLength + length] = '\n';
-  g_logText[g_logLength + length + 1] = '\0';
-  g_logLength += length + 1;
-  ++g_logCount;
+  if (length + 2 > kFolderLogBlockBytes - g_LogLength) return;
+  memcpy(g_LogText + g_LogLength, folder, length);
+  g_LogText[g_LogLength + length] = '\n';
+  g_LogText[g_LogLength + length + 1] = '\0';
+  g_LogLength += length + 1;
+  ++g_LogCount;
 }
 
 namespace {
@@ -62,7 +62,7 @@ bool WriteEntries(FILE* file, const FolderLogEntries& old) {
     if (old.slots[i][0] != '\0') written = written && WriteEntry(file, old.slots[i]);
   }
   // Every entry in memory ends with a line feed; each is compared as a text of its own.
-  for (char* entry = g_logText; *entry != '\0';) {
+  for (char* entry = g_LogText; *entry != '\0';) {
     char* end = strchr(entry, '\n');
     *end = '\0';
     if (!InOldLog(old, entry)) written = written && WriteEntry(file, entry);
@@ -78,7 +78,7 @@ bool WriteEntries(FILE* file, const FolderLogEntries& old) {
 // failed write must not destroy the old log: the whole new log goes to a file of its own,
 // which replaces the old one only once every byte is out and the file is closed.
 void WriteFolderLog() {
-  if (!g_logEnabled || g_logCount == 0) return;
+  if (!g_LogEnabled || g_LogCount == 0) return;
   char path[kFolderCapacity + 1];
   if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, g_Setup.MD)) return;
   FolderLogEntries old;
@@ -96,8 +96,8 @@ void WriteFolderLog() {
 }
 
 void ReleaseFolderLog() {
-  OsFreeBlock(g_logText);
-  g_logText = nullptr;
-  g_logLength = 0;
-  g_logEnabled = false;
+  OsFreeBlock(g_LogText);
+  g_LogText = nullptr;
+  g_LogLength = 0;
+  g_LogEnabled = false;
 }

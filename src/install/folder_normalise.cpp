@@ -1,8 +1,9 @@
 // Tidying the install folder the user accepted: single backslashes, no trailing one,
 // and a last part that looks like a file name dropped.
+#include "install/folder_normalise.h"
+
 #include <string.h>
 
-#include "install/folder_preparation.h"
 #include "install/install_selection.h"
 #include "install/path_spans.h"
 #include "text/bounded_text.h"

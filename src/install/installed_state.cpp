@@ -1,10 +1,13 @@
 // The installed-state record under the current user's product key.
 #include "install/installed_state.h"
 
+#include <stdint.h>
 #include <string.h>
 
 #include "install/install_selection.h"
+#include "platform/file_system.h"
 #include "platform/registry.h"
+#include "setup_source/file_set.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
 
@@ -30,16 +33,10 @@ uint32_t NumberData(const OsRegistryValue& value) {
   return number;
 }
 
-// The text ends at the data length or the first zero, whichever comes first.
+// The text ends at the data length or the first zero, whichever comes first: the
+// platform puts a zero after the data.
 void TextData(const OsRegistryValue& value, char* out, size_t cap) {
-  char text[kRegistryDataCapacity + 1];
-  size_t length = 0;
-  while (length < value.length && value.data[length] != 0) {
-    text[length] = static_cast<char>(value.data[length]);
-    ++length;
-  }
-  text[length] = '\0';
-  CopyText(out, cap, text);
+  CopyText(out, cap, reinterpret_cast<const char*>(value.data));
 }
 
 }  // namespace
@@ -81,4 +78,30 @@ void DeleteRegistrySubkey(const char* parentPath, const char* subkeyName) {
   if (!OsOpenUserKey(parentPath, &key)) return;
   OsDeleteSubkey(key, subkeyName);
   OsCloseKey(key);
+}
+
+namespace {
+
+bool EveryRecordedFilePresent() {
+  // Every entry is visited, so the walk always runs to the end of the set.
+  bool present = true;
+  BeginFileSet(g_TypeMask);
+  char relative[kFileNameCapacity + 1];
+  while (NextFileInSet(relative, sizeof relative) == 0) {
+    char path[1024];
+    uint32_t attributes;
+    // A path too long to form cannot be asked about; it counts as missing.
+    if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, relative) ||
+        !OsGetFileAttributes(path, &attributes)) {
+      present = false;
+    }
+  }
+  return present;
+}
+
+}  // namespace
+
+bool IsGameInstalled() {
+  if (g_InstallKind == kInstallNone || g_InstallFolder[0] == '\0') return false;
+  return EveryRecordedFilePresent();
 }

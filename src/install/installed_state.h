@@ -9,3 +9,7 @@ void WriteInstalledState(const char* keyPath, const char* installFolder);
 void ReadInstalledState(const char* keyPath, char* installFolderOut);
 void DeleteProductKey(const char* keyPath);
 void DeleteRegistrySubkey(const char* parentPath, const char* subkeyName);
+
+// What the buttons show: a kind and a folder on record, and every file of the recorded
+// types present in that folder. Reads the globals the record filled.
+bool IsGameInstalled();

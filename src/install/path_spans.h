@@ -1,6 +1,6 @@
 // Where a path's drive, directory, name and extension parts end, found by whole
-// characters. SplitPath copies the parts out; the install folder's tidying works on the
-// spans directly, so that a long folder is never cut into another one.
+// characters, so that a second byte 0x5C is never taken for a separator. Callers work on
+// the spans directly: a long part is never cut into another one.
 #pragma once
 #include <stddef.h>
 

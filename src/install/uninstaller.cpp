@@ -13,7 +13,6 @@
 #include "setup_source/file_set.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
-#include "ui/shared/dialog_outcome.h"
 
 namespace {
 
@@ -41,8 +40,7 @@ bool HasSaveExtension(const char* name) {
 }
 
 // Kept saves stay kept even when the disc lists them among the game's files.
-void DeleteInstalledFiles() {
-  bool keepSaves = g_DialogOutcome.keepSaves;
+void DeleteInstalledFiles(bool keepSaves) {
   BeginFileSet(g_TypeMask);
   char name[kFileNameCapacity + 1];
   while (NextFileInSet(name, sizeof name) == 0) {
@@ -112,19 +110,19 @@ void DeleteRegistryKeys() {
 
 }  // namespace
 
-void Uninstall() {
+void Uninstall(bool keepSaves) {
   if (g_InstallKind == kInstallNone) {
-    OsMessageBox(g_MainWindow, "no setup del?", "TEST");
+    OsMessageBox(OsMessageBoxOwner(), "no setup del?", "TEST");
     return;
   }
   // Without a folder every path would start at the root of the current drive.
   if (g_InstallFolder[0] != '\0') {
-    DeleteInstalledFiles();
-    if (!g_DialogOutcome.keepSaves) DeleteSaveFiles();
+    DeleteInstalledFiles(keepSaves);
+    if (!keepSaves) DeleteSaveFiles();
     RemoveLoggedFolders();
   }
   g_InstallKind = kInstallNone;
   g_TypeMask = 0;
   WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
-  if (!g_DialogOutcome.keepSaves) DeleteRegistryKeys();
+  if (!keepSaves) DeleteRegistryKeys();
 }

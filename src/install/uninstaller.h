@@ -2,4 +2,5 @@
 // folders, and the record.
 #pragma once
 
-void Uninstall();
+// keepSaves leaves the save files and the maker's registry keys in place.
+void Uninstall(bool keepSaves);

@@ -15,12 +15,21 @@ bool OsSetFileAttributes(const char* path, uint32_t attributes);
 bool OsCreateFolder(const char* path);
 bool OsRemoveFolder(const char* path);
 bool OsDeleteFile(const char* path);
-bool OsCopyFile(const char* source, const char* target, bool failIfExists);
 // Creates a new empty file of a unique name in folder and puts its path into out; false
 // (and no file) when none can be made or its path does not fit cap.
 bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap);
 // Moves source to target, replacing a file there, so that target is never half written.
 bool OsMoveFileReplacing(const char* source, const char* target);
+
+// Called with the bytes copied so far of the file; return false to stop the copy.
+typedef bool (*OsCopyProgress)(unsigned long long copied, unsigned long long total);
+enum OsCopyResult { kOsCopyDone, kOsCopyFailed, kOsCopyStopped };
+// Copies source over target in chunks, calling progress before each chunk and once at the
+// end, so the caller's window stays alive. An existing read-only target is refused; a
+// stopped or failed copy leaves no partial target behind. The target takes the source's
+// attributes.
+OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
+                                    OsCopyProgress progress);
 
 // A search by pattern ("C:\GAME\*.sav"). Names come back as code page 932; a name that
 // has no code page 932 form is passed over (it could not be deleted by name anyway).

@@ -23,12 +23,12 @@ bool OsSetNumberValue(OsRegistryKey key, const char* name, uint32_t value);
 // A text stored without a terminating zero.
 bool OsSetTextValue(OsRegistryKey key, const char* name, const char* text);
 
-// One enumerated value. Text types come back as code page 932 bytes (length without a
-// zero; a zero follows when it fits), other types as their raw bytes.
+// One enumerated value. Text types come back as code page 932 bytes, other types as their
+// raw bytes; a zero always follows the data, so it reads as a text of at most 256 bytes.
 enum { kRegistryNameCapacity = 512, kRegistryDataCapacity = 256 };
 struct OsRegistryValue {
   char name[kRegistryNameCapacity];
-  unsigned char data[kRegistryDataCapacity];
+  unsigned char data[kRegistryDataCapacity + 1];
   size_t length;
   uint32_t type;
 };

@@ -26,10 +26,7 @@ bool ComposeSourcePath(const char* fileLine, char* out, size_t cap) {
     if (cap > 0) out[0] = '\0';
     return false;
   }
-  RemoveTrailingBackslash(folder);
-  bool whole = FormatText(out, cap, "%s\\%s", folder, g_Setup.PATH);
-  RemoveTrailingBackslash(out);
-  return AppendText(out, cap, "\\") && AppendText(out, cap, fileLine) && whole;
+  return FormSourcePath(folder, g_Setup.PATH, fileLine, out, cap);
 }
 
 int32_t EvenFileSize(const char* path) {

@@ -6,7 +6,6 @@
 #include "platform/platform.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_report.h"
-#include "ui/shared/dialog_outcome.h"
 
 int FindDataType(const char* reference) {
   size_t n = strlen(reference);
@@ -18,8 +17,8 @@ int FindDataType(const char* reference) {
   }
   if (!ReportSetupProblem(kSetupError, "not list type: \"%s\" is the beginning of no declared type",
                           reference)) {
-    OsMessageBox(g_MainWindow, "not list type", "TEST");
-    OsMessageBox(g_MainWindow, reference, "TEST");
+    OsMessageBox(OsMessageBoxOwner(), "not list type", "TEST");
+    OsMessageBox(OsMessageBoxOwner(), reference, "TEST");
   }
   return -1;
 }

@@ -1,32 +1,34 @@
 // The chains of dialogs, checks and engine calls behind Install and Uninstall.
 #include <stdint.h>
 
+#include "install/folder_creation.h"
 #include "install/folder_log.h"
-#include "install/folder_preparation.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "install/uninstaller.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "platform/win32/gui.h"
+#include "ui/dialog_outcome.h"
 #include "ui/launcher.h"
-#include "ui/shared/dialog_outcome.h"
 
-static const char kFolderCreateFailedCaption[] = "フォルダの作成の失敗";
+namespace {
 
-static void FailInstall(const char* text, const char* caption) {
+const char kFolderCreateFailedCaption[] = "フォルダの作成の失敗";
+
+void FailInstall(const char* text, const char* caption) {
   g_DialogOutcome.confirmed = 0;
   OsMessageBox(MainWindow(), text, caption);
 }
 
-static bool IsFolder(const char* path) {
+bool IsFolder(const char* path) {
   uint32_t attributes;
   return OsGetFileAttributes(path, &attributes) && (attributes & kAttributeDirectory) != 0;
 }
 
 // The folder is missing: ask, then create every missing level. true when it now exists.
-static bool MakeInstallFolder() {
-  GuiDialogBox(g_Instance, "DIRMAKE", nullptr, FolderMakeDialogProc);
+bool MakeInstallFolder() {
+  ShowConfirmDialog(kConfirmFolderMake, nullptr);
   if (!g_DialogOutcome.confirmed) return false;
   int created = CreateFolderPath(g_InstallFolder);
   if (created == 0) {
@@ -44,6 +46,14 @@ static bool MakeInstallFolder() {
   return true;
 }
 
+// After an install or uninstall the buttons follow the record as now stored.
+void ShowStoredInstalledState() {
+  ReadInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
+  SetButtonStates(IsGameInstalled());
+}
+
+}  // namespace
+
 void RunInstallFlow() {
   g_DialogOutcome.confirmed = 0;
   GuiDialogBox(g_Instance, "INSTALL", nullptr, InstallOptionsDialogProc);
@@ -55,7 +65,7 @@ void RunInstallFlow() {
   if (!exists) {
     if (!MakeInstallFolder()) return;
   } else if ((attributes & kAttributeDirectory) != 0) {
-    GuiDialogBox(g_Instance, "DIROK", nullptr, FolderOkDialogProc);
+    ShowConfirmDialog(kConfirmFolderOk, nullptr);
     if (!g_DialogOutcome.confirmed) return;
   } else {
     FailInstall("フォルダ名と同じファイルが存在します。このフォルダ名は使えません。",
@@ -66,7 +76,7 @@ void RunInstallFlow() {
   GuiDialogBox(g_Instance, "FILECOPY", nullptr, FileCopyDialogProc);
   if (g_DialogOutcome.confirmed) {
     WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
-    EvaluateInstalledState();
+    ShowStoredInstalledState();
   }
   WriteFolderLog();
   ReleaseFolderLog();
@@ -74,8 +84,8 @@ void RunInstallFlow() {
 
 void RunUninstallFlow() {
   g_DialogOutcome.uninstallConfirmed = 0;
-  GuiDialogBox(g_Instance, "UNINSTALL", nullptr, UninstallDialogProc);
+  ShowConfirmDialog(kConfirmUninstall, nullptr);
   if (!g_DialogOutcome.uninstallConfirmed) return;
-  Uninstall();
-  EvaluateInstalledState();
+  Uninstall(g_DialogOutcome.keepSaves != 0);
+  ShowStoredInstalledState();
 }

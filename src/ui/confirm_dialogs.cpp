@@ -1,81 +1,77 @@
-// The four yes/no dialogs. Each clears its flags on opening and sets them on はい; the
-// opener reads the flags, never the dialog result (always 1).
+// The four yes/no dialogs, one procedure over a table. Each clears its flags on opening and
+// sets them on はい; the opener reads the flags, never the dialog result (always 1).
 #include "install/install_selection.h"
 #include "platform/win32/gui.h"
 #include "resources/resource_ids.h"
 #include "text/bounded_text.h"
+#include "ui/dialog_outcome.h"
 #include "ui/launcher.h"
-#include "ui/shared/dialog_outcome.h"
 
-static void SetMessage(HWND dialog, const char* format, const char* value) {
-  char text[1024];
-  FormatText(text, sizeof text, format, value);
-  GuiSetItemText(dialog, IDC_MESSAGE_TEXT, text);
-}
+namespace {
 
-static void SetTitleCaption(HWND dialog) {
-  char caption[1024];
-  FormatText(caption, sizeof caption, "%s", g_Setup.TITLE);
-  GuiSetWindowText(dialog, caption);
-}
+struct ConfirmDialog {
+  const char* templateName;
+  const char* message;  // with one %s for value
+  const char* value;
+  bool titleCaption;  // the caption becomes the game's title
+  uint8_t* answer;    // cleared on opening, set on はい
+  bool keepSavesBox;  // checked on opening; its state is the keepSaves answer
+};
 
-// 1 for はい, 2 for いいえ (and Escape or the close box), 0 for anything else.
-static int Answer(HWND dialog, UINT message, WPARAM wParam) {
-  if (message != WM_COMMAND) return 0;
-  int id = LOWORD(wParam);
-  if (id != IDOK && id != IDCANCEL) return 0;
-  EndDialog(dialog, 1);
-  return id;
-}
+const ConfirmDialog kConfirmDialogs[] = {
+    {"DIRMAKE", "%sのフォルダを作成してもいいですか？", g_InstallFolder, false,
+     &g_DialogOutcome.confirmed, false},
+    {"DIROK", "%s\nにインストールします。よろしいですか？", g_InstallFolder, false,
+     &g_DialogOutcome.confirmed, false},
+    {"ENDBOX", "%s のセットアップを終了してよろしいですか？", g_Setup.TITLE, true,
+     &g_DialogOutcome.exitConfirmed, false},
+    {"UNINSTALL", nullptr, nullptr, true, &g_DialogOutcome.uninstallConfirmed, true},
+};
 
-INT_PTR CALLBACK FolderMakeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_INITDIALOG) {
-    g_DialogOutcome.confirmed = 0;
-    SetMessage(dialog, "%sのフォルダを作成してもいいですか？", g_InstallFolder);
-    return TRUE;
+const ConfirmDialog* g_OpenConfirmDialog;
+
+void OnOpen(HWND dialog, const ConfirmDialog& shown) {
+  g_DialogOutcome.confirmed = 0;
+  *shown.answer = 0;
+  if (shown.titleCaption) {
+    char caption[1024];
+    FormatText(caption, sizeof caption, "%s", g_Setup.TITLE);
+    GuiSetWindowText(dialog, caption);
   }
-  int answer = Answer(dialog, message, wParam);
-  if (answer == IDOK) g_DialogOutcome.confirmed = 1;
-  return answer != 0;
-}
-
-INT_PTR CALLBACK FolderOkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_INITDIALOG) {
-    g_DialogOutcome.confirmed = 0;
-    SetMessage(dialog, "%s\nにインストールします。よろしいですか？", g_InstallFolder);
-    return TRUE;
+  if (shown.message != nullptr) {
+    char text[1024];
+    FormatText(text, sizeof text, shown.message, shown.value);
+    GuiSetItemText(dialog, IDC_MESSAGE_TEXT, text);
   }
-  int answer = Answer(dialog, message, wParam);
-  if (answer == IDOK) g_DialogOutcome.confirmed = 1;
-  return answer != 0;
-}
-
-INT_PTR CALLBACK ExitDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_INITDIALOG) {
-    g_DialogOutcome.confirmed = 0;
-    SetTitleCaption(dialog);
-    SetMessage(dialog, "%s のセットアップを終了してよろしいですか？", g_Setup.TITLE);
-    g_DialogOutcome.exitConfirmed = 0;
-    return TRUE;
-  }
-  int answer = Answer(dialog, message, wParam);
-  if (answer == IDOK) g_DialogOutcome.exitConfirmed = 1;
-  return answer != 0;
-}
-
-INT_PTR CALLBACK UninstallDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_INITDIALOG) {
+  if (shown.keepSavesBox) {
     g_DialogOutcome.keepSaves = 0;
-    g_DialogOutcome.confirmed = 0;
-    SetTitleCaption(dialog);
     CheckDlgButton(dialog, IDC_KEEP_SAVES, BST_CHECKED);
-    g_DialogOutcome.uninstallConfirmed = 0;
+  }
+}
+
+INT_PTR CALLBACK ConfirmDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  const ConfirmDialog& shown = *g_OpenConfirmDialog;
+  if (message == WM_INITDIALOG) {
+    OnOpen(dialog, shown);
     return TRUE;
   }
-  int answer = Answer(dialog, message, wParam);
-  if (answer == IDOK) {
-    g_DialogOutcome.uninstallConfirmed = 1;
-    if (IsDlgButtonChecked(dialog, IDC_KEEP_SAVES) == BST_CHECKED) g_DialogOutcome.keepSaves = 1;
+  if (message != WM_COMMAND) return FALSE;
+  // はい is IDOK; いいえ, Escape and the close box are IDCANCEL.
+  int id = LOWORD(wParam);
+  if (id != IDOK && id != IDCANCEL) return FALSE;
+  EndDialog(dialog, 1);
+  if (id == IDOK) {
+    *shown.answer = 1;
+    if (shown.keepSavesBox && IsDlgButtonChecked(dialog, IDC_KEEP_SAVES) == BST_CHECKED) {
+      g_DialogOutcome.keepSaves = 1;
+    }
   }
-  return answer != 0;
+  return TRUE;
+}
+
+}  // namespace
+
+void ShowConfirmDialog(ConfirmKind kind, HWND owner) {
+  g_OpenConfirmDialog = &kConfirmDialogs[kind];
+  GuiDialogBox(g_Instance, g_OpenConfirmDialog->templateName, owner, ConfirmDialogProc);
 }

@@ -4,105 +4,96 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
-#include "install/file_copy.h"
-#include "install/install_selection.h"
+#include "install/copy_step.h"
 #include "platform/platform.h"
 #include "platform/win32/gui.h"
 #include "resources/resource_ids.h"
-#include "setup_source/file_set.h"
 #include "text/bounded_text.h"
+#include "ui/dialog_outcome.h"
 #include "ui/launcher.h"
-#include "ui/shared/dialog_outcome.h"
+
+namespace {
 
 enum { kCopyTimer = 123, kCopyPeriodMs = 60, kProgressPerFile = 1000 };
 
-// A step raises StepsDone only at its very end, and a tick starts a step only when the
-// two differ: a tick delivered inside a step (message box, copy progress) starts nothing.
-static int g_StepsDone;
-static int g_StepsAtLastCommand;
-static char g_CopySourceRoot[512];
-static HWND g_CopyDialog;
-static bool g_Copying;
-static bool g_StopRequested;
-static int g_ShownProgress;
+struct CopyDialogState {
+  CopyPass pass;
+  HWND dialog;
+  // A step raises stepsDone only at its very end, and a tick starts a step only when the
+  // two differ: a tick delivered inside a step (message box, copy progress) starts nothing.
+  int stepsDone;
+  int stepsAtLastCommand;
+  bool copying;
+  bool stopRequested;
+  int shownProgress;
+};
+CopyDialogState g_CopyDialog;
 
-static void SetProgress(int position) {
+void SetProgress(int position) {
   // The copy reports every chunk; the bar is redrawn only when it moves.
-  if (position == g_ShownProgress) return;
-  g_ShownProgress = position;
-  GuiSendMessage(GetDlgItem(g_CopyDialog, IDC_COPY_PROGRESS), PBM_SETPOS,
+  if (position == g_CopyDialog.shownProgress) return;
+  g_CopyDialog.shownProgress = position;
+  GuiSendMessage(GetDlgItem(g_CopyDialog.dialog, IDC_COPY_PROGRESS), PBM_SETPOS,
                  static_cast<WPARAM>(position), 0);
 }
 
-static void EndPass(HWND dialog, bool completed) {
+void EndPass(HWND dialog, bool completed) {
   EndDialog(dialog, 1);
   g_DialogOutcome.confirmed = completed ? 1 : 0;
 }
 
-static void OnOpen(HWND dialog) {
+void OnOpen(HWND dialog) {
   g_DialogOutcome.confirmed = 0;
-  OsGetCurrentFolder(g_CopySourceRoot, sizeof g_CopySourceRoot);
-  g_StepsDone = 0;
-  g_StepsAtLastCommand = -1;
-  g_CopyDialog = dialog;
-  g_Copying = false;
-  g_StopRequested = false;
-  g_ShownProgress = 0;
+  g_CopyDialog.dialog = dialog;
+  g_CopyDialog.stepsDone = 0;
+  g_CopyDialog.stepsAtLastCommand = -1;
+  g_CopyDialog.copying = false;
+  g_CopyDialog.stopRequested = false;
+  g_CopyDialog.shownProgress = 0;
   SetTimer(dialog, kCopyTimer, kCopyPeriodMs, nullptr);
-
-  int files = 0;
-  char relative[kFileNameCapacity + 1];
-  BeginFileSet(g_TypeMask);
-  while (NextFileInSet(relative, sizeof relative) == 0) ++files;
-  BeginFileSet(g_TypeMask);
+  int files = BeginCopyPass(&g_CopyDialog.pass);
   GuiSendMessage(GetDlgItem(dialog, IDC_COPY_PROGRESS), PBM_SETRANGE32, 0,
                  static_cast<LPARAM>(files) * kProgressPerFile);
 }
 
-static bool OnCopyProgress(unsigned long long copied, unsigned long long total) {
-  int part = total > 0 ? static_cast<int>(copied * kProgressPerFile / total) : 0;
-  SetProgress(g_StepsDone * kProgressPerFile + part);
-  GuiPumpPendingMessages(g_CopyDialog);
-  return !g_StopRequested;
+void ShowPaths(const CopyStepPaths& paths) {
+  char progress[1024];
+  FormatText(progress, sizeof progress, "インストール元　%s\nインストール先　%s\n", paths.source,
+             paths.target);
+  GuiSetItemText(g_CopyDialog.dialog, IDC_MESSAGE_TEXT, progress);
 }
 
-static void ReportFailedCopy(HWND dialog, const CopyStepPaths& paths) {
+bool OnCopyProgress(unsigned long long copied, unsigned long long total) {
+  int part = total > 0 ? static_cast<int>(copied * kProgressPerFile / total) : 0;
+  SetProgress(g_CopyDialog.stepsDone * kProgressPerFile + part);
+  GuiPumpPendingMessages(g_CopyDialog.dialog);
+  return !g_CopyDialog.stopRequested;
+}
+
+void ReportFailedCopy(HWND dialog, const CopyStepPaths& paths) {
   char message[1024];
   FormatText(message, sizeof message, "%s -> %sのファイルコピーができません。", paths.source,
              paths.target);
   OsMessageBox(dialog, message, "ファイルコピー失敗");
 }
 
-static void OnStep(HWND dialog, LPARAM stepsAtCommand) {
-  g_StepsAtLastCommand = static_cast<int>(stepsAtCommand);
-  char relative[kFileNameCapacity + 1];
-  if (NextFileInSet(relative, sizeof relative) == 1) {
+void OnStep(HWND dialog, LPARAM stepsAtCommand) {
+  g_CopyDialog.stepsAtLastCommand = static_cast<int>(stepsAtCommand);
+  g_CopyDialog.copying = true;
+  CopyStepResult result = CopyNextFile(&g_CopyDialog.pass, ShowPaths, OnCopyProgress);
+  g_CopyDialog.copying = false;
+  if (result == kCopyStepNoFileLeft) {
     GuiSendMessage(dialog, WM_COMMAND, IDOK, 0);
     return;
   }
-  static CopyStepPaths paths;
-  bool whole = FormCopyStepPaths(g_CopySourceRoot, g_Setup.PATH, g_InstallFolder, relative, &paths);
-  if (whole) PrepareSubFolder(paths.subFolder);
-
-  char progress[1024];
-  FormatText(progress, sizeof progress, "インストール元　%s\nインストール先　%s\n", paths.source,
-             paths.target);
-  GuiSetItemText(dialog, IDC_MESSAGE_TEXT, progress);
-
-  // A path that did not fit would name another file: the step fails like a copy.
-  GuiCopyResult result = kGuiCopyFailed;
-  if (whole) {
-    g_Copying = true;
-    result = GuiCopyFileWithProgress(paths.source, paths.target, OnCopyProgress);
-    g_Copying = false;
-  }
-  if (result == kGuiCopyFailed) ReportFailedCopy(dialog, paths);
-  if (whole) ClearReadOnly(paths.target);
-  ++g_StepsDone;
-  SetProgress(g_StepsDone * kProgressPerFile);
+  if (result == kCopyStepFailed) ReportFailedCopy(dialog, g_CopyDialog.pass.paths);
+  ++g_CopyDialog.stepsDone;
+  SetProgress(g_CopyDialog.stepsDone * kProgressPerFile);
   // A close request that came during the copy ends the pass now, as one between files does.
-  if (g_StopRequested) EndPass(dialog, false);
+  if (g_CopyDialog.stopRequested) EndPass(dialog, false);
 }
+
+}  // namespace
 
 INT_PTR CALLBACK FileCopyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -110,8 +101,8 @@ INT_PTR CALLBACK FileCopyDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
       OnOpen(dialog);
       return TRUE;
     case WM_TIMER:
-      if (g_StepsDone != g_StepsAtLastCommand) {
-        GuiSendMessage(dialog, WM_COMMAND, IDC_COPY_STEP, g_StepsDone);
+      if (g_CopyDialog.stepsDone != g_CopyDialog.stepsAtLastCommand) {
+        GuiSendMessage(dialog, WM_COMMAND, IDC_COPY_STEP, g_CopyDialog.stepsDone);
       }
       return FALSE;
     case WM_COMMAND:
@@ -123,8 +114,8 @@ INT_PTR CALLBACK FileCopyDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
           EndPass(dialog, true);
           return TRUE;
         case IDCANCEL:
-          if (g_Copying) {
-            g_StopRequested = true;
+          if (g_CopyDialog.copying) {
+            g_CopyDialog.stopRequested = true;
           } else {
             EndPass(dialog, false);
           }

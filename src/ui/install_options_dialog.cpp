@@ -1,32 +1,34 @@
 // The INSTALL dialog: extent of the install, the size of each choice, and the folder.
-#include "install/folder_preparation.h"
+#include "install/browsed_folder.h"
+#include "install/folder_normalise.h"
 #include "install/install_selection.h"
 #include "platform/win32/gui.h"
 #include "resources/resource_ids.h"
 #include "text/bounded_text.h"
 #include "text/size_text.h"
-#include "text/sjis.h"
+#include "ui/dialog_outcome.h"
 #include "ui/launcher.h"
-#include "ui/shared/dialog_outcome.h"
 
 // The custom install knows data types 0 to 4 by position; 0 and 1 are always in it.
-enum { kCustomTypeCount = 5 };
-static const TypeMask kMandatoryTypes = 0x03;
+namespace {
 
-static void SetSizeLabel(HWND dialog, int id, int32_t bytes) {
+enum { kCustomTypeCount = 5 };
+const TypeMask kMandatoryTypes = 0x03;
+
+void SetSizeLabel(HWND dialog, int id, int32_t bytes) {
   char text[16];
   FormatSizeText(text, sizeof text, bytes);
   GuiSetItemText(dialog, id, text);
 }
 
-static void CheckKind(HWND dialog, int chosen) {
+void CheckKind(HWND dialog, int chosen) {
   // Custom is not in the radio group of the other two, so exclusivity is kept here.
   for (int id = IDC_KIND_MINIMUM; id <= IDC_KIND_CUSTOM; ++id) {
     CheckDlgButton(dialog, id, id == chosen ? BST_CHECKED : BST_UNCHECKED);
   }
 }
 
-static void OnOpen(HWND dialog) {
+void OnOpen(HWND dialog) {
   FormatText(g_InstallFolder, sizeof g_InstallFolder, "%s\\%s", g_Setup.DEFDIR, g_Setup.PATH);
   GuiSetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder);
   for (int id = IDC_TYPE0_CHECK; id <= IDC_TYPE4_CHECK; ++id) {
@@ -40,18 +42,16 @@ static void OnOpen(HWND dialog) {
   }
 }
 
-static void OnBrowse(HWND dialog) {
+void OnBrowse(HWND dialog) {
   char prompt[1024];
   FormatText(prompt, sizeof prompt, "選択したフォルダの下に%sを作成します", g_Setup.PATH);
   char chosen[1024];
   if (!ChooseFolder(dialog, chosen, sizeof chosen, prompt)) return;
-  // A drive root (D:\) already ends in a backslash; 表 ending in byte 0x5C does not.
-  const char* format = EndsWithBackslash(chosen) ? "%s%s" : "%s\\%s";
-  FormatText(g_InstallFolder, sizeof g_InstallFolder, format, chosen, g_Setup.PATH);
+  JoinBrowsedFolder(g_InstallFolder, sizeof g_InstallFolder, chosen, g_Setup.PATH);
   GuiSetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder);
 }
 
-static TypeMask CustomMask(HWND dialog) {
+TypeMask CustomMask(HWND dialog) {
   TypeMask mask = kMandatoryTypes;
   for (int type = 2; type < kCustomTypeCount; ++type) {
     if (IsDlgButtonChecked(dialog, IDC_TYPE0_CHECK + type) == BST_CHECKED) mask |= 1u << type;
@@ -59,7 +59,7 @@ static TypeMask CustomMask(HWND dialog) {
   return mask;
 }
 
-static void OnStart(HWND dialog) {
+void OnStart(HWND dialog) {
   if (IsDlgButtonChecked(dialog, IDC_KIND_MINIMUM) != BST_UNCHECKED) {
     g_InstallKind = kInstallMinimum;
     g_TypeMask = g_Setup.sets[kInstallS].mask;
@@ -79,6 +79,8 @@ static void OnStart(HWND dialog) {
   NormaliseInstallFolder();
   g_DialogOutcome.confirmed = 1;
 }
+
+}  // namespace
 
 INT_PTR CALLBACK InstallOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {

@@ -11,15 +11,15 @@ HWND MainWindow();
 bool CreateMainWindow(int showCommand);
 // Installed: Install off; Uninstall and Run game on. Exit is always on.
 void SetButtonStates(bool installed);
-void EvaluateInstalledState();
 void StartGame();
 void ConfirmExit();
 void RunInstallFlow();
 void RunUninstallFlow();
 
+enum ConfirmKind { kConfirmFolderMake, kConfirmFolderOk, kConfirmExit, kConfirmUninstall };
+// The yes/no dialog of that kind (DIRMAKE, DIROK, ENDBOX, UNINSTALL); its answer is left
+// in g_DialogOutcome.
+void ShowConfirmDialog(ConfirmKind kind, HWND owner);
+
 INT_PTR CALLBACK InstallOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK FolderMakeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK FolderOkDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK ExitDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK UninstallDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK FileCopyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

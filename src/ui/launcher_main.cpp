@@ -40,7 +40,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   InitCommonControlsEx(&controls);
 
   if (!CreateMainWindow(showCommand)) return 0;
-  EvaluateInstalledState();
+  SetButtonStates(IsGameInstalled());
   GuiRunMessageLoop();
   return 0;
 }

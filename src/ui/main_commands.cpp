@@ -1,9 +1,10 @@
 // The main window's own commands: start the game, and quit after asking.
+#include "install/game_command_line.h"
 #include "install/install_selection.h"
 #include "platform/win32/gui.h"
 #include "text/bounded_text.h"
+#include "ui/dialog_outcome.h"
 #include "ui/launcher.h"
-#include "ui/shared/dialog_outcome.h"
 
 void StartGame() {
   char executable[1024];
@@ -18,6 +19,6 @@ void StartGame() {
 }
 
 void ConfirmExit() {
-  GuiDialogBox(g_Instance, "ENDBOX", MainWindow(), ExitDialogProc);
+  ShowConfirmDialog(kConfirmExit, MainWindow());
   if (g_DialogOutcome.exitConfirmed == 1) DestroyWindow(MainWindow());
 }

@@ -1,20 +1,23 @@
 // The launcher's one window: splash on the left, the column of four buttons on the right.
 #include "install/folder_log.h"
+#include "platform/platform.h"
 #include "platform/win32/gui.h"
 #include "resources/resource_ids.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
 #include "ui/launcher.h"
-#include "ui/shared/dialog_outcome.h"
 
 enum { kClientWidth = 464, kClientHeight = 240, kSplashWidth = 320, kSplashHeight = 240 };
 
 bool g_CommandRunning;
-static char g_ClassName[kTitleCapacity + 1];
 
-HWND MainWindow() { return static_cast<HWND>(g_MainWindow); }
+namespace {
 
-static void OnSize(HWND window, LPARAM lParam) {
+char g_ClassName[kTitleCapacity + 1];
+HWND g_MainWindow;
+HWND g_InstallButton, g_UninstallButton, g_RunGameButton, g_ExitButton;
+
+void OnSize(HWND window, LPARAM lParam) {
   // Whatever the system's frame and caption sizes, the client stays 464 x 240.
   RECT outer;
   GetWindowRect(window, &outer);
@@ -24,7 +27,7 @@ static void OnSize(HWND window, LPARAM lParam) {
              (outer.bottom - outer.top) - clientHeight + kClientHeight, TRUE);
 }
 
-static void OnPaint(HWND window) {
+void OnPaint(HWND window) {
   // Read from the disc on every paint; nothing is cached between paints.
   PAINTSTRUCT paint;
   BeginPaint(window, &paint);
@@ -43,14 +46,14 @@ static void OnPaint(HWND window) {
   EndPaint(window, &paint);
 }
 
-static void RunCommand(void (*command)()) {
+void RunCommand(void (*command)()) {
   if (g_CommandRunning) return;
   g_CommandRunning = true;
   command();
   g_CommandRunning = false;
 }
 
-static LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
       OnSize(window, lParam);
@@ -85,12 +88,14 @@ static LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam,
   return GuiDefWindowProc(window, message, wParam, lParam);
 }
 
-static HWND g_InstallButton, g_UninstallButton, g_RunGameButton, g_ExitButton;
-
-static HWND CreateButton(HWND parent, const char* text, int id, int top) {
+HWND CreateButton(HWND parent, const char* text, int id, int top) {
   return GuiCreateWindow(g_Instance, "BUTTON", text, WS_CHILD | WS_VISIBLE, kSplashWidth, top,
                          kClientWidth - kSplashWidth, 60, parent, id);
 }
+
+}  // namespace
+
+HWND MainWindow() { return g_MainWindow; }
 
 bool CreateMainWindow(int showCommand) {
   CopyText(g_ClassName, sizeof g_ClassName, g_Setup.TITLE);
@@ -105,6 +110,7 @@ bool CreateMainWindow(int showCommand) {
                                 kClientWidth, 256, nullptr, 0);
   if (window == nullptr) return false;
   g_MainWindow = window;
+  OsSetMessageBoxOwner(window);
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 

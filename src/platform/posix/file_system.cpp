@@ -3,7 +3,6 @@
 #include "platform/file_system.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <fnmatch.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -55,31 +54,6 @@ bool OsDeleteFile(const char* path) {
   return !S_ISDIR(info.st_mode) && unlink(native) == 0;
 }
 
-bool OsCopyFile(const char* source, const char* target, bool failIfExists) {
-  char nativeSource[kNative];
-  char nativeTarget[kNative];
-  if (!ToNativePath(source, nativeSource, sizeof nativeSource) ||
-      !ToNativePath(target, nativeTarget, sizeof nativeTarget)) {
-    return false;
-  }
-  int in = open(nativeSource, O_RDONLY);
-  if (in < 0) return false;
-  int out = open(nativeTarget, O_WRONLY | O_CREAT | O_TRUNC | (failIfExists ? O_EXCL : 0), 0666);
-  bool ok = out >= 0;
-  char buffer[65536];
-  while (ok) {
-    ssize_t n = read(in, buffer, sizeof buffer);
-    if (n <= 0) {
-      ok = n == 0;
-      break;
-    }
-    ok = write(out, buffer, static_cast<size_t>(n)) == n;
-  }
-  if (out >= 0) ok = close(out) == 0 && ok;
-  close(in);
-  return ok;
-}
-
 bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
   char native[kNative];
   if (!FormatText(out, cap, "%s\\logXXXXXX", folder) || !ToNativePath(out, native, sizeof native)) {
@@ -107,14 +81,14 @@ namespace {
 struct PosixSearch {
   DIR* dir;
   char namePattern[kNative];
-} g_search;
+} g_Search;
 
 bool NextMatch(OsFileSearch* search) {
   for (;;) {
-    struct dirent* entry = readdir(g_search.dir);
+    struct dirent* entry = readdir(g_Search.dir);
     if (entry == nullptr) return false;
     // Windows compares names without regard to case.
-    if (fnmatch(g_search.namePattern, entry->d_name, FNM_CASEFOLD) != 0) continue;
+    if (fnmatch(g_Search.namePattern, entry->d_name, FNM_CASEFOLD) != 0) continue;
     if (FromNativeText(entry->d_name, search->name, sizeof search->name)) return true;
   }
 }
@@ -124,7 +98,7 @@ bool NextMatch(OsFileSearch* search) {
 bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
   search->handle = nullptr;
   search->name[0] = '\0';
-  if (g_search.dir != nullptr) return false;
+  if (g_Search.dir != nullptr) return false;
   char folder[kNative];
   if (!CopyText(folder, sizeof folder, pattern)) return false;
   char* separator = const_cast<char*>(FindLastBackslash(folder));
@@ -137,12 +111,12 @@ bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
   }
   char nativeFolder[kNative];
   if (!ToNativePath(folderPart, nativeFolder, sizeof nativeFolder) ||
-      !ToNativePath(namePart, g_search.namePattern, sizeof g_search.namePattern)) {
+      !ToNativePath(namePart, g_Search.namePattern, sizeof g_Search.namePattern)) {
     return false;
   }
-  g_search.dir = opendir(nativeFolder);
-  if (g_search.dir == nullptr) return false;
-  search->handle = &g_search;
+  g_Search.dir = opendir(nativeFolder);
+  if (g_Search.dir == nullptr) return false;
+  search->handle = &g_Search;
   if (NextMatch(search)) return true;
   OsFindClose(search);
   return false;
@@ -151,9 +125,9 @@ bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
 bool OsFindNextFile(OsFileSearch* search) { return search->handle != nullptr && NextMatch(search); }
 
 void OsFindClose(OsFileSearch* search) {
-  if (search->handle != nullptr && g_search.dir != nullptr) {
-    closedir(g_search.dir);
-    g_search.dir = nullptr;
+  if (search->handle != nullptr && g_Search.dir != nullptr) {
+    closedir(g_Search.dir);
+    g_Search.dir = nullptr;
   }
   search->handle = nullptr;
 }

@@ -35,13 +35,6 @@ bool OsDeleteFile(const char* path) {
   return ToWide(path, wide, kWideCapacity) && DeleteFileW(wide) != FALSE;
 }
 
-bool OsCopyFile(const char* source, const char* target, bool failIfExists) {
-  wchar_t wideSource[kWideCapacity];
-  wchar_t wideTarget[kWideCapacity];
-  return ToWide(source, wideSource, kWideCapacity) && ToWide(target, wideTarget, kWideCapacity) &&
-         CopyFileW(wideSource, wideTarget, failIfExists ? TRUE : FALSE) != FALSE;
-}
-
 bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
   wchar_t wideFolder[kWideCapacity];
   wchar_t created[MAX_PATH];

@@ -29,21 +29,9 @@ void GuiSetWindowText(HWND window, const char* text);
 // A bitmap file scaled to width x height; null when it cannot be loaded.
 HBITMAP GuiLoadBitmapFile(const char* path, int width, int height);
 
-// The game's command line: the executable path quoted when it holds a blank or a tab
-// (or it would split), then the disc folder and the argument 1. false when cut.
-bool FormGameCommandLine(char* out, size_t cap, const char* installFolder, const char* exe,
-                         const char* sourceFolder);
 // Starts the program shown normally, in the current folder; handles are closed at once.
 bool GuiStartProcess(const char* executable, const char* commandLine);
 
 // The shell folder browser. true with the chosen folder's path (at most 259 bytes) in
 // out; false when cancelled, unavailable, or the path has no code page 932 form.
 bool ChooseFolder(HWND owner, char* out, size_t cap, const char* prompt);
-
-// Called with the bytes copied so far of the file; return false to stop the copy.
-typedef bool (*GuiCopyProgress)(unsigned long long copied, unsigned long long total);
-enum GuiCopyResult { kGuiCopyDone, kGuiCopyFailed, kGuiCopyStopped };
-// Copies source over target in chunks, calling progress before each chunk and once at
-// the end. A stopped or failed copy leaves no partial target behind.
-GuiCopyResult GuiCopyFileWithProgress(const char* source, const char* target,
-                                      GuiCopyProgress progress);

@@ -4,7 +4,9 @@
 #include "platform/win32/gui.h"
 #include "platform/win32/wide_text.h"
 
-static int CALLBACK BrowserCallback(HWND browser, UINT message, LPARAM value, LPARAM appValue) {
+namespace {
+
+int CALLBACK BrowserCallback(HWND browser, UINT message, LPARAM value, LPARAM appValue) {
   if (message == BFFM_INITIALIZED) {
     // The application value is 0: no folder is named, the shell picks its own start.
     SendMessageW(browser, BFFM_SETSELECTIONW, 0, appValue);
@@ -16,6 +18,8 @@ static int CALLBACK BrowserCallback(HWND browser, UINT message, LPARAM value, LP
   }
   return 0;
 }
+
+}  // namespace
 
 bool ChooseFolder(HWND owner, char* out, size_t cap, const char* prompt) {
   IMalloc* allocator = nullptr;

@@ -11,3 +11,11 @@ void OsMessageBox(WindowHandle owner, const char* text, const char* caption) {
   if (!ToWide(caption, wideCaption, kWideCapacity)) wideCaption[0] = L'\0';
   MessageBoxW(static_cast<HWND>(owner), wideText, wideCaption, MB_OK);
 }
+
+namespace {
+WindowHandle g_MessageBoxOwner;
+}  // namespace
+
+void OsSetMessageBoxOwner(WindowHandle owner) { g_MessageBoxOwner = owner; }
+
+WindowHandle OsMessageBoxOwner() { return g_MessageBoxOwner; }

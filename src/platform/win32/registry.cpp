@@ -77,7 +77,7 @@ bool TextData(const wchar_t* units, DWORD bytes, OsRegistryValue* value) {
   // The 256 bytes of the record's reader; a longer text is refused, never cut.
   if (length > kRegistryDataCapacity) return false;
   memcpy(value->data, converted, length);
-  if (length < kRegistryDataCapacity) value->data[length] = 0;
+  value->data[length] = 0;
   value->length = length;
   return true;
 }
@@ -105,6 +105,7 @@ OsEnumResult OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* val
   if (IsTextType(type)) return TextData(units, bytes, value) ? kEnumValueRead : kEnumValueSkipped;
   if (bytes > kRegistryDataCapacity) return kEnumValueSkipped;
   memcpy(value->data, units, bytes);
+  value->data[bytes] = 0;
   value->length = bytes;
   return kEnumValueRead;
 }

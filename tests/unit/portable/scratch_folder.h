@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/file_system.h"
 #include "platform/platform.h"
 #include "platform/stdio_file.h"
 
@@ -23,10 +24,14 @@ inline std::string ReadBytes(const char* path) {
   FILE* file = OsOpenFile(path, "rb");
   if (file == nullptr) return "<missing>";
   std::string bytes;
-  int c;
-  while ((c = fgetc(file)) != EOF) bytes.push_back(static_cast<char>(c));
+  for (int c; (c = fgetc(file)) != EOF;) bytes.push_back(static_cast<char>(c));
   fclose(file);
   return bytes;
+}
+
+inline bool Exists(const char* path) {
+  uint32_t attributes;
+  return OsGetFileAttributes(path, &attributes);
 }
 
 class ScratchFolder : public ::testing::Test {

@@ -1,16 +1,7 @@
-// The registry as another program sees it, through the wide API directly: what the engine
-// stored, and hand-made values it must survive.
+// The registry as another program sees it, through the wide API directly: the keys the
+// engine leaves, and hand-made values it must survive.
 #pragma once
 #include <windows.h>
-
-#include <string>
-
-inline std::wstring ValueText(const wchar_t* keyPath, const wchar_t* name) {
-  wchar_t text[2048] = L"";
-  DWORD size = sizeof text;
-  RegGetValueW(HKEY_CURRENT_USER, keyPath, name, RRF_RT_REG_SZ, nullptr, text, &size);
-  return text;
-}
 
 inline void SetRaw(const wchar_t* keyPath, const wchar_t* name, DWORD type, const void* data,
                    DWORD bytes) {

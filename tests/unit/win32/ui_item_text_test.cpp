@@ -4,17 +4,13 @@
 
 #include "platform/win32/gui.h"
 
-namespace {
-
-struct Case {
-  const wchar_t* typed;
-  size_t cap;
-  const char* expected;
-  bool exact;
-};
-
 TEST(FieldText, ConvertsOrMarksEveryCharacter) {
-  const Case cases[] = {
+  const struct {
+    const wchar_t* typed;
+    size_t cap;
+    const char* expected;
+    bool exact;
+  } cases[] = {
       {L"D:\\ゲーム\\表", 1024, "D:\\ゲーム\\表", true},
       {L"C:\\\xAC8C\xC784\\GAME", 1024, "C:\\??\\GAME", false},  // Korean letters
       {L"C:\\\xD83C\xDFAE", 1024, "C:\\?", false},               // one character beyond the BMP
@@ -24,11 +20,9 @@ TEST(FieldText, ConvertsOrMarksEveryCharacter) {
       {L"ABCゲーム", 8, "ABCゲー", true},
       {L"ABC\xAC8Cゲーム", 8, "ABC?ゲ", false},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     char out[1024];
     EXPECT_EQ(ToCodePage932Marked(c.typed, out, c.cap), c.exact) << c.expected;
     EXPECT_STREQ(out, c.expected);
   }
 }
-
-}  // namespace

@@ -11,7 +11,6 @@
 #include "raw_registry.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
-#include "ui/shared/dialog_outcome.h"
 
 namespace {
 
@@ -37,7 +36,6 @@ class UninstallConfinement : public ::testing::Test {
       entry.mask = 1;
       std::ofstream(kGame / name) << "x";
     }
-    g_DialogOutcome = DialogOutcome{};
     CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\cf\\ア\\Game");
     g_TypeMask = 1;
   }
@@ -45,10 +43,10 @@ class UninstallConfinement : public ::testing::Test {
     fs::remove_all(L"W:\\cf");
     DeleteTree(kMaker);
   }
-  static void UninstallRecorded() {
+  static void UninstallRecorded(bool keepSaves = false) {
     g_InstallKind = kInstallMinimum;
     WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
-    Uninstall();
+    Uninstall(keepSaves);
   }
 };
 
@@ -82,7 +80,6 @@ TEST_F(UninstallConfinement, MakersKeyGoesOnlyWhenItHoldsNothing) {
 }
 
 TEST_F(UninstallConfinement, ListedSavesStayWhenKept) {
-  g_DialogOutcome.keepSaves = 1;
-  UninstallRecorded();
+  UninstallRecorded(true);
   for (const auto& [name, kept] : kListed) EXPECT_EQ(fs::exists(kGame / name), kept) << name;
 }

@@ -8,16 +8,11 @@
 #include <fstream>
 #include <string>
 
-#include "install/file_copy.h"
-#include "install/folder_log.h"
-#include "install/folder_preparation.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "install/uninstaller.h"
 #include "raw_registry.h"
-#include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
-#include "ui/shared/dialog_outcome.h"
 
 namespace {
 
@@ -32,37 +27,30 @@ void WideWrite(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-void AddFile(int row, const char* name, TypeMask mask) {
-  CopyText(g_Setup.files[row].name, sizeof g_Setup.files[row].name, name);
-  g_Setup.files[row].mask = mask;
-}
-
 class Uninstaller : public ::testing::Test {
  protected:
-  // What an install leaves: the record, the log, files of two types and of the no-type
-  // bit, save files, and a user's own files.
+  // What an install leaves: the record, the log (sub-folders with a trailing backslash, as
+  // the copy step logs them), files of two types and of the no-type bit, save files, and
+  // a user's own files.
   void SetUp() override {
     TearDown();
     ResetSetupDescriptionToDefaults();
     CopyText(g_Setup.REG_S, sizeof g_Setup.REG_S, "H2 アンインストール");
     CopyText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath,
              "Software\\H2 アンインストール\\GAME");
-    AddFile(0, "game.exe", 1);
-    AddFile(1, "data\\a.bin", 2);
-    AddFile(2, "data\\bgm\\b.wav", 2);
-    AddFile(3, "ソ\\表.dat", 0x80000000u);
-    g_Setup.fileCount = 4;
-    g_DialogOutcome = DialogOutcome{};
-    CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\h2u\\ゲーム\\表");
-    BeginFolderLog();
-    ASSERT_EQ(CreateFolderPath(g_InstallFolder), 1);
-    for (const char* sub : {"data\\", "data\\bgm\\", "ソ\\"}) {
-      char path[300];
-      FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, sub);
-      PrepareSubFolder(path);  // logged with its trailing backslash, as a copy step does
+    const char* names[] = {"game.exe", "data\\a.bin", "data\\bgm\\b.wav", "ソ\\表.dat"};
+    const TypeMask masks[] = {1, 2, 2, 1u << 31};  // the last of the no-type bit only
+    for (g_Setup.fileCount = 0; g_Setup.fileCount < 4; ++g_Setup.fileCount) {
+      CopyText(g_Setup.files[g_Setup.fileCount].name, kFileNameCapacity + 1,
+               names[g_Setup.fileCount]);
+      g_Setup.files[g_Setup.fileCount].mask = masks[g_Setup.fileCount];
     }
-    WriteFolderLog();
-    ReleaseFolderLog();
+    CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\h2u\\ゲーム\\表");
+    fs::create_directories(kTree / L"data\\bgm");
+    fs::create_directories(kTree / L"ソ");
+    WideWrite(kTree / L"game._md",
+              "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n"
+              "W:\\h2u\\ゲーム\\表\\data\\bgm\\\nW:\\h2u\\ゲーム\\表\\ソ\\\n");
     for (const wchar_t* file : {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat",
                                 L"Top.SAV", L"data\\deep.sav", L"diary.save"}) {
       WideWrite(kTree / file, "x");
@@ -82,8 +70,7 @@ class Uninstaller : public ::testing::Test {
 }  // namespace
 
 TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
-  g_DialogOutcome.uninstallConfirmed = 1;
-  Uninstall();
+  Uninstall(false);
   for (const wchar_t* gone :
        {L"game.exe", L"data\\a.bin", L"data\\bgm", L"ソ", L"Top.SAV", L"game._md"}) {
     EXPECT_FALSE(InTree(gone)) << gone;
@@ -97,16 +84,14 @@ TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
 }
 
 TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
-  for (const wchar_t* folder : {L"W:\\h2out", L"W:\\h2out\\full", L"W:\\h2out\\empty"}) {
-    ASSERT_TRUE(fs::create_directory(folder));
-  }
-  WideWrite(L"W:\\h2out\\full\\keep.txt", "x");
-  WideWrite(L"W:\\h2out\\file.txt", "x");
+  fs::create_directories(L"W:\\h2out\\full");
+  fs::create_directories(L"W:\\h2out\\empty");
+  for (const wchar_t* file : {L"W:\\h2out\\full\\keep.txt", L"W:\\h2out\\file.txt"})
+    WideWrite(file, "x");
   std::string log = "W:\\h2out\\full\r\nW:\\h2out\\file.txt\r\nW:\\h2out\\empty\r\n";
   for (int i = 0; i < 1000; ++i) log += "W:\\h2out\\nothing" + std::to_string(i) + "\n";
-  log += std::string("\x01\xff\x95\x5c\x00junk", 9);
-  WideWrite(kTree / L"game._md", log);
-  Uninstall();
+  WideWrite(kTree / L"game._md", log + std::string("\x01\xff\x95\x5c\x00junk", 9));
+  Uninstall(false);
   EXPECT_TRUE(fs::exists(L"W:\\h2out\\full\\keep.txt"));
   EXPECT_TRUE(fs::exists(L"W:\\h2out\\file.txt"));
   EXPECT_TRUE(fs::exists(L"W:\\h2out\\empty"));  // outside the install folder
@@ -114,15 +99,12 @@ TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
 }
 
 TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
-  WideWrite(L"W:\\game.exe", "x");
-  WideWrite(L"W:\\root.sav", "x");
+  for (const wchar_t* file : {L"W:\\game.exe", L"W:\\root.sav"}) WideWrite(file, "x");
   SetCurrentDirectoryW(L"W:\\");
   g_InstallFolder[0] = '\0';
-  Uninstall();
-  EXPECT_TRUE(fs::exists(L"W:\\game.exe"));
-  EXPECT_TRUE(fs::exists(L"W:\\root.sav"));
-  EXPECT_FALSE(KeyExists(kKey));  // the record is still cleared and removed
+  Uninstall(false);
   SetCurrentDirectoryW(L"C:\\");
-  fs::remove(L"W:\\game.exe");
-  fs::remove(L"W:\\root.sav");
+  EXPECT_TRUE(fs::remove(L"W:\\game.exe"));
+  EXPECT_TRUE(fs::remove(L"W:\\root.sav"));
+  EXPECT_FALSE(KeyExists(kKey));  // the record is still cleared and removed
 }

@@ -3,8 +3,6 @@
 #pragma once
 #include <stdint.h>
 
-#include "platform/platform.h"
-
 struct DialogOutcome {
   uint8_t confirmed;
   uint8_t uninstallConfirmed;
@@ -13,7 +11,3 @@ struct DialogOutcome {
 };
 
 extern DialogOutcome g_DialogOutcome;
-
-// The launcher's main window: owner of the flows' and the uninstaller's message boxes.
-// Null until it exists (during start-up loading, boxes have no owner).
-extern WindowHandle g_MainWindow;

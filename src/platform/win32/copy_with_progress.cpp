@@ -1,64 +1,70 @@
 // One file copy that keeps the caller's window alive: the copy goes in chunks, and between
 // chunks the caller may pump messages and stop it. CopyFileExW is not used because Wine
 // never calls its progress routine, so a large file would freeze the dialog there.
-#include "platform/win32/gui.h"
+#include <windows.h>
+
+#include "platform/file_system.h"
 #include "platform/win32/wide_text.h"
+
+namespace {
 
 // A quarter MiB keeps the pauses between pumps short even on a slow CD-ROM drive.
 enum { kCopyChunkBytes = 256 * 1024 };
-static char g_CopyChunk[kCopyChunkBytes];
+char g_CopyChunk[kCopyChunkBytes];
 
-static GuiCopyResult CopyContents(HANDLE in, HANDLE out, GuiCopyProgress progress) {
+OsCopyResult CopyContents(HANDLE in, HANDLE out, OsCopyProgress progress) {
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(in, &size)) return kGuiCopyFailed;
+  if (!GetFileSizeEx(in, &size)) return kOsCopyFailed;
   unsigned long long total = static_cast<unsigned long long>(size.QuadPart);
   unsigned long long copied = 0;
   for (;;) {
-    if (!progress(copied, total)) return kGuiCopyStopped;
+    if (!progress(copied, total)) return kOsCopyStopped;
     DWORD got = 0;
-    if (!ReadFile(in, g_CopyChunk, kCopyChunkBytes, &got, nullptr)) return kGuiCopyFailed;
-    if (got == 0) return kGuiCopyDone;
+    if (!ReadFile(in, g_CopyChunk, kCopyChunkBytes, &got, nullptr)) return kOsCopyFailed;
+    if (got == 0) return kOsCopyDone;
     DWORD put = 0;
-    if (!WriteFile(out, g_CopyChunk, got, &put, nullptr) || put != got) return kGuiCopyFailed;
+    if (!WriteFile(out, g_CopyChunk, got, &put, nullptr) || put != got) return kOsCopyFailed;
     copied += got;
   }
 }
 
-GuiCopyResult GuiCopyFileWithProgress(const char* source, const char* target,
-                                      GuiCopyProgress progress) {
+}  // namespace
+
+OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
+                                    OsCopyProgress progress) {
   wchar_t wideSource[kWideCapacity];
   wchar_t wideTarget[kWideCapacity];
-  if (!ToWide(source, wideSource, kWideCapacity)) return kGuiCopyFailed;
-  if (!ToWide(target, wideTarget, kWideCapacity)) return kGuiCopyFailed;
+  if (!ToWide(source, wideSource, kWideCapacity)) return kOsCopyFailed;
+  if (!ToWide(target, wideTarget, kWideCapacity)) return kOsCopyFailed;
   // An existing read-only target refuses to be replaced, as Windows' own copy does; asked
   // here because an emulated file system may let it be opened for writing.
   DWORD existing = GetFileAttributesW(wideTarget);
   if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
-    return kGuiCopyFailed;
+    return kOsCopyFailed;
   }
   HANDLE in = CreateFileW(wideSource, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                           FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (in == INVALID_HANDLE_VALUE) return kGuiCopyFailed;
+  if (in == INVALID_HANDLE_VALUE) return kOsCopyFailed;
   HANDLE out = CreateFileW(wideTarget, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (out == INVALID_HANDLE_VALUE) {
     CloseHandle(in);
-    return kGuiCopyFailed;
+    return kOsCopyFailed;
   }
-  GuiCopyResult result = CopyContents(in, out, progress);
-  if (result == kGuiCopyDone) {
+  OsCopyResult result = CopyContents(in, out, progress);
+  if (result == kOsCopyDone) {
     // Like a system copy: the source's time and attributes go with the contents.
     FILETIME written;
     if (GetFileTime(in, nullptr, nullptr, &written)) SetFileTime(out, nullptr, nullptr, &written);
   }
   CloseHandle(out);
   CloseHandle(in);
-  if (result != kGuiCopyDone) {
+  if (result != kOsCopyDone) {
     // Nothing half copied stays behind.
     DeleteFileW(wideTarget);
     return result;
   }
   DWORD attributes = GetFileAttributesW(wideSource);
   if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(wideTarget, attributes);
-  return kGuiCopyDone;
+  return kOsCopyDone;
 }

@@ -1,0 +1,25 @@
+#include "install/game_command_line.h"
+
+#include "text/bounded_text.h"
+
+namespace {
+
+bool HasBlankOrTab(const char* text) {
+  // Trail bytes of code page 932 are 0x40 or more, so a byte 0x20 or 0x09 is always itself.
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (*p == ' ' || *p == '\t') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool FormGameCommandLine(char* out, size_t cap, const char* installFolder, const char* exe,
+                         const char* sourceFolder) {
+  char executable[1024];
+  bool whole = FormatText(executable, sizeof executable, "%s\\%s", installFolder, exe);
+  if (!HasBlankOrTab(executable)) {
+    return FormatText(out, cap, "%s\\%s %s 1", installFolder, exe, sourceFolder) && whole;
+  }
+  return FormatText(out, cap, "\"%s\\%s\" %s 1", installFolder, exe, sourceFolder) && whole;
+}

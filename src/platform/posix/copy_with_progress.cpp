@@ -1,0 +1,62 @@
+// The chunked copy on a POSIX system, with the Windows meanings the copy step relies on: a
+// read-only target is refused, nothing partial stays behind, the source's mode goes along.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/file_system.h"
+#include "platform/posix/native_path.h"
+
+namespace {
+
+enum { kNative = 4096, kCopyChunkBytes = 256 * 1024 };
+char g_CopyChunk[kCopyChunkBytes];
+
+OsCopyResult CopyContents(int in, int out, OsCopyProgress progress) {
+  struct stat info;
+  if (fstat(in, &info) != 0) return kOsCopyFailed;
+  unsigned long long total = static_cast<unsigned long long>(info.st_size);
+  unsigned long long copied = 0;
+  for (;;) {
+    if (!progress(copied, total)) return kOsCopyStopped;
+    ssize_t got = read(in, g_CopyChunk, kCopyChunkBytes);
+    if (got < 0) return kOsCopyFailed;
+    if (got == 0) return kOsCopyDone;
+    if (write(out, g_CopyChunk, static_cast<size_t>(got)) != got) return kOsCopyFailed;
+    copied += static_cast<unsigned long long>(got);
+  }
+}
+
+}  // namespace
+
+OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
+                                    OsCopyProgress progress) {
+  char nativeSource[kNative];
+  char nativeTarget[kNative];
+  if (!ToNativePath(source, nativeSource, sizeof nativeSource) ||
+      !ToNativePath(target, nativeTarget, sizeof nativeTarget)) {
+    return kOsCopyFailed;
+  }
+  struct stat existing;
+  if (stat(nativeTarget, &existing) == 0 && (existing.st_mode & S_IWUSR) == 0) {
+    return kOsCopyFailed;
+  }
+  int in = open(nativeSource, O_RDONLY);
+  if (in < 0) return kOsCopyFailed;
+  int out = open(nativeTarget, O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  if (out < 0) {
+    close(in);
+    return kOsCopyFailed;
+  }
+  OsCopyResult result = CopyContents(in, out, progress);
+  if (close(out) != 0 && result == kOsCopyDone) result = kOsCopyFailed;
+  struct stat info;
+  bool measured = fstat(in, &info) == 0;
+  close(in);
+  if (result != kOsCopyDone) {
+    unlink(nativeTarget);
+    return result;
+  }
+  if (measured) chmod(nativeTarget, info.st_mode & 07777);
+  return kOsCopyDone;
+}

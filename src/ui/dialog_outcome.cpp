@@ -1,0 +1,3 @@
+#include "ui/dialog_outcome.h"
+
+DialogOutcome g_DialogOutcome;
