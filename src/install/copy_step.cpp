@@ -5,6 +5,7 @@
 #include "install/folder_log.h"
 #include "install/install_selection.h"
 #include "install/path_spans.h"
+#include "install/save_files.h"
 #include "platform/platform.h"
 #include "setup_source/file_set.h"
 #include "setup_source/source_path.h"
@@ -68,6 +69,12 @@ CopyStepResult CopyNextFile(CopyPass* pass, void (*showPaths)(const CopyStepPath
   showPaths(paths);
   // A path that did not fit would name another file: the step fails like a copy.
   if (!whole) return kCopyStepFailed;
+  // A save file already there is the player's, kept by an earlier uninstall: a copy over it
+  // would lose the game, and a failed copy would delete it.
+  uint32_t attributes;
+  if (HasSaveExtension(relative) && OsGetFileAttributes(paths.target, &attributes)) {
+    return kCopyStepCopied;
+  }
   OsCopyResult result = OsCopyFileWithProgress(paths.source, paths.target, progress);
   ClearReadOnly(paths.target);
   if (result == kOsCopyStopped) return kCopyStepStopped;

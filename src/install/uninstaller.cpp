@@ -6,7 +6,7 @@
 #include "install/folder_relation.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
-#include "install/path_spans.h"
+#include "install/save_files.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
@@ -22,21 +22,6 @@ void DeleteInFolder(const char* name) {
   if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, name)) return;
   uint32_t attributes = 0;
   if (OsGetFileAttributes(path, &attributes)) OsDeleteFile(path);
-}
-
-// Windows also matches a pattern against short 8.3 names, so "*.sav" can find
-// "diary.save" (DIARY~1.SAV); only names whose own extension is .sav are save files.
-bool HasSaveExtension(const char* name) {
-  PathSpans spans;
-  FindPathSpans(name, &spans);
-  const char* extension = name + spans.nameEnd;
-  const char* expected = ".sav";
-  for (; *expected; ++expected, ++extension) {
-    char c = *extension;
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != *expected) return false;
-  }
-  return *extension == '\0';
 }
 
 // Kept saves stay kept even when the disc lists them among the game's files.

@@ -25,6 +25,9 @@ struct CopyDialogState {
   int stepsAtLastCommand;
   bool copying;
   bool stopRequested;
+  // Set by the pass after its last file: Enter in the dialog also sends IDOK, and must not
+  // record an install whose files are not all there.
+  bool passEnded;
   int shownProgress;
 };
 CopyDialogState g_CopyDialog;
@@ -49,6 +52,7 @@ void OnOpen(HWND dialog) {
   g_CopyDialog.stepsAtLastCommand = -1;
   g_CopyDialog.copying = false;
   g_CopyDialog.stopRequested = false;
+  g_CopyDialog.passEnded = false;
   g_CopyDialog.shownProgress = 0;
   SetTimer(dialog, kCopyTimer, kCopyPeriodMs, nullptr);
   int files = BeginCopyPass(&g_CopyDialog.pass);
@@ -83,6 +87,7 @@ void OnStep(HWND dialog, LPARAM stepsAtCommand) {
   CopyStepResult result = CopyNextFile(&g_CopyDialog.pass, ShowPaths, OnCopyProgress);
   g_CopyDialog.copying = false;
   if (result == kCopyStepNoFileLeft) {
+    g_CopyDialog.passEnded = true;
     GuiSendMessage(dialog, WM_COMMAND, IDOK, 0);
     return;
   }
@@ -111,7 +116,7 @@ INT_PTR CALLBACK FileCopyDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
           OnStep(dialog, lParam);
           return FALSE;
         case IDOK:
-          EndPass(dialog, true);
+          if (g_CopyDialog.passEnded) EndPass(dialog, true);
           return TRUE;
         case IDCANCEL:
           if (g_CopyDialog.copying) {

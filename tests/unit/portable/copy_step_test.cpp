@@ -93,3 +93,14 @@ TEST_F(CopyStep, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {
 }
 
 }  // namespace
+
+TEST_F(CopyStep, ASaveFileAlreadyThereIsThePlayersAndStays) {
+  for (const char* name : {"disc\\game.SAV", "disc\\new.sav", "inst\\game.SAV"}) {
+    WriteBytes(name, name);
+  }
+  List({"game.SAV", "new.sav"});
+  EXPECT_EQ(CopyNextFile(&pass_, Show, Go), kCopyStepCopied);
+  EXPECT_EQ(CopyNextFile(&pass_, Show, Go), kCopyStepCopied);
+  EXPECT_EQ(ReadBytes("inst\\game.SAV") + ReadBytes("inst\\new.sav"),
+            "inst\\game.SAVdisc\\new.sav");
+}
