@@ -6,6 +6,7 @@
 
 #include "install/file_copy.h"
 #include "install/install_selection.h"
+#include "install/pass_progress.h"
 #include "platform/platform.h"
 #include "platform/win32/gui.h"
 #include "resources/resource_ids.h"
@@ -14,7 +15,7 @@
 #include "ui/launcher.h"
 #include "ui/shared/dialog_outcome.h"
 
-enum { kCopyTimer = 123, kCopyPeriodMs = 60, kProgressPerFile = 1000 };
+enum { kCopyTimer = 123, kCopyPeriodMs = 60 };
 
 // A step raises StepsDone only at its very end, and a tick starts a step only when the
 // two differ: a tick delivered inside a step (message box, copy progress) starts nothing.
@@ -25,6 +26,8 @@ static HWND g_CopyDialog;
 static bool g_Copying;
 static bool g_StopRequested;
 static int g_ShownProgress;
+static uint64_t g_PassTotal;
+static uint64_t g_PassHandled;
 
 static void SetProgress(int position) {
   // The copy reports every chunk; the bar is redrawn only when it moves.
@@ -50,18 +53,14 @@ static void OnOpen(HWND dialog) {
   g_ShownProgress = 0;
   SetTimer(dialog, kCopyTimer, kCopyPeriodMs, nullptr);
 
-  int files = 0;
-  char relative[kFileNameCapacity + 1];
   BeginFileSet(g_TypeMask);
-  while (NextFileInSet(relative, sizeof relative) == 0) ++files;
-  BeginFileSet(g_TypeMask);
-  GuiSendMessage(GetDlgItem(dialog, IDC_COPY_PROGRESS), PBM_SETRANGE32, 0,
-                 static_cast<LPARAM>(files) * kProgressPerFile);
+  g_PassTotal = PassBytes(g_TypeMask, -1);
+  g_PassHandled = 0;
+  GuiSendMessage(GetDlgItem(dialog, IDC_COPY_PROGRESS), PBM_SETRANGE32, 0, kPassBarRange);
 }
 
-static bool OnCopyProgress(unsigned long long copied, unsigned long long total) {
-  int part = total > 0 ? static_cast<int>(copied * kProgressPerFile / total) : 0;
-  SetProgress(g_StepsDone * kProgressPerFile + part);
+static bool OnCopyProgress(unsigned long long copied, unsigned long long) {
+  SetProgress(PassBarPosition(g_ShownProgress, g_PassHandled, copied, g_PassTotal));
   GuiPumpPendingMessages(g_CopyDialog);
   return !g_StopRequested;
 }
@@ -77,6 +76,7 @@ static void OnStep(HWND dialog, LPARAM stepsAtCommand) {
   g_StepsAtLastCommand = static_cast<int>(stepsAtCommand);
   char relative[kFileNameCapacity + 1];
   if (NextFileInSet(relative, sizeof relative) == 1) {
+    SetProgress(kPassBarRange);
     GuiSendMessage(dialog, WM_COMMAND, IDOK, 0);
     return;
   }
@@ -99,7 +99,9 @@ static void OnStep(HWND dialog, LPARAM stepsAtCommand) {
   if (result == kGuiCopyFailed) ReportFailedCopy(dialog, paths);
   if (whole) ClearReadOnly(paths.target);
   ++g_StepsDone;
-  SetProgress(g_StepsDone * kProgressPerFile);
+  // Failed or skipped, the file counts as handled with its measured size.
+  g_PassHandled = PassBytes(g_TypeMask, g_StepsDone);
+  SetProgress(PassBarPosition(g_ShownProgress, g_PassHandled, 0, g_PassTotal));
   // A close request that came during the copy ends the pass now, as one between files does.
   if (g_StopRequested) EndPass(dialog, false);
 }
