@@ -40,6 +40,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
   if (!CreateMainWindow(showCommand)) return 0;
   EvaluateInstalledState();
-  GuiRunMessageLoop();
+  FocusFirstButton();
+  GuiRunMessageLoop(HandleMainWindowKey);
   return 0;
 }
