@@ -1,11 +1,11 @@
-# A 1 MiB file system as hard-disk drive S:, for the disk-full scenario; sourced by run-e2e.sh
+# A 4 MiB file system as hard-disk drive S:, for the disk-full scenario; sourced by run-e2e.sh
 # after wine-env.sh. Where mounting is refused the scenario skips itself.
 small_drive_dir=""
 
 small_drive_up() {
   local dir=$1/s-drive reason
   mkdir -p "$dir"
-  if reason=$(mount -t tmpfs -o size=1m tmpfs "$dir" 2>&1); then
+  if reason=$(mount -t tmpfs -o size=4m tmpfs "$dir" 2>&1); then
     small_drive_dir=$dir
     wine_map_drive s "$dir" hd
   else

@@ -154,8 +154,9 @@ void ReadOnlyTarget(Launcher& launcher)
   ExitThroughEndbox(launcher, main, false, Answer::Yes);
 }
 
-// Drive S: is a 1 MiB file system that run-e2e.sh mounts; most of it is taken before the
-// install so that the pass runs out of room part way.
+// Drive S: is a 4 MiB file system that run-e2e.sh mounts. The extent fits when 開始 is
+// pressed; most of the drive is taken before the folder question is answered, so that the
+// pass runs out of room part way.
 void DiskFull(Launcher& launcher)
 {
   if (GetDriveTypeW(L"S:\\") == DRIVE_NO_ROOT_DIR) {
@@ -164,16 +165,16 @@ void DiskFull(Launcher& launcher)
   }
   const std::wstring filler = L"S:\\filler.bin";
   const std::wstring folder = L"S:\\full\\HOSHIMI";
+  StartLauncher(launcher);
+  HWND main = WaitForMain(launcher);
+  StartInstall(OpenInstallOptions(launcher, main), folder, 0);
+
   ULARGE_INTEGER free{};
   GetDiskFreeSpaceExW(L"S:\\", &free, nullptr, nullptr);
   const ULONGLONG room = 160 * 1024;
   Check(free.QuadPart > room, L"drive S: has room for the filler");
   WriteBytes(filler, std::string(static_cast<size_t>(free.QuadPart - room), 'f'));
   const std::string fillerBytes = ReadBytes(filler);
-
-  StartLauncher(launcher);
-  HWND main = WaitForMain(launcher);
-  StartInstall(OpenInstallOptions(launcher, main), folder, 0);
   AnswerFolderQuestion(launcher, true, folder, Answer::Yes);
   std::vector<std::wstring> failures = CopyAnsweringFailures(WaitForCopyDialog(launcher));
   Check(!failures.empty(), L"a full drive makes copies fail");
