@@ -54,15 +54,15 @@ void FormatByteSize(char* out, size_t cap, uint64_t bytes) {
     FormatSizeText(out, cap, static_cast<int32_t>(bytes));
     return;
   }
-  // The labels' rule (whole KiB, then whole hundredths of a MiB) carried on in 64 bits.
-  uint64_t hundredths = bytes / 1024 * 100 / 1024;
-  uint64_t whole = hundredths / 100;
-  unsigned fraction = static_cast<unsigned>(hundredths % 100);
-  unsigned low = static_cast<unsigned>(whole % 1000000000u);
-  unsigned high = static_cast<unsigned>(whole / 1000000000u);
+  // The labels' rule (whole KiB, then whole hundredths of a MiB) carried on in 64 bits: it
+  // comes to the whole MiB and the hundredths of the KiB left over.
+  uint64_t mib = bytes >> 20;
+  unsigned hundredths = static_cast<unsigned>(((bytes >> 10) & 1023) * 100 >> 10);
+  uint64_t high = mib / 1000000000u;
+  unsigned low = static_cast<unsigned>(mib - high * 1000000000u);
   if (high == 0) {
-    FormatText(out, cap, "%u.%02uM", low, fraction);
+    FormatText(out, cap, "%u.%02uM", low, hundredths);
   } else {
-    FormatText(out, cap, "%u%09u.%02uM", high, low, fraction);
+    FormatText(out, cap, "%u%09u.%02uM", static_cast<unsigned>(high), low, hundredths);
   }
 }
