@@ -4,27 +4,18 @@
 #include <gtest/gtest.h>
 
 TEST(ButtonOrder, TabAndShiftTabPassOverDisabledButtons) {
-  const bool notInstalled[] = {false, true, false, true};
-  const bool installed[] = {true, false, true, true};
-  const bool none[] = {false, false, false, false};
   struct Case {
-    const bool* enabled;
+    const char* enabled;  // Run game, Install, Uninstall, Exit
     int current, step, next;
   } cases[] = {
-      {notInstalled, -1, 1, kInstallSlot},
-      {notInstalled, kInstallSlot, 1, kExitSlot},
-      {notInstalled, kExitSlot, 1, kInstallSlot},
-      {notInstalled, kInstallSlot, -1, kExitSlot},
-      {notInstalled, -1, -1, kExitSlot},
-      {installed, -1, 1, kRunGameSlot},
-      {installed, kRunGameSlot, 1, kUninstallSlot},
-      {installed, kExitSlot, 1, kRunGameSlot},
-      {installed, kRunGameSlot, -1, kExitSlot},
-      {installed, kUninstallSlot, -1, kRunGameSlot},
-      {none, -1, 1, -1},
+      {"0101", -1, 1, 1},  {"0101", 1, 1, 3},  {"0101", 3, 1, 1},   {"0101", 1, -1, 3},
+      {"0101", -1, -1, 3}, {"1011", -1, 1, 0}, {"1011", 0, 1, 2},   {"1011", 3, 1, 0},
+      {"1011", 2, -1, 0},  {"1011", 0, -1, 3}, {"0000", -1, 1, -1},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(NextButtonSlot(c.enabled, c.current, c.step), c.next)
-        << c.current << " step " << c.step;
+    bool enabled[kMainButtonCount];
+    for (int slot = 0; slot < kMainButtonCount; ++slot) enabled[slot] = c.enabled[slot] == '1';
+    EXPECT_EQ(NextButtonSlot(enabled, c.current, c.step), c.next)
+        << c.enabled << " from " << c.current << " step " << c.step;
   }
 }
