@@ -30,6 +30,8 @@ enum OsCopyResult { kOsCopyDone, kOsCopyFailed, kOsCopyStopped };
 // attributes.
 OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
                                     OsCopyProgress progress);
+// Free bytes this user may write on the drive that holds the existing folder.
+bool OsGetFreeSpace(const char* folder, uint64_t* freeBytes);
 
 // A search by pattern ("C:\GAME\*.sav"). Names come back as code page 932; a name that
 // has no code page 932 form is passed over (it could not be deleted by name anyway).

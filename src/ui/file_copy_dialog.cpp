@@ -5,6 +5,8 @@
 #include <commctrl.h>
 
 #include "install/copy_step.h"
+#include "install/install_selection.h"
+#include "install/pass_progress.h"
 #include "platform/platform.h"
 #include "platform/win32/gui.h"
 #include "resources/resource_ids.h"
@@ -14,7 +16,7 @@
 
 namespace {
 
-enum { kCopyTimer = 123, kCopyPeriodMs = 60, kProgressPerFile = 1000 };
+enum { kCopyTimer = 123, kCopyPeriodMs = 60 };
 
 struct CopyDialogState {
   CopyPass pass;
@@ -29,6 +31,9 @@ struct CopyDialogState {
   // record an install whose files are not all there.
   bool passEnded;
   int shownProgress;
+  // Bytes of the whole pass and of the files already handled, as measured at start-up.
+  uint64_t passTotal;
+  uint64_t passHandled;
 };
 CopyDialogState g_CopyDialog;
 
@@ -55,9 +60,10 @@ void OnOpen(HWND dialog) {
   g_CopyDialog.passEnded = false;
   g_CopyDialog.shownProgress = 0;
   SetTimer(dialog, kCopyTimer, kCopyPeriodMs, nullptr);
-  int files = BeginCopyPass(&g_CopyDialog.pass);
-  GuiSendMessage(GetDlgItem(dialog, IDC_COPY_PROGRESS), PBM_SETRANGE32, 0,
-                 static_cast<LPARAM>(files) * kProgressPerFile);
+  BeginCopyPass(&g_CopyDialog.pass);
+  g_CopyDialog.passTotal = PassBytes(g_TypeMask, -1);
+  g_CopyDialog.passHandled = 0;
+  GuiSendMessage(GetDlgItem(dialog, IDC_COPY_PROGRESS), PBM_SETRANGE32, 0, kPassBarRange);
 }
 
 void ShowPaths(const CopyStepPaths& paths) {
@@ -67,9 +73,9 @@ void ShowPaths(const CopyStepPaths& paths) {
   GuiSetItemText(g_CopyDialog.dialog, IDC_MESSAGE_TEXT, progress);
 }
 
-bool OnCopyProgress(unsigned long long copied, unsigned long long total) {
-  int part = total > 0 ? static_cast<int>(copied * kProgressPerFile / total) : 0;
-  SetProgress(g_CopyDialog.stepsDone * kProgressPerFile + part);
+bool OnCopyProgress(unsigned long long copied, unsigned long long) {
+  SetProgress(PassBarPosition(g_CopyDialog.shownProgress, g_CopyDialog.passHandled, copied,
+                              g_CopyDialog.passTotal));
   GuiPumpPendingMessages(g_CopyDialog.dialog);
   return !g_CopyDialog.stopRequested;
 }
@@ -88,12 +94,16 @@ void OnStep(HWND dialog, LPARAM stepsAtCommand) {
   g_CopyDialog.copying = false;
   if (result == kCopyStepNoFileLeft) {
     g_CopyDialog.passEnded = true;
+    SetProgress(kPassBarRange);
     GuiSendMessage(dialog, WM_COMMAND, IDOK, 0);
     return;
   }
   if (result == kCopyStepFailed) ReportFailedCopy(dialog, g_CopyDialog.pass.paths);
   ++g_CopyDialog.stepsDone;
-  SetProgress(g_CopyDialog.stepsDone * kProgressPerFile);
+  // Failed or skipped, the file counts as handled with its measured size.
+  g_CopyDialog.passHandled = PassBytes(g_TypeMask, g_CopyDialog.stepsDone);
+  SetProgress(PassBarPosition(g_CopyDialog.shownProgress, g_CopyDialog.passHandled, 0,
+                              g_CopyDialog.passTotal));
   // A close request that came during the copy ends the pass now, as one between files does.
   if (g_CopyDialog.stopRequested) EndPass(dialog, false);
 }

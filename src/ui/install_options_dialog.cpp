@@ -1,7 +1,9 @@
 // The INSTALL dialog: extent of the install, the size of each choice, and the folder.
 #include "install/browsed_folder.h"
 #include "install/folder_normalise.h"
+#include "install/free_space.h"
 #include "install/install_selection.h"
+#include "platform/platform.h"
 #include "platform/win32/gui.h"
 #include "resources/resource_ids.h"
 #include "text/bounded_text.h"
@@ -59,24 +61,54 @@ TypeMask CustomMask(HWND dialog) {
   return mask;
 }
 
+// Before anything is created: an extent larger than the free space of the drive that will
+// hold the folder is refused with a box, and the dialog stays open for another choice.
+bool ExtentFits(HWND dialog, uint32_t kind, TypeMask mask) {
+  uint64_t required = ExtentBytes(kind, mask);
+  uint64_t free;
+  if (!IsShortOfSpace(g_InstallFolder, required, &free)) return true;
+  char requiredText[24];
+  char freeText[24];
+  FormatByteSize(requiredText, sizeof requiredText, required);
+  FormatByteSize(freeText, sizeof freeText, free);
+  char message[256];
+  FormatText(message, sizeof message,
+             "インストール先のドライブの空き容量が足りません。\n必要な容量：%s\n空き容量：%s",
+             requiredText, freeText);
+  OsMessageBox(dialog, message, "空き容量の不足");
+  return false;
+}
+
 void OnStart(HWND dialog) {
+  // Kind and mask are taken only when the install goes ahead, so 戻る after a refusal
+  // leaves them as they were.
+  uint32_t kind = g_InstallKind;
+  TypeMask mask = g_TypeMask;
   if (IsDlgButtonChecked(dialog, IDC_KIND_MINIMUM) != BST_UNCHECKED) {
-    g_InstallKind = kInstallMinimum;
-    g_TypeMask = g_Setup.sets[kInstallS].mask;
+    kind = kInstallMinimum;
+    mask = g_Setup.sets[kInstallS].mask;
   }
   if (IsDlgButtonChecked(dialog, IDC_KIND_MAXIMUM) != BST_UNCHECKED) {
-    g_InstallKind = kInstallMaximum;
-    g_TypeMask = g_Setup.sets[kInstallB].mask;
+    kind = kInstallMaximum;
+    mask = g_Setup.sets[kInstallB].mask;
   }
   if (IsDlgButtonChecked(dialog, IDC_KIND_CUSTOM) != BST_UNCHECKED) {
-    g_InstallKind = kInstallCustom;
-    g_TypeMask = CustomMask(dialog);
+    kind = kInstallCustom;
+    mask = CustomMask(dialog);
   }
+  static char shownFolder[sizeof g_InstallFolder];
+  CopyText(shownFolder, sizeof shownFolder, g_InstallFolder);
   // A character without a code page 932 form comes back as '?', which no folder can be
   // named: the flow then reports that the folder cannot be created.
   GuiGetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder, sizeof g_InstallFolder);
-  EndDialog(dialog, 1);
   NormaliseInstallFolder();
+  if (!ExtentFits(dialog, kind, mask)) {
+    CopyText(g_InstallFolder, sizeof g_InstallFolder, shownFolder);
+    return;
+  }
+  g_InstallKind = kind;
+  g_TypeMask = mask;
+  EndDialog(dialog, 1);
   g_DialogOutcome.confirmed = 1;
 }
 

@@ -41,6 +41,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
   if (!CreateMainWindow(showCommand)) return 0;
   SetButtonStates(IsGameInstalled());
-  GuiRunMessageLoop();
+  FocusFirstButton();
+  GuiRunMessageLoop(HandleMainWindowKey);
   return 0;
 }

@@ -5,6 +5,7 @@
 #include "resources/resource_ids.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
+#include "ui/button_order.h"
 #include "ui/launcher.h"
 
 enum { kClientWidth = 464, kClientHeight = 240, kSplashWidth = 320, kSplashHeight = 240 };
@@ -16,6 +17,8 @@ namespace {
 char g_ClassName[kTitleCapacity + 1];
 HWND g_MainWindow;
 HWND g_InstallButton, g_UninstallButton, g_RunGameButton, g_ExitButton;
+// In keyboard order, MainButtonSlot.
+HWND g_ButtonsInKeyOrder[kMainButtonCount];
 
 void OnSize(HWND window, LPARAM lParam) {
   // Whatever the system's frame and caption sizes, the client stays 464 x 240.
@@ -51,6 +54,7 @@ void RunCommand(void (*command)()) {
   g_CommandRunning = true;
   command();
   g_CommandRunning = false;
+  FocusFirstButton();
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -79,6 +83,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       break;
     case WM_CLOSE:
       RunCommand(ConfirmExit);
+      return 0;
+    case WM_SETFOCUS:
+      // The window itself takes no keys: whenever it is activated, a button gets them.
+      FocusFirstButton();
       return 0;
     case WM_DESTROY:
       ReleaseFolderLog();
@@ -118,6 +126,10 @@ bool CreateMainWindow(int showCommand) {
   g_UninstallButton = CreateButton(window, "アンインストール", IDC_UNINSTALL_BUTTON, 120);
   g_RunGameButton = CreateButton(window, "ゲーム実行", IDC_RUN_GAME_BUTTON, 0);
   g_ExitButton = CreateButton(window, "終了", IDC_EXIT_BUTTON, 180);
+  g_ButtonsInKeyOrder[kRunGameSlot] = g_RunGameButton;
+  g_ButtonsInKeyOrder[kInstallSlot] = g_InstallButton;
+  g_ButtonsInKeyOrder[kUninstallSlot] = g_UninstallButton;
+  g_ButtonsInKeyOrder[kExitSlot] = g_ExitButton;
   return true;
 }
 
@@ -126,4 +138,51 @@ void SetButtonStates(bool installed) {
   EnableWindow(g_UninstallButton, installed);
   EnableWindow(g_RunGameButton, installed);
   EnableWindow(g_ExitButton, TRUE);
+}
+
+namespace {
+
+int EnabledSlotFrom(int current, int step) {
+  bool enabled[kMainButtonCount];
+  for (int slot = 0; slot < kMainButtonCount; ++slot) {
+    enabled[slot] = IsWindowEnabled(g_ButtonsInKeyOrder[slot]) != FALSE;
+  }
+  return NextButtonSlot(enabled, current, step);
+}
+
+}  // namespace
+
+void FocusFirstButton() {
+  if (!IsWindow(MainWindow())) return;
+  int slot = EnabledSlotFrom(-1, 1);
+  if (slot >= 0) SetFocus(g_ButtonsInKeyOrder[slot]);
+}
+
+bool HandleMainWindowKey(const MSG& message) {
+  HWND window = MainWindow();
+  if (message.message != WM_KEYDOWN || window == nullptr) return false;
+  if (message.hwnd != window && GetParent(message.hwnd) != window) return false;
+  int current = -1;
+  for (int slot = 0; slot < kMainButtonCount; ++slot) {
+    if (g_ButtonsInKeyOrder[slot] == message.hwnd) current = slot;
+  }
+  switch (message.wParam) {
+    case VK_TAB: {
+      int next = EnabledSlotFrom(current, GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+      if (next >= 0) SetFocus(g_ButtonsInKeyOrder[next]);
+      return true;
+    }
+    case VK_RETURN:
+      // Space is the button's own: it presses on the key's release, as with the mouse.
+      if (current >= 0 && IsWindowEnabled(message.hwnd)) {
+        GuiSendMessage(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(message.hwnd), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(message.hwnd));
+      }
+      return true;
+    case VK_ESCAPE:
+      GuiSendMessage(window, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(g_ExitButton));
+      return true;
+  }
+  return false;
 }

@@ -11,8 +11,11 @@ HWND GuiCreateWindow(HINSTANCE instance, const char* className, const char* titl
                      int x, int y, int width, int height, HWND parent, int id);
 LRESULT GuiDefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT GuiSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// Runs until WM_QUIT; returns its wParam.
-int GuiRunMessageLoop();
+// Sees each queued message first; true when it acted on it (nothing more is done with it).
+typedef bool (*GuiKeyHandler)(const MSG& message);
+// Runs until WM_QUIT; returns its wParam. Modal dialogs run loops of their own, so keys
+// meant for them never reach keys.
+int GuiRunMessageLoop(GuiKeyHandler keys);
 // Handles what is waiting in the queue and returns; keeps a window responsive during a
 // long call on the GUI thread. dialog gets its keyboard handling.
 void GuiPumpPendingMessages(HWND dialog);

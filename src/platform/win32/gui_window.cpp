@@ -37,9 +37,11 @@ LRESULT GuiSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
   return SendMessageW(window, message, wParam, lParam);
 }
 
-int GuiRunMessageLoop() {
+int GuiRunMessageLoop(GuiKeyHandler keys) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // A key acted on is not also translated into a character.
+    if (keys != nullptr && keys(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

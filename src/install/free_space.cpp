@@ -1,0 +1,68 @@
+// Free space against the chosen extent, checked before the install folder is created.
+#include "install/free_space.h"
+
+#include "install/install_selection.h"
+#include "platform/file_system.h"
+#include "text/bounded_text.h"
+#include "text/size_text.h"
+#include "text/sjis.h"
+
+uint64_t ExtentBytes(uint32_t installKind, TypeMask mask) {
+  int32_t setSize = 0;
+  if (installKind == kInstallMinimum) setSize = g_Setup.sets[kInstallS].size;
+  if (installKind == kInstallMaximum) setSize = g_Setup.sets[kInstallB].size;
+  if (installKind != kInstallCustom) return setSize > 0 ? static_cast<uint64_t>(setSize) : 0;
+  uint64_t bytes = 0;
+  for (int type = 0; type < kMaxDataTypes; ++type) {
+    int32_t size = g_Setup.types[type].size;
+    if ((mask & (1u << type)) == 0 || size <= 0) continue;
+    bytes += (static_cast<uint64_t>(size) + 1023) / 1024 * 1024;
+  }
+  return bytes;
+}
+
+bool NearestExistingFolder(const char* path, char* out, size_t cap) {
+  // A cut path would name another folder, perhaps on another drive.
+  if (!CopyText(out, cap, path)) return false;
+  for (;;) {
+    uint32_t attributes;
+    if (OsGetFileAttributes(out, &attributes)) return (attributes & kAttributeDirectory) != 0;
+    char* last = const_cast<char*>(FindLastBackslash(out));
+    if (last == nullptr) return false;
+    // Above \\server lies the current drive's root, which is another drive.
+    if (last == out + 1 && out[0] == '\\') return false;
+    // A root keeps its backslash: "C:" alone names the drive's current folder.
+    bool root = last == out || (last == out + 2 && out[1] == ':');
+    if (root && last[1] == '\0') return false;
+    last[root ? 1 : 0] = '\0';
+  }
+}
+
+bool IsShortOfSpace(const char* installFolder, uint64_t required, uint64_t* freeBytes) {
+  char folder[1024];
+  uint64_t free;
+  if (!NearestExistingFolder(installFolder, folder, sizeof folder) ||
+      !OsGetFreeSpace(folder, &free)) {
+    return false;
+  }
+  *freeBytes = free;
+  return free < required;
+}
+
+void FormatByteSize(char* out, size_t cap, uint64_t bytes) {
+  if (bytes <= 0x7fffffffu) {
+    FormatSizeText(out, cap, static_cast<int32_t>(bytes));
+    return;
+  }
+  // The labels' rule (whole KiB, then whole hundredths of a MiB) carried on in 64 bits: it
+  // comes to the whole MiB and the hundredths of the KiB left over.
+  uint64_t mib = bytes >> 20;
+  unsigned hundredths = static_cast<unsigned>(((bytes >> 10) & 1023) * 100 >> 10);
+  uint64_t high = mib / 1000000000u;
+  unsigned low = static_cast<unsigned>(mib - high * 1000000000u);
+  if (high == 0) {
+    FormatText(out, cap, "%u.%02uM", low, hundredths);
+  } else {
+    FormatText(out, cap, "%u%09u.%02uM", static_cast<unsigned>(high), low, hundredths);
+  }
+}

@@ -1,0 +1,19 @@
+// Free space of a folder's drive through the wide API.
+#include <wchar.h>
+#include <windows.h>
+
+#include "platform/file_system.h"
+#include "platform/win32/wide_text.h"
+
+bool OsGetFreeSpace(const char* folder, uint64_t* freeBytes) {
+  wchar_t wide[kWideCapacity + 1];
+  if (!ToWide(folder, wide, kWideCapacity)) return false;
+  // A share (\\server\share) is only taken with a trailing backslash; any folder takes one.
+  size_t length = wcslen(wide);
+  if (length == 0 || wide[length - 1] != L'\\') wcscat(wide, L"\\");
+  ULARGE_INTEGER available;
+  // What this user may write, quotas included, not the drive's raw free count.
+  if (!GetDiskFreeSpaceExW(wide, &available, nullptr, nullptr)) return false;
+  *freeBytes = available.QuadPart;
+  return true;
+}
