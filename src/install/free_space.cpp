@@ -54,15 +54,10 @@ void FormatByteSize(char* out, size_t cap, uint64_t bytes) {
     FormatSizeText(out, cap, static_cast<int32_t>(bytes));
     return;
   }
-  // The labels' rule (whole KiB, then whole hundredths of a MiB) carried on in 64 bits: it
-  // comes to the whole MiB and the hundredths of the KiB left over.
+  // The labels' rule (whole KiB, then whole hundredths of a MiB) carried on past 2 GiB. The
+  // box shows sizes below the largest extent (16 types of under 2 GiB), far below 2^32 MiB.
   uint64_t mib = bytes >> 20;
   unsigned hundredths = static_cast<unsigned>(((bytes >> 10) & 1023) * 100 >> 10);
-  uint64_t high = mib / 1000000000u;
-  unsigned low = static_cast<unsigned>(mib - high * 1000000000u);
-  if (high == 0) {
-    FormatText(out, cap, "%u.%02uM", low, hundredths);
-  } else {
-    FormatText(out, cap, "%u%09u.%02uM", static_cast<unsigned>(high), low, hundredths);
-  }
+  unsigned whole = mib > 0xffffffffu ? 0xffffffffu : static_cast<unsigned>(mib);
+  FormatText(out, cap, "%u.%02uM", whole, hundredths);
 }

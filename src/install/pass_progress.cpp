@@ -17,12 +17,14 @@ uint64_t PassBytes(TypeMask mask, int files) {
 static int BytesDonePosition(uint64_t handled, uint64_t current, uint64_t total) {
   uint64_t done = handled + current;
   if (done < handled || done >= total) return kPassBarRange;  // also a sum that wrapped
-  // done < total: with total below 2^50, done * kPassBarRange stays within 64 bits.
-  while (total >= (uint64_t{1} << 50)) {
+  // done < total. Halving both until the total is below 2^18 keeps 1 / 10,000 of precision
+  // and lets 32 bits do the sum: a 64-bit division would pull a library routine into the exe.
+  while (total >= (uint64_t{1} << 18)) {
     total >>= 1;
     done >>= 1;
   }
-  int position = static_cast<int>(done * kPassBarRange / total);
+  int position = static_cast<int>(static_cast<uint32_t>(done) * kPassBarRange /
+                                  static_cast<uint32_t>(total));
   return position < kPassBarRange ? position : kPassBarRange - 1;
 }
 
