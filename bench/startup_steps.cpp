@@ -2,8 +2,6 @@
 // step, with a QueryPerformanceCounter stamp after each, written to the file named by
 // BENCH_STEPS. The launcher itself carries none of this.
 #include <windows.h>
-// after windows.h, which it needs
-#include <commctrl.h>
 
 #include <cstdio>
 
@@ -72,9 +70,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   ReadInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
   Stamp();  // 3: record read
 
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
-  InitCommonControlsEx(&controls);
-  Stamp();  // 4: common controls
+  Stamp();  // 4: (common controls, now registered with the first dialog)
 
   // Apart from the start: one more load of the splash, and one more measuring of every file.
   HBITMAP splash = GuiLoadBitmapFile("setup.bmp", 320, 240);
