@@ -18,10 +18,17 @@ double g_LastCall;
 double g_LongestGap;
 int g_Calls;
 
+// As the copy dialog does in each call: every waiting message handled, which costs a trip
+// to the window system even with none waiting.
 bool OnProgress(unsigned long long, unsigned long long) {
   double now = Seconds();
   if (g_Calls++ > 0 && now - g_LastCall > g_LongestGap) g_LongestGap = now - g_LastCall;
   g_LastCall = now;
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
   return true;
 }
 
@@ -126,8 +133,8 @@ int RunCopyBench(const Options& options) {
             Format(L"%.3f (ratio of the medians; per run%ls   target >= 0.9",
                    Median(ourSpeeds) / Median(theirSpeeds),
                    perRun.substr(perRun.find(L" (runs") + 6).c_str())));
-  Print(Row(L"longest gap between progress calls",
-            Figures(gaps, 1000.0, L"ms") + L"   target <= 50 ms"));
+  Print(
+      Row(L"longest gap between two pumps", Figures(gaps, 1000.0, L"ms") + L"   target <= 50 ms"));
   return 0;
 }
 

@@ -4,23 +4,40 @@
 #include "platform/win32/gui.h"
 #include "platform/win32/wide_text.h"
 
-// A quarter MiB keeps the pauses between pumps short even on a slow CD-ROM drive.
-enum { kCopyChunkBytes = 256 * 1024 };
-static char g_CopyChunk[kCopyChunkBytes];
+// Pieces grow while they copy quickly and shrink when they are slow, so that the caller
+// pumps its messages every few milliseconds on a slow CD-ROM drive, yet a fast disk is
+// not held up by a pump per small piece.
+enum { kSmallestPiece = 64 * 1024, kLargestPiece = 1024 * 1024 };
+static const double kPieceGrowBelowSeconds = 0.008;
+static const double kPieceShrinkAboveSeconds = 0.020;
+static char g_CopyPiece[kLargestPiece];
+
+static double Now() {
+  LARGE_INTEGER frequency;
+  LARGE_INTEGER counter;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&counter);
+  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
 
 static GuiCopyResult CopyContents(HANDLE in, HANDLE out, GuiCopyProgress progress) {
   LARGE_INTEGER size;
   if (!GetFileSizeEx(in, &size)) return kGuiCopyFailed;
   unsigned long long total = static_cast<unsigned long long>(size.QuadPart);
   unsigned long long copied = 0;
+  DWORD piece = kSmallestPiece;
   for (;;) {
     if (!progress(copied, total)) return kGuiCopyStopped;
+    double start = Now();
     DWORD got = 0;
-    if (!ReadFile(in, g_CopyChunk, kCopyChunkBytes, &got, nullptr)) return kGuiCopyFailed;
+    if (!ReadFile(in, g_CopyPiece, piece, &got, nullptr)) return kGuiCopyFailed;
     if (got == 0) return kGuiCopyDone;
     DWORD put = 0;
-    if (!WriteFile(out, g_CopyChunk, got, &put, nullptr) || put != got) return kGuiCopyFailed;
+    if (!WriteFile(out, g_CopyPiece, got, &put, nullptr) || put != got) return kGuiCopyFailed;
     copied += got;
+    double took = Now() - start;
+    if (took < kPieceGrowBelowSeconds && piece < kLargestPiece) piece *= 2;
+    if (took > kPieceShrinkAboveSeconds && piece > kSmallestPiece) piece /= 2;
   }
 }
 
