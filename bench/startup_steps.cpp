@@ -52,6 +52,7 @@ void WriteStamps() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   Stamp();  // 0: entry, after the loader and the C runtime
   OsPrepareProcess();
+  GuiOpenDisplayInBackground();
   g_InstallKind = kInstallNone;
   g_TypeMask = 0;
   g_Instance = instance;

@@ -14,6 +14,7 @@ HINSTANCE g_Instance;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   OsPrepareProcess();
+  GuiOpenDisplayInBackground();
   g_InstallKind = kInstallNone;
   g_TypeMask = 0;
   g_Instance = instance;

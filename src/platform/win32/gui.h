@@ -13,6 +13,8 @@ LRESULT GuiDefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 LRESULT GuiSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Runs until WM_QUIT; returns its wParam.
 int GuiRunMessageLoop();
+// Starts opening the display on a thread of its own and returns at once.
+void GuiOpenDisplayInBackground();
 // Handles what is waiting in the queue and returns; keeps a window responsive during a
 // long call on the GUI thread. dialog gets its keyboard handling.
 void GuiPumpPendingMessages(HWND dialog);

@@ -59,3 +59,17 @@ void GuiPumpPendingMessages(HWND dialog) {
     DispatchMessageW(&message);
   }
 }
+
+// Opening the display is a good part of a start-up under Wine. A thread opens it while the
+// main thread reads the disc, so the main window finds it open.
+static DWORD WINAPI OpenDisplay(void*) {
+  HDC screen = GetDC(nullptr);
+  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  return 0;
+}
+
+void GuiOpenDisplayInBackground() {
+  HANDLE thread = CreateThread(nullptr, 64 * 1024, OpenDisplay, nullptr,
+                               STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+  if (thread != nullptr) CloseHandle(thread);
+}
