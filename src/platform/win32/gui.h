@@ -45,7 +45,7 @@ bool ChooseFolder(HWND owner, char* out, size_t cap, const char* prompt);
 // Called with the bytes copied so far of the file; return false to stop the copy.
 typedef bool (*GuiCopyProgress)(unsigned long long copied, unsigned long long total);
 enum GuiCopyResult { kGuiCopyDone, kGuiCopyFailed, kGuiCopyStopped };
-// Copies source over target in chunks, calling progress before each chunk and once at
-// the end. A stopped or failed copy leaves no partial target behind.
+// Copies source over target in pieces, calling progress before the first, every few
+// milliseconds, and once at the end. A stopped or failed copy leaves no partial target behind.
 GuiCopyResult GuiCopyFileWithProgress(const char* source, const char* target,
                                       GuiCopyProgress progress);
