@@ -95,7 +95,7 @@ const wchar_t* const kSteps[] = {
     L"disc search",
     L"description loaded, files measured",
     L"record read",
-    L"common controls",
+    L"common controls (now with the first dialog)",
     L"apart: one splash load",
     L"apart: the files measured again",
     L"window shown and painted, buttons made",
