@@ -10,7 +10,7 @@ namespace {
 
 int Usage() {
   bench::Print(
-      L"usage: bench_driver install|startup --game FOLDER --title TEXT --key "
+      L"usage: bench_driver install|startup|copy --game FOLDER --title TEXT --key "
       L"KEY [--disc Q:] [--target T:] [--runs N]");
   return 2;
 }
@@ -52,6 +52,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (what == L"startup") {
       return bench::RunStartupBench(options);
+    }
+    if (what == L"copy") {
+      return bench::RunCopyBench(options);
     }
   } catch (const bench::Abort& abort) {
     bench::Print(L"bench: " + what + L" not measured: " + abort.reason);

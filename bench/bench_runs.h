@@ -18,5 +18,7 @@ struct Options {
 int RunInstallBench(const Options& options);
 // Process start to the main window with its buttons set, against a minimal window program.
 int RunStartupBench(const Options& options);
+// One 1 GiB file copied by the launcher's copy routine against CopyFileW, on the target drive.
+int RunCopyBench(const Options& options);
 
 }  // namespace bench

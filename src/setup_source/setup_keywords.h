@@ -4,6 +4,7 @@
 #include <stddef.h>
 
 #include "setup_source/setup_description.h"
+#include "setup_source/setup_report.h"
 
 enum SetupSection { kNoSection, kTypeList, kSetS, kSetB, kSetC, kFileList };
 
@@ -13,7 +14,7 @@ struct SetupKeyword {
   size_t cap;
   SetupSection section;
   bool (*accepts)(const char* value);  // null when any text will do
-  const char* rule;                    // what accepts asks, for the report of a refusal
+  SetupProblem refusal;                // the report of a value accepts refuses
 };
 
 enum { kSettingKeywordCount = 8, kSetupKeywordCount = 13 };

@@ -59,14 +59,12 @@ void ApplySetting(const SetupKeyword& k, const char* value) {
   char stored[kRegistrySettingCapacity + 1];
   bool whole = CopyText(stored, k.cap, value);
   if (k.accepts != nullptr && !k.accepts(stored)) {
-    ReportSetupProblem(kSetupError, "%s value \"%s\" is refused: it must be %s; %s stays \"%s\"",
-                       k.name, stored, k.rule, k.name, k.setting);
+    ReportSetupProblem(kSetupError, k.refusal, k.name, stored, k.name, k.setting);
     return;
   }
   CopyText(k.setting, k.cap, stored);
   if (!whole) {
-    ReportSetupProblem(kSetupError, "%s value is longer than %u bytes; it was cut", k.name,
-                       static_cast<unsigned>(k.cap - 1));
+    ReportSetupProblem(kSetupError, kSettingCut, k.name, static_cast<unsigned>(k.cap - 1));
   }
 }
 
@@ -86,8 +84,7 @@ void ApplyDirective(const char* line, LoadState& state) {
   }
   for (const SetupKeyword& k : kSetupKeywords) {
     if (SameLetters(keyword, k.name)) {
-      ReportSetupProblem(kSetupWarning, "\"#%s\" is a comment line; the keyword is %s", keyword,
-                         k.name);
+      ReportSetupProblem(kSetupWarning, kCommentKeyword, keyword, k.name);
       return;
     }
   }
@@ -95,14 +92,12 @@ void ApplyDirective(const char* line, LoadState& state) {
 
 void AddDataType(const char* line) {
   if (g_Setup.typeCount >= kMaxDataTypes) {
-    ReportSetupProblem(kSetupError, "more than %u data types: \"%s\" was dropped",
-                       static_cast<unsigned>(kMaxDataTypes), line);
+    ReportSetupProblem(kSetupError, kTooManyTypes, static_cast<unsigned>(kMaxDataTypes), line);
     return;
   }
   DataType& type = g_Setup.types[g_Setup.typeCount];
   if (!CopyText(type.name, sizeof type.name, line)) {
-    ReportSetupProblem(kSetupError, "data type name is longer than %u bytes; it was cut",
-                       static_cast<unsigned>(kTypeNameCapacity));
+    ReportSetupProblem(kSetupError, kTypeNameCut, static_cast<unsigned>(kTypeNameCapacity));
   }
   ++g_Setup.typeCount;
 }
@@ -110,8 +105,8 @@ void AddDataType(const char* line) {
 void AddSetEntry(int setIndex, const char* line) {
   TypeSet& set = g_Setup.sets[setIndex];
   if (set.count >= kMaxSetEntries) {
-    ReportSetupProblem(kSetupError, "more than %u entries in %s: \"%s\" was dropped",
-                       static_cast<unsigned>(kMaxSetEntries), kTypeSetNames[setIndex], line);
+    ReportSetupProblem(kSetupError, kTooManySetEntries, static_cast<unsigned>(kMaxSetEntries),
+                       kTypeSetNames[setIndex], line);
     return;
   }
   int type = FindDataType(line);
@@ -121,25 +116,19 @@ void AddSetEntry(int setIndex, const char* line) {
 
 void AddFileEntry(const char* line, int group) {
   if (g_Setup.fileCount >= kMaxFileEntries) {
-    ReportSetupProblem(kSetupError, "more than %u files: \"%s\" was dropped",
-                       static_cast<unsigned>(kMaxFileEntries), line);
+    ReportSetupProblem(kSetupError, kTooManyFiles, static_cast<unsigned>(kMaxFileEntries), line);
     return;
   }
   if (strlen(line) > kFileNameCapacity) {
-    ReportSetupProblem(kSetupError, "file name is longer than %u bytes; the line was dropped",
-                       static_cast<unsigned>(kFileNameCapacity));
+    ReportSetupProblem(kSetupError, kFileNameTooLong, static_cast<unsigned>(kFileNameCapacity));
     return;
   }
   if (!IsPathInsideGameFolder(line)) {
-    ReportSetupProblem(
-        kSetupError, "\"%s\" is not a relative path inside the game folder; it was dropped", line);
+    ReportSetupProblem(kSetupError, kFileOutsideGameFolder, line);
     return;
   }
   if (!IsUsableFileLine(line)) {
-    ReportSetupProblem(kSetupError,
-                       "\"%s\" names a device or holds a character no file name may have; it "
-                       "was dropped",
-                       line);
+    ReportSetupProblem(kSetupError, kFileNameUnusable, line);
     return;
   }
   FileEntry& file = g_Setup.files[g_Setup.fileCount];
@@ -148,14 +137,12 @@ void AddFileEntry(const char* line, int group) {
   file.size = MeasureSourceFile(line);
   ++g_Setup.fileCount;
   if (file.size == kMaxSize) {
-    ReportSetupProblem(kSetupError,
-                       "\"%s\" is 2147483647 bytes or larger; it counts as 2147483647 bytes", line);
+    ReportSetupProblem(kSetupError, kFileTooLarge, line);
   }
   if (group < 0) {
-    ReportSetupProblem(kSetupWarning, "\"%s\" belongs to no data type; no install copies it", line);
+    ReportSetupProblem(kSetupWarning, kFileOfNoType, line);
   } else if (!AddSize(&g_Setup.types[group].size, file.size)) {
-    ReportSetupProblem(kSetupError, "the size of %s passes 2147483647 bytes; it stays there",
-                       g_Setup.types[group].name);
+    ReportSetupProblem(kSetupError, kSizePassesLimit, g_Setup.types[group].name);
   }
 }
 
@@ -207,8 +194,7 @@ void TotalTypeSets() {
       whole = AddSize(&set.size, rounded) && whole;
     }
     if (!whole) {
-      ReportSetupProblem(kSetupError, "the size of %s passes 2147483647 bytes; it stays there",
-                         kTypeSetNames[s]);
+      ReportSetupProblem(kSetupError, kSizePassesLimit, kTypeSetNames[s]);
     }
   }
 }
@@ -228,12 +214,11 @@ void LoadSetupDescription() {
   size_t length = 0;
   while (ReadSetupLine(line, sizeof line, &length)) {
     if (strlen(line) < length) {
-      ReportSetupProblem(kSetupError, "the line holds a zero byte; it is read only up to there");
+      ReportSetupProblem(kSetupError, kZeroByteInLine);
     }
     if (line[0] == '\0') continue;
     if (length == sizeof line - 1 && line[length - 1] != '\n') {
-      ReportSetupProblem(kSetupWarning, "line longer than %u bytes is read as several lines",
-                         static_cast<unsigned>(sizeof line - 1));
+      ReportSetupProblem(kSetupWarning, kLongLine, static_cast<unsigned>(sizeof line - 1));
     }
     if (line[0] == '#') {
       ApplyDirective(line, state);
@@ -246,8 +231,7 @@ void LoadSetupDescription() {
   g_SetupTextLine = 0;
   if (!FormatText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath, "%s\\%s\\%s",
                   g_Setup.REG_P, g_Setup.REG_S, g_Setup.REG_T)) {
-    ReportSetupProblem(kSetupError, "the registry key path is longer than %u bytes; it was cut",
-                       static_cast<unsigned>(kRegistrySettingCapacity));
+    ReportSetupProblem(kSetupError, kKeyPathCut, static_cast<unsigned>(kRegistrySettingCapacity));
   }
   TotalTypeSets();
 }

@@ -2,14 +2,47 @@
 // the only visible report is the pair of "TEST" boxes for an unmatched type reference.
 // setup-check sets one and collects every problem with its text line.
 #pragma once
+#include <stdarg.h>
 
 enum SetupSeverity { kSetupError, kSetupWarning };
 
-// line: the 1-based text line of setup.ini being loaded (0 outside a load).
-typedef void (*SetupReporter)(int line, SetupSeverity severity, const char* message);
+// What went wrong, with the arguments each takes. setup-check words them
+// (tools/setup-check/problem_texts.cpp, one text each, in this order), so that the launcher,
+// which shows none of them, does not carry their texts.
+enum SetupProblem {
+  kSettingCut,             // keyword, capacity
+  kGameFolderRefused,      // keyword, value, keyword, kept value
+  kFileNameRefused,        // the same
+  kGamePathRefused,        // the same
+  kKeyPathRefused,         // the same
+  kKeyNameRefused,         // the same
+  kCommentKeyword,         // text after '#', keyword
+  kTooManyTypes,           // limit, line
+  kTypeNameCut,            // capacity
+  kTooManySetEntries,      // limit, set name, line
+  kTooManyFiles,           // limit, line
+  kFileNameTooLong,        // capacity
+  kFileOutsideGameFolder,  // line
+  kFileNameUnusable,       // line
+  kFileTooLarge,           // line
+  kFileOfNoType,           // line
+  kSizePassesLimit,        // type or set name
+  kZeroByteInLine,         //
+  kLongLine,               // length
+  kKeyPathCut,             // capacity
+  kUnknownTypeReference,   // reference
+  kDiscPathTooLong,        // line
+  kListedFileUnreadable,   // line, disc path
+  kSetupProblemCount
+};
+
+// line: the 1-based text line of setup.ini being loaded (0 outside a load); args: the
+// problem's arguments (FormatText's %s %u).
+typedef void (*SetupReporter)(int line, SetupSeverity severity, SetupProblem problem, va_list args);
 
 extern SetupReporter g_SetupReporter;
 
-// Formats a problem of the current line (FormatText's %s %d %u) and hands it to the
-// reporter. false when no reporter is set, so that the caller may fall back to a box.
-bool ReportSetupProblem(SetupSeverity severity, const char* format, ...);
+// Hands a problem of the current line to the reporter. false when no reporter is set, so
+// that the caller may fall back to a box. problem is a SetupProblem, passed as an int: the
+// last argument before "..." must not be of a type that is promoted.
+bool ReportSetupProblem(SetupSeverity severity, int problem, ...);

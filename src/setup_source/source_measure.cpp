@@ -38,13 +38,12 @@ int32_t EvenFileSize(const char* path) {
 int32_t MeasureSourceFile(const char* fileLine) {
   char path[1024];
   if (!ComposeSourcePath(fileLine, path, sizeof path)) {
-    ReportSetupProblem(kSetupError, "the disc path of \"%s\" is too long to open", fileLine);
+    ReportSetupProblem(kSetupError, kDiscPathTooLong, fileLine);
     return 0;
   }
   uint64_t size = 0;
   if (!OsGetFileSize(path, &size)) {
-    ReportSetupProblem(kSetupError, "listed file \"%s\" cannot be opened on the disc (%s)",
-                       fileLine, path);
+    ReportSetupProblem(kSetupError, kListedFileUnreadable, fileLine, path);
     return 0;
   }
   return EvenSize(size);

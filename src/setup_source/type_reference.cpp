@@ -15,8 +15,7 @@ int FindDataType(const char* reference) {
       if (strncmp(g_Setup.types[i].name, reference, n) == 0) return i;
     }
   }
-  if (!ReportSetupProblem(kSetupError, "not list type: \"%s\" is the beginning of no declared type",
-                          reference)) {
+  if (!ReportSetupProblem(kSetupError, kUnknownTypeReference, reference)) {
     OsMessageBox(OsMessageBoxOwner(), "not list type", "TEST");
     OsMessageBox(OsMessageBoxOwner(), reference, "TEST");
   }

@@ -1,7 +1,5 @@
 // Program entry: find the disc, load its description and the record, then run the window.
 #include <windows.h>
-// after windows.h, which it needs
-#include <commctrl.h>
 
 #include "install/install_selection.h"
 #include "install/installed_state.h"
@@ -34,10 +32,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   LoadSetupDescription();
   CloseSetupFile();
   ReadInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
-
-  // The copy dialog's progress bar is a common control.
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
-  InitCommonControlsEx(&controls);
 
   if (!CreateMainWindow(showCommand)) return 0;
   SetButtonStates(IsGameInstalled());

@@ -44,7 +44,7 @@ bool PrepareDisc() {
   WriteFile("GAME/game.exe", "MZ\x90", 3);
   WriteFile("GAME/data/a.dat", "", 0);
   atexit(RemoveDisc);
-  g_SetupReporter = [](int, SetupSeverity, const char*) {};
+  g_SetupReporter = [](int, SetupSeverity, SetupProblem, va_list) {};
   return fchdir(g_Home) == 0;
 }
 

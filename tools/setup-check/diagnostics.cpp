@@ -1,5 +1,6 @@
 #include "diagnostics.h"
 
+#include "problem_texts.h"
 #include "text/bounded_text.h"
 
 Diagnostic g_Diagnostics[kMaxDiagnostics];
@@ -11,11 +12,11 @@ void ClearDiagnostics() {
   g_ErrorCount = 0;
 }
 
-void CollectDiagnostic(int line, SetupSeverity severity, const char* message) {
+void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args) {
   if (severity == kSetupError) ++g_ErrorCount;
   if (g_DiagnosticCount >= kMaxDiagnostics) return;
   Diagnostic& d = g_Diagnostics[g_DiagnosticCount++];
   d.line = line;
   d.severity = severity;
-  CopyText(d.message, sizeof d.message, message);
+  FormatTextV(d.message, sizeof d.message, kSetupProblemTexts[problem], args);
 }

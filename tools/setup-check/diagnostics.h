@@ -18,4 +18,4 @@ extern int g_ErrorCount;       // all errors, kept or not
 void ClearDiagnostics();
 
 // The reporter that setup-check sets before loading.
-void CollectDiagnostic(int line, SetupSeverity severity, const char* message);
+void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args);

@@ -1,8 +1,28 @@
 // Modal dialogs from the module's templates and the texts of their items.
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
 #include "platform/win32/gui.h"
 #include "platform/win32/wide_text.h"
 
+// The copy dialog's progress bar is a common control. Its library is mapped with the first
+// dialog rather than at start-up, where it would hold back the main window.
+static void RegisterProgressControl() {
+  static bool registered;
+  if (registered) return;
+  registered = true;
+  HMODULE library = LoadLibraryW(L"comctl32.dll");
+  if (library == nullptr) return;
+  typedef BOOL(WINAPI * InitControls)(const INITCOMMONCONTROLSEX*);
+  InitControls init = reinterpret_cast<InitControls>(
+      reinterpret_cast<void (*)()>(GetProcAddress(library, "InitCommonControlsEx")));
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
+  if (init != nullptr) init(&controls);
+}
+
 INT_PTR GuiDialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure) {
+  RegisterProgressControl();
   wchar_t wideName[64];
   if (!ToWide(templateName, wideName, 64)) return -1;
   return DialogBoxParamW(instance, wideName, owner, procedure, 0);

@@ -6,13 +6,36 @@
 
 namespace {
 
+// The shell is mapped on the first browse rather than at start-up, where it and the
+// libraries it needs would hold back the main window.
+decltype(&SHGetMalloc) g_GetMalloc;
+decltype(&SHBrowseForFolderW) g_BrowseForFolder;
+decltype(&SHGetPathFromIDListW) g_PathFromIdList;
+
+template <typename Function>
+void Resolve(HMODULE library, const char* name, Function* out) {
+  *out = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
+bool LoadShell() {
+  if (g_GetMalloc != nullptr && g_BrowseForFolder != nullptr && g_PathFromIdList != nullptr) {
+    return true;
+  }
+  HMODULE shell = LoadLibraryW(L"shell32.dll");
+  if (shell == nullptr) return false;
+  Resolve(shell, "SHGetMalloc", &g_GetMalloc);
+  Resolve(shell, "SHBrowseForFolderW", &g_BrowseForFolder);
+  Resolve(shell, "SHGetPathFromIDListW", &g_PathFromIdList);
+  return g_GetMalloc != nullptr && g_BrowseForFolder != nullptr && g_PathFromIdList != nullptr;
+}
+
 int CALLBACK BrowserCallback(HWND browser, UINT message, LPARAM value, LPARAM appValue) {
   if (message == BFFM_INITIALIZED) {
     // The application value is 0: no folder is named, the shell picks its own start.
     SendMessageW(browser, BFFM_SETSELECTIONW, 0, appValue);
   } else if (message == BFFM_SELCHANGED) {
     wchar_t path[MAX_PATH];
-    if (SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE>(value), path)) {
+    if (g_PathFromIdList(reinterpret_cast<PCIDLIST_ABSOLUTE>(value), path)) {
       SendMessageW(browser, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(path));
     }
   }
@@ -23,7 +46,7 @@ int CALLBACK BrowserCallback(HWND browser, UINT message, LPARAM value, LPARAM ap
 
 bool ChooseFolder(HWND owner, char* out, size_t cap, const char* prompt) {
   IMalloc* allocator = nullptr;
-  if (FAILED(SHGetMalloc(&allocator))) return false;
+  if (!LoadShell() || FAILED(g_GetMalloc(&allocator))) return false;
   wchar_t widePrompt[kWideCapacity];
   if (!ToWide(prompt, widePrompt, kWideCapacity)) widePrompt[0] = L'\0';
   wchar_t displayName[MAX_PATH];
@@ -33,14 +56,14 @@ bool ChooseFolder(HWND owner, char* out, size_t cap, const char* prompt) {
   request.lpszTitle = widePrompt;
   request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT;
   request.lpfn = BrowserCallback;
-  PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&request);
+  PIDLIST_ABSOLUTE item = g_BrowseForFolder(&request);
   if (item == nullptr) {
     allocator->Release();
     return false;
   }
   wchar_t path[MAX_PATH];
   path[0] = L'\0';
-  bool chosen = SHGetPathFromIDListW(item, path) != FALSE;
+  bool chosen = g_PathFromIdList(item, path) != FALSE;
   allocator->Free(item);
   allocator->Release();
   // A folder whose name has no code page 932 form cannot be used: refused, not altered.

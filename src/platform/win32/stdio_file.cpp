@@ -1,8 +1,9 @@
 // The wide C runtime open: fopen would take the name in the system's ANSI code page.
+#include "platform/stdio_file.h"
+
 #include <stdio.h>
 #include <wchar.h>
 
-#include "platform/stdio_file.h"
 #include "platform/win32/wide_text.h"
 
 FILE* OsOpenFile(const char* path, const char* mode) {
