@@ -1,16 +1,17 @@
-// Creating folder paths and the created-folder log: results, logging order, exact file
-// bytes, and a reader that survives edited files.
+// Creating folder paths and the created-folder log: what is logged and in which order, the
+// exact bytes written over an earlier log, and a reader that survives edited files.
 #include "install/folder_log.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <signal.h>
+#include <sys/resource.h>
+#endif
 
 #include "install/folder_creation.h"
 #include "install/install_selection.h"
 #include "scratch_folder.h"
-#include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
 
 namespace {
@@ -23,15 +24,17 @@ class FolderLog : public ScratchFolder {
     ScratchFolder::SetUp();
     ASSERT_TRUE(OsCreateFolder("inst"));
     CopyText(g_InstallFolder, sizeof g_InstallFolder, "inst");
-    CopyText(g_Setup.MD, sizeof g_Setup.MD, "game._md");
     BeginFolderLog();
   }
   void TearDown() override {
     ReleaseFolderLog();
     ScratchFolder::TearDown();
   }
+  // The log after writing; the temporary file it went through is never left behind.
   static std::string Written() {
     WriteFolderLog();
+    auto items = std::filesystem::directory_iterator("inst");
+    EXPECT_EQ(std::distance(begin(items), end(items)), 1);
     return ReadBytes(kLogPath);
   }
   static std::vector<std::string> ReadEntries(const std::string& bytes) {
@@ -54,16 +57,39 @@ TEST_F(FolderLog, CreationByWholeCharactersLoggedParentsFirst) {
   EXPECT_EQ(CreateFolderPath("inst\\file\\sub"), -1);
   EXPECT_EQ(CreateFolderPath(("inst\\" + std::string(255, 'x')).c_str()), 0);  // refused, not cut
   EXPECT_TRUE(Exists("inst\\ゲーム\\表\\ソ"));
-  EXPECT_EQ(Written(), "inst\\ゲーム\ninst\\ゲーム\\表\ninst\\ゲーム\\表\\ソ\n");
+  WriteFolderLog();
+  EXPECT_EQ(ReadBytes(kLogPath), "inst\\ゲーム\ninst\\ゲーム\\表\ninst\\ゲーム\\表\\ソ\n");
 }
 
-TEST_F(FolderLog, NothingLoggedLeavesAnOlderFileAlone) {
-  WriteBytes(kLogPath, "old\n");
-  EXPECT_EQ(Written(), "old\n");
+TEST_F(FolderLog, AnEarlierLogKeepsItsEntriesAndGainsOnlyNewOnes) {
+  const char old[] = "inst\\a\r\ninst\\B\\\n\ninst\\c\n";
+  WriteBytes(kLogPath, old);
+  EXPECT_EQ(Written(), old);  // nothing logged: left alone
   LogCreatedFolder("X");
   BeginFolderLog();  // a new begin discards what an earlier one held
-  LogCreatedFolder("Y");
-  EXPECT_EQ(Written(), "old\nY\n");  // the earlier install's entries are kept
+  // inst\b\ is the folder the old log names as inst\B\.
+  for (const char* folder : {"inst\\b\\", "inst\\d", "inst\\a"}) LogCreatedFolder(folder);
+  EXPECT_EQ(Written(), "inst\\a\ninst\\B\\\ninst\\c\ninst\\d\n");
+}
+
+TEST_F(FolderLog, ALogThatCannotBeWrittenStaysWhole) {
+  WriteBytes(kLogPath, "old\n");
+  LogCreatedFolder(std::string(300, 'x').c_str());
+#ifdef _WIN32
+  // Another program holds the old log open, so it cannot be replaced.
+  HANDLE held =
+      CreateFileW(L"inst\\game._md", GENERIC_READ, FILE_SHARE_READ, 0, OPEN_EXISTING, 0, 0);
+  EXPECT_EQ(Written(), "old\n");
+  CloseHandle(held);
+#else
+  // A file size limit stops the write part way, as a full disk would.
+  signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = {100, RLIM_INFINITY};
+  setrlimit(RLIMIT_FSIZE, &limit);
+  EXPECT_EQ(Written(), "old\n");
+  limit.rlim_cur = RLIM_INFINITY;
+  setrlimit(RLIMIT_FSIZE, &limit);
+#endif
 }
 
 TEST_F(FolderLog, AppendThatWouldNotFitTheBlockIsDropped) {

@@ -1,13 +1,8 @@
 // The sample description loads to exactly its listed values, however often the same
 // stream is loaded; setup-check shows them with its exit status.
-#include <stdio.h>
-
-#include <string>
-
 #include "reports.h"
+#include "scratch_folder.h"
 #include "setup_check.h"
-#include "setup_disc_test.h"
-#include "setup_source/file_set.h"
 
 namespace {
 
@@ -83,33 +78,6 @@ TEST_F(SampleDisc, LoadsToTheListedValues) {
   PrintTextReport();
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
             Expected(kSampleTables) + Expected(kSampleProblems) + Expected(kSampleProblems));
-}
-
-TEST_F(SampleDisc, FileSetsWalkTheListedFilesInOrder) {
-  Load(kSample);
-  struct Case {
-    TypeMask mask;
-    std::vector<std::string> names;
-  } cases[] = {
-      // clang-format off
-      {0x5, {"game.exe", "data\\script.dat"}}, {kNoTypeBit, {"readme.txt", "manual.txt"}},
-      {0xFFFFFFFFu, {"readme.txt", "game.exe", "se.dat", "data\\script.dat", "manual.txt"}},
-      {0x18, {}},  // types with no files
-      // clang-format on
-  };
-  char name[kFileNameCapacity + 1];
-  for (const Case& c : cases) {
-    BeginFileSet(c.mask);
-    std::vector<std::string> walked;
-    while (NextFileInSet(name, sizeof name) == 0) walked.push_back(name);
-    EXPECT_EQ(walked, c.names) << c.mask;
-    EXPECT_EQ(NextFileInSet(name, sizeof name), 1);  // over stays over
-  }
-  BeginFileSet(0x2);  // starting again in the middle of a walk restarts from the first row
-  ASSERT_EQ(NextFileInSet(name, sizeof name), 0);
-  BeginFileSet(0x1);
-  ASSERT_EQ(NextFileInSet(name, sizeof name), 0);
-  EXPECT_STREQ(name, "game.exe");
 }
 
 // Texts go out as UTF-8; a byte that is no code page 932 character shows as U+FFFD.

@@ -1,20 +1,37 @@
-// Loading setup.ini texts: sections, groups, type references, reading rules, sizes and
-// every capacity. Each case writes a small disc and loads it like the launcher does.
-#include <string.h>
+// Loading setup.ini texts: sections, groups, type references, reading rules, sizes, every
+// capacity, and the settings and file lines that name places. Each case writes a small
+// disc and loads it as the launcher does.
+#include <algorithm>
 
-#include <string>
-
-#include "setup_disc_test.h"
+#include "scratch_folder.h"
+#include "setup_source/setup_keywords.h"
 #include "setup_source/type_reference.h"
 
 namespace {
 
-using SetupLoad = SetupDisc;
-
-std::vector<int> Entries(int set) {
-  const TypeSet& s = g_Setup.sets[set];
-  return std::vector<int>(s.entries, s.entries + s.count);
-}
+class SetupLoad : public SetupDisc {
+ protected:
+  static std::vector<int> Entries(int set) {
+    const TypeSet& s = g_Setup.sets[set];
+    return std::vector<int>(s.entries, s.entries + s.count);
+  }
+  // Loads lines after "#FILE"; whether the last of them was refused with an error.
+  static bool LoadRefusesLast(const std::string& lines) {
+    ResetSetupDescriptionToDefaults();
+    ClearDiagnostics();
+    Load("#FILE\n" + lines);
+    int last = 1 + static_cast<int>(std::count(lines.begin(), lines.end(), '\n'));
+    return HasProblem(kSetupError, last, " refused") || HasProblem(kSetupError, last, "dropped");
+  }
+  // The setting that a "#NAME value" line sets.
+  static const char* Setting(const char* line) {
+    std::string name(line + 1, strcspn(line + 1, " \n"));
+    for (const SetupKeyword& k : kSetupKeywords) {
+      if (name == k.name) return k.setting;
+    }
+    return "?";
+  }
+};
 
 TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
   Load(
@@ -61,38 +78,32 @@ TEST_F(SetupLoad, SettingsStandAnywhereAndStayWithoutAFile) {
   EXPECT_STREQ(g_Setup.MD, "log.md");
 }
 
-TEST_F(SetupLoad, ReadsLinesAsTextTheSameOnEverySystem) {
-  const char text[] = "#TITLE a\rb\r\n#INSTALL_LST\r\nX\rY\r\nZ\0W\n\r\n   \t\r\nLAST\x1a\nAFTER\n";
-  Load(std::string(text, sizeof text - 1));
-  EXPECT_STREQ(g_Setup.TITLE, "a");  // a lone CR stays in the line and ends the value
-  ASSERT_EQ(g_Setup.typeCount, 3);
+// Lines are text the same on every system, read in pieces of 511 bytes.
+TEST_F(SetupLoad, ReadsLinesAsTextInPiecesOf511Bytes) {
+  const char text[] = "#DEFDIR a\rb\r\n#INSTALL_LST\r\nX\rY\r\nZ\0W\n\r\n   \t\r\n";
+  Load(std::string(text, sizeof text - 1) + std::string(511, 'a') + "#TITLE piece\n[Z]\n#FILE\n" +
+       "[Z]\n" + std::string(600, 'b') + "\nLAST\x1a\nAFTER\n");
+  EXPECT_STREQ(g_Setup.DEFDIR, "a");     // a lone CR stays in the line and ends the value
+  EXPECT_STREQ(g_Setup.TITLE, "piece");  // the second piece begins with # and is a directive
+  ASSERT_EQ(g_Setup.typeCount, 4);
   EXPECT_STREQ(g_Setup.types[0].name, "X\rY");
   EXPECT_STREQ(g_Setup.types[1].name, "Z");  // cut at the zero byte, with an error
   EXPECT_TRUE(HasProblem(kSetupError, 4, "zero byte"));
-  EXPECT_STREQ(g_Setup.types[2].name, "LAST");  // Ctrl-Z ends the text
-}
-
-TEST_F(SetupLoad, LongLinesAreReadInPiecesOf511Bytes) {
-  std::string line(511, 'a');
-  line += "#TITLE piece\n";
-  Load("#INSTALL_LST\n" + line + "[Z]\n#FILE\n[Z]\n" + std::string(600, 'b') + "\n");
-  EXPECT_STREQ(g_Setup.TITLE, "piece");  // the second piece begins with # and is a directive
-  ASSERT_EQ(g_Setup.typeCount, 2);
-  EXPECT_STREQ(g_Setup.types[0].name, std::string(63, 'a').c_str());  // cut to its field
-  EXPECT_TRUE(HasProblem(kSetupError, 2, "longer than 63"));
+  EXPECT_STREQ(g_Setup.types[2].name, std::string(63, 'a').c_str());  // cut to its field
+  EXPECT_TRUE(HasProblem(kSetupError, 7, "longer than 63"));
   // 511 + 89 bytes: the first piece is too long for a file name, the second is a file.
-  ASSERT_EQ(g_Setup.fileCount, 1);
+  ASSERT_EQ(g_Setup.fileCount, 2);
   EXPECT_EQ(strlen(g_Setup.files[0].name), 89u);
-  EXPECT_EQ(g_Setup.files[0].mask, 0x2u);
-  EXPECT_TRUE(HasProblem(kSetupError, 6, "longer than 259"));
+  EXPECT_EQ(g_Setup.files[0].mask, 0x8u);
+  EXPECT_TRUE(HasProblem(kSetupError, 11, "longer than 259"));
+  EXPECT_STREQ(g_Setup.files[1].name, "LAST");  // Ctrl-Z ends the text
 }
 
 TEST_F(SetupLoad, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
   std::filesystem::create_directories(folder_ / "GAME");
-  const uintmax_t sizes[] = {
-      1001,       0,          2,          1024,       1026, 3,
-      1200000000, 1200000000, 2147483647, 0x100000001};  // the last: 4 GiB + 1 byte, sparse as the
-                                                         // others
+  // Sparse files; the last is 4 GiB + 1 byte.
+  const uintmax_t sizes[] = {1001, 0,          2,          1024,       1026,
+                             3,    1200000000, 1200000000, 2147483647, 0x100000001};
   for (int i = 0; i < 10; ++i) {
     WriteBytes(("GAME\\" + std::to_string(i)).c_str(), "");
     std::filesystem::resize_file(folder_ / "GAME" / std::to_string(i), sizes[i]);
@@ -134,6 +145,56 @@ TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
   EXPECT_TRUE(HasProblem(kSetupError, 19, "more than 16 data types"));
   EXPECT_TRUE(HasProblem(kSetupError, 37, "more than 16 entries"));
   EXPECT_TRUE(HasProblem(kSetupError, 299, "more than 256 files"));
+}
+
+// A hand-written disc must not name a place outside the game's: a refused setting is an
+// error on its line and keeps the earlier value.
+TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
+  const bool A = false, R = true;  // accepted, refused
+  const struct {
+    const char* lines;
+    bool refused;      // the last line
+    const char* kept;  // what the setting holds after loading
+  } cases[] = {
+      // clang-format off
+      {"#MD x.log \n", A, "x.log "}, {"#MD 表.log\n", A, "表.log"}, {"#MD CONX\n", A, "CONX"},
+      {"#MD ..\\docs\\thesis.txt\n", R, "game._md"}, {"#MD a.log\n#MD\n", R, "a.log"},
+      {"#MD a/b\n", R, "game._md"}, {"#MD c:x\n", R, "game._md"}, {"#MD ..\n", R, "game._md"},
+      {"#MD .\n", R, "game._md"}, {"#MD a.log\n#MD Nul.txt\n", R, "a.log"},
+      {"#MD com1\n", R, "game._md"}, {"#MD LPT9 .x\n", R, "game._md"},
+      {"#EXE bin\\game.exe\n", A, "bin\\game.exe"}, {"#EXE \"\tgame.exe\"\n", A, "\tgame.exe"},
+      {"#EXE\n", R, "game.exe"}, {"#EXE \\game.exe\n", R, "game.exe"},
+      {"#EXE /g.exe\n", R, "game.exe"}, {"#EXE c:g.exe\n", R, "game.exe"},
+      {"#EXE .\\g.exe\n", R, "game.exe"}, {"#EXE a\\..\\..\\g\n", R, "game.exe"},
+      {"#EXE bin\\\n", R, "game.exe"}, {"#PATH\n", A, ""}, {"#PATH ソ\n", A, "ソ"},
+      {"#PATH SAMPLE\\\n", A, "SAMPLE\\"}, {"#PATH A\\\\\n", R, "GAME"}, {"#PATH \\\n", R, "GAME"},
+      {"#PATH ..\n", R, "GAME"}, {"#PATH d:\\x\n", R, "GAME"}, {"#REG_S 表\n", A, "表"},
+      {"#REG_S\n", R, "QUERN FIELD"},
+      {"#REG_S Microsoft\\Windows\\CurrentVersion\n", R, "QUERN FIELD"},
+      {"#REG_T Run\n", A, "Run"}, {"#REG_T a\\b\n", R, "GAME"}, {"#REG_P\n", R, "Software"},
+      {"#REG_P Software\\Maker\n", A, "Software\\Maker"}, {"#REG_P \\Software\n", R, "Software"},
+      {"#REG_P Software\\\n", R, "Software"}, {"#REG_P A\\\\B\n", R, "Software"},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LoadRefusesLast(c.lines), c.refused) << c.lines;
+    EXPECT_STREQ(Setting(c.lines), c.kept) << c.lines;
+  }
+}
+
+TEST_F(SetupLoad, FileLinesWindowsCannotUseAreDropped) {
+  for (const char* name :
+       {".\\game.exe", "a..b\\c", "表..", "console.dat", "com10\\x", "\x81\x7c"}) {
+    EXPECT_FALSE(LoadRefusesLast(name + std::string("\n"))) << name;
+    ASSERT_EQ(g_Setup.fileCount, 1) << name;
+    EXPECT_STREQ(g_Setup.files[0].name, name);
+  }
+  for (const char* name :
+       {"..\\a.dat", "\\root", "/etc/passwd", "C:a.dat", "data/../x", "data\\... \\x", "con.dat",
+        "data\\nul.txt", "aux", "game.exe:evil", "a*", "a?", "a\"", "a<", "a>", "a|", "a\x1f"}) {
+    EXPECT_TRUE(LoadRefusesLast(name + std::string("\n"))) << name;
+    EXPECT_EQ(g_Setup.fileCount, 0) << name;
+  }
 }
 
 }  // namespace
