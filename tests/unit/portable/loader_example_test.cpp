@@ -63,31 +63,15 @@ class SampleDisc : public SetupDisc {
   char disc_[512];
 };
 
-TEST_F(SampleDisc, LoadsToTheListedValues) {
-  WriteBytes("setup.ini", kSample);
-  std::string shown;
-  EXPECT_EQ(RunTool(nullptr, &shown), 1);
-  EXPECT_EQ(shown, Expected(kSampleTables) + Expected(kSampleProblems));
-  // A second load of the same stream rewinds and resets first: the same tables.
-  ClearDiagnostics();
-  g_SetupReporter = CollectDiagnostic;
-  OpenSetupFile();
-  LoadSetupDescription();
-  LoadSetupDescription();
-  testing::internal::CaptureStdout();
-  PrintTextReport();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            Expected(kSampleTables) + Expected(kSampleProblems) + Expected(kSampleProblems));
-}
-
 // Texts go out as UTF-8; a byte that is no code page 932 character shows as U+FFFD.
 TEST_F(SampleDisc, ExitStatusAndReports) {
-  struct Case {
+  const struct {
     const char* setupIni;  // null: no setup.ini
     const char* option;
     int status;
-    const char* shown;  // a part of standard output
+    std::string shown;  // a part of standard output
   } cases[] = {
+      {kSample, nullptr, 1, Expected(kSampleTables) + Expected(kSampleProblems)},
       {kSample, "--json", 1, "{\"name\": \"INSTALL_B\", \"entries\": [0, 1, 2, 4], \"mask\": 23"},
       {"#TITLE \"\t\x95\x5c\\\"\n", "--json", 0,
        u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
@@ -99,7 +83,7 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
       {nullptr, "--json", 2, ""},
       {"#TITLE x\n", "--bogus", 2, ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     remove("setup.ini");
     ResetSetupDescriptionToDefaults();
     if (c.setupIni != nullptr) WriteBytes("setup.ini", c.setupIni);
@@ -108,6 +92,12 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
     EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
     EXPECT_EQ(shown.empty(), c.status == 2) << shown;  // nothing half written
   }
+  // A second load of the same stream rewinds and resets first.
+  WriteBytes("setup.ini", kSample);
+  OpenSetupFile();
+  LoadSetupDescription();
+  LoadSetupDescription();
+  EXPECT_EQ(g_Setup.typeCount + g_Setup.fileCount * 100, 505);  // 5 types, 5 files
 }
 
 }  // namespace

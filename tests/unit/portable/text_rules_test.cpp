@@ -108,7 +108,7 @@ TEST(DirectiveLine, KeywordAndValueCuts) {
   }
 }
 
-TEST(InstallFolder, NormalisedByWholeCharacters) {
+TEST(FolderText, NormalisedByWholeCharacters) {
   // clang-format off
   const char* cases[][2] = {
       {"C:\\GAME\\", "C:\\GAME"}, {"C:\\", "C:"}, {"C:\\Program Files\\My.Game", "C:\\Program Files"},
@@ -130,7 +130,7 @@ TEST(InstallFolder, NormalisedByWholeCharacters) {
   EXPECT_EQ(g_InstallFolder, folder);
 }
 
-TEST(InstallFolder, BrowsedFolderJoinsPathByOneBackslash) {
+TEST(FolderText, BrowsedFolderJoinsPathByOneBackslash) {
   const char* cases[][3] = {
       {"C:\\Games", "HOSHIMI", "C:\\Games\\HOSHIMI"},
       {"D:\\", "HOSHIMI", "D:\\HOSHIMI"},                      // a drive root already ends in one

@@ -1,20 +1,31 @@
-// The install's files on a real file system: one step of the copy pass (the paths it shows,
-// the sub-folder it creates and logs, the failures it reports), and whether every file on
-// record is still there. 表 ends in byte 0x5C, which is no separator.
+// The install folder on a real file system: creating folder paths and the created-folder
+// log (what is logged, the bytes written over an earlier log, a reader that survives edited
+// files), one step of the copy pass (the paths it shows, the sub-folder it creates and logs,
+// its failures), and whether every file on record is there. 表 and ソ end in byte 0x5C,
+// which is no separator.
 #include "install/copy_step.h"
+#include "install/folder_creation.h"
 #include "install/folder_log.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "scratch_folder.h"
 #include "text/bounded_text.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <signal.h>
+#include <sys/resource.h>
+#endif
+
 namespace {
 
+const char kLogPath[] = "inst\\game._md";
 std::vector<std::string> g_Shown;  // "source>target" of each step, as the dialog shows it
 void Show(const CopyStepPaths& p) { g_Shown.push_back(p.source + (">" + std::string(p.target))); }
 bool Go(unsigned long long, unsigned long long) { return true; }
 
-class InstallFiles : public ScratchFolder {
+class InstallFolder : public ScratchFolder {
  protected:
   void SetUp() override {
     ScratchFolder::SetUp();
@@ -28,6 +39,21 @@ class InstallFiles : public ScratchFolder {
   void TearDown() override {
     ReleaseFolderLog();
     ScratchFolder::TearDown();
+  }
+  // The log after writing; the temporary file it went through is never left behind.
+  static std::string Written() {
+    WriteFolderLog();
+    auto items = std::filesystem::directory_iterator("inst");
+    EXPECT_EQ(std::distance(begin(items), end(items)), 1);
+    return ReadBytes(kLogPath);
+  }
+  static std::vector<std::string> ReadEntries(const std::string& bytes) {
+    WriteBytes(kLogPath, bytes);
+    FolderLogEntries entries;
+    if (!ReadFolderLog(kLogPath, &entries)) return {"<no file>"};
+    std::vector<std::string> out(entries.slots, entries.slots + entries.count);
+    ReleaseFolderLogEntries(&entries);
+    return out;
   }
   // Lists the files, of the chosen type unless named skip.bin; returns the pass's count.
   int List(std::vector<const char*> names) {
@@ -44,7 +70,78 @@ class InstallFiles : public ScratchFolder {
 
 }  // namespace
 
-TEST_F(InstallFiles, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
+// The install flows show what 1, 0 and -1 mean; these are the paths no flow reaches.
+TEST_F(InstallFolder, CreationByWholeCharactersLoggedParentsFirst) {
+  WriteBytes("inst\\file", "");
+  // No folder is named after the first byte of 表 or ソ alone.
+  EXPECT_EQ(CreateFolderPath("inst\\ゲーム\\表\\ソ\\"), 1);
+  EXPECT_EQ(CreateFolderPath("inst\\file\\sub"), -1);
+  EXPECT_EQ(CreateFolderPath(("inst\\" + std::string(255, 'x')).c_str()), 0);  // refused, not cut
+  EXPECT_TRUE(Exists("inst\\ゲーム\\表\\ソ"));
+  WriteFolderLog();
+  EXPECT_EQ(ReadBytes(kLogPath), "inst\\ゲーム\ninst\\ゲーム\\表\ninst\\ゲーム\\表\\ソ\n");
+}
+
+TEST_F(InstallFolder, AnEarlierLogKeepsItsEntriesAndGainsOnlyNewOnes) {
+  const char old[] = "inst\\a\r\ninst\\B\\\n\ninst\\c\n";
+  WriteBytes(kLogPath, old);
+  EXPECT_EQ(Written(), old);  // nothing logged: left alone
+  LogCreatedFolder("X");
+  BeginFolderLog();  // a new begin discards what an earlier one held
+  // inst\b\ is the folder the old log names as inst\B\.
+  for (const char* folder : {"inst\\b\\", "inst\\d", "inst\\a"}) LogCreatedFolder(folder);
+  EXPECT_EQ(Written(), "inst\\a\ninst\\B\\\ninst\\c\ninst\\d\n");
+}
+
+TEST_F(InstallFolder, ALogThatCannotBeWrittenStaysWhole) {
+  WriteBytes(kLogPath, "old\n");
+  LogCreatedFolder(std::string(300, 'x').c_str());
+#ifdef _WIN32
+  // Another program holds the old log open, so it cannot be replaced.
+  HANDLE held =
+      CreateFileW(L"inst\\game._md", GENERIC_READ, FILE_SHARE_READ, 0, OPEN_EXISTING, 0, 0);
+  EXPECT_EQ(Written(), "old\n");
+  CloseHandle(held);
+#else
+  // A file size limit stops the write part way, as a full disk would.
+  signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = {100, RLIM_INFINITY};
+  setrlimit(RLIMIT_FSIZE, &limit);
+  EXPECT_EQ(Written(), "old\n");
+  limit.rlim_cur = RLIM_INFINITY;
+  setrlimit(RLIMIT_FSIZE, &limit);
+#endif
+}
+
+TEST_F(InstallFolder, AppendThatWouldNotFitTheBlockIsDropped) {
+  std::string big(1000, 'a');
+  for (int i = 0; i < 300; ++i) LogCreatedFolder(big.c_str());  // 300,300 bytes wanted
+  LogCreatedFolder("last");
+  std::string bytes = Written();
+  EXPECT_EQ(bytes.size(), 261 * 1001u + 5u);  // 261 big entries and "last\n" fit
+  EXPECT_EQ(bytes.substr(bytes.size() - 5), "last\n");
+}
+
+TEST_F(InstallFolder, ReaderLineRules) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(ReadEntries("A\r\nB\\\n"), (V{"A", "B\\"}));
+  EXPECT_EQ(ReadEntries("A\n\n\rB\r"), (V{"A", "", "\rB"}));
+  EXPECT_EQ(ReadEntries(""), V{});
+  EXPECT_EQ(ReadEntries(std::string(600, 'x') + "\n"),
+            (V{std::string(511, 'x'), std::string(89, 'x')}));
+  // A two-byte character at the cut is not split between two entries.
+  EXPECT_EQ(ReadEntries(std::string(510, 'x') + "表\n"), (V{std::string(510, 'x'), "表"}));
+  std::string many;
+  for (int i = 0; i < 1000; ++i) many += "F" + std::to_string(i) + "\n";
+  V entries = ReadEntries(many);
+  ASSERT_EQ(entries.size(), 512u);
+  EXPECT_EQ(entries.back(), "F511");
+  OsDeleteFile(kLogPath);
+  FolderLogEntries none;
+  EXPECT_FALSE(ReadFolderLog(kLogPath, &none));
+}
+
+TEST_F(InstallFolder, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
   WriteBytes("disc\\表\\a.bin", "abc");
   ASSERT_TRUE(OsSetFileAttributes("disc\\表\\a.bin", kAttributeReadOnly));
   EXPECT_EQ(List({"表\\a.bin", "skip.bin", "表\\a.bin"}), 2);
@@ -55,12 +152,12 @@ TEST_F(InstallFiles, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
   EXPECT_EQ(Step(), kCopyStepNoFileLeft);
   EXPECT_EQ(Step(), kCopyStepNoFileLeft);  // over stays over
   WriteFolderLog();
-  EXPECT_EQ(ReadBytes("inst\\game._md"), "inst\\表\\\n");
+  EXPECT_EQ(ReadBytes(kLogPath), "inst\\表\\\n");
   std::string shown = std::string(pass_.discFolder) + "\\disc\\表\\a.bin>inst\\表\\a.bin";
   EXPECT_EQ(g_Shown, std::vector<std::string>(2, shown));
 }
 
-TEST_F(InstallFiles, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
+TEST_F(InstallFolder, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
   for (const char* name : {"disc\\ro.bin", "disc\\b.bin"}) WriteBytes(name, "new");
   WriteBytes("inst\\ro.bin", "old");
   ASSERT_TRUE(OsSetFileAttributes("inst\\ro.bin", kAttributeReadOnly));
@@ -80,7 +177,7 @@ TEST_F(InstallFiles, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
   EXPECT_EQ(Step(), kCopyStepCopied);
 }
 
-TEST_F(InstallFiles, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {
+TEST_F(InstallFolder, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {
   std::string install = "inst\\" + std::string(251, 'x');  // with "\表\" over 259 bytes
   ASSERT_TRUE(OsCreateFolder(install.c_str()));
   CopyText(g_InstallFolder, sizeof g_InstallFolder, install.c_str());
@@ -91,7 +188,7 @@ TEST_F(InstallFiles, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {
   EXPECT_EQ(g_Shown.size(), 1u);
 }
 
-TEST_F(InstallFiles, ASaveFileAlreadyThereIsThePlayersAndStays) {
+TEST_F(InstallFolder, ASaveFileAlreadyThereIsThePlayersAndStays) {
   for (const char* name : {"disc\\game.SAV", "disc\\new.sav", "inst\\game.SAV"}) {
     WriteBytes(name, name);
   }
@@ -103,7 +200,7 @@ TEST_F(InstallFiles, ASaveFileAlreadyThereIsThePlayersAndStays) {
 }
 
 // Installed: a kind and a folder on record, and every file of the recorded types there.
-TEST_F(InstallFiles, InstalledWhenFlagFolderAndEveryRecordedFileAreThere) {
+TEST_F(InstallFolder, InstalledWhenFlagFolderAndEveryRecordedFileAreThere) {
   List({"a.bin", "表\\b.bin", "skip.bin"});  // skip.bin's type is not recorded
   ASSERT_TRUE(OsCreateFolder("inst\\表"));
   WriteBytes("inst\\a.bin", "");
