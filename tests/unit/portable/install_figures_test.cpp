@@ -31,11 +31,8 @@ TEST_F(InstallFigures, BytesOfAnExtentAndOfThePassSoFar) {
 }
 
 TEST_F(InstallFigures, BarPositionFromBytesDone) {
-  const struct {
-    int shown;
-    uint64_t handled, current, total;
-    int position;
-  } cases[] = {
+  // Where the bar stands, bytes of the files handled, of the current file, of the pass; position.
+  const std::tuple<int, uint64_t, uint64_t, uint64_t, int> cases[] = {
       {0, 0, 0, 0, 10000},  // a pass of no bytes is full
       {0, 250, 250, 1000, 5000},
       {0, 900, 400, 1000, 10000},            // the last file grew since it was measured
@@ -45,9 +42,9 @@ TEST_F(InstallFigures, BarPositionFromBytesDone) {
       {0, UINT64_MAX - 1, 0, UINT64_MAX, 9999},  // not done: never shown full
       {0, UINT64_MAX, 5, 10, 10000},             // a sum past 64 bits
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(PassBarPosition(c.shown, c.handled, c.current, c.total), c.position)
-        << c.handled << " + " << c.current << " of " << c.total;
+  for (const auto& [shown, handled, current, total, position] : cases) {
+    EXPECT_EQ(PassBarPosition(shown, handled, current, total), position)
+        << handled << "+" << current;
   }
   char text[24];
   FormatByteSize(text, sizeof text, 2150155264);

@@ -204,20 +204,18 @@ TEST_F(InstallFolder, InstalledWhenFlagFolderAndEveryRecordedFileAreThere) {
   List({"a.bin", "表\\b.bin", "skip.bin"});  // skip.bin's type is not recorded
   ASSERT_TRUE(OsCreateFolder("inst\\表"));
   WriteBytes("inst\\a.bin", "");
-  const struct {
-    uint32_t kind;
-    const char* folder;
-    bool bPresent, installed;
-  } cases[] = {{kInstallMaximum, "inst", true, true},
-               {kInstallNone, "inst", true, false},
-               {kInstallMinimum, "", true, false},
-               {kInstallCustom, "inst", false, false},
-               {kInstallMinimum, "inst\\表", true, false}};
-  for (const auto& c : cases) {
-    if (c.bPresent) WriteBytes("inst\\表\\b.bin", "");
-    if (!c.bPresent) OsDeleteFile("inst\\表\\b.bin");
-    g_InstallKind = c.kind;
-    CopyText(g_InstallFolder, sizeof g_InstallFolder, c.folder);
-    EXPECT_EQ(IsGameInstalled(), c.installed) << c.kind << c.folder << c.bPresent;
+  // Kind and folder on record, whether 表\b.bin is there; installed.
+  const std::tuple<uint32_t, const char*, bool, bool> cases[] = {
+      {kInstallMaximum, "inst", true, true},
+      {kInstallNone, "inst", true, false},
+      {kInstallMinimum, "", true, false},
+      {kInstallCustom, "inst", false, false},
+      {kInstallMinimum, "inst\\表", true, false}};
+  for (const auto& [kind, folder, bPresent, installed] : cases) {
+    if (bPresent) WriteBytes("inst\\表\\b.bin", "");
+    if (!bPresent) OsDeleteFile("inst\\表\\b.bin");
+    g_InstallKind = kind;
+    CopyText(g_InstallFolder, sizeof g_InstallFolder, folder);
+    EXPECT_EQ(IsGameInstalled(), installed) << kind << folder << bPresent;
   }
 }

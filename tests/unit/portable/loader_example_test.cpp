@@ -65,12 +65,8 @@ class SampleDisc : public SetupDisc {
 
 // Texts go out as UTF-8; a byte that is no code page 932 character shows as U+FFFD.
 TEST_F(SampleDisc, ExitStatusAndReports) {
-  const struct {
-    const char* setupIni;  // null: no setup.ini
-    const char* option;
-    int status;
-    std::string shown;  // a part of standard output
-  } cases[] = {
+  // setup.ini (null: none), the option, the exit status, a part of standard output.
+  const std::tuple<const char*, const char*, int, std::string> cases[] = {
       {kSample, nullptr, 1, Expected(kSampleTables) + Expected(kSampleProblems)},
       {kSample, "--json", 1, "{\"name\": \"INSTALL_B\", \"entries\": [0, 1, 2, 4], \"mask\": 23"},
       {"#TITLE \"\t\x95\x5c\\\"\n", "--json", 0,
@@ -83,14 +79,14 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
       {nullptr, "--json", 2, ""},
       {"#TITLE x\n", "--bogus", 2, ""},
   };
-  for (const auto& c : cases) {
+  for (const auto& [setupIni, option, status, part] : cases) {
     remove("setup.ini");
     ResetSetupDescriptionToDefaults();
-    if (c.setupIni != nullptr) WriteBytes("setup.ini", c.setupIni);
+    if (setupIni != nullptr) WriteBytes("setup.ini", setupIni);
     std::string shown;
-    EXPECT_EQ(RunTool(c.option, &shown), c.status) << c.setupIni;
-    EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
-    EXPECT_EQ(shown.empty(), c.status == 2) << shown;  // nothing half written
+    EXPECT_EQ(RunTool(option, &shown), status) << setupIni;
+    EXPECT_NE(shown.find(part), std::string::npos) << shown;
+    EXPECT_EQ(shown.empty(), status == 2) << shown;  // nothing half written
   }
   // A second load of the same stream rewinds and resets first.
   WriteBytes("setup.ini", kSample);

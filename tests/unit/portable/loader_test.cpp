@@ -23,14 +23,6 @@ class SetupLoad : public SetupDisc {
     int last = 1 + static_cast<int>(std::count(lines.begin(), lines.end(), '\n'));
     return HasProblem(kSetupError, last, " refused") || HasProblem(kSetupError, last, "dropped");
   }
-  // The setting that a "#NAME value" line sets.
-  static const char* Setting(const char* line) {
-    std::string name(line + 1, strcspn(line + 1, " \n"));
-    for (const SetupKeyword& k : kSetupKeywords) {
-      if (name == k.name) return k.setting;
-    }
-    return "?";
-  }
 };
 
 TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
@@ -62,20 +54,16 @@ TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
   for (const auto& r : references) EXPECT_EQ(FindDataType(r.first), r.second) << r.first;
 }
 
-TEST_F(SetupLoad, SettingsStandAnywhereAndStayWithoutAFile) {
+TEST_F(SetupLoad, WithoutAFileNothingChangesAndSettingsStayBetweenLoads) {
   testing::internal::CaptureStdout();
   OpenSetupFile();
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "SETUP.LST が開けませんでした。\n");
-  LoadSetupDescription();  // nothing to load: nothing changes
+  LoadSetupDescription();
   EXPECT_STREQ(g_Setup.SourceFolder, "");
   EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\QUERN FIELD\\GAME");
-  Load("#FILE\n#REG_S Maker\n#PATH\n#MD \"log.md\" tail\n");
-  EXPECT_STREQ(g_Setup.PATH, "");
-  EXPECT_STREQ(g_Setup.MD, "log.md");
-  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\Maker\\GAME");
-  Load("#REG_T T2\n");  // settings are not reset between loads
+  Load("#REG_S Maker\n");
+  Load("#REG_T T2\n");
   EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\Maker\\T2");
-  EXPECT_STREQ(g_Setup.MD, "log.md");
 }
 
 // Lines are text the same on every system, read in pieces of 511 bytes.
@@ -151,11 +139,8 @@ TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
 // error on its line and keeps the earlier value.
 TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
   const bool A = false, R = true;  // accepted, refused
-  const struct {
-    const char* lines;
-    bool refused;      // the last line
-    const char* kept;  // what the setting holds after loading
-  } cases[] = {
+  // Lines, whether the last is refused, what the setting holds after loading.
+  const std::tuple<const char*, bool, const char*> cases[] = {
       // clang-format off
       {"#MD x.log \n", A, "x.log "}, {"#MD 表.log\n", A, "表.log"}, {"#MD CONX\n", A, "CONX"},
       {"#MD ..\\docs\\thesis.txt\n", R, "game._md"}, {"#MD a.log\n#MD\n", R, "a.log"},
@@ -176,9 +161,12 @@ TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
       {"#REG_P Software\\\n", R, "Software"}, {"#REG_P A\\\\B\n", R, "Software"},
       // clang-format on
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(LoadRefusesLast(c.lines), c.refused) << c.lines;
-    EXPECT_STREQ(Setting(c.lines), c.kept) << c.lines;
+  for (const auto& [lines, refused, kept] : cases) {
+    EXPECT_EQ(LoadRefusesLast(lines), refused) << lines;
+    std::string name(lines + 1, strcspn(lines + 1, " \n"));
+    auto k = std::find_if(std::begin(kSetupKeywords), std::end(kSetupKeywords),
+                          [&](const SetupKeyword& k) { return name == k.name; });
+    EXPECT_STREQ(k->setting, kept) << lines;
   }
 }
 

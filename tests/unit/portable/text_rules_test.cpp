@@ -1,6 +1,5 @@
-// The launcher's text rules, table by table: the character rule, bounded text, size labels,
-// cutting setup.ini lines, the install folder's tidying and joining, the game's command
-// line, and how logged folders relate. Mostly the cases where a byte-wise routine goes wrong.
+// The launcher's text rules, table by table, mostly where a byte-wise routine goes wrong:
+// the character rule, bounded text, size labels, setup.ini lines, folder texts, command line.
 #include <gtest/gtest.h>
 #include <string.h>
 
@@ -18,12 +17,8 @@
 #include "text/sjis.h"
 
 TEST(CharacterRule, TheLastCharacterIsWhole) {
-  struct Case {
-    const char* text;
-    size_t last;  // offset of the last character's first byte
-    bool halfCharacter;
-    const char* withoutBackslash;
-  } cases[] = {
+  // Text, offset of its last character, whether that is half, the text without a backslash.
+  const std::tuple<const char*, size_t, bool, const char*> cases[] = {
       // clang-format off
       {"C:\\GAME\\", 7, false, "C:\\GAME"},     {"E:\\\\", 3, false, "E:\\"},
       {"SAMPLE\\表", 7, false, "SAMPLE\\表"},  // 表 is 0x95 0x5C
@@ -32,12 +27,12 @@ TEST(CharacterRule, TheLastCharacterIsWhole) {
       {"ab\x95", 2, true, "ab\x95"},  // a lead byte before the terminator stands alone
       // clang-format on
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(LastChar(c.text), c.text + c.last) << c.text;
-    EXPECT_EQ(EndsInHalfCharacter(c.text), c.halfCharacter) << c.text;
-    std::string text = c.text;
-    EXPECT_EQ(RemoveTrailingBackslash(&text[0]), strcmp(c.withoutBackslash, c.text) != 0);
-    EXPECT_STREQ(text.c_str(), c.withoutBackslash);
+  for (const auto& [text, last, half, withoutBackslash] : cases) {
+    EXPECT_EQ(LastChar(text), text + last) << text;
+    EXPECT_EQ(EndsInHalfCharacter(text), half) << text;
+    std::string cut = text;
+    EXPECT_EQ(RemoveTrailingBackslash(&cut[0]), strcmp(withoutBackslash, text) != 0);
+    EXPECT_STREQ(cut.c_str(), withoutBackslash);
   }
   EXPECT_EQ(LastChar(""), nullptr);
   const char* path = "C:\\ソフト\\表";
@@ -47,7 +42,6 @@ TEST(CharacterRule, TheLastCharacterIsWhole) {
 
 TEST(BoundedText, CutsAtWholeCharacterAndSaysSo) {
   char out[6];
-  memset(out, 'x', sizeof out);
   EXPECT_FALSE(CopyText(out, sizeof out, "abcd表"));  // 表 would need bytes 4 and 5
   EXPECT_STREQ(out, "abcd");
   EXPECT_TRUE(CopyTextPart(out, sizeof out, "表xyz", 3));
@@ -75,9 +69,8 @@ TEST(SizeText, TruncatesToHundredthsOfAMebibyte) {
 }
 
 TEST(DirectiveLine, KeywordAndValueCuts) {
-  const struct {
-    const char *line, *keyword, *value;
-  } cases[] = {
+  const char* cases[][3] = {
+      // line, keyword, value
       // clang-format off
       {"#TITLE abc  \n", "TITLE", "abc  "},     // no closing quote: trailing blanks belong to it
       {"#TITLE \"abc  \"\n", "TITLE", "abc  "}, {"#TITLE \"  abc\"\n", "TITLE", "  abc"},
@@ -93,9 +86,9 @@ TEST(DirectiveLine, KeywordAndValueCuts) {
   };
   for (const auto& c : cases) {
     char keyword[512], value[512];
-    CutDirectiveLine(c.line, keyword, sizeof keyword, value, sizeof value);
-    EXPECT_STREQ(keyword, c.keyword) << c.line;
-    EXPECT_STREQ(value, c.value) << c.line;
+    CutDirectiveLine(c[0], keyword, sizeof keyword, value, sizeof value);
+    EXPECT_STREQ(keyword, c[1]) << c[0];
+    EXPECT_STREQ(value, c[2]) << c[0];
   }
   // clang-format off
   const char* trims[][2] = {{"game.exe \t\r\n", "game.exe"}, {"  a b  ", "  a b"}, {"   \n", ""},
@@ -162,20 +155,19 @@ TEST(GameCommandLine, QuotesTheExecutableOnlyWhenItHoldsABlankOrTab) {
   EXPECT_LT(strlen(line), sizeof line);
 }
 
-// Which logged folders the uninstaller may touch: matched by whole components the way the
-// file system resolves names.
+// Which logged folders the uninstaller may touch: whole components, as the system resolves.
 TEST(FolderRelation, ComponentsCaseAndTwoByteCharacters) {
   const std::tuple<const char*, const char*, FolderRelation> cases[] = {
-      {"c:\\game\\", "C:\\GAME", kFolderSame},
-      {"C:/GAME//x", "C:\\GAME", kFolderInside},
+      // clang-format off
+      {"c:\\game\\", "C:\\GAME", kFolderSame}, {"C:/GAME//x", "C:\\GAME", kFolderInside},
       {"C:\\GAMES", "C:\\GAME", kFolderUnrelated},
       {"C:\\表x", "C:\\表", kFolderUnrelated},  // 表 ends in 0x5C, yet is one character
       {"C:\\ア", "C:\\ヂ", kFolderUnrelated},   // 0x83 'A' and 0x83 'a'
       {"C:\\GAME\\..\\Windows", "C:\\GAME", kFolderUnrelated},  // resolved elsewhere
-      {"C:\\GAME\\x\\. .", "C:\\GAME", kFolderUnrelated},
+      {"C:\\GAME\\x\\. .", "C:\\GAME", kFolderUnrelated}, {"", "C:\\GAME", kFolderUnrelated},
       {"C:", "C:\\GAME", kFolderUnrelated},  // the drive's current folder
-      {"", "C:\\GAME", kFolderUnrelated},
       {"\\\\server\\share", "\\\\server\\share\\GAME", kFolderParent},
+      // clang-format on
   };
   for (const auto& [folder, base, expected] : cases) {
     EXPECT_EQ(RelateFolders(folder, base), expected) << folder << " | " << base;
