@@ -11,9 +11,7 @@
 #include "scratch_folder.h"
 #include "text/bounded_text.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
 #endif
@@ -93,25 +91,19 @@ TEST_F(InstallFolder, AnEarlierLogKeepsItsEntriesAndGainsOnlyNewOnes) {
   EXPECT_EQ(Written(), "inst\\a\ninst\\B\\\ninst\\c\ninst\\d\n");
 }
 
+#ifndef _WIN32  // on Windows, a log held open by another program is the win32 tests' case
+// A file size limit stops the write part way, as a full disk would.
 TEST_F(InstallFolder, ALogThatCannotBeWrittenStaysWhole) {
   WriteBytes(kLogPath, "old\n");
   LogCreatedFolder(std::string(300, 'x').c_str());
-#ifdef _WIN32
-  // Another program holds the old log open, so it cannot be replaced.
-  HANDLE held =
-      CreateFileW(L"inst\\game._md", GENERIC_READ, FILE_SHARE_READ, 0, OPEN_EXISTING, 0, 0);
-  EXPECT_EQ(Written(), "old\n");
-  CloseHandle(held);
-#else
-  // A file size limit stops the write part way, as a full disk would.
   signal(SIGXFSZ, SIG_IGN);
   rlimit limit = {100, RLIM_INFINITY};
   setrlimit(RLIMIT_FSIZE, &limit);
   EXPECT_EQ(Written(), "old\n");
   limit.rlim_cur = RLIM_INFINITY;
   setrlimit(RLIMIT_FSIZE, &limit);
-#endif
 }
+#endif
 
 TEST_F(InstallFolder, AppendThatWouldNotFitTheBlockIsDropped) {
   std::string big(1000, 'a');

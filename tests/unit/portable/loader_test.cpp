@@ -27,15 +27,12 @@ class SetupLoad : public SetupDisc {
 
 TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
   Load(
-      "#title lower\n"             // a comment, with a warning
-      "#INSTALL_LSTX\n"            // a comment
-      "#INSTALL_LST more words\n"  // opens the type list
-      "[BGM2]\n[BGM]\n"
-      "  #FILE\n"  // a plain line of the type list
-      "##FILE\n"   // ends the section, opens nothing
-      "[ignored]\n"
-      "#INSTALL_S\n[BGM]\n[BG\n[EXE]\n"
-      "#FILE\n[BGM]\na.dat\n#TITLE 中\nb.dat\n##\n"
+      "#title lower\n"                            // a comment, with a warning
+      "#INSTALL_LSTX\n"                           // a comment
+      "#INSTALL_LST more words\n[BGM2]\n[BGM]\n"  // opens the type list
+      "  #FILE\n"                                 // a plain line of the type list
+      "##FILE\n[ignored]\n"                       // ends the section, opens nothing
+      "#INSTALL_S\n[BGM]\n[BG\n[EXE]\n#FILE\n[BGM]\na.dat\n#TITLE 中\nb.dat\n##\n"
       "#FILE\nc.dat\n[]\nd.dat\n[NONE]\ne.dat\n");
   EXPECT_STREQ(g_Setup.TITLE, "中");
   ASSERT_EQ(g_Setup.typeCount, 3);

@@ -1,6 +1,5 @@
-// Uninstall of a real installed tree on drive W: with its record in the real registry: only
-// what the install made goes (listed files, logged folders in or above the install folder,
-// the maker's key when it holds nothing), and save files stay when they are kept.
+// Uninstall of a real tree on drive W: with its record in the registry: only what the install
+// made goes (listed files, logged folders in or above it, an empty maker's key), kept saves stay.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "install/folder_log.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "install/uninstaller.h"
@@ -21,6 +21,9 @@ namespace fs = std::filesystem;
 const fs::path kTree = L"W:\\h2u\\ゲーム\\表";
 const wchar_t kKey[] = L"Software\\H2 アンインストール\\GAME";
 const wchar_t kMaker[] = L"Software\\H2 アンインストール";
+const char kLog[] =
+    "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n"
+    "W:\\h2u\\ゲーム\\表\\data\\bgm\\\nW:\\h2u\\ゲーム\\表\\ソ\\\n";
 
 bool InTree(const wchar_t* relative) { return fs::exists(kTree / relative); }
 void WideWrite(const fs::path& path, const std::string& bytes) {
@@ -29,9 +32,8 @@ void WideWrite(const fs::path& path, const std::string& bytes) {
 
 class Uninstaller : public ::testing::Test {
  protected:
-  // What an install leaves: the record, the log (sub-folders with a trailing backslash, as
-  // the copy step logs them), listed files of two types and of the no-type bit, save files
-  // listed and not, and a lookalike.
+  // What an install leaves: the record, the log (sub-folders end in a backslash, as the copy
+  // step logs them), files of two types and of the no-type bit, saves listed or not.
   void SetUp() override {
     TearDown();
     ResetSetupDescriptionToDefaults();
@@ -49,9 +51,7 @@ class Uninstaller : public ::testing::Test {
     CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\h2u\\ゲーム\\表");
     fs::create_directories(kTree / L"data\\bgm");
     fs::create_directories(kTree / L"ソ");
-    WideWrite(kTree / L"game._md",
-              "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n"
-              "W:\\h2u\\ゲーム\\表\\data\\bgm\\\nW:\\h2u\\ゲーム\\表\\ソ\\\n");
+    WideWrite(kTree / L"game._md", kLog);
     for (const wchar_t* file :
          {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat", L"init.sav",
           L"data\\slot.SAV", L"notes.save", L"Top.SAV", L"data\\deep.sav", L"diary.save"}) {
@@ -96,8 +96,7 @@ TEST_F(Uninstaller, KeptSavesStayListedOrNot) {
 }
 
 TEST_F(Uninstaller, LoggedFoldersGoOnlyInOrAboveTheInstallFolder) {
-  fs::remove(kTree / L"diary.save");
-  fs::remove(kTree / L"data\\deep.sav");
+  for (const wchar_t* file : {L"diary.save", L"data\\deep.sav"}) fs::remove(kTree / file);
   const std::tuple<const wchar_t*, const char*, bool> cases[] = {
       {L"W:\\h2u\\ゲーム", "W:\\h2u\\ゲーム", true},  // a parent, emptied
       {kTree.c_str(), "W:\\h2u\\ゲーム\\表\\", true},
@@ -145,4 +144,20 @@ TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
   EXPECT_TRUE(fs::remove(L"W:\\game.exe"));
   EXPECT_TRUE(fs::remove(L"W:\\root.sav"));
   EXPECT_FALSE(KeyExists(kKey));  // the record is still cleared and removed
+}
+
+// A log that another program holds open cannot be replaced: the old one stays whole, and the
+// temporary file written beside it goes.
+TEST_F(Uninstaller, AnEarlierLogHeldOpenStaysWhole) {
+  HANDLE held = CreateFileW((kTree / L"game._md").c_str(), GENERIC_READ, FILE_SHARE_READ, 0,
+                            OPEN_EXISTING, 0, 0);
+  BeginFolderLog();
+  LogCreatedFolder("W:\\h2u\\ゲーム\\表\\new");
+  WriteFolderLog();
+  ReleaseFolderLog();
+  CloseHandle(held);
+  std::ifstream log(kTree / L"game._md", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}), kLog);
+  auto items = fs::directory_iterator(kTree);
+  EXPECT_EQ(std::distance(begin(items), end(items)), 8);  // what the install left
 }
