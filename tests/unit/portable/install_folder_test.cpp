@@ -1,8 +1,5 @@
-// The install folder on a real file system: creating folder paths and the created-folder
-// log (what is logged, the bytes written over an earlier log, a reader that survives edited
-// files), one step of the copy pass (the paths it shows, the sub-folder it creates and logs,
-// its failures), and whether every file on record is there. 表 and ソ end in byte 0x5C,
-// which is no separator.
+// The install folder on a real file system: created folders and their log, one step of the
+// copy pass, and whether every file on record is there. 表 and ソ end in byte 0x5C, no separator.
 #include "install/copy_step.h"
 #include "install/folder_creation.h"
 #include "install/folder_log.h"
@@ -125,9 +122,7 @@ TEST_F(InstallFolder, ReaderLineRules) {
   EXPECT_EQ(ReadEntries(std::string(510, 'x') + "表\n"), (V{std::string(510, 'x'), "表"}));
   std::string many;
   for (int i = 0; i < 1000; ++i) many += "F" + std::to_string(i) + "\n";
-  V entries = ReadEntries(many);
-  ASSERT_EQ(entries.size(), 512u);
-  EXPECT_EQ(entries.back(), "F511");
+  EXPECT_EQ(ReadEntries(many).size(), 512u);
   OsDeleteFile(kLogPath);
   FolderLogEntries none;
   EXPECT_FALSE(ReadFolderLog(kLogPath, &none));
@@ -191,7 +186,6 @@ TEST_F(InstallFolder, ASaveFileAlreadyThereIsThePlayersAndStays) {
             "inst\\game.SAVdisc\\new.sav");
 }
 
-// Installed: a kind and a folder on record, and every file of the recorded types there.
 TEST_F(InstallFolder, InstalledWhenFlagFolderAndEveryRecordedFileAreThere) {
   List({"a.bin", "表\\b.bin", "skip.bin"});  // skip.bin's type is not recorded
   ASSERT_TRUE(OsCreateFolder("inst\\表"));

@@ -1,6 +1,5 @@
-// Loading setup.ini texts: sections, groups, type references, reading rules, sizes, every
-// capacity, and the settings and file lines that name places. Each case writes a small
-// disc and loads it as the launcher does.
+// Loading setup.ini from a small scratch disc: sections, groups, type references, reading
+// rules, sizes, every capacity, and the settings and file lines that name places.
 #include <algorithm>
 
 #include "scratch_folder.h"
@@ -63,7 +62,6 @@ TEST_F(SetupLoad, WithoutAFileNothingChangesAndSettingsStayBetweenLoads) {
   EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\Maker\\T2");
 }
 
-// Lines are text the same on every system, read in pieces of 511 bytes.
 TEST_F(SetupLoad, ReadsLinesAsTextInPiecesOf511Bytes) {
   const char text[] = "#DEFDIR a\rb\r\n#INSTALL_LST\r\nX\rY\r\nZ\0W\n\r\n   \t\r\n";
   Load(std::string(text, sizeof text - 1) + std::string(511, 'a') + "#TITLE piece\n[Z]\n#FILE\n" +
@@ -132,8 +130,7 @@ TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
   EXPECT_TRUE(HasProblem(kSetupError, 299, "more than 256 files"));
 }
 
-// A hand-written disc must not name a place outside the game's: a refused setting is an
-// error on its line and keeps the earlier value.
+// A hand-written disc must not name a place outside the game's folder or key.
 TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
   const bool A = false, R = true;  // accepted, refused
   // Lines, whether the last is refused, what the setting holds after loading.

@@ -1,6 +1,5 @@
-// A fresh folder made current for each test and removed after it, with the description at
-// its defaults; SetupDisc loads setup.ini there and collects the loader's problems as
-// setup-check does.
+// A fresh current folder for each test, removed after it, with the description at its
+// defaults; SetupDisc loads setup.ini there and collects problems as setup-check does.
 #pragma once
 #include <gtest/gtest.h>
 #include <stdio.h>

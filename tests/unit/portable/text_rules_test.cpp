@@ -60,10 +60,9 @@ TEST(SizeText, TruncatesToHundredthsOfAMebibyte) {
   }
 }
 
-TEST(DirectiveLine, KeywordAndValueCuts) {
-  const char* cases[][3] = {
-      // line, keyword, value
-      // clang-format off
+TEST(DirectiveLine, KeywordAndValueCutsAndLineEndTrims) {
+  // clang-format off
+  const char* cases[][3] = {  // line, keyword, value
       {"#TITLE abc  \n", "TITLE", "abc  "},     // no closing quote: trailing blanks belong to it
       {"#TITLE \"abc  \"\n", "TITLE", "abc  "}, {"#TITLE \"  abc\"\n", "TITLE", "  abc"},
       {"#TITLE \"ab \"cd\"\n", "TITLE", "ab "}, {"#TITLE\t \tab\tcd\n", "TITLE", "ab\tcd"},
@@ -74,18 +73,16 @@ TEST(DirectiveLine, KeywordAndValueCuts) {
       {"#TITLE \"\xb1\" x\" y\n", "TITLE", "\xb1\" x"}, {"#TITLE \"\xb1\"\n", "TITLE", "\xb1\""},
       {"#TITLE \xb1\n", "TITLE", "\xb1"},
       {"#TITLE\x95 x\n", "TITLE\x95 x", ""},  // a lead byte takes a blank: the keyword runs on
-      // clang-format on
   };
+  const char* trims[][2] = {{"game.exe \t\r\n", "game.exe"}, {"  a b  ", "  a b"}, {"   \n", ""},
+                            {"", ""}, {"表\n", "表"}, {"\xb1 \n", "\xb1"}, {"a\r\rb\r", "a\r\rb"}};
+  // clang-format on
   for (const auto& c : cases) {
     char keyword[512], value[512];
     CutDirectiveLine(c[0], keyword, sizeof keyword, value, sizeof value);
     EXPECT_STREQ(keyword, c[1]) << c[0];
     EXPECT_STREQ(value, c[2]) << c[0];
   }
-  // clang-format off
-  const char* trims[][2] = {{"game.exe \t\r\n", "game.exe"}, {"  a b  ", "  a b"}, {"   \n", ""},
-                            {"", ""}, {"表\n", "表"}, {"\xb1 \n", "\xb1"}, {"a\r\rb\r", "a\r\rb"}};
-  // clang-format on
   for (const auto& c : trims) {
     std::string text = c[0];
     TrimLineEnd(&text[0]);
