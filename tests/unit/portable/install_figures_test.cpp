@@ -35,10 +35,10 @@ TEST_F(InstallFigures, BarPositionFromBytesDone) {
   const std::tuple<int, uint64_t, uint64_t, uint64_t, int> cases[] = {
       {0, 0, 0, 0, 10000},  // a pass of no bytes is full
       {0, 250, 250, 1000, 5000},
-      {0, 900, 400, 1000, 10000},            // the last file grew since it was measured
-      {7000, 600, 0, 1000, 7000},            // the one before grew: the bar stays
-      {0, 0, 1073741824, 549755813376, 19},  // 256 files near 2 GiB: past 32 bits
       {0, 4611686018427387904u, 0, 9223372036854775808u, 5000},
+      {0, 900, 400, 1000, 10000},                // the last file grew since it was measured
+      {7000, 600, 0, 1000, 7000},                // the one before grew: the bar stays
+      {0, 0, 1073741824, 549755813376, 19},      // 256 files near 2 GiB: past 32 bits
       {0, UINT64_MAX - 1, 0, UINT64_MAX, 9999},  // not done: never shown full
       {0, UINT64_MAX, 5, 10, 10000},             // a sum past 64 bits
   };
@@ -56,13 +56,12 @@ TEST_F(InstallFigures, BarPositionFromBytesDone) {
 TEST_F(InstallFigures, FreeSpaceIsAskedOfTheNearestExistingFolderOnly) {
   ASSERT_TRUE(OsCreateFolder("a"));
   WriteBytes("f.bin", "x");
-  const char* cases[][2] = {
-      {"a\\b\\c", "a"},
-      {"f.bin\\GAME", "-"},              // the nearest item is a file ("-": no answer)
-      {"none\\GAME", "-"},               // nothing of the path exists
-      {"Q:\\none\\GAME", "-"},           // no such drive
-      {"\\\\server\\share\\GAME", "-"},  // not the current drive's root
-  };
+  // "-": no answer, for a file on the way, nothing there, no such drive, another root.
+  const char* cases[][2] = {{"a\\b\\c", "a"},
+                            {"f.bin\\GAME", "-"},
+                            {"none\\GAME", "-"},
+                            {"Q:\\none\\GAME", "-"},
+                            {"\\\\server\\share\\GAME", "-"}};
   for (const auto& c : cases) {
     char folder[64];
     bool found = NearestExistingFolder(c[0], folder, sizeof folder);

@@ -13,8 +13,7 @@ const char kSample[] =
     "#INSTALL_C\n[EXE]\n[SOUND]\n##\n#FILE\nreadme.txt\n[EXE]\ngame.exe\n[SOUND]\nse.dat\n"
     "[DATA]\ndata\\script.dat\n[]\nmanual.txt\n##\n";
 
-// The report's tables after its settings.
-const char kSampleTables[] =
+const char kSampleTablesAfterSettings[] =
     "SourceFolder    {disc}\n\nData types (5):\n   0  [EXE]  0.57M (600000 bytes)\n"
     "   1  [SOUND]  1.90M (2000002 bytes)\n   2  [DATA]  0.06M (70000 bytes)\n"
     "   3  [CG16]  0.00M (0 bytes)\n   4  [CG24]  0.00M (0 bytes)\n\nType sets:\n"
@@ -42,14 +41,6 @@ class SampleDisc : public SetupDisc {
     WriteBytes("SAMPLE\\data\\script.dat", std::string(70000, 'x'));
     ASSERT_TRUE(OsGetCurrentFolder(disc_, sizeof disc_));
   }
-  // setup-check's exit status; its standard output goes to shown.
-  static int RunTool(const char* option, std::string* shown) {
-    const char* argv[] = {"setup-check", option, nullptr};
-    testing::internal::CaptureStdout();
-    int status = RunSetupCheck(option != nullptr ? 2 : 1, const_cast<char**>(argv));
-    *shown = testing::internal::GetCapturedStdout();
-    return status;
-  }
   // The report's own text with the scratch disc's folder for {disc}.
   std::string Expected(const char* text) {
     std::string out = text;
@@ -63,7 +54,7 @@ class SampleDisc : public SetupDisc {
 TEST_F(SampleDisc, ExitStatusAndReports) {
   // setup.ini (null: none), the option, the exit status, a part of standard output.
   const std::tuple<const char*, const char*, int, std::string> cases[] = {
-      {kSample, nullptr, 1, Expected(kSampleTables) + Expected(kSampleProblems)},
+      {kSample, nullptr, 1, Expected(kSampleTablesAfterSettings) + Expected(kSampleProblems)},
       {kSample, "--json", 1, "{\"name\": \"INSTALL_B\", \"entries\": [0, 1, 2, 4], \"mask\": 23"},
       {"#TITLE \"\t\x95\x5c\\\"\n", "--json", 0,
        u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
@@ -79,8 +70,10 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
     remove("setup.ini");
     ResetSetupDescriptionToDefaults();
     if (setupIni != nullptr) WriteBytes("setup.ini", setupIni);
-    std::string shown;
-    EXPECT_EQ(RunTool(option, &shown), status) << setupIni;
+    const char* argv[] = {"setup-check", option, nullptr};
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv)), status) << setupIni;
+    std::string shown = testing::internal::GetCapturedStdout();
     EXPECT_NE(shown.find(part), std::string::npos) << shown;
     EXPECT_EQ(shown.empty(), status == 2) << shown;  // nothing half written
   }
@@ -90,6 +83,7 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
   LoadSetupDescription();
   LoadSetupDescription();
   EXPECT_EQ(g_Setup.typeCount + g_Setup.fileCount * 100, 505);  // 5 types, 5 files
+  CloseSetupFile();
 }
 
 }  // namespace

@@ -72,11 +72,6 @@ class SetupDisc : public ScratchFolder {
     ClearDiagnostics();
     g_SetupReporter = CollectDiagnostic;
   }
-  void TearDown() override {
-    CloseSetupFile();
-    g_SetupReporter = nullptr;
-    ScratchFolder::TearDown();
-  }
   static void Load(const std::string& text) {
     WriteBytes("setup.ini", text);
     OpenSetupFile();

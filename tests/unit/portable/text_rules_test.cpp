@@ -28,8 +28,6 @@ TEST(CharacterRule, TheLastCharacterIsWhole) {
   const char* path = "C:\\ソフト\\表";
   EXPECT_EQ(FindLastBackslash(path), path + 9);  // C:\ then three two-byte characters
   EXPECT_EQ(WholeCharLength("ab\x95\x5c", 3), 2u);
-  EXPECT_TRUE(EndsInHalfCharacter("ab\x95"));
-  EXPECT_FALSE(EndsInHalfCharacter("ab\x95\x5c"));
 }
 
 TEST(BoundedText, CutsAtWholeCharacterAndSaysSo) {
