@@ -64,7 +64,8 @@ TEST_F(SetupLoad, WithoutAFileNothingChangesAndSettingsStayBetweenLoads) {
 TEST_F(SetupLoad, ReadsLinesAsTextInPiecesOf511Bytes) {
   const char text[] = "#DEFDIR a\rb\r\n#INSTALL_LST\r\nX\rY\r\nZ\0W\n\r\n   \t\r\n";
   Load(std::string(text, sizeof text - 1) + std::string(511, 'a') + "#TITLE piece\n[Z]\n#FILE\n" +
-       "[Z]\n" + std::string(600, 'b') + "\nLAST\x1a\nAFTER\n");
+       "[Z]\n" + std::string(600, 'b') + "\n" + std::string(259, 'c') + "\n" +
+       std::string(260, 'd') + "\nLAST\x1a\nAFTER\n");
   EXPECT_STREQ(g_Setup.DEFDIR, "a");     // a lone CR stays in the line and ends the value
   EXPECT_STREQ(g_Setup.TITLE, "piece");  // the second piece begins with # and is a directive
   ASSERT_EQ(g_Setup.typeCount, 4);
@@ -73,12 +74,14 @@ TEST_F(SetupLoad, ReadsLinesAsTextInPiecesOf511Bytes) {
   EXPECT_TRUE(HasProblem(kSetupError, 4, "zero byte"));
   EXPECT_STREQ(g_Setup.types[2].name, std::string(63, 'a').c_str());  // cut to its field
   EXPECT_TRUE(HasProblem(kSetupError, 7, "longer than 63"));
-  // 511 + 89 bytes: the first piece is too long for a file name, the second is a file.
-  ASSERT_EQ(g_Setup.fileCount, 2);
-  EXPECT_EQ(strlen(g_Setup.files[0].name), 89u);
+  // 511 + 89 bytes: the first piece is too long for a file name, the second is a file; a
+  // name of 259 bytes fits, one of 260 does not.
+  ASSERT_EQ(g_Setup.fileCount, 3);
+  EXPECT_EQ(strlen(g_Setup.files[0].name) + strlen(g_Setup.files[1].name), 89u + 259u);
   EXPECT_EQ(g_Setup.files[0].mask, 0x8u);
   EXPECT_TRUE(HasProblem(kSetupError, 11, "longer than 259"));
-  EXPECT_STREQ(g_Setup.files[1].name, "LAST");  // Ctrl-Z ends the text
+  EXPECT_TRUE(HasProblem(kSetupError, 13, "longer than 259"));
+  EXPECT_STREQ(g_Setup.files[2].name, "LAST");  // Ctrl-Z ends the text
 }
 
 TEST_F(SetupLoad, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
