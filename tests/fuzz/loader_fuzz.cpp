@@ -1,15 +1,14 @@
-// libFuzzer target for the setup.ini loader: any bytes load without a write past a table or
-// text, into a description the launcher can trust: counts within capacities, texts ended,
-// one bit per file, and no accepted setting or file name reaching outside the game's place.
+// Any setup.ini loads without a write past a table or text, into a description to trust:
+// counts in capacity, texts ended, one bit per file, no setting or file name leading outside.
 #include <ctype.h>
 #include <fcntl.h>
-#include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <regex>
 
 #include "setup_source/setup_description.h"
@@ -23,32 +22,21 @@ namespace {
 char g_Disc[] = "/tmp/loader_fuzz_XXXXXX";
 int g_Home = -1;
 
-void WriteFile(const char* name, const void* data, size_t size) {
-  FILE* file = fopen(name, "wb");
-  if (file == nullptr) abort();
-  if (size > 0) fwrite(data, 1, size, file);
-  fclose(file);
-}
-
-// Leaves no scratch disc behind when libFuzzer ends the run.
-void RemoveDisc() {
-  std::error_code ignored;
-  if (fchdir(g_Home) == 0) std::filesystem::remove_all(g_Disc, ignored);
-}
-
 // A scratch disc with a game folder holding a few files, so that file lines get measured.
 bool PrepareDisc() {
   g_Home = open(".", O_RDONLY | O_DIRECTORY);
   if (g_Home < 0 || mkdtemp(g_Disc) == nullptr || chdir(g_Disc) != 0) abort();
   std::filesystem::create_directories("GAME/data");
-  WriteFile("GAME/game.exe", "MZ\x90", 3);
-  WriteFile("GAME/data/a.dat", "", 0);
-  atexit(RemoveDisc);
+  std::ofstream("GAME/game.exe") << "MZ\x90";
+  std::ofstream("GAME/data/a.dat");
+  atexit([] {  // no scratch disc is left behind when libFuzzer ends the run
+    std::error_code ignored;
+    if (fchdir(g_Home) == 0) std::filesystem::remove_all(g_Disc, ignored);
+  });
   g_SetupReporter = [](int, SetupSeverity, SetupProblem, va_list) {};
   return fchdir(g_Home) == 0;
 }
 
-// A text held in a char array ends inside it.
 #define TERMINATED(array) (memchr(array, '\0', sizeof array) != nullptr)
 
 #define CHECK(condition) \
@@ -57,8 +45,7 @@ bool PrepareDisc() {
 // Whole characters of code page 932, so that the second byte of 表 is no separator.
 size_t Step(const char* p) { return (static_cast<unsigned char>(*p) >= 0x80 && p[1]) ? 2 : 1; }
 
-// A component that steps up (dots and blanks, two dots or more) or, with devices, one
-// that Windows takes for a device ("con.txt", "LPT1 .x").
+// A component that steps up (two dots or more among blanks) or, with devices, a device name.
 bool HasComponent(const char* path, bool devices) {
   static const std::regex kUp("[. ]*\\.[. ]*\\.[. ]*");
   static const std::regex kDevice("(con|prn|aux|nul|com[1-9]|lpt[1-9]) *(\\..*)?",
@@ -99,10 +86,8 @@ void CheckDescription() {
   CHECK(IsNameChain(d.REG_S, true) && IsNameChain(d.REG_T, true) && IsNameChain(d.REG_P, false));
 
   CHECK(d.typeCount <= kMaxDataTypes && d.fileCount >= 0 && d.fileCount <= kMaxFileEntries);
-  for (int i = 0; i < d.typeCount; ++i) {
-    const DataType& type = d.types[i];
-    CHECK(TERMINATED(type.name) && type.name[0] != '\0' && type.size >= 0);
-  }
+  for (const DataType* t = d.types; t < d.types + d.typeCount; ++t)
+    CHECK(TERMINATED(t->name) && t->name[0] != '\0' && t->size >= 0);
   for (const TypeSet& set : d.sets) {
     CHECK(set.count <= kMaxSetEntries && set.size >= 0);
     TypeMask mask = 0;
@@ -131,7 +116,7 @@ void CheckDescription() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static bool ready = PrepareDisc();
   if (!ready || chdir(g_Disc) != 0) abort();
-  WriteFile("setup.ini", data, size);
+  std::ofstream("setup.ini", std::ios::binary).write(reinterpret_cast<const char*>(data), size);
   ResetSetupDescriptionToDefaults();
   if (!OpenSetupStream()) abort();
   LoadSetupDescription();

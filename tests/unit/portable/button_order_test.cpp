@@ -4,18 +4,15 @@
 #include <gtest/gtest.h>
 
 TEST(ButtonOrder, TabAndShiftTabPassOverDisabledButtons) {
-  struct Case {
-    const char* enabled;  // Run game, Install, Uninstall, Exit
-    int current, step, next;
-  } cases[] = {
+  // Enabled buttons (Run game, Install, Uninstall, Exit), current slot, step, next slot.
+  const std::tuple<const char*, int, int, int> cases[] = {
       {"0101", -1, 1, 1},  {"0101", 1, 1, 3},  {"0101", 3, 1, 1},   {"0101", 1, -1, 3},
       {"0101", -1, -1, 3}, {"1011", -1, 1, 0}, {"1011", 0, 1, 2},   {"1011", 3, 1, 0},
       {"1011", 2, -1, 0},  {"1011", 0, -1, 3}, {"0000", -1, 1, -1},
   };
-  for (const Case& c : cases) {
+  for (const auto& [buttons, current, step, next] : cases) {
     bool enabled[kMainButtonCount];
-    for (int slot = 0; slot < kMainButtonCount; ++slot) enabled[slot] = c.enabled[slot] == '1';
-    EXPECT_EQ(NextButtonSlot(enabled, c.current, c.step), c.next)
-        << c.enabled << " from " << c.current << " step " << c.step;
+    for (int slot = 0; slot < kMainButtonCount; ++slot) enabled[slot] = buttons[slot] == '1';
+    EXPECT_EQ(NextButtonSlot(enabled, current, step), next) << buttons << current << step;
   }
 }

@@ -1,13 +1,8 @@
 // The sample description loads to exactly its listed values, however often the same
 // stream is loaded; setup-check shows them with its exit status.
-#include <stdio.h>
-
-#include <string>
-
 #include "reports.h"
+#include "scratch_folder.h"
 #include "setup_check.h"
-#include "setup_disc_test.h"
-#include "setup_source/file_set.h"
 
 namespace {
 
@@ -18,14 +13,10 @@ const char kSample[] =
     "#INSTALL_C\n[EXE]\n[SOUND]\n##\n#FILE\nreadme.txt\n[EXE]\ngame.exe\n[SOUND]\nse.dat\n"
     "[DATA]\ndata\\script.dat\n[]\nmanual.txt\n##\n";
 
-const char kSampleTables[] =
-    u8"TITLE           サンプル ゲーム\nPATH            SAMPLE\nDEFDIR          c:\\Games\n"
-    "MD              game._md\nEXE             game.exe\nREG_P           Software\n"
-    "REG_S           QUERN FIELD\nREG_T           SAMPLE\n"
-    "ProductKeyPath  Software\\QUERN FIELD\\SAMPLE\nSourceFolder    {disc}\n\n"
-    "Data types (5):\n   0  [EXE]  0.57M (600000 bytes)\n   1  [SOUND]  1.90M (2000002 bytes)\n"
-    "   2  [DATA]  0.06M (70000 bytes)\n   3  [CG16]  0.00M (0 bytes)\n"
-    "   4  [CG24]  0.00M (0 bytes)\n\nType sets:\n"
+const char kSampleTablesAfterSettings[] =
+    "SourceFolder    {disc}\n\nData types (5):\n   0  [EXE]  0.57M (600000 bytes)\n"
+    "   1  [SOUND]  1.90M (2000002 bytes)\n   2  [DATA]  0.06M (70000 bytes)\n"
+    "   3  [CG16]  0.00M (0 bytes)\n   4  [CG24]  0.00M (0 bytes)\n\nType sets:\n"
     "  INSTALL_S  entries 0 2  mask 0x00000005  size 0.63M (670720 bytes)\n"
     "  INSTALL_B  entries 0 1 2 4  mask 0x00000017  size 2.54M (2671616 bytes)\n"
     "  INSTALL_C  entries 0 1  mask 0x00000003  size 2.48M (2600960 bytes)\n\n"
@@ -50,15 +41,6 @@ class SampleDisc : public SetupDisc {
     WriteBytes("SAMPLE\\data\\script.dat", std::string(70000, 'x'));
     ASSERT_TRUE(OsGetCurrentFolder(disc_, sizeof disc_));
   }
-  // setup-check's exit status; its standard output goes to shown.
-  static int RunTool(const char* option, std::string* shown) {
-    char name[] = "setup-check";
-    char* argv[] = {name, const_cast<char*>(option), nullptr};
-    testing::internal::CaptureStdout();
-    int status = RunSetupCheck(option != nullptr ? 2 : 1, argv);
-    *shown = testing::internal::GetCapturedStdout();
-    return status;
-  }
   // The report's own text with the scratch disc's folder for {disc}.
   std::string Expected(const char* text) {
     std::string out = text;
@@ -68,58 +50,11 @@ class SampleDisc : public SetupDisc {
   char disc_[512];
 };
 
-TEST_F(SampleDisc, LoadsToTheListedValues) {
-  WriteBytes("setup.ini", kSample);
-  std::string shown;
-  EXPECT_EQ(RunTool(nullptr, &shown), 1);
-  EXPECT_EQ(shown, Expected(kSampleTables) + Expected(kSampleProblems));
-  // A second load of the same stream rewinds and resets first: the same tables.
-  ClearDiagnostics();
-  g_SetupReporter = CollectDiagnostic;
-  OpenSetupFile();
-  LoadSetupDescription();
-  LoadSetupDescription();
-  testing::internal::CaptureStdout();
-  PrintTextReport();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            Expected(kSampleTables) + Expected(kSampleProblems) + Expected(kSampleProblems));
-}
-
-TEST_F(SampleDisc, FileSetsWalkTheListedFilesInOrder) {
-  Load(kSample);
-  struct Case {
-    TypeMask mask;
-    std::vector<std::string> names;
-  } cases[] = {
-      // clang-format off
-      {0x5, {"game.exe", "data\\script.dat"}}, {kNoTypeBit, {"readme.txt", "manual.txt"}},
-      {0xFFFFFFFFu, {"readme.txt", "game.exe", "se.dat", "data\\script.dat", "manual.txt"}},
-      {0x18, {}},  // types with no files
-      // clang-format on
-  };
-  char name[kFileNameCapacity + 1];
-  for (const Case& c : cases) {
-    BeginFileSet(c.mask);
-    std::vector<std::string> walked;
-    while (NextFileInSet(name, sizeof name) == 0) walked.push_back(name);
-    EXPECT_EQ(walked, c.names) << c.mask;
-    EXPECT_EQ(NextFileInSet(name, sizeof name), 1);  // over stays over
-  }
-  BeginFileSet(0x2);  // starting again in the middle of a walk restarts from the first row
-  ASSERT_EQ(NextFileInSet(name, sizeof name), 0);
-  BeginFileSet(0x1);
-  ASSERT_EQ(NextFileInSet(name, sizeof name), 0);
-  EXPECT_STREQ(name, "game.exe");
-}
-
 // Texts go out as UTF-8; a byte that is no code page 932 character shows as U+FFFD.
 TEST_F(SampleDisc, ExitStatusAndReports) {
-  struct Case {
-    const char* setupIni;  // null: no setup.ini
-    const char* option;
-    int status;
-    const char* shown;  // a part of standard output
-  } cases[] = {
+  // setup.ini (null: none), the option, the exit status, a part of standard output.
+  const std::tuple<const char*, const char*, int, std::string> cases[] = {
+      {kSample, nullptr, 1, Expected(kSampleTablesAfterSettings) + Expected(kSampleProblems)},
       {kSample, "--json", 1, "{\"name\": \"INSTALL_B\", \"entries\": [0, 1, 2, 4], \"mask\": 23"},
       {"#TITLE \"\t\x95\x5c\\\"\n", "--json", 0,
        u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
@@ -131,15 +66,24 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
       {nullptr, "--json", 2, ""},
       {"#TITLE x\n", "--bogus", 2, ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& [setupIni, option, status, part] : cases) {
     remove("setup.ini");
     ResetSetupDescriptionToDefaults();
-    if (c.setupIni != nullptr) WriteBytes("setup.ini", c.setupIni);
-    std::string shown;
-    EXPECT_EQ(RunTool(c.option, &shown), c.status) << c.setupIni;
-    EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
-    EXPECT_EQ(shown.empty(), c.status == 2) << shown;  // nothing half written
+    if (setupIni != nullptr) WriteBytes("setup.ini", setupIni);
+    const char* argv[] = {"setup-check", option, nullptr};
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv)), status) << setupIni;
+    std::string shown = testing::internal::GetCapturedStdout();
+    EXPECT_NE(shown.find(part), std::string::npos) << shown;
+    EXPECT_EQ(shown.empty(), status == 2) << shown;  // nothing half written
   }
+  // A second load of the same stream rewinds and resets first.
+  WriteBytes("setup.ini", kSample);
+  OpenSetupFile();
+  LoadSetupDescription();
+  LoadSetupDescription();
+  EXPECT_EQ(g_Setup.typeCount + g_Setup.fileCount * 100, 505);  // 5 types, 5 files
+  CloseSetupFile();
 }
 
 }  // namespace

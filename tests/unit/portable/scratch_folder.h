@@ -1,16 +1,21 @@
-// A fresh folder made current for each test and removed after it, so tests that touch the
-// file system use short relative paths and leave nothing behind; byte-exact file helpers.
+// A fresh current folder for each test, removed after it, with the description at its
+// defaults; SetupDisc loads setup.ini there and collects problems as setup-check does.
 #pragma once
 #include <gtest/gtest.h>
 #include <stdio.h>
+#include <string.h>
 
 #include <chrono>
 #include <filesystem>
 #include <string>
 
+#include "diagnostics.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "platform/stdio_file.h"
+#include "setup_source/setup_description.h"
+#include "setup_source/setup_loader.h"
+#include "setup_source/setup_stream.h"
 
 // path is code page 932, relative to the current folder; its folders must exist.
 inline void WriteBytes(const char* path, const std::string& bytes) {
@@ -37,6 +42,7 @@ inline bool Exists(const char* path) {
 class ScratchFolder : public ::testing::Test {
  protected:
   void SetUp() override {
+    ResetSetupDescriptionToDefaults();
     ASSERT_TRUE(OsGetCurrentFolder(previous_, sizeof previous_));
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     folder_ = std::filesystem::temp_directory_path() / ("launcher_test_" + std::to_string(stamp));
@@ -48,7 +54,28 @@ class ScratchFolder : public ::testing::Test {
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
   }
-
   std::filesystem::path folder_;
   char previous_[1024];
+};
+
+inline bool HasProblem(SetupSeverity severity, int line, const char* part) {
+  for (const Diagnostic* d = g_Diagnostics; d < g_Diagnostics + g_DiagnosticCount; ++d) {
+    if (d->severity == severity && d->line == line && strstr(d->message, part)) return true;
+  }
+  return false;
+}
+
+class SetupDisc : public ScratchFolder {
+ protected:
+  void SetUp() override {
+    ScratchFolder::SetUp();
+    ClearDiagnostics();
+    g_SetupReporter = CollectDiagnostic;
+  }
+  static void Load(const std::string& text) {
+    WriteBytes("setup.ini", text);
+    OpenSetupFile();
+    LoadSetupDescription();
+    CloseSetupFile();
+  }
 };

@@ -98,3 +98,14 @@ TEST_F(InstalledState, DeletionsOfMissingKeysAreSilentAndKeysWithOthersStay) {
   DeleteRegistrySubkey("Software", "H2 テスト");  // another product's key is inside: stays
   EXPECT_TRUE(KeyExists(kWideMaker));
 }
+
+// One damaged or foreign value must not hide an installed game: data over 256 bytes or over
+// the read buffer, or a name over 255 characters, before the record's own values.
+TEST_F(InstalledState, OversizedValuesBeforeTheRecordAreSkipped) {
+  SetRaw(kWideKey, L"A1", REG_BINARY, std::string(300, 'd').data(), 300);
+  SetRaw(kWideKey, L"A2", REG_SZ, std::wstring(3000, L't').c_str(), 6000);
+  SetRaw(kWideKey, (L"A3" + std::wstring(300, L'n')).c_str(), REG_SZ, L"x", 4);
+  SetRaw(kWideKey, L"GAMEPATH", REG_SZ, L"C:\\GAME", 14);
+  Read();
+  EXPECT_STREQ(g_InstallFolder, "C:\\GAME");
+}

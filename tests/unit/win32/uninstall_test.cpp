@@ -1,6 +1,5 @@
-// Uninstall of a real installed tree on drive W: with its record in the real registry: the
-// cases a whole run of the launcher does not reach (names that only look like save files,
-// the no-type bit, a tampered log, an empty install folder).
+// Uninstall of a real tree on drive W: with its record in the registry: only what the install
+// made goes (listed files, logged folders in or above it, an empty maker's key), kept saves stay.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "install/folder_log.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "install/uninstaller.h"
@@ -21,6 +21,9 @@ namespace fs = std::filesystem;
 const fs::path kTree = L"W:\\h2u\\ゲーム\\表";
 const wchar_t kKey[] = L"Software\\H2 アンインストール\\GAME";
 const wchar_t kMaker[] = L"Software\\H2 アンインストール";
+const char kLog[] =
+    "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n"
+    "W:\\h2u\\ゲーム\\表\\data\\bgm\\\nW:\\h2u\\ゲーム\\表\\ソ\\\n";
 
 bool InTree(const wchar_t* relative) { return fs::exists(kTree / relative); }
 void WideWrite(const fs::path& path, const std::string& bytes) {
@@ -29,30 +32,29 @@ void WideWrite(const fs::path& path, const std::string& bytes) {
 
 class Uninstaller : public ::testing::Test {
  protected:
-  // What an install leaves: the record, the log (sub-folders with a trailing backslash, as
-  // the copy step logs them), files of two types and of the no-type bit, save files, and
-  // a user's own files.
+  // What an install leaves: the record, the log (sub-folders end in a backslash, as the copy
+  // step logs them), files of two types and of the no-type bit, saves listed or not.
   void SetUp() override {
     TearDown();
     ResetSetupDescriptionToDefaults();
     CopyText(g_Setup.REG_S, sizeof g_Setup.REG_S, "H2 アンインストール");
     CopyText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath,
              "Software\\H2 アンインストール\\GAME");
-    const char* names[] = {"game.exe", "data\\a.bin", "data\\bgm\\b.wav", "ソ\\表.dat"};
-    const TypeMask masks[] = {1, 2, 2, 1u << 31};  // the last of the no-type bit only
-    for (g_Setup.fileCount = 0; g_Setup.fileCount < 4; ++g_Setup.fileCount) {
-      CopyText(g_Setup.files[g_Setup.fileCount].name, kFileNameCapacity + 1,
-               names[g_Setup.fileCount]);
-      g_Setup.files[g_Setup.fileCount].mask = masks[g_Setup.fileCount];
+    const char* names[] = {"game.exe", "data\\a.bin",    "data\\bgm\\b.wav", "ソ\\表.dat",
+                           "init.sav", "data\\slot.SAV", "notes.save"};
+    const TypeMask masks[] = {1, 2, 2, 1u << 31, 1, 2, 1};  // 表.dat of the no-type bit only
+    for (g_Setup.fileCount = 0; g_Setup.fileCount < 7; ++g_Setup.fileCount) {
+      FileEntry& entry = g_Setup.files[g_Setup.fileCount];
+      CopyText(entry.name, sizeof entry.name, names[g_Setup.fileCount]);
+      entry.mask = masks[g_Setup.fileCount];
     }
     CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\h2u\\ゲーム\\表");
     fs::create_directories(kTree / L"data\\bgm");
     fs::create_directories(kTree / L"ソ");
-    WideWrite(kTree / L"game._md",
-              "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n"
-              "W:\\h2u\\ゲーム\\表\\data\\bgm\\\nW:\\h2u\\ゲーム\\表\\ソ\\\n");
-    for (const wchar_t* file : {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat",
-                                L"Top.SAV", L"data\\deep.sav", L"diary.save"}) {
+    WideWrite(kTree / L"game._md", kLog);
+    for (const wchar_t* file :
+         {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat", L"init.sav",
+          L"data\\slot.SAV", L"notes.save", L"Top.SAV", L"data\\deep.sav", L"diary.save"}) {
       WideWrite(kTree / file, "x");
     }
     g_InstallKind = kInstallCustom;
@@ -71,8 +73,8 @@ class Uninstaller : public ::testing::Test {
 
 TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
   Uninstall(false);
-  for (const wchar_t* gone :
-       {L"game.exe", L"data\\a.bin", L"data\\bgm", L"ソ", L"Top.SAV", L"game._md"}) {
+  for (const wchar_t* gone : {L"game.exe", L"data\\a.bin", L"data\\bgm", L"ソ", L"init.sav",
+                              L"data\\slot.SAV", L"notes.save", L"Top.SAV", L"game._md"}) {
     EXPECT_FALSE(InTree(gone)) << gone;
   }
   // diary.save has a short name ending in .SAV, but its own extension is not .sav; a save
@@ -83,11 +85,40 @@ TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
   EXPECT_FALSE(KeyExists(kMaker));
 }
 
+TEST_F(Uninstaller, KeptSavesStayListedOrNot) {
+  Uninstall(true);
+  const std::pair<const wchar_t*, bool> cases[] = {{L"init.sav", true},
+                                                   {L"data\\slot.SAV", true},
+                                                   {L"Top.SAV", true},
+                                                   {L"notes.save", false},
+                                                   {L"game.exe", false}};
+  for (const auto& [file, kept] : cases) EXPECT_EQ(InTree(file), kept) << file;
+}
+
+TEST_F(Uninstaller, LoggedFoldersGoOnlyInOrAboveTheInstallFolder) {
+  for (const wchar_t* file : {L"diary.save", L"data\\deep.sav"}) fs::remove(kTree / file);
+  const std::tuple<const wchar_t*, const char*, bool> cases[] = {
+      {L"W:\\h2u\\ゲーム", "W:\\h2u\\ゲーム", true},  // a parent, emptied
+      {kTree.c_str(), "W:\\h2u\\ゲーム\\表\\", true},
+      {L"W:\\h2u\\ゲーム\\表\\Sub", "w:\\H2U\\ゲーム\\表\\Sub", true},
+      {L"W:\\h2u\\other", "W:\\h2u\\other", false},  // inside a parent is outside
+  };
+  std::ofstream log(kTree / L"game._md", std::ios::binary | std::ios::app);
+  for (const auto& [folder, entry, removed] : cases) log << entry << "\n";
+  log.close();
+  for (const auto& [folder, entry, removed] : cases) fs::create_directories(folder);
+  Uninstall(false);
+  for (const auto& [folder, entry, removed] : cases) {
+    EXPECT_NE(fs::exists(folder), removed) << entry;
+  }
+}
+
 TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
   fs::create_directories(L"W:\\h2out\\full");
   fs::create_directories(L"W:\\h2out\\empty");
-  for (const wchar_t* file : {L"W:\\h2out\\full\\keep.txt", L"W:\\h2out\\file.txt"})
+  for (const wchar_t* file : {L"W:\\h2out\\full\\keep.txt", L"W:\\h2out\\file.txt"}) {
     WideWrite(file, "x");
+  }
   std::string log = "W:\\h2out\\full\r\nW:\\h2out\\file.txt\r\nW:\\h2out\\empty\r\n";
   for (int i = 0; i < 1000; ++i) log += "W:\\h2out\\nothing" + std::to_string(i) + "\n";
   WideWrite(kTree / L"game._md", log + std::string("\x01\xff\x95\x5c\x00junk", 9));
@@ -96,6 +127,12 @@ TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
   EXPECT_TRUE(fs::exists(L"W:\\h2out\\file.txt"));
   EXPECT_TRUE(fs::exists(L"W:\\h2out\\empty"));  // outside the install folder
   EXPECT_FALSE(InTree(L"game._md"));
+}
+
+TEST_F(Uninstaller, MakersKeyGoesOnlyWhenItHoldsNothing) {
+  SetRaw(kMaker, L"OTHER", REG_SZ, L"x", 4);  // another product's value
+  Uninstall(false);
+  EXPECT_TRUE(KeyExists(kMaker));
 }
 
 TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
@@ -107,4 +144,20 @@ TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
   EXPECT_TRUE(fs::remove(L"W:\\game.exe"));
   EXPECT_TRUE(fs::remove(L"W:\\root.sav"));
   EXPECT_FALSE(KeyExists(kKey));  // the record is still cleared and removed
+}
+
+// A log that another program holds open cannot be replaced: the old one stays whole, and the
+// temporary file written beside it goes.
+TEST_F(Uninstaller, AnEarlierLogHeldOpenStaysWhole) {
+  HANDLE held = CreateFileW((kTree / L"game._md").c_str(), GENERIC_READ, FILE_SHARE_READ, 0,
+                            OPEN_EXISTING, 0, 0);
+  BeginFolderLog();
+  LogCreatedFolder("W:\\h2u\\ゲーム\\表\\new");
+  WriteFolderLog();
+  ReleaseFolderLog();
+  CloseHandle(held);
+  std::ifstream log(kTree / L"game._md", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}), kLog);
+  auto items = fs::directory_iterator(kTree);
+  EXPECT_EQ(std::distance(begin(items), end(items)), 8);  // what the install left
 }

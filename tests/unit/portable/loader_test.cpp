@@ -1,0 +1,184 @@
+// Loading setup.ini from a small scratch disc: sections, groups, type references, reading
+// rules, sizes, every capacity, and the settings and file lines that name places.
+#include <algorithm>
+
+#include "scratch_folder.h"
+#include "setup_source/setup_keywords.h"
+#include "setup_source/type_reference.h"
+
+namespace {
+
+class SetupLoad : public SetupDisc {
+ protected:
+  static std::vector<int> Entries(int set) {
+    const TypeSet& s = g_Setup.sets[set];
+    return std::vector<int>(s.entries, s.entries + s.count);
+  }
+  // Loads lines after "#FILE"; whether the last of them was refused with an error.
+  static bool LoadRefusesLast(const std::string& lines) {
+    ResetSetupDescriptionToDefaults();
+    ClearDiagnostics();
+    Load("#FILE\n" + lines);
+    int last = 1 + static_cast<int>(std::count(lines.begin(), lines.end(), '\n'));
+    return HasProblem(kSetupError, last, " refused") || HasProblem(kSetupError, last, "dropped");
+  }
+};
+
+TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
+  Load(
+      "#title lower\n"                            // a comment, with a warning
+      "#INSTALL_LSTX\n"                           // a comment
+      "#INSTALL_LST more words\n[BGM2]\n[BGM]\n"  // opens the type list
+      "  #FILE\n"                                 // a plain line of the type list
+      "##FILE\n[ignored]\n"                       // ends the section, opens nothing
+      "#INSTALL_S\n[BGM]\n[BG\n[EXE]\n#FILE\n[BGM]\na.dat\n#TITLE 中\nb.dat\n##\n"
+      "#FILE\nc.dat\n[]\nd.dat\n[NONE]\ne.dat\n");
+  EXPECT_STREQ(g_Setup.TITLE, "中");
+  ASSERT_EQ(g_Setup.typeCount, 3);
+  EXPECT_STREQ(g_Setup.types[2].name, "  #FILE");
+  EXPECT_EQ(Entries(kInstallS), (std::vector<int>{1, 0, -1}));
+  EXPECT_EQ(g_Setup.sets[kInstallS].mask, 0x80000003u);
+  ASSERT_EQ(g_Setup.fileCount, 5);
+  // The group runs on into the second list; a header of no type gives no type.
+  const TypeMask masks[] = {0x2, 0x2, 0x2, kNoTypeBit, kNoTypeBit};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(g_Setup.files[i].mask, masks[i]) << i;
+  EXPECT_TRUE(HasProblem(kSetupWarning, 1, "TITLE"));
+  EXPECT_TRUE(HasProblem(kSetupError, 12, "not list type: \"[EXE]\""));
+  EXPECT_TRUE(HasProblem(kSetupError, 23, "\"[NONE]\""));  // the header's text, brackets too
+  const std::pair<const char*, int> references[] = {
+      {"[BGM]", 1}, {"[BG", 0}, {"[BGM2]", 0}, {"  #", 2}, {"[BGM3]", -1}, {"[bgm]", -1}, {"", -1}};
+  for (const auto& r : references) EXPECT_EQ(FindDataType(r.first), r.second) << r.first;
+}
+
+TEST_F(SetupLoad, WithoutAFileNothingChangesAndSettingsStayBetweenLoads) {
+  testing::internal::CaptureStdout();
+  OpenSetupFile();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "SETUP.LST が開けませんでした。\n");
+  LoadSetupDescription();
+  EXPECT_STREQ(g_Setup.SourceFolder, "");  // nothing to load: nothing changes
+  Load("#REG_S Maker\n");
+  Load("#REG_T T2\n");
+  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\Maker\\T2");
+}
+
+TEST_F(SetupLoad, ReadsLinesAsTextInPiecesOf511Bytes) {
+  const char text[] = "#DEFDIR a\rb\r\n#INSTALL_LST\r\nX\rY\r\nZ\0W\n\r\n   \t\r\n";
+  Load(std::string(text, sizeof text - 1) + std::string(511, 'a') + "#TITLE piece\n[Z]\n#FILE\n" +
+       "[Z]\n" + std::string(600, 'b') + "\n" + std::string(259, 'c') + "\n" +
+       std::string(260, 'd') + "\nLAST\x1a\nAFTER\n");
+  EXPECT_STREQ(g_Setup.DEFDIR, "a");     // a lone CR stays in the line and ends the value
+  EXPECT_STREQ(g_Setup.TITLE, "piece");  // the second piece begins with # and is a directive
+  ASSERT_EQ(g_Setup.typeCount, 4);
+  EXPECT_STREQ(g_Setup.types[0].name, "X\rY");
+  EXPECT_STREQ(g_Setup.types[1].name, "Z");  // cut at the zero byte, with an error
+  EXPECT_TRUE(HasProblem(kSetupError, 4, "zero byte"));
+  EXPECT_STREQ(g_Setup.types[2].name, std::string(63, 'a').c_str());  // cut to its field
+  EXPECT_TRUE(HasProblem(kSetupError, 7, "longer than 63"));
+  // 511 + 89 bytes: the first piece is too long for a file name, the second is a file; a
+  // name of 259 bytes fits, one of 260 does not.
+  ASSERT_EQ(g_Setup.fileCount, 3);
+  EXPECT_EQ(strlen(g_Setup.files[0].name) + strlen(g_Setup.files[1].name), 89u + 259u);
+  EXPECT_EQ(g_Setup.files[0].mask, 0x8u);
+  EXPECT_TRUE(HasProblem(kSetupError, 11, "longer than 259"));
+  EXPECT_TRUE(HasProblem(kSetupError, 13, "longer than 259"));
+  EXPECT_STREQ(g_Setup.files[2].name, "LAST");  // Ctrl-Z ends the text
+}
+
+TEST_F(SetupLoad, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
+  std::filesystem::create_directories(folder_ / "GAME");
+  // Sparse files; the last is 4 GiB + 1 byte.
+  const uintmax_t sizes[] = {1001, 0,          2,          1024,       1026,
+                             3,    1200000000, 1200000000, 2147483647, 0x100000001};
+  for (int i = 0; i < 10; ++i) {
+    WriteBytes(("GAME\\" + std::to_string(i)).c_str(), "");
+    std::filesystem::resize_file(folder_ / "GAME" / std::to_string(i), sizes[i]);
+  }
+  Load(
+      "#INSTALL_LST\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n[G]\n#INSTALL_S\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n"
+      "#INSTALL_B\n[C]\n[C]\n#INSTALL_C\n[G]\n#FILE\n[A]\n0\n[B]\n1\n[C]\n2\n[D]\n3\n[E]\n4\n"
+      "[F]\n5\n[G]\n6\n7\n[]\n8\n9\nmissing\n");
+  const int32_t even[] = {1002,       0,          2,         1024,      1026, 4,
+                          1200000000, 1200000000, INT32_MAX, INT32_MAX, 0};
+  for (int i = 0; i < 11; ++i) EXPECT_EQ(g_Setup.files[i].size, even[i]) << i;
+  EXPECT_EQ(g_Setup.sets[kInstallS].size, 1024 + 0 + 1024 + 1024 + 2048 + 1024);  // each type
+  EXPECT_EQ(g_Setup.sets[kInstallB].mask, 0x4u);  // twice listed: one bit, two sizes
+  EXPECT_EQ(g_Setup.sets[kInstallB].size, 2048);
+  EXPECT_EQ(g_Setup.types[6].size, INT32_MAX);
+  EXPECT_EQ(g_Setup.sets[kInstallC].size, INT32_MAX);
+  EXPECT_TRUE(HasProblem(kSetupError, 36, "the size of [G] passes"));
+  EXPECT_TRUE(HasProblem(kSetupError, 0, "the size of INSTALL_C passes"));
+  EXPECT_TRUE(HasProblem(kSetupError, 38, "counts as 2147483647"));  // never its low 32 bits
+  EXPECT_TRUE(HasProblem(kSetupError, 39, "counts as 2147483647"));
+}
+
+TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
+  std::string text = "#TITLE " + std::string(98, 't') + "表\n#INSTALL_LST\n";
+  for (int i = 0; i < 17; ++i) text += "[T" + std::to_string(i) + "]\n";
+  text += "#INSTALL_S\n";
+  for (int i = 0; i < 17; ++i) text += "[T0]\n";
+  text += "#INSTALL_B\n[T16]\n#FILE\n[T16]\nx\n[T1]\n";
+  for (int i = 0; i < 257; ++i) text += "f" + std::to_string(i) + "\n";
+  Load(text);
+  EXPECT_STREQ(g_Setup.TITLE, std::string(98, 't').c_str());  // 表 would not fit whole
+  EXPECT_EQ(g_Setup.typeCount, 16);
+  EXPECT_EQ(g_Setup.sets[kInstallS].count, 16);
+  EXPECT_EQ(Entries(kInstallB), std::vector<int>{-1});  // the dropped 17th type
+  EXPECT_EQ(g_Setup.fileCount, 256);
+  EXPECT_EQ(g_Setup.files[0].mask, kNoTypeBit);
+  EXPECT_STREQ(g_Setup.files[255].name, "f254");
+  EXPECT_TRUE(HasProblem(kSetupError, 1, "TITLE value is longer than 99"));
+  EXPECT_TRUE(HasProblem(kSetupError, 19, "more than 16 data types"));
+  EXPECT_TRUE(HasProblem(kSetupError, 37, "more than 16 entries"));
+  EXPECT_TRUE(HasProblem(kSetupError, 299, "more than 256 files"));
+}
+
+// A hand-written disc must not name a place outside the game's folder or key.
+TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
+  const bool A = false, R = true;  // accepted, refused
+  // Lines, whether the last is refused, what the setting holds after loading.
+  const std::tuple<const char*, bool, const char*> cases[] = {
+      // clang-format off
+      {"#MD x.log \n", A, "x.log "}, {"#MD 表.log\n", A, "表.log"}, {"#MD CONX\n", A, "CONX"},
+      {"#MD ..\\docs\\thesis.txt\n", R, "game._md"}, {"#MD a.log\n#MD\n", R, "a.log"},
+      {"#MD a/b\n", R, "game._md"}, {"#MD c:x\n", R, "game._md"}, {"#MD ..\n", R, "game._md"},
+      {"#MD .\n", R, "game._md"}, {"#MD a.log\n#MD Nul.txt\n", R, "a.log"},
+      {"#MD com1\n", R, "game._md"}, {"#MD LPT9 .x\n", R, "game._md"},
+      {"#EXE bin\\game.exe\n", A, "bin\\game.exe"}, {"#EXE \"\tgame.exe\"\n", A, "\tgame.exe"},
+      {"#EXE\n", R, "game.exe"}, {"#EXE \\game.exe\n", R, "game.exe"},
+      {"#EXE /g.exe\n", R, "game.exe"}, {"#EXE c:g.exe\n", R, "game.exe"},
+      {"#EXE .\\g.exe\n", R, "game.exe"}, {"#EXE a\\..\\..\\g\n", R, "game.exe"},
+      {"#EXE bin\\\n", R, "game.exe"}, {"#PATH\n", A, ""}, {"#PATH ソ\n", A, "ソ"},
+      {"#PATH SAMPLE\\\n", A, "SAMPLE\\"}, {"#PATH A\\\\\n", R, "GAME"}, {"#PATH \\\n", R, "GAME"},
+      {"#PATH ..\n", R, "GAME"}, {"#PATH d:\\x\n", R, "GAME"}, {"#REG_S 表\n", A, "表"},
+      {"#REG_S\n", R, "QUERN FIELD"},
+      {"#REG_S Microsoft\\Windows\\CurrentVersion\n", R, "QUERN FIELD"},
+      {"#REG_T Run\n", A, "Run"}, {"#REG_T a\\b\n", R, "GAME"}, {"#REG_P\n", R, "Software"},
+      {"#REG_P Software\\Maker\n", A, "Software\\Maker"}, {"#REG_P \\Software\n", R, "Software"},
+      {"#REG_P Software\\\n", R, "Software"}, {"#REG_P A\\\\B\n", R, "Software"},
+      // clang-format on
+  };
+  for (const auto& [lines, refused, kept] : cases) {
+    EXPECT_EQ(LoadRefusesLast(lines), refused) << lines;
+    std::string name(lines + 1, strcspn(lines + 1, " \n"));
+    auto k = std::find_if(std::begin(kSetupKeywords), std::end(kSetupKeywords),
+                          [&](const SetupKeyword& k) { return name == k.name; });
+    EXPECT_STREQ(k->setting, kept) << lines;
+  }
+}
+
+TEST_F(SetupLoad, FileLinesWindowsCannotUseAreDropped) {
+  for (const char* name :
+       {".\\game.exe", "a..b\\c", "表..", "console.dat", "com10\\x", "\x81\x7c"}) {
+    EXPECT_FALSE(LoadRefusesLast(name + std::string("\n"))) << name;
+    ASSERT_EQ(g_Setup.fileCount, 1) << name;
+    EXPECT_STREQ(g_Setup.files[0].name, name);
+  }
+  for (const char* name :
+       {"..\\a.dat", "\\root", "/etc/passwd", "C:a.dat", "data/../x", "data\\... \\x", "con.dat",
+        "data\\nul.txt", "aux", "game.exe:evil", "a*", "a?", "a\"", "a<", "a>", "a|", "a\x1f"}) {
+    EXPECT_TRUE(LoadRefusesLast(name + std::string("\n"))) << name;
+    EXPECT_EQ(g_Setup.fileCount, 0) << name;
+  }
+}
+
+}  // namespace
