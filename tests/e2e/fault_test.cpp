@@ -23,22 +23,17 @@ TEST_F(LauncherTest, DiscFileVanishesMidCopy) {
   for (int i = 0; i < 10; ++i) {
     EXPECT_EQ(fs::is_regular_file(folder + L"\\" + kFiles[i].path), i != 0 && i != 9) << i;
   }
-  Exit(false, IDOK);
+  Exit(kExitButton, IDOK);
 }
 
-// S: is a 1 MiB file system that run-e2e.sh mounts where the machine allows it; a filler
-// leaves too little room for the install.
+// The extent fits at 開始; a filler written while the folder question is up leaves too
+// little room, so the copy runs out part way.
 TEST_F(LauncherTest, DiskFull) {
   if (GetDriveTypeW(L"S:\\") == DRIVE_NO_ROOT_DIR) GTEST_SKIP() << "no small drive S: mounted";
-  const std::wstring filler = L"S:\\filler.bin", folder = L"S:\\full\\HOSHIMI";
-  ClearFolder(L"S:\\");
-  ULARGE_INTEGER free{};
-  GetDiskFreeSpaceExW(L"S:\\", &free, nullptr, nullptr);
-  ASSERT_GT(free.QuadPart, 160 * 1024u);
-  const std::string fill(free.QuadPart - 160 * 1024, 'f');
-  WriteBytes(filler, fill);
+  const std::wstring folder = L"S:\\full\\HOSHIMI";
   StartToMain();
   StartInstall(OpenOptions(), folder);
+  const std::string fill = LeaveFree(160 * 1024);
   AnswerFolder(true, folder, IDOK);
   Texts failures = FinishCopy();
   EXPECT_FALSE(failures.empty());
@@ -47,9 +42,33 @@ TEST_F(LauncherTest, DiskFull) {
     for (const DiscFile& file : kFiles) known = known || failure == CopyFailure(folder, file.path);
     EXPECT_TRUE(known) << Utf8(failure);
   }
-  EXPECT_TRUE(ReadBytes(filler) == fill) << "the file already on the drive is untouched";
+  EXPECT_TRUE(ReadBytes(L"S:\\filler.bin") == fill) << "the file already on the drive is untouched";
   ExpectButtons(false);
-  Exit(false, IDOK);
+  Exit(kExitButton, IDOK);
+}
+
+// With 1.50M free, the maximum (1.88M) is refused at 開始 before anything is made and
+// INSTALL stays open; the minimum (1.36M) fits and installs.
+TEST_F(LauncherTest, FreeSpace) {
+  if (GetDriveTypeW(L"S:\\") == DRIVE_NO_ROOT_DIR) GTEST_SKIP() << "no small drive S: mounted";
+  const std::wstring folder = L"S:\\small\\HOSHIMI";
+  LeaveFree(1536 * 1024);
+  StartToMain();
+  HWND options = OpenOptions();
+  SetItemText(options, IDC_FOLDER_EDIT, folder);
+  Click(options, IDOK);
+  Press(Box(L"空き容量の不足", IDOK,
+            L"インストール先のドライブの空き容量が足りません。\n必要な容量：1.88M\n空き容量：1.50M",
+            options),
+        IDOK);
+  EXPECT_TRUE(IsWindowVisible(options));
+  EXPECT_FALSE(fs::exists(L"S:\\small"));
+  EXPECT_EQ(ValueCount(), 0);
+  StartInstall(options, folder, IDC_KIND_MINIMUM);
+  AnswerFolder(true, folder, IDOK);
+  EXPECT_EQ(FinishCopy(), Texts{});
+  ExpectInstalledFiles(folder, kMinimumMask);
+  ExpectRecord(1, kMinimumMask, folder);
 }
 
 }  // namespace e2e

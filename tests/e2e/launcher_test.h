@@ -19,6 +19,7 @@ inline const wchar_t kTitle[] = L"星見の丘";
 const DWORD kWait = 60000;
 const DWORD kMinimumMask = 0x07;
 const DWORD kMaximumMask = 0x1F;
+const int kBarFull = 10000;
 
 // The typed FILE entries of the sample's setup.ini in their order, with the sub-folder the
 // copy pass creates and logs for each when it is the first to need it.
@@ -65,16 +66,31 @@ class LauncherTest : public ::testing::Test {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\ほしみ工房");
     ASSERT_EQ(ValueCount(), -1);
     ClearFolder(Target(L""));
+    ClearFolder(L"S:\\");
   }
   void TearDown() override {
     Stop(launcher);
-    for (const std::wstring& path : movedAway) MoveFileW((path + L".away").c_str(), path.c_str());
+    for (const std::wstring& path : movedAway) {
+      DeleteFileW(path.c_str());
+      MoveFileW((path + L".away").c_str(), path.c_str());
+    }
   }
 
   // Through Z:, since Q: is read-only; put back after the test.
   void MoveDiscFileAway(const std::wstring& relative) {
     movedAway.push_back(Setting(L"E2E_DISC") + L"\\HOSHIMI\\" + relative);
     ASSERT_TRUE(MoveFileW(movedAway.back().c_str(), (movedAway.back() + L".away").c_str()));
+  }
+  // S: is a 4 MiB file system where run-e2e.sh could mount one. Fills it until exactly
+  // `free` bytes (a multiple of its 4 KiB pages) stay free; returns the filler's bytes.
+  std::string LeaveFree(ULONGLONG free) {
+    ULARGE_INTEGER now{};
+    GetDiskFreeSpaceExW(L"S:\\", &now, nullptr, nullptr);
+    const std::string fill(now.QuadPart - free, 'f');
+    WriteBytes(L"S:\\filler.bin", fill);
+    GetDiskFreeSpaceExW(L"S:\\", &now, nullptr, nullptr);
+    EXPECT_EQ(now.QuadPart, free);
+    return fill;
   }
   HWND Wait(const wchar_t* caption, int childId) {
     return WaitForWindow(launcher, caption, childId, kWait);
@@ -90,11 +106,10 @@ class LauncherTest : public ::testing::Test {
     WaitForDestroyed(window, kWait);
     if (IsWindow(main)) Sync(main);
   }
-  // A question or message: its text and owner.
+  // A question or message box: its text and owner.
   HWND Box(const wchar_t* caption, int childId, const std::wstring& text, HWND owner) {
     HWND box = Wait(caption, childId);
-    Texts shown = StaticTexts(box);
-    EXPECT_NE(std::find(shown.begin(), shown.end(), text), shown.end()) << Utf8(text);
+    EXPECT_EQ(ItemText(box, childId == IDOK ? 0xFFFF : IDC_MESSAGE_TEXT), text);
     EXPECT_EQ(GetWindow(box, GW_OWNER), owner) << Utf8(caption);
     return box;
   }
@@ -111,8 +126,16 @@ class LauncherTest : public ::testing::Test {
     WaitUntil([&] { return Buttons() == (installed ? 14 : 9); }, 10000);
     EXPECT_EQ(Buttons(), installed ? 14 : 9);
   }
-  void Exit(bool viaCloseBox, int answer) {
-    viaCloseBox ? RequestClose(main) : Click(main, IDC_EXIT_BUTTON);
+  int FocusId() { return GetDlgCtrlID(Focus(launcher)); }
+  // Keys act when the launcher takes them: wait for the focus to get where it should.
+  void ExpectFocus(int id) {
+    WaitUntil([&] { return FocusId() == id; }, 10000);
+    EXPECT_EQ(FocusId(), id);
+  }
+  enum Leave { kExitButton, kCloseBox, kEscape };
+  void Exit(Leave how, int answer) {
+    how == kEscape ? PressKey(VK_ESCAPE)
+                   : (how == kCloseBox ? RequestClose(main) : Click(main, IDC_EXIT_BUTTON));
     HWND box = Box(kTitle, IDC_MESSAGE_TEXT,
                    std::wstring(kTitle) + L" のセットアップを終了してよろしいですか？", main);
     EXPECT_EQ(ItemText(box, IDOK) + ItemText(box, IDCANCEL), L"はいいいえ");
@@ -164,19 +187,31 @@ class LauncherTest : public ::testing::Test {
   }
   HWND CopyDialog() { return Wait(L"インストール中です・・・", IDC_MESSAGE_TEXT); }
   // Lets the copy pass run to its end, answering every failure box; returns their texts.
-  Texts FinishCopy(HWND copy = nullptr) {
+  // All along, the bar never moves back and no record is written; when the pass ends by
+  // itself (not cancelled), the bar's last position is full.
+  Texts FinishCopy(HWND copy = nullptr, bool cancelled = false) {
     copy = copy ? copy : CopyDialog();
     EXPECT_EQ(GetWindow(copy, GW_OWNER), nullptr);
+    HWND bar = Item(copy, IDC_COPY_PROGRESS);
     Texts failures;
+    int shown = 0;
     auto over = [&] {
+      int values = ValueCount(), position = ProgressPosition(bar);
+      if (position >= 0) {
+        EXPECT_GE(position, shown) << "the bar moves back";
+        shown = position;
+      }
+      if (!IsWindow(copy)) return true;
+      EXPECT_LE(values, 0) << "a record while the pass runs";
       if (HWND box = FindWindowOf(launcher.Id(), L"ファイルコピー失敗", IDOK)) {
         failures.push_back(ItemText(box, 0xFFFF));  // a message box's text
         EXPECT_EQ(GetWindow(box, GW_OWNER), copy);
         Press(box, IDOK);
       }
-      return !IsWindow(copy);
+      return false;
     };
-    if (!WaitUntil(over, 240000)) throw WindowError(L"the copy pass did not end");
+    if (!WaitUntil(over, 240000, 1)) throw WindowError(L"the copy pass did not end");
+    EXPECT_TRUE(cancelled || shown == kBarFull) << shown << ": the bar is not full at the end";
     Sync(main);
     return failures;
   }

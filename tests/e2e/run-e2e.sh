@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the end-to-end tests on their own Xvfb (800 x 600) with a copy of the staged disc as
-# CD-ROM drive Q:, a scratch folder as drive T: and, where mounting is allowed, a 1 MiB file
-# system as drive S: for the full-disk test. NoDisc runs in a Wine session of its own, with
+# CD-ROM drive Q:, a scratch folder as drive T: and, where mounting is allowed, a 4 MiB file
+# system as drive S: for the free-space tests. NoDisc runs in a Wine session of its own, with
 # Q: unlabelled. Needs WINEPREFIX (see scripts/wine-env.sh); LC_ALL picks the code page.
 #   run-e2e.sh E2E_TESTS_EXE STAGED_DISC RUN_DIR [GTEST_FILTER]
 set -euo pipefail
@@ -35,7 +35,7 @@ reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1
 reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false
 reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
 wine_map_drive t "$run/t-drive" hd
-if mount -t tmpfs -o size=1m tmpfs "$run/s-drive" 2>/dev/null; then
+if mount -t tmpfs -o size=4m tmpfs "$run/s-drive" 2>/dev/null; then
   wine_map_drive s "$run/s-drive" hd
 fi
 export E2E_TARGET=T: E2E_DISC
