@@ -67,26 +67,15 @@ void Stop(Process& process) {
 }
 
 HWND FindWindowOf(DWORD processId, const wchar_t* caption, int childId) {
-  struct Search {
-    DWORD processId;
-    const wchar_t* caption;
-    int childId;
-    HWND found;
-  } search{processId, caption, childId, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM parameter) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(parameter);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == search.processId && IsWindowVisible(window) &&
-            (!search.caption || WindowText(window) == search.caption) &&
-            (!search.childId || GetDlgItem(window, search.childId))) {
-          search.found = window;
-        }
-        return search.found == nullptr;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, caption));) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && IsWindowVisible(window) &&
+        (!childId || GetDlgItem(window, childId))) {
+      return window;
+    }
+  }
+  return nullptr;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs) {
@@ -167,14 +156,12 @@ void SetItemText(HWND dialog, int id, const std::wstring& text) {
 void PressKey(WORD virtualKey, bool shift) {
   const WORD order[4] = {VK_SHIFT, virtualKey, virtualKey, VK_SHIFT};
   INPUT keys[4] = {};
-  int count = 0;
   for (int i = 0; i < 4; ++i) {
-    if (order[i] == VK_SHIFT && !shift) continue;
-    keys[count].type = INPUT_KEYBOARD;
-    keys[count].ki.wVk = order[i];
-    keys[count++].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = order[i];
+    keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
   }
-  SendInput(count, keys, sizeof keys[0]);
+  SendInput(shift ? 4 : 2, keys + (shift ? 0 : 1), sizeof keys[0]);
 }
 
 }  // namespace toolkit
