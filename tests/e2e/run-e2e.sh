@@ -9,13 +9,14 @@ tests=$(realpath "$1") staged=$(realpath "$2") run=$(realpath -m "$3") filter=${
 # shellcheck source=../../scripts/wine-env.sh
 source "$(dirname "$0")/../../scripts/wine-env.sh"
 
+unmount() { if mountpoint -q "$run/s-drive" 2>/dev/null; then umount -l "$run/s-drive" || true; fi; }
 cleanup() {
   for letter in q s t; do wine_unmap_drive $letter || true; done
-  if mountpoint -q "$run/s-drive"; then umount -l "$run/s-drive" || true; fi
+  unmount
   "$WINESERVER" -k >/dev/null 2>&1 || true
   kill "$xvfb_pid" 2>/dev/null || true
 }
-if mountpoint -q "$run/s-drive" 2>/dev/null; then umount -l "$run/s-drive" || true; fi
+unmount
 if [ -d "$run" ]; then chmod -R u+w "$run" && rm -rf "$run"; fi
 mkdir -p "$run/t-drive" "$run/s-drive"
 cp -a "$staged" "$run/disc"
@@ -35,9 +36,7 @@ reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1
 reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false
 reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
 wine_map_drive t "$run/t-drive" hd
-if mount -t tmpfs -o size=4m tmpfs "$run/s-drive" 2>/dev/null; then
-  wine_map_drive s "$run/s-drive" hd
-fi
+if mount -t tmpfs -o size=4m tmpfs "$run/s-drive" 2>/dev/null; then wine_map_drive s "$run/s-drive" hd; fi
 export E2E_TARGET=T: E2E_DISC
 E2E_DISC=$(winepath_of "$run/disc")
 
@@ -49,10 +48,6 @@ run_tests() {
   "$WINE64" "$tests" --gtest_filter="$1" </dev/null
 }
 status=0
-case "$filter" in
-  "*") run_tests LauncherTest.NoDisc || status=1
-    run_tests "*-LauncherTest.NoDisc" BV || status=1 ;;
-  *NoDisc*) run_tests "$filter" || status=1 ;;
-  *) run_tests "$filter" BV || status=1 ;;
-esac
+if [[ $filter == "*" || $filter == *NoDisc* ]]; then run_tests LauncherTest.NoDisc || status=1; fi
+if [[ $filter != *NoDisc* ]]; then run_tests "$filter-LauncherTest.NoDisc" BV || status=1; fi
 exit $status

@@ -28,16 +28,15 @@ void Start(Process& process, const std::wstring& path, const std::wstring& folde
 DWORD WaitForExit(Process& process, DWORD timeoutMs);  // the exit code
 void Stop(Process& process);                           // ends it if it still runs
 
-// A visible top-level window of the process with this caption (any when null) and, unless
-// childId is 0, a child of that id; null when there is none.
+// A visible top-level window of the process with this caption and, unless childId is 0, a
+// child of that id; null when there is none.
 HWND FindWindowOf(DWORD processId, const wchar_t* caption, int childId);
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs = 20);
 HWND WaitForWindow(const Process& process, const wchar_t* caption, int childId, DWORD timeoutMs,
                    DWORD pollMs = 20);
 // Destroyed, not only hidden: the owner's code after a modal dialog runs once it is.
 void WaitForDestroyed(HWND window, DWORD timeoutMs, DWORD pollMs = 20);
-// Returns once the window's thread takes messages again: what it was doing is done, and
-// any window it opened meanwhile exists.
+// Returns once the window's thread takes messages again: what it was doing is done.
 void Sync(HWND window);
 
 HWND Item(HWND dialog, int id);
