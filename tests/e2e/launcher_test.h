@@ -240,8 +240,14 @@ class LauncherTest : public ::testing::Test {
           answer);
   }
   HWND CopyDialog() { return Wait(L"インストール中です・・・", IDC_MESSAGE_TEXT); }
+  HWND CopyDialogAt(const wchar_t* file) {  // once it names `file` as the one being copied
+    HWND copy = CopyDialog();
+    WaitUntil([&] { return ItemText(copy, IDC_MESSAGE_TEXT).find(file) != std::wstring::npos; },
+              kWait);
+    return copy;
+  }
   // Lets the copy pass run to its end, answering every failure box; returns their texts.
-  // All along, the bar never moves back and no record is written; when the pass ends by
+  // All along, the bar never moves back and the install is not recorded; when the pass ends by
   // itself (not cancelled), the bar's last position is full.
   Texts FinishCopy(HWND copy = nullptr, bool cancelled = false) {
     copy = copy ? copy : CopyDialog();
@@ -250,11 +256,13 @@ class LauncherTest : public ::testing::Test {
     Texts failures;
     int shown = 0;
     auto over = [&] {
-      int values = ValueCount(), position = ProgressPosition(bar);
+      DWORD flag = 0, size = 4;
+      RegGetValueW(HKEY_CURRENT_USER, kProductKey, L"INSTFLAG", RRF_RT_DWORD, 0, &flag, &size);
+      int position = ProgressPosition(bar);
       EXPECT_GE(position < 0 ? shown : position, shown) << "the bar moves back";
       shown = std::max(shown, position);
       if (!IsWindow(copy)) return true;
-      EXPECT_LE(values, 0) << "a record while the pass runs";
+      EXPECT_EQ(flag, 0u) << "recorded as installed while the pass runs";
       if (HWND box = FindWindowOf(launcher.Id(), L"ファイルコピー失敗", IDOK)) {
         failures.push_back(ItemText(box, 0xFFFF));  // a message box's text
         EXPECT_EQ(GetWindow(box, GW_OWNER), copy);
