@@ -1,10 +1,12 @@
 // The fixture of the end-to-end tests: the real setup.exe started from the sample disc in
-// drive Q:, a clean registry and an empty scratch drive, and the steps of its dialogs.
+// drive Q:, a clean registry and empty scratch drives, the steps of its dialogs, and what it
+// leaves on the machine read back raw (registry types and bytes, files, the log's bytes).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "resources/resource_ids.h"
 #include "window_toolkit.h"
@@ -16,9 +18,8 @@ namespace fs = std::filesystem;
 using Texts = std::vector<std::wstring>;
 
 inline const wchar_t kTitle[] = L"星見の丘";
-const DWORD kWait = 60000;
-const DWORD kMinimumMask = 0x07;
-const DWORD kMaximumMask = 0x1F;
+inline const wchar_t kProductKey[] = L"Software\\ほしみ工房\\HOSHIMI";
+const DWORD kWait = 60000, kMinimumMask = 0x07, kMaximumMask = 0x1F;
 
 // The typed FILE entries of the sample's setup.ini in their order, with the sub-folder the
 // copy pass creates and logs for each when it is the first to need it.
@@ -36,7 +37,11 @@ inline const DiscFile kFiles[10] = {
     {L"cg24\\event01.dat", 4, L"cg24\\"}, {L"cg24\\表紙.dat", 4, nullptr}};
 // clang-format on
 
-std::wstring Setting(const wchar_t* name);  // from the environment run-e2e.sh sets
+inline std::wstring Setting(const wchar_t* name) {  // from the environment run-e2e.sh sets
+  wchar_t value[1024] = {};
+  GetEnvironmentVariableW(name, value, 1024);
+  return value;
+}
 inline std::wstring Target(const std::wstring& relative) {
   return Setting(L"E2E_TARGET") + L"\\" + relative;
 }
@@ -44,16 +49,74 @@ inline std::wstring CopyFailure(const std::wstring& folder, const std::wstring& 
   return L"Q:\\HOSHIMI\\" + relative + L" -> " + folder + L"\\" + relative +
          L"のファイルコピーができません。";
 }
-
-// The machine, read back raw.
-int ValueCount();  // of the product key; -1 without the key
-void ExpectRecord(DWORD kind, DWORD mask, const std::wstring& folder);
-std::string ReadBytes(const std::wstring& path);
-void WriteBytes(const std::wstring& path, const std::string& bytes);
-void ClearFolder(const std::wstring& folder);
-void ExpectInstalledFiles(const std::wstring& folder, DWORD mask);
+inline int ValueCount() {  // of the product key; -1 without the key
+  HKEY key = nullptr;
+  DWORD values = 0;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kProductKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return -1;
+  RegQueryInfoKeyW(key, 0, 0, 0, 0, 0, 0, &values, 0, 0, 0, 0);
+  RegCloseKey(key);
+  return static_cast<int>(values);
+}
+// Texts come back as UTF-16 through the wide API, without a terminating zero like the record.
+inline void ExpectRecord(DWORD kind, DWORD mask, const std::wstring& folder) {
+  auto raw = [](const void* data, size_t size) { return std::string((const char*)data, size); };
+  const std::tuple<const wchar_t*, DWORD, std::string> values[] = {
+      {L"INSTFLAG", REG_DWORD, raw(&kind, 4)},
+      {L"INSTTYPE", REG_DWORD, raw(&mask, 4)},
+      {L"CDPATH", REG_SZ, raw(L"Q:\\", 6)},
+      {L"GAMEPATH", REG_SZ, raw(folder.data(), folder.size() * 2)}};
+  for (const auto& [name, type, bytes] : values) {
+    BYTE data[4096];
+    DWORD size = sizeof data, found = 0;
+    RegGetValueW(HKEY_CURRENT_USER, kProductKey, name, RRF_RT_ANY | RRF_NOEXPAND, &found, data,
+                 &size);
+    EXPECT_EQ(found, type) << Utf8(name);
+    EXPECT_EQ(raw(data, found ? size : 0), bytes) << Utf8(name);
+  }
+  EXPECT_EQ(ValueCount(), 4);
+}
+inline std::string ReadBytes(const std::wstring& path) {
+  std::ifstream in(fs::path(path), std::ios::binary);
+  return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
+}
+inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream out(fs::path(path), std::ios::binary);
+  ASSERT_TRUE(out.write(bytes.data(), bytes.size()).flush()) << Utf8(path);
+}
+// Copies of the read-only disc are read-only too: clear that before deleting.
+inline void ClearFolder(const std::wstring& folder) {
+  std::error_code error;
+  for (const auto& entry : fs::recursive_directory_iterator(folder, error)) {
+    fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, error);
+  }
+  for (const auto& entry : fs::directory_iterator(folder, error)) fs::remove_all(entry, error);
+}
+inline void ExpectInstalledFiles(const std::wstring& folder, DWORD mask) {
+  EXPECT_FALSE(fs::exists(folder + L"\\はじめに.txt")) << "a file of no type is not copied";
+  for (const DiscFile& file : kFiles) {
+    std::wstring target = folder + L"\\" + file.path;
+    bool copied = ReadBytes(target) == ReadBytes(std::wstring(L"Q:\\HOSHIMI\\") + file.path);
+    EXPECT_EQ(copied ? GetFileAttributesW(target.c_str()) : 0, (mask >> file.type) & 1 ? 0x20 : 0)
+        << Utf8(target) << ": copied, and writable";
+  }
+}
 // The log, code page 932: parent, folder, the new sub-folders of the first `files` selected.
-void ExpectLog(const std::wstring& parent, const std::wstring& folder, DWORD mask, int files);
+inline void ExpectLog(const std::wstring& parent, const std::wstring& folder, DWORD mask,
+                      int files) {
+  std::wstring text = parent + L"\n" + folder + L"\n";
+  for (const DiscFile& file : kFiles) {
+    if (((mask >> file.type) & 1) && files-- > 0 && file.newFolder) {
+      text += folder + L"\\" + file.newFolder + L"\n";
+    }
+  }
+  std::string expected(text.size() * 2, '\0');
+  expected.resize(WideCharToMultiByte(932, 0, text.data(), text.size(), expected.data(),
+                                      expected.size(), nullptr, nullptr));
+  // The log is the flow's last step: wait for it rather than a guessed time.
+  WaitUntil([&] { return ReadBytes(folder + L"\\hoshimi._md") == expected; }, 10000);
+  EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), expected) << Utf8(text);
+}
 
 class LauncherTest : public ::testing::Test {
  protected:
@@ -65,16 +128,31 @@ class LauncherTest : public ::testing::Test {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\ほしみ工房");
     ASSERT_EQ(ValueCount(), -1);
     ClearFolder(Target(L""));
+    ClearFolder(L"S:\\");
   }
   void TearDown() override {
     Stop(launcher);
-    for (const std::wstring& path : movedAway) MoveFileW((path + L".away").c_str(), path.c_str());
+    for (const std::wstring& path : movedAway) {
+      DeleteFileW(path.c_str());
+      MoveFileW((path + L".away").c_str(), path.c_str());
+    }
   }
 
   // Through Z:, since Q: is read-only; put back after the test.
   void MoveDiscFileAway(const std::wstring& relative) {
     movedAway.push_back(Setting(L"E2E_DISC") + L"\\HOSHIMI\\" + relative);
     ASSERT_TRUE(MoveFileW(movedAway.back().c_str(), (movedAway.back() + L".away").c_str()));
+  }
+  // S: is a 4 MiB file system where run-e2e.sh could mount one. Fills it until exactly
+  // `free` bytes (a multiple of its 4 KiB pages) stay free; returns the filler's bytes.
+  std::string LeaveFree(ULONGLONG free) {
+    ULARGE_INTEGER now{};
+    GetDiskFreeSpaceExW(L"S:\\", &now, nullptr, nullptr);
+    const std::string fill(now.QuadPart - free, 'f');
+    WriteBytes(L"S:\\filler.bin", fill);
+    GetDiskFreeSpaceExW(L"S:\\", &now, nullptr, nullptr);
+    EXPECT_EQ(now.QuadPart, free);
+    return fill;
   }
   HWND Wait(const wchar_t* caption, int childId) {
     return WaitForWindow(launcher, caption, childId, kWait);
@@ -90,39 +168,39 @@ class LauncherTest : public ::testing::Test {
     WaitForDestroyed(window, kWait);
     if (IsWindow(main)) Sync(main);
   }
-  // A question or message: its text and owner.
+  // A question or message box: its text and owner.
   HWND Box(const wchar_t* caption, int childId, const std::wstring& text, HWND owner) {
     HWND box = Wait(caption, childId);
-    Texts shown = StaticTexts(box);
-    EXPECT_NE(std::find(shown.begin(), shown.end(), text), shown.end()) << Utf8(text);
+    EXPECT_EQ(ItemText(box, childId == IDOK ? 0xFFFF : IDC_MESSAGE_TEXT), text);
     EXPECT_EQ(GetWindow(box, GW_OWNER), owner) << Utf8(caption);
     return box;
   }
-  int Buttons() {  // the enabled ones as bits: 1 Install, 2 Uninstall, 4 Run game, 8 Exit
-    int bits = 0, bit = 1;
-    for (int id :
-         {IDC_INSTALL_BUTTON, IDC_UNINSTALL_BUTTON, IDC_RUN_GAME_BUTTON, IDC_EXIT_BUTTON}) {
-      bits |= Enabled(main, id) ? bit : 0;
-      bit <<= 1;
-    }
-    return bits;
-  }
+  // Install alone, or Uninstall and Run game; Exit always.
   void ExpectButtons(bool installed) {
-    WaitUntil([&] { return Buttons() == (installed ? 14 : 9); }, 10000);
-    EXPECT_EQ(Buttons(), installed ? 14 : 9);
+    auto shown = [&] {
+      return Enabled(main, IDC_INSTALL_BUTTON) != installed &&
+             Enabled(main, IDC_UNINSTALL_BUTTON) == installed &&
+             Enabled(main, IDC_RUN_GAME_BUTTON) == installed && Enabled(main, IDC_EXIT_BUTTON);
+    };
+    EXPECT_TRUE(WaitUntil(shown, 10000)) << "buttons of an install " << installed;
   }
-  void Exit(bool viaCloseBox, int answer) {
-    viaCloseBox ? RequestClose(main) : Click(main, IDC_EXIT_BUTTON);
+  int FocusId() { return GetDlgCtrlID(Focus(launcher)); }
+  // Keys act when the launcher takes them: wait for the focus to get where it should.
+  void ExpectFocus(int id) {
+    WaitUntil([&] { return FocusId() == id; }, 10000);
+    EXPECT_EQ(FocusId(), id);
+  }
+  enum Leave { kExitButton, kCloseBox, kEscape };
+  void Exit(Leave how, int answer) {
+    how == kEscape ? PressKey(VK_ESCAPE)
+                   : (how == kCloseBox ? RequestClose(main) : Click(main, IDC_EXIT_BUTTON));
     HWND box = Box(kTitle, IDC_MESSAGE_TEXT,
                    std::wstring(kTitle) + L" のセットアップを終了してよろしいですか？", main);
     EXPECT_EQ(ItemText(box, IDOK) + ItemText(box, IDCANCEL), L"はいいいえ");
     EXPECT_FALSE(IsWindowEnabled(main));
     Press(box, answer);
-    if (answer == IDOK) {
-      EXPECT_EQ(WaitForExit(launcher, kWait), 0u);
-    } else {
-      EXPECT_TRUE(IsWindowEnabled(main) && IsWindowVisible(main));
-    }
+    EXPECT_TRUE(answer == IDOK ? WaitForExit(launcher, kWait) == 0
+                               : IsWindowEnabled(main) && IsWindowVisible(main));
   }
   HWND OpenOptions(bool sampleSizes = true) {
     Click(main, IDC_INSTALL_BUTTON);
@@ -139,7 +217,6 @@ class LauncherTest : public ::testing::Test {
       EXPECT_EQ(ItemText(options, i < 2 ? IDC_SIZE_MINIMUM + i : IDC_SIZE_TYPE0 + i - 2), sizes[i]);
     }
     EXPECT_EQ(GetWindow(options, GW_OWNER), nullptr);
-    EXPECT_TRUE(IsWindowEnabled(main));
     return options;
   }
   int Kinds(HWND options) {  // 1 minimum, 2 maximum, 4 custom
@@ -163,20 +240,38 @@ class LauncherTest : public ::testing::Test {
           answer);
   }
   HWND CopyDialog() { return Wait(L"インストール中です・・・", IDC_MESSAGE_TEXT); }
+  HWND CopyDialogAt(const wchar_t* file) {  // once it names `file` as the one being copied
+    HWND copy = CopyDialog();
+    WaitUntil([&] { return ItemText(copy, IDC_MESSAGE_TEXT).find(file) != std::wstring::npos; },
+              kWait);
+    return copy;
+  }
   // Lets the copy pass run to its end, answering every failure box; returns their texts.
-  Texts FinishCopy(HWND copy = nullptr) {
+  // All along, the bar never moves back and the install is not recorded; when the pass ends by
+  // itself (not cancelled), the bar's last position is full.
+  Texts FinishCopy(HWND copy = nullptr, bool cancelled = false) {
     copy = copy ? copy : CopyDialog();
     EXPECT_EQ(GetWindow(copy, GW_OWNER), nullptr);
+    HWND bar = Item(copy, IDC_COPY_PROGRESS);
     Texts failures;
+    int shown = 0;
     auto over = [&] {
+      DWORD flag = 0, size = 4;
+      RegGetValueW(HKEY_CURRENT_USER, kProductKey, L"INSTFLAG", RRF_RT_DWORD, 0, &flag, &size);
+      int position = ProgressPosition(bar);
+      EXPECT_GE(position < 0 ? shown : position, shown) << "the bar moves back";
+      shown = std::max(shown, position);
+      if (!IsWindow(copy)) return true;
+      EXPECT_EQ(flag, 0u) << "recorded as installed while the pass runs";
       if (HWND box = FindWindowOf(launcher.Id(), L"ファイルコピー失敗", IDOK)) {
         failures.push_back(ItemText(box, 0xFFFF));  // a message box's text
         EXPECT_EQ(GetWindow(box, GW_OWNER), copy);
         Press(box, IDOK);
       }
-      return !IsWindow(copy);
+      return false;
     };
-    if (!WaitUntil(over, 240000)) throw WindowError(L"the copy pass did not end");
+    if (!WaitUntil(over, 240000, 1)) throw WindowError(L"the copy pass did not end");
+    EXPECT_TRUE(cancelled || shown == 10000) << shown << ": the bar is not full at the end";
     Sync(main);
     return failures;
   }
@@ -188,8 +283,8 @@ class LauncherTest : public ::testing::Test {
   HWND OpenUninstall() {
     Click(main, IDC_UNINSTALL_BUTTON);
     HWND box = Box(kTitle, IDC_KEEP_SAVES, L"アンインストールしてよろしいですか？", nullptr);
-    EXPECT_EQ(ItemText(box, IDC_KEEP_SAVES), L"SAVEファイルを残す");
-    EXPECT_EQ(Checked(box, IDC_KEEP_SAVES), 1);
+    EXPECT_EQ(ItemText(box, IDC_KEEP_SAVES) + std::to_wstring(Checked(box, IDC_KEEP_SAVES)),
+              L"SAVEファイルを残す1");
     return box;
   }
 

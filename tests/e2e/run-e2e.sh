@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the end-to-end tests on their own Xvfb (800 x 600) with a copy of the staged disc as
-# CD-ROM drive Q:, a scratch folder as drive T: and, where mounting is allowed, a 1 MiB file
-# system as drive S: for the full-disk test. NoDisc runs in a Wine session of its own, with
+# CD-ROM drive Q:, a scratch folder as drive T: and, where mounting is allowed, a 4 MiB file
+# system as drive S: for the free-space tests. NoDisc runs in a Wine session of its own, with
 # Q: unlabelled. Needs WINEPREFIX (see scripts/wine-env.sh); LC_ALL picks the code page.
 #   run-e2e.sh E2E_TESTS_EXE STAGED_DISC RUN_DIR [GTEST_FILTER]
 set -euo pipefail
@@ -9,13 +9,14 @@ tests=$(realpath "$1") staged=$(realpath "$2") run=$(realpath -m "$3") filter=${
 # shellcheck source=../../scripts/wine-env.sh
 source "$(dirname "$0")/../../scripts/wine-env.sh"
 
+unmount() { if mountpoint -q "$run/s-drive" 2>/dev/null; then umount -l "$run/s-drive" || true; fi; }
 cleanup() {
   for letter in q s t; do wine_unmap_drive $letter || true; done
-  if mountpoint -q "$run/s-drive"; then umount -l "$run/s-drive" || true; fi
+  unmount
   "$WINESERVER" -k >/dev/null 2>&1 || true
   kill "$xvfb_pid" 2>/dev/null || true
 }
-if mountpoint -q "$run/s-drive" 2>/dev/null; then umount -l "$run/s-drive" || true; fi
+unmount
 if [ -d "$run" ]; then chmod -R u+w "$run" && rm -rf "$run"; fi
 mkdir -p "$run/t-drive" "$run/s-drive"
 cp -a "$staged" "$run/disc"
@@ -35,9 +36,7 @@ reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1
 reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false
 reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
 wine_map_drive t "$run/t-drive" hd
-if mount -t tmpfs -o size=1m tmpfs "$run/s-drive" 2>/dev/null; then
-  wine_map_drive s "$run/s-drive" hd
-fi
+if mount -t tmpfs -o size=4m tmpfs "$run/s-drive" 2>/dev/null; then wine_map_drive s "$run/s-drive" hd; fi
 export E2E_TARGET=T: E2E_DISC
 E2E_DISC=$(winepath_of "$run/disc")
 
@@ -49,10 +48,6 @@ run_tests() {
   "$WINE64" "$tests" --gtest_filter="$1" </dev/null
 }
 status=0
-case "$filter" in
-  "*") run_tests LauncherTest.NoDisc || status=1
-    run_tests "*-LauncherTest.NoDisc" BV || status=1 ;;
-  *NoDisc*) run_tests "$filter" || status=1 ;;
-  *) run_tests "$filter" BV || status=1 ;;
-esac
+if [[ $filter == "*" || $filter == *NoDisc* ]]; then run_tests LauncherTest.NoDisc || status=1; fi
+if [[ $filter != *NoDisc* ]]; then run_tests "$filter-LauncherTest.NoDisc" BV || status=1; fi
 exit $status

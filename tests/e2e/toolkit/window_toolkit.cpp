@@ -8,29 +8,14 @@ namespace toolkit {
 
 namespace {
 
-std::vector<HWND> VisibleTopLevel(DWORD processId) {
-  std::pair<DWORD, std::vector<HWND>> found{processId, {}};
-  EnumWindows(
-      [](HWND window, LPARAM parameter) {
-        auto& found = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(parameter);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == found.first && IsWindowVisible(window)) found.second.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found.second;
-}
-
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool* answered = nullptr) {
   DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result);
+  bool ok = SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result);
+  if (answered) *answered = ok;
   return static_cast<LRESULT>(result);
 }
 
 }  // namespace
-
-WindowError::WindowError(const std::wstring& why) : std::runtime_error(Utf8(why)), reason(why) {}
 
 std::string Utf8(const std::wstring& text) {
   int size = static_cast<int>(text.size());
@@ -65,7 +50,7 @@ void Start(Process& process, const std::wstring& path, const std::wstring& folde
 DWORD WaitForExit(Process& process, DWORD timeoutMs) {
   DWORD code = 1;
   if (WaitForSingleObject(process.process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
-    throw WindowError(L"the program did not end; windows shown:" + VisibleWindows(process.Id()));
+    throw WindowError(L"the program did not end");
   }
   GetExitCodeProcess(process.process.hProcess, &code);
   Stop(process);
@@ -82,23 +67,15 @@ void Stop(Process& process) {
 }
 
 HWND FindWindowOf(DWORD processId, const wchar_t* caption, int childId) {
-  for (HWND window : VisibleTopLevel(processId)) {
-    if ((caption == nullptr || WindowText(window) == caption) &&
-        (childId == 0 || GetDlgItem(window, childId) != nullptr)) {
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, caption));) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && IsWindowVisible(window) &&
+        (!childId || GetDlgItem(window, childId))) {
       return window;
     }
   }
   return nullptr;
-}
-
-std::wstring VisibleWindows(DWORD processId) {
-  std::wstring list;
-  for (HWND window : VisibleTopLevel(processId)) {
-    list += L" [\"" + WindowText(window) + L"\"";
-    for (const std::wstring& text : StaticTexts(window)) list += L" \"" + text + L"\"";
-    list += L"]";
-  }
-  return list.empty() ? L" none" : list;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs) {
@@ -111,19 +88,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
 HWND WaitForWindow(const Process& process, const wchar_t* caption, int childId, DWORD timeoutMs,
                    DWORD pollMs) {
   HWND found = nullptr;
-  bool ended = false;
-  WaitUntil(
-      [&] {
-        found = FindWindowOf(process.Id(), caption, childId);
-        ended = WaitForSingleObject(process.process.hProcess, 0) == WAIT_OBJECT_0;
-        return found != nullptr || ended;
-      },
-      timeoutMs, pollMs);
-  if (found == nullptr) {
-    throw WindowError(Format(L"%ls waiting for the window \"%ls\"; windows shown:",
-                             ended ? L"the program ended" : L"timed out",
-                             caption ? caption : L"(any)") +
-                      VisibleWindows(process.Id()));
+  auto shown = [&] { return (found = FindWindowOf(process.Id(), caption, childId)) != nullptr; };
+  if (!WaitUntil(shown, timeoutMs, pollMs)) {
+    throw WindowError(Format(L"timed out waiting for the window \"%ls\"", caption));
   }
   return found;
 }
@@ -155,39 +122,43 @@ std::wstring ItemText(HWND dialog, int id) {
   return text;
 }
 
-std::vector<std::wstring> StaticTexts(HWND dialog) {
-  std::vector<std::wstring> texts;
-  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t className[64] = {};
-    GetClassNameW(child, className, 64);
-    if (lstrcmpiW(className, L"Static") == 0) texts.push_back(WindowText(child));
-  }
-  return texts;
-}
-
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(Item(dialog, id)) != FALSE; }
 
 int Checked(HWND dialog, int id) { return Send(Item(dialog, id), BM_GETCHECK, 0, 0); }
 
-int ProgressPosition(HWND dialog, int id) { return Send(Item(dialog, id), PBM_GETPOS, 0, 0); }
-
-void Click(HWND dialog, int id) {
-  if (!Enabled(dialog, id)) {
-    throw WindowError(Format(L"control %d of \"%ls\" is disabled and cannot be pressed", id,
-                             WindowText(dialog).c_str()));
-  }
-  PostMessageW(Item(dialog, id), BM_CLICK, 0, 0);
+int ProgressPosition(HWND bar) {
+  bool answered = false;
+  int position = Send(bar, PBM_GETPOS, 0, 0, &answered);
+  return answered ? position : -1;
 }
 
-void PressKey(HWND window, WORD virtualKey) {
-  PostMessageW(window, WM_KEYDOWN, virtualKey, 1);
-  PostMessageW(window, WM_KEYUP, virtualKey, 0xC0000001);
+HWND Focus(const Process& process) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(process.process.dwThreadId, &info);
+  return info.hwndFocus;
+}
+
+void Click(HWND dialog, int id) {
+  if (!Enabled(dialog, id)) throw WindowError(Format(L"control %d is disabled", id));
+  PostMessageW(Item(dialog, id), BM_CLICK, 0, 0);
 }
 
 void RequestClose(HWND window) { PostMessageW(window, WM_CLOSE, 0, 0); }
 
 void SetItemText(HWND dialog, int id, const std::wstring& text) {
   Send(Item(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void PressKey(WORD virtualKey, bool shift) {
+  const WORD order[4] = {VK_SHIFT, virtualKey, virtualKey, VK_SHIFT};
+  INPUT keys[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = order[i];
+    keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+  }
+  SendInput(shift ? 4 : 2, keys + (shift ? 0 : 1), sizeof keys[0]);
 }
 
 }  // namespace toolkit
