@@ -45,9 +45,11 @@ run_tests() {
   wine_map_drive q "$run/disc" cdrom ${2-}
   "$WINESERVER" -k >/dev/null 2>&1 || true
   "$WINESERVER" -w >/dev/null 2>&1 || true
-  "$WINE64" "$tests" --gtest_filter="$1" </dev/null
+  "$WINE64" "$tests" --gtest_filter="$1" </dev/null | tee -a "$run/gtest.log"
 }
 status=0
 if [[ $filter == "*" || $filter == *NoDisc* ]]; then run_tests LauncherTest.NoDisc || status=1; fi
 if [[ $filter != *NoDisc* ]]; then run_tests "$filter-LauncherTest.NoDisc" BV || status=1; fi
+# ctest reports 77 as skipped: a case that skipped itself is never counted as passed.
+if [ $status -eq 0 ] && grep -q '\[  SKIPPED \]' "$run/gtest.log"; then exit 77; fi
 exit $status
