@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the launcher on the bundled sample disc under Wine, the disc in CD-ROM drive Q:
 # labelled BV. With a reachable display it opens the launcher for you; without one it
-# runs the end-to-end install and uninstall test under Xvfb.
+# saves a picture of the launcher's window and runs the end-to-end install and uninstall walk.
 # DEMO_BUILD_DIR=dir uses another build folder than the mingw-x86_64 preset's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,7 +42,25 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exit 0
 fi
 
-echo "demo: no display; walking through an install and an uninstall under Xvfb"
+echo "demo: no display; the launcher on an Xvfb of its own, then the install and uninstall walk"
 bash scripts/wine-env.sh up
+# shellcheck source=wine-env.sh
+source scripts/wine-env.sh
+shots=$root/build/demo-screenshots
+mkdir -p "$shots"
+Xvfb -displayfd 7 -screen 0 800x600x24 -nolisten tcp 7>"$shots/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$shots/display" ] && break; sleep 0.1; done
+wine_map_drive q "$disc" cdrom BV
+wine_down
+"$WINESERVER" -w >/dev/null 2>&1 || true
+DISPLAY=":$(head -n1 "$shots/display")" "$WINE64" 'Q:\setup.exe' &
+launcher=$!
+sleep 4
+DISPLAY=":$(head -n1 "$shots/display")" /usr/bin/import -window root "$shots/main-window.png"
+kill "$launcher" 2>/dev/null || true
+wine_down
+kill "$xvfb" 2>/dev/null || true
+echo "demo: the main window as the player sees it: $shots/main-window.png"
 bash tests/e2e/run-e2e.sh "$build/bin/e2e_tests.exe" "$disc" build/demo-run \
-  LauncherTest.InstallAndUninstall
+  LauncherTest.InstallRunGameAndUninstall
