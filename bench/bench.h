@@ -26,6 +26,10 @@ double Seconds();  // a monotonic clock (QueryPerformanceCounter) in seconds
 double Median(std::vector<double> values);
 std::wstring Figures(const std::vector<double>& values, double scale, const wchar_t* unit);
 std::wstring Row(const std::wstring& label, const std::wstring& figures);  // one aligned line
+// "0.954 (ratio of the medians; per run ...)   target": the medians' ratio is the steadier
+// figure on a busy machine; ratios are the single runs'.
+std::wstring RatioFigures(double ratioOfMedians, const std::vector<double>& ratios,
+                          const wchar_t* target);
 
 // Waits polled every pollMs, for a window to come and to be destroyed.
 HWND WaitForWindow(const Program& program, const wchar_t* caption, int childId, DWORD pollMs,

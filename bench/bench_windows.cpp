@@ -60,6 +60,13 @@ std::wstring Row(const std::wstring& label, const std::wstring& figures) {
   return line + figures;
 }
 
+std::wstring RatioFigures(double ratioOfMedians, const std::vector<double>& ratios,
+                          const wchar_t* target) {
+  std::wstring perRun = Figures(ratios, 1.0, L"");
+  return Format(L"%.3f (ratio of the medians; per run%ls   %ls", ratioOfMedians,
+                perRun.substr(perRun.find(L" (runs") + 6).c_str(), target);
+}
+
 HWND WaitForWindow(const Program& program, const wchar_t* caption, int childId, DWORD pollMs,
                    const wchar_t*) {
   return toolkit::WaitForWindow(program, caption, childId, kWaitMs, pollMs);

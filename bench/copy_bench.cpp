@@ -128,11 +128,8 @@ int RunCopyBench(const Options& options) {
   Print(Format(L"copy, one 1 GiB file on the scratch drive (median of %d runs)", options.runs));
   Print(Row(L"launcher's copy routine", Figures(ourSpeeds, 1.0, L"MiB/s")));
   Print(Row(L"CopyFileW", Figures(theirSpeeds, 1.0, L"MiB/s")));
-  std::wstring perRun = Figures(ratios, 1.0, L"");
   Print(Row(L"launcher / CopyFileW throughput",
-            Format(L"%.3f (ratio of the medians; per run%ls   target >= 0.9",
-                   Median(ourSpeeds) / Median(theirSpeeds),
-                   perRun.substr(perRun.find(L" (runs") + 6).c_str())));
+            RatioFigures(Median(ourSpeeds) / Median(theirSpeeds), ratios, L"target >= 0.9")));
   Print(
       Row(L"longest gap between two pumps", Figures(gaps, 1000.0, L"ms") + L"   target <= 50 ms"));
   return 0;

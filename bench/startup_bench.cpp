@@ -188,18 +188,11 @@ int RunStartupBench(const Options& options) {
   if (withStock) {
     Print(Row(L"stock installer, start to shown", Figures(stocks, 1000.0, L"ms")));
   }
-  // A busy machine slows single starts of any: the medians' ratio is the steadier figure.
-  std::wstring perRun = Figures(ratios, 1.0, L"");
   Print(Row(L"setup.exe / minimal window",
-            Format(L"%.3f (ratio of the medians; per run%ls   target <= 1.4",
-                   Median(setups) / Median(minimals),
-                   perRun.substr(perRun.find(L" (runs") + 6).c_str())));
+            RatioFigures(Median(setups) / Median(minimals), ratios, L"target <= 1.4")));
   if (withStock) {
-    perRun = Figures(stockRatios, 1.0, L"");
     Print(Row(L"setup.exe / stock installer",
-              Format(L"%.3f (ratio of the medians; per run%ls   target <= 1.0",
-                     Median(setups) / Median(stocks),
-                     perRun.substr(perRun.find(L" (runs") + 6).c_str())));
+              RatioFigures(Median(setups) / Median(stocks), stockRatios, L"target <= 1.0")));
   } else {
     Print(L"  stock installer: not on the disc (makensis missing), not measured");
   }
