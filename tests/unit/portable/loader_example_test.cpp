@@ -60,6 +60,13 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
        u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
       {"#TITLE a\x85\x40\x82\n", nullptr, 1, "TITLE           a\\x85@\\x82\nPATH"},
       {"#TITLE \x01\n", "--json", 0, "\"TITLE\": \"\\u0001\","},
+      {"#DEFDIR \x85\n", "--json", 1,
+       "\"disc\": null,\n  \"types\": [],\n  \"sets\": [\n    {\"name\": \"INSTALL_S\""},
+      {"#DEFDIR \x85\n", "--json", 1,
+       "{\"line\": 1, \"severity\": \"error\", \"message\": \"DEFDIR value \\\"\\\\x85\\\" is not "
+       "valid code page 932 (byte 9 of the line); save setup.ini in code page 932 (Shift-JIS)\"},\n"
+       "    {\"line\": 1, \"severity\": \"warning\", \"message\": \"DEFDIR \\\"\\\\x85\\\" is not "
+       "an"},
       {"#FILE\n#MD ..\\a\n", "--json", 1,
        "{\"line\": 2, \"severity\": \"error\", \"message\": \"MD value \\\"..\\\\a\\\" is "
        "refused: it must be a single file name; MD stays \\\"game._md\\\"\"}\n  ]\n}\n"},
