@@ -58,7 +58,6 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
       {kSample, "--json", 1, "{\"name\": \"INSTALL_B\", \"entries\": [0, 1, 2, 4], \"mask\": 23"},
       {"#TITLE \"\t\x95\x5c\\\"\n", "--json", 0,
        u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
-      {"#TITLE a\x85\x40\x82\n", nullptr, 1, "TITLE           a\\x85@\\x82\nPATH"},
       {"#TITLE \x01\n", "--json", 0, "\"TITLE\": \"\\u0001\","},
       {"#DEFDIR \x85\n", "--json", 1,
        "\"disc\": null,\n  \"types\": [],\n  \"sets\": [\n    {\"name\": \"INSTALL_S\""},
