@@ -1,5 +1,7 @@
 #include "diagnostics.h"
 
+#include <limits.h>
+
 #include "problem_texts.h"
 #include "text/bounded_text.h"
 
@@ -12,11 +14,43 @@ void ClearDiagnostics() {
   g_ErrorCount = 0;
 }
 
-void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args) {
+namespace {
+
+void Keep(int line, SetupSeverity severity, const char* format, va_list args) {
   if (severity == kSetupError) ++g_ErrorCount;
   if (g_DiagnosticCount >= kMaxDiagnostics) return;
   Diagnostic& d = g_Diagnostics[g_DiagnosticCount++];
   d.line = line;
   d.severity = severity;
-  FormatTextV(d.message, sizeof d.message, kSetupProblemTexts[problem], args);
+  FormatTextV(d.message, sizeof d.message, format, args);
+}
+
+int SortKey(const Diagnostic& d) { return d.line > 0 ? d.line : INT_MAX; }
+
+}  // namespace
+
+void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args) {
+  Keep(line, severity, kSetupProblemTexts[problem], args);
+}
+
+void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  Keep(line, severity, format, args);
+  va_end(args);
+}
+
+void SortDiagnosticsByLine() {
+  // Stable: an insertion sort of indexes, then one copy through a second table.
+  static int order[kMaxDiagnostics];
+  static Diagnostic sorted[kMaxDiagnostics];
+  for (int i = 0; i < g_DiagnosticCount; ++i) {
+    int j = i;
+    for (; j > 0 && SortKey(g_Diagnostics[order[j - 1]]) > SortKey(g_Diagnostics[i]); --j) {
+      order[j] = order[j - 1];
+    }
+    order[j] = i;
+  }
+  for (int i = 0; i < g_DiagnosticCount; ++i) sorted[i] = g_Diagnostics[order[i]];
+  for (int i = 0; i < g_DiagnosticCount; ++i) g_Diagnostics[i] = sorted[i];
 }

@@ -19,3 +19,10 @@ void ClearDiagnostics();
 
 // The reporter that setup-check sets before loading.
 void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args);
+
+// A problem that setup-check finds itself, beyond the loader's: format as FormatText's.
+void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...);
+
+// Puts the table in line order, the loader's and setup-check's own problems together;
+// problems of the whole text (line 0) go last.
+void SortDiagnosticsByLine();

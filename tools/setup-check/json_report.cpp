@@ -2,6 +2,7 @@
 #include <stdio.h>
 
 #include "diagnostics.h"
+#include "disc_check.h"
 #include "reports.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_keywords.h"
@@ -24,7 +25,16 @@ void PrintSettings() {
   PrintJsonString(stdout, g_Setup.ProductKeyPath);
   fputs(",\n  \"source_folder\": ", stdout);
   PrintJsonString(stdout, g_Setup.SourceFolder);
-  fputs(",\n", stdout);
+  fputs(",\n  \"disc\": ", stdout);
+  if (!g_DiscDrive.isDriveRoot) {
+    fputs("null,\n", stdout);
+    return;
+  }
+  fputs("{\"root\": ", stdout);
+  PrintJsonString(stdout, g_DiscDrive.root);
+  printf(", \"type\": \"%s\", \"label\": ", DriveTypeName(g_DiscDrive.type));
+  PrintJsonString(stdout, g_DiscDrive.label);
+  printf(", \"found\": %s},\n", g_DiscDrive.found ? "true" : "false");
 }
 
 void PrintTypes() {

@@ -4,6 +4,6 @@
 // Settings, types with their size texts, the three sets, the files, then each problem
 // as "setup.ini:LINE: error: MESSAGE".
 void PrintTextReport();
-// One JSON object with the members settings, product_key_path, source_folder, types,
-// sets, files and diagnostics.
+// One JSON object with the members settings, product_key_path, source_folder, disc (null
+// unless the disc root is a drive root), types, sets, files and diagnostics.
 void PrintJsonReport();

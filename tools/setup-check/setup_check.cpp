@@ -6,6 +6,7 @@
 
 #include "diagnostics.h"
 #include "platform/platform.h"
+#include "publisher_checks.h"
 #include "reports.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_report.h"
@@ -47,6 +48,7 @@ int RunSetupCheck(int argc, char** argv) {
   ClearDiagnostics();
   g_SetupReporter = CollectDiagnostic;
   LoadSetupDescription();
+  RunPublisherChecks();
   CloseSetupFile();
   g_SetupReporter = nullptr;
 

@@ -2,6 +2,7 @@
 #include <stdio.h>
 
 #include "diagnostics.h"
+#include "disc_check.h"
 #include "reports.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_keywords.h"
@@ -30,6 +31,11 @@ void PrintTextReport() {
   }
   PrintSetting("ProductKeyPath", g_Setup.ProductKeyPath);
   PrintSetting("SourceFolder", g_Setup.SourceFolder);
+  if (g_DiscDrive.isDriveRoot) {
+    printf("%-15s %s %s, label \"", "Disc", g_DiscDrive.root, DriveTypeText(g_DiscDrive.type));
+    PrintUtf8(stdout, g_DiscDrive.label);
+    printf("\": the launcher %s\n", g_DiscDrive.found ? "finds it" : "does not find it");
+  }
 
   printf("\nData types (%u):\n", static_cast<unsigned>(g_Setup.typeCount));
   for (int i = 0; i < g_Setup.typeCount && i < kMaxDataTypes; ++i) {

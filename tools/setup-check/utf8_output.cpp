@@ -1,42 +1,43 @@
 #include "utf8_output.h"
 
+#include "cp932_text.h"
 #include "platform/utf8_text.h"
+#include "text/bounded_text.h"
 
 namespace {
 
-const char kReplacement[] = "\xEF\xBF\xBD";
-
-// Real lead bytes of code page 932; 0xA1 to 0xDF are half-width katakana on their own.
-bool IsCodePage932Lead(unsigned char b) {
-  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
-// Calls put(out, utf8, isAscii) for each character of text.
+// Calls put(out, utf8, isAscii) for each character of text; a byte that is no character
+// goes out as the four characters \xNN, so that the publisher sees which byte it is.
 template <typename Put>
 void Decode(FILE* out, const char* text, Put put) {
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
-  while (*p != '\0') {
-    char utf8[8];
-    if (*p < 0x80) {
-      utf8[0] = static_cast<char>(*p);
-      utf8[1] = '\0';
-      put(out, utf8, true);
-      ++p;
-      continue;
-    }
-    size_t length = IsCodePage932Lead(*p) && p[1] != '\0' ? 2 : 1;
-    if (OsCodePage932CharToUtf8(reinterpret_cast<const char*>(p), length, utf8, sizeof utf8)) {
-      put(out, utf8, false);
-      p += length;
+  for (const char* p = text; *p != '\0';) {
+    bool valid = true;
+    size_t length = Cp932Step(p, &valid);
+    char utf8[8] = {*p, '\0'};
+    bool ascii = static_cast<unsigned char>(*p) < 0x80;
+    if (ascii || (valid && OsCodePage932CharToUtf8(p, length, utf8, sizeof utf8))) {
+      put(out, utf8, ascii);
     } else {
-      // Only the first byte is lost: the next may start a character of its own.
-      put(out, kReplacement, false);
-      ++p;
+      FormatText(utf8, sizeof utf8, "\\x%02x", static_cast<unsigned char>(*p));
+      for (const char* c = utf8; *c != '\0'; ++c) {
+        char one[2] = {*c, '\0'};
+        put(out, one, true);
+      }
+      length = 1;
     }
+    p += length;
   }
 }
 
-void PutPlain(FILE* out, const char* utf8, bool) { fputs(utf8, out); }
+// Control bytes from the file must not reach a terminal raw: ESC could retitle or clear it.
+void PutPlain(FILE* out, const char* utf8, bool isAscii) {
+  unsigned char c = static_cast<unsigned char>(utf8[0]);
+  if (isAscii && (c < 0x20 || c == 0x7F)) {
+    fprintf(out, "\\x%02x", c);
+  } else {
+    fputs(utf8, out);
+  }
+}
 
 void PutJson(FILE* out, const char* utf8, bool isAscii) {
   if (!isAscii) {

@@ -50,7 +50,7 @@ class SampleDisc : public SetupDisc {
   char disc_[512];
 };
 
-// Texts go out as UTF-8; a byte that is no code page 932 character shows as U+FFFD.
+// Texts go out as UTF-8; a byte that is no code page 932 character shows as \xNN.
 TEST_F(SampleDisc, ExitStatusAndReports) {
   // setup.ini (null: none), the option, the exit status, a part of standard output.
   const std::tuple<const char*, const char*, int, std::string> cases[] = {
@@ -58,8 +58,14 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
       {kSample, "--json", 1, "{\"name\": \"INSTALL_B\", \"entries\": [0, 1, 2, 4], \"mask\": 23"},
       {"#TITLE \"\t\x95\x5c\\\"\n", "--json", 0,
        u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
-      {"#TITLE a\x85\x40\x82\n", nullptr, 0, u8"TITLE           a\uFFFD@\uFFFD\nPATH"},
       {"#TITLE \x01\n", "--json", 0, "\"TITLE\": \"\\u0001\","},
+      {"#DEFDIR \x85\n", "--json", 1,
+       "\"disc\": null,\n  \"types\": [],\n  \"sets\": [\n    {\"name\": \"INSTALL_S\""},
+      {"#DEFDIR \x85\n", "--json", 1,
+       "{\"line\": 1, \"severity\": \"error\", \"message\": \"DEFDIR value \\\"\\\\x85\\\" is not "
+       "valid code page 932 (byte 9 of the line); save setup.ini in code page 932 (Shift-JIS)\"},\n"
+       "    {\"line\": 1, \"severity\": \"warning\", \"message\": \"DEFDIR \\\"\\\\x85\\\" is not "
+       "an"},
       {"#FILE\n#MD ..\\a\n", "--json", 1,
        "{\"line\": 2, \"severity\": \"error\", \"message\": \"MD value \\\"..\\\\a\\\" is "
        "refused: it must be a single file name; MD stays \\\"game._md\\\"\"}\n  ]\n}\n"},

@@ -1,0 +1,7 @@
+// No Windows folder here; the caller chooses what to assume.
+#include "platform/windows_folder.h"
+
+bool OsGetWindowsFolder(char* out, size_t cap) {
+  if (cap > 0) out[0] = '\0';
+  return false;
+}

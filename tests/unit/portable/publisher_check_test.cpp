@@ -1,0 +1,127 @@
+// What setup-check tells a publisher beyond what loading reports: text that is not code
+// page 932, a half-width katakana that takes a quote or backslash with it, a default
+// install folder the launcher refuses, and control bytes that must not reach a terminal.
+#include "scratch_folder.h"
+#include "setup_check.h"
+
+namespace {
+
+class PublisherCheck : public ScratchFolder {
+ protected:
+  // setup-check's text report of text, and its exit status.
+  static std::string Report(const std::string& text, int* status) {
+    ResetSetupDescriptionToDefaults();
+    WriteBytes("setup.ini", text);
+    const char* argv[] = {"setup-check", nullptr};
+    testing::internal::CaptureStdout();
+    *status = RunSetupCheck(1, const_cast<char**>(argv));
+    return testing::internal::GetCapturedStdout();
+  }
+  // The problem lines, without the loader's reports on missing files, long lines and files
+  // of no type that these discs cause on the way.
+  static std::string Problems(const std::string& report) {
+    std::string out;
+    for (size_t at = 0, end; at < report.size(); at = end + 1) {
+      end = report.find('\n', at);
+      std::string line = report.substr(at, end - at);
+      if (line.rfind("setup.ini:", 0) != 0 || line.find("cannot be opened") != std::string::npos ||
+          line.find("longer than") != std::string::npos ||
+          line.find("belongs to no data type") != std::string::npos) {
+        continue;
+      }
+      out += line + "\n";
+    }
+    return out;
+  }
+};
+
+#ifdef _WIN32
+#define WINDOWS_FOLDER "C:\\windows"
+#else
+#define WINDOWS_FOLDER "C:\\Windows (assumed here, where the system has none)"
+#endif
+
+TEST_F(PublisherCheck, EachProblemWithItsLineAndWords) {
+  // setup.ini, the exit status, every problem line (UTF-8, as shown).
+  const std::tuple<std::string, int, const char*> cases[] = {
+      // Half-width katakana: an odd run before a quote or backslash, an even run, 表.
+      {"#TITLE \"ﾃｽﾄ\"\n", 0,
+       u8"setup.ini:1: warning: the quote after \"ﾃｽﾄ\" is read as part of a two-byte character: "
+       u8"TITLE runs on to the end of the line; add a blank before the quote or use full-width "
+       u8"katakana\n"},
+      {"#PATH ﾃｽﾄ\"x\" y\"\n", 0,
+       u8"setup.ini:1: warning: the quote after \"ﾃｽﾄ\" is read as part of a two-byte character: "
+       u8"PATH runs on to the next quote; add a blank before the quote or use full-width "
+       u8"katakana\n"},
+      // (Status 1: the listed files are not on this disc.)
+      {"#TITLE \"ｱｲ\"\n#TITLE \"表\"\n#TITLE \"ﾃｽﾄ \"\n#REG_T ｱｲ\n#FILE\nｱｲ\\a\n表\\b\n", 1, ""},
+      {"#FILE\nｱ\\x.dat\n", 1,
+       u8"setup.ini:2: warning: the backslash after \"ｱ\" is read as part of a two-byte "
+       u8"character: the launcher reads the file line \"ｱ\\x.dat\" as one name, Windows as the "
+       u8"folder \"ｱ\" and a name in it; use full-width katakana before the backslash\n"},
+      {"#REG_P Software\\ｷ\\x\n", 0,
+       u8"setup.ini:1: warning: the backslash after \"Software\\ｷ\" is read as part of a "
+       u8"two-byte character: the launcher reads the REG_P value \"Software\\ｷ\\x\" as one "
+       u8"name, Windows as the key \"Software\\ｷ\" and a name in it; use full-width katakana "
+       u8"before the backslash\n"},
+      // Not code page 932: UTF-8 text, bytes no character starts with, a lone lead byte.
+      {"#TITLE \xe3\x83\x86\xe3\x82\xb9\xe3\x83\x88\n", 1,
+       u8"setup.ini:1: error: TITLE value \"繝\\x86繧ｹ繝\\x88\" is not valid code page 932 (byte "
+       u8"10 of the line); save setup.ini in code page 932 (Shift-JIS)\n"},
+      {"#INSTALL_LST\nx\x85\x40\n#INSTALL_S\n\xff\n#FILE\n[\x80]\na\xfd.dat\n", 1,
+       u8"setup.ini:2: error: data type name \"x\\x85@\" is not valid code page 932 (byte 2 of "
+       u8"the line); save setup.ini in code page 932 (Shift-JIS)\n"
+       u8"setup.ini:4: error: not list type: \"\\xff\" is the beginning of no declared type\n"
+       u8"setup.ini:4: error: type reference \"\\xff\" is not valid code page 932 (byte 1 of the "
+       u8"line); save setup.ini in code page 932 (Shift-JIS)\n"
+       u8"setup.ini:6: error: not list type: \"[\\x80]\" is the beginning of no declared type\n"
+       u8"setup.ini:6: error: type reference \"[\\x80]\" is not valid code page 932 (byte 2 of "
+       u8"the line); save setup.ini in code page 932 (Shift-JIS)\n"
+       u8"setup.ini:7: error: file line \"a\\xfd.dat\" is not valid code page 932 (byte 2 of the "
+       u8"line); save setup.ini in code page 932 (Shift-JIS)\n"},
+      {"#FILE\n" + std::string(520, 'a') + "\x81\n", 1,  // the second piece of a line
+       u8"setup.ini:2: error: file line \"aaaaaaaaa\\x81\" is not valid code page 932 (byte 521 "
+       u8"of the line); save setup.ini in code page 932 (Shift-JIS)\n"},
+      {"#MD \"\xa0\"\n", 1,
+       u8"setup.ini:1: error: MD value \"\\xa0\"\" is not valid code page 932 (byte 6 of the "
+       u8"line); save setup.ini in code page 932 (Shift-JIS)\n"
+       u8"setup.ini:1: warning: the quote after \"\\xa0\" is read as part of a two-byte "
+       u8"character: MD runs on to the end of the line; add a blank before the quote or use "
+       u8"full-width katakana\n"},
+      // The default install folder, DEFDIR and PATH joined and normalised.
+      {"#DEFDIR d:/Games\n", 0, ""},
+      {"#TITLE x\n#DEFDIR Games\n", 0,
+       u8"setup.ini:2: warning: DEFDIR \"Games\" is not an absolute folder on a drive (X:\\...): "
+       u8"the install dialog offers \"Games\\GAME\", which depends on where the launcher runs\n"},
+      {"#PATH \"\"\n", 1,
+       u8"setup.ini:1: error: the default install folder \"c:\" (DEFDIR and PATH joined) is the "
+       u8"root of a drive: the launcher refuses to install there\n"},
+      {"#DEFDIR C:\\\n#PATH My.Game\n#TITLE x\n", 1,  // a name with a dot counts as a file
+       u8"setup.ini:2: error: the default install folder \"C:\" (DEFDIR and PATH joined) is the "
+       u8"root of a drive: the launcher refuses to install there\n"},
+      {"#PATH SYS\n#DEFDIR C:\\WINDOWS\\system32\n", 1,
+       u8"setup.ini:2: error: the default install folder \"C:\\WINDOWS\\system32\\SYS\" (DEFDIR "
+       u8"and PATH joined) lies in the Windows "
+       u8"folder " WINDOWS_FOLDER u8": the launcher refuses to install there\n"},
+  };
+  for (const auto& [text, status, problems] : cases) {
+    int shownStatus = -1;
+    std::string report = Report(text, &shownStatus);
+    EXPECT_EQ(shownStatus, status) << text;
+    EXPECT_EQ(Problems(report), problems) << text;
+  }
+}
+
+TEST_F(PublisherCheck, ControlBytesNeverReachTheTerminal) {
+  int status = -1;
+  std::string report =
+      Report("#TITLE \x1b]0;x\x07\x7f\n#INSTALL_LST\n\x1b[2J\t\x01\n#FILE\nz\x1f\n", &status);
+  EXPECT_NE(report.find("TITLE           \\x1b]0;x\\x07\\x7f\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("   0  \\x1b[2J\\x09\\x01  0.00M"), std::string::npos) << report;
+  EXPECT_NE(report.find("\"z\\x1f\" names a device"), std::string::npos) << report;
+  for (char c : report) {
+    EXPECT_TRUE(c == '\n' || (c >= 0x20 && c != 0x7f) || (c & 0x80)) << static_cast<int>(c);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+// setup-check pointed at the root of a drive (drives.sh maps them): the drive's type and
+// label, and whether the launcher's own search ends there, with the reason when not.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "platform/platform.h"
+#include "platform/stdio_file.h"
+#include "setup_check.h"
+
+namespace {
+
+// The report's disc line and its problem lines.
+std::string DiscLines(const std::string& report) {
+  std::string out;
+  for (size_t at = 0, end; at < report.size(); at = end + 1) {
+    end = report.find('\n', at);
+    std::string line = report.substr(at, end - at);
+    if (line.rfind("Disc ", 0) == 0 || line.rfind("setup.ini", 0) == 0) out += line + "\n";
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(SetupCheckOnADrive, SaysWhetherTheLauncherFindsTheDisc) {
+  OsPrepareProcess();
+  char previous[1024];
+  ASSERT_TRUE(OsGetCurrentFolder(previous, sizeof previous));
+  const std::pair<const char*, const char*> cases[] = {
+      {"L:\\", "Disc            L:\\ CD-ROM drive, label \"BV\": the launcher finds it\n"},
+      {"M:\\",
+       "Disc            M:\\ CD-ROM drive, label \"BV\": the launcher does not find it\n"
+       "setup.ini: warning: drive L: comes first and is a CD-ROM drive labelled BV too: the "
+       "launcher takes that disc, not this one\n"},
+      {"J:\\",
+       "Disc            J:\\ CD-ROM drive, label \"bv\": the launcher does not find it\n"
+       "setup.ini: warning: drive J: is labelled \"bv\": the launcher finds only a disc "
+       "labelled BV\n"},
+      {"W:\\",
+       "Disc            W:\\ hard disk, label \"\": the launcher does not find it\n"
+       "setup.ini: warning: drive W: is a hard disk: the launcher looks for its disc only in "
+       "CD-ROM drives\n"
+       "setup.ini: warning: drive W: is labelled \"\": the launcher finds only a disc labelled "
+       "BV\n"},
+  };
+  for (const auto& [root, expected] : cases) {
+    std::string path = std::string(root) + "setup.ini";
+    FILE* file = OsOpenFile(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    fputs("#TITLE x\n", file);
+    fclose(file);
+    const char* argv[] = {"setup-check", root, nullptr};
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(RunSetupCheck(2, const_cast<char**>(argv)), 0) << root;
+    EXPECT_EQ(DiscLines(testing::internal::GetCapturedStdout()), expected) << root;
+    OsSetCurrentFolder(previous);
+    remove(path.c_str());
+  }
+}

@@ -1,0 +1,55 @@
+#include "install_folder_check.h"
+
+#include "diagnostics.h"
+#include "install/folder_normalise.h"
+#include "install/install_selection.h"
+#include "install/refused_folder.h"
+#include "platform/windows_folder.h"
+#include "setup_source/setup_description.h"
+#include "text/bounded_text.h"
+
+namespace {
+
+bool IsAbsoluteOnDrive(const char* folder) {
+  char drive = folder[0];
+  bool letter = (drive >= 'A' && drive <= 'Z') || (drive >= 'a' && drive <= 'z');
+  return letter && folder[1] == ':' && (folder[2] == '\\' || folder[2] == '/');
+}
+
+}  // namespace
+
+void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
+  // The dialog's own steps on the global folder, which is put back afterwards.
+  char saved[kFolderCapacity + 1];
+  CopyText(saved, sizeof saved, g_InstallFolder);
+  FormatText(g_InstallFolder, sizeof g_InstallFolder, "%s\\%s", g_Setup.DEFDIR, g_Setup.PATH);
+  NormaliseInstallFolder();
+  char folder[kFolderCapacity + 1];
+  CopyText(folder, sizeof folder, g_InstallFolder);
+  CopyText(g_InstallFolder, sizeof g_InstallFolder, saved);
+
+  if (!IsAbsoluteOnDrive(g_Setup.DEFDIR)) {
+    AddDiagnostic(defdirLine, kSetupWarning,
+                  "DEFDIR \"%s\" is not an absolute folder on a drive (X:\\...): the install "
+                  "dialog offers \"%s\", which depends on where the launcher runs",
+                  g_Setup.DEFDIR, folder);
+  }
+  int line = defdirLine > pathLine ? defdirLine : pathLine;
+  char windows[kFolderCapacity + 1];
+  const char* assumed = "";
+  if (!OsGetWindowsFolder(windows, sizeof windows)) {
+    CopyText(windows, sizeof windows, "C:\\Windows");
+    assumed = " (assumed here, where the system has none)";
+  }
+  if (IsDriveRoot(folder)) {
+    AddDiagnostic(line, kSetupError,
+                  "the default install folder \"%s\" (DEFDIR and PATH joined) is the root of a "
+                  "drive: the launcher refuses to install there",
+                  folder);
+  } else if (IsRefusedInstallFolder(folder, windows)) {
+    AddDiagnostic(line, kSetupError,
+                  "the default install folder \"%s\" (DEFDIR and PATH joined) lies in the "
+                  "Windows folder %s%s: the launcher refuses to install there",
+                  folder, windows, assumed);
+  }
+}

@@ -1,0 +1,10 @@
+// A second pass over setup.ini, cut into lines and pieces as the loader cuts it, for text
+// the loader takes without a word but the launcher or Windows will trip on.
+#pragma once
+#include "setup_source/setup_keywords.h"
+
+// With the stream open: reports each setting value, type name, type reference and file
+// line that is not code page 932, and each quote or backslash that a half-width katakana
+// takes as its second byte where it matters. lines[i] gets the text line that set setting
+// i of kSetupKeywords to the value it holds (0: its default).
+void CheckSetupLines(int lines[kSettingKeywordCount]);

@@ -1,0 +1,16 @@
+#include "publisher_checks.h"
+
+#include "diagnostics.h"
+#include "disc_check.h"
+#include "install_folder_check.h"
+#include "line_checks.h"
+#include "setup_source/setup_keywords.h"
+
+void RunPublisherChecks() {
+  int lines[kSettingKeywordCount];
+  CheckSetupLines(lines);
+  // PATH and DEFDIR are the second and third settings of the keyword table.
+  CheckDefaultInstallFolder(lines[2], lines[1]);
+  CheckDiscDrive();
+  SortDiagnosticsByLine();
+}
