@@ -93,6 +93,7 @@ std::vector<double> StampedStart(const Launch& launch, const std::wstring& path,
 
 const wchar_t* const kSteps[] = {
     L"process start to WinMain (loader, DLLs)",
+    L"process prepared",
     L"disc search",
     L"description loaded, files measured",
     L"record read",
