@@ -6,6 +6,7 @@
 
 #include "bench.h"
 #include "bench_runs.h"
+#include "resource_ids.h"
 
 namespace bench {
 
@@ -22,11 +23,12 @@ bool Ready(const Launch& launch, const Program& program) {
   if (!launch.launcher) {
     return FindWindowOf(program.process.dwProcessId, nullptr, 0) != nullptr;
   }
-  HWND main = FindWindowOf(program.process.dwProcessId, launch.options->title.c_str(), 1004);
-  return main != nullptr && GetDlgItem(main, 1001) != nullptr &&
-         GetDlgItem(main, 1002) != nullptr && GetDlgItem(main, 1003) != nullptr &&
-         IsWindowEnabled(GetDlgItem(main, 1001)) && !IsWindowEnabled(GetDlgItem(main, 1002)) &&
-         !IsWindowEnabled(GetDlgItem(main, 1003));
+  HWND main =
+      FindWindowOf(program.process.dwProcessId, launch.options->title.c_str(), IDC_EXIT_BUTTON);
+  return main != nullptr && GetDlgItem(main, IDC_INSTALL_BUTTON) != nullptr &&
+         GetDlgItem(main, IDC_UNINSTALL_BUTTON) != nullptr &&
+         GetDlgItem(main, IDC_RUN_GAME_BUTTON) != nullptr && Enabled(main, IDC_INSTALL_BUTTON) &&
+         !Enabled(main, IDC_UNINSTALL_BUTTON) && !Enabled(main, IDC_RUN_GAME_BUTTON);
 }
 
 // With a stamp file, the program is left running until it has written that file.
