@@ -19,6 +19,9 @@ using toolkit::Format;
 using toolkit::SetItemText;
 using toolkit::Start;
 using toolkit::Stop;
+using toolkit::WaitForDestroyed;
+using toolkit::WaitForWindow;
+using toolkit::WaitUntil;
 
 void Print(const std::wstring& line);
 
@@ -31,10 +34,10 @@ std::wstring Row(const std::wstring& label, const std::wstring& figures);  // on
 std::wstring RatioFigures(double ratioOfMedians, const std::vector<double>& ratios,
                           const wchar_t* target);
 
-// Waits polled every pollMs, for a window to come and to be destroyed.
-HWND WaitForWindow(const Program& program, const wchar_t* caption, int childId, DWORD pollMs,
-                   const wchar_t* what);
-void WaitForGone(HWND window, DWORD pollMs, const wchar_t* what);
+// How long a window may take to come, and a copy pass to end, before the run is given up:
+// long enough under Wine on a loaded machine, so a miss means a broken run.
+const DWORD kWaitMs = 120000;
+const DWORD kCopyWaitMs = 900000;
 
 // Files: every file below a folder (relative paths), copies, removal of whole trees.
 void ListFiles(const std::wstring& root, const std::wstring& relative,

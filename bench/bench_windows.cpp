@@ -5,14 +5,6 @@
 
 namespace bench {
 
-namespace {
-
-// Long enough for a window under Wine on a loaded machine; a miss means a broken run.
-const DWORD kWaitMs = 120000;
-const DWORD kCopyWaitMs = 900000;
-
-}  // namespace
-
 // UTF-8 straight to the output handle, whatever the code page of the run.
 void Print(const std::wstring& line) {
   std::wstring text = line + L"\n";
@@ -65,15 +57,6 @@ std::wstring RatioFigures(double ratioOfMedians, const std::vector<double>& rati
   std::wstring perRun = Figures(ratios, 1.0, L"");
   return Format(L"%.3f (ratio of the medians; per run%ls   %ls", ratioOfMedians,
                 perRun.substr(perRun.find(L" (runs") + 6).c_str(), target);
-}
-
-HWND WaitForWindow(const Program& program, const wchar_t* caption, int childId, DWORD pollMs,
-                   const wchar_t*) {
-  return toolkit::WaitForWindow(program, caption, childId, kWaitMs, pollMs);
-}
-
-void WaitForGone(HWND window, DWORD pollMs, const wchar_t*) {
-  toolkit::WaitForDestroyed(window, kCopyWaitMs, pollMs);
 }
 
 void ListFiles(const std::wstring& root, const std::wstring& relative,

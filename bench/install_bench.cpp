@@ -3,6 +3,7 @@
 // same drive in the same run.
 #include "bench.h"
 #include "bench_runs.h"
+#include "resource_ids.h"
 
 namespace bench {
 
@@ -66,32 +67,28 @@ void CheckInstalled(const Disc& disc, const std::wstring& folder) {
 }
 
 bool InstalledStateShown(HWND main) {
-  return !Enabled(main, 1001) && Enabled(main, 1002) && Enabled(main, 1003);
+  return !Enabled(main, IDC_INSTALL_BUTTON) && Enabled(main, IDC_UNINSTALL_BUTTON) &&
+         Enabled(main, IDC_RUN_GAME_BUTTON);
 }
 
 double TimedInstall(const Options& options, const Disc& disc, const std::wstring& folder) {
   Program setup;
   try {
     Start(setup, options.disc + L"\\setup.exe", L"C:\\");
-    HWND main = WaitForWindow(setup, options.title.c_str(), 1004, 20, L"the main window");
-    for (int tries = 0; tries < 3000 && !Enabled(main, 1001); ++tries) {
-      Sleep(10);
-    }
-    Click(main, 1001);
-    HWND install = WaitForWindow(setup, L"INSTALL", 1017, 10, L"the install options dialog");
-    SetItemText(install, 1001, folder);
+    HWND main = WaitForWindow(setup, options.title.c_str(), IDC_EXIT_BUTTON, kWaitMs);
+    WaitUntil([&] { return Enabled(main, IDC_INSTALL_BUTTON); }, kWaitMs);
+    Click(main, IDC_INSTALL_BUTTON);
+    HWND install = WaitForWindow(setup, L"INSTALL", IDC_KIND_MINIMUM, kWaitMs, 10);
+    SetItemText(install, IDC_FOLDER_EDIT, folder);
     Click(install, IDOK);
-    HWND question = WaitForWindow(setup, kFolderQuestion, 1009, 5, L"the folder question");
+    HWND question = WaitForWindow(setup, kFolderQuestion, IDC_MESSAGE_TEXT, kWaitMs, 5);
     Click(question, IDOK);
-    HWND copy = WaitForWindow(setup, kCopyCaption, 1009, 1, L"the copy dialog");
+    HWND copy = WaitForWindow(setup, kCopyCaption, IDC_MESSAGE_TEXT, kWaitMs, 1);
     double start = Seconds();
-    WaitForGone(copy, 1, L"the copy dialog");
+    WaitForDestroyed(copy, kCopyWaitMs, 1);
     double seconds = Seconds() - start;
     // The record and the log are written after the dialog: let them finish before the end.
-    for (int tries = 0; tries < 3000 && !InstalledStateShown(main); ++tries) {
-      Sleep(10);
-    }
-    if (!InstalledStateShown(main)) {
+    if (!WaitUntil([&] { return InstalledStateShown(main); }, kWaitMs)) {
       throw Abort{L"the main window did not switch to the installed state"};
     }
     Stop(setup);

@@ -15,9 +15,8 @@ typedef void* WindowHandle;
 bool OsGetCurrentFolder(char* out, size_t cap);
 bool OsSetCurrentFolder(const char* path);
 
-// Opens an existing file for reading with no sharing and reads its whole size, so that
-// a file of 4 GiB and more is never taken for a small one. false when it cannot be
-// opened or measured.
+// The whole 64-bit size of an existing file, so that a file of 4 GiB and more is never
+// taken for a small one. false when it is missing, a folder, or cannot be measured.
 bool OsGetFileSize(const char* path, uint64_t* size);
 
 // A modal box with the OK button only and no icon. owner may be null.

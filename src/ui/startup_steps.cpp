@@ -1,0 +1,50 @@
+// Start-up: find the disc, load its description and the record, then show the window.
+#include "ui/startup_steps.h"
+
+#include "install/install_selection.h"
+#include "install/installed_state.h"
+#include "platform/platform.h"
+#include "setup_source/disc_discovery.h"
+#include "setup_source/setup_loader.h"
+#include "setup_source/setup_stream.h"
+#include "text/bounded_text.h"
+#include "ui/launcher.h"
+
+bool PrepareProcessStep(int) {
+  OsPrepareProcess();
+  g_InstallKind = kInstallNone;
+  g_TypeMask = 0;
+  return true;
+}
+
+bool FindDiscStep(int) {
+  int drive = FindSourceDisc();
+  if (drive < 0) {
+    OsMessageBox(nullptr, "BrellvanのCDが見つかりません", "SETUP.EXE　エラー");
+    return false;
+  }
+  char root[8];
+  FormatText(root, sizeof root, "%c:\\", 'A' + drive);
+  OsSetCurrentFolder(root);
+  return true;
+}
+
+bool LoadDescriptionStep(int) {
+  OpenSetupFile();
+  LoadSetupDescription();
+  CloseSetupFile();
+  return true;
+}
+
+bool ReadRecordStep(int) {
+  ReadInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
+  return true;
+}
+
+bool ShowMainWindowStep(int showCommand) { return CreateMainWindow(showCommand); }
+
+bool SetButtonsStep(int) {
+  SetButtonStates(IsGameInstalled());
+  FocusFirstButton();
+  return true;
+}

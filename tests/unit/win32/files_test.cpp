@@ -1,0 +1,54 @@
+// Measuring a listed file by name: its whole 64-bit size, and no size for a folder or a
+// missing name, which the loader reports as a file it cannot read.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <tuple>
+
+#include "platform/file_system.h"
+#include "platform/platform.h"
+#include "platform/stdio_file.h"
+
+namespace {
+
+void MakeFile(const char* path, long long size) {
+  FILE* file = OsOpenFile(path, "wb");
+  ASSERT_NE(file, nullptr) << path;
+  // Past 4 GiB the file is sparse: seeking and one byte make it that long at no cost.
+  if (size > 0) {
+    ASSERT_EQ(_fseeki64(file, size - 1, SEEK_SET), 0);
+    ASSERT_EQ(fputc('x', file), 'x');
+  }
+  fclose(file);
+}
+
+}  // namespace
+
+TEST(FileSize, WholeSizeOfFilesNeverOfFolders) {
+  CreateDirectoryW(L"measure", nullptr);
+  CreateDirectoryW(L"measure\\folder", nullptr);
+  MakeFile("measure\\big.dat", 4294967297LL);
+  MakeFile("measure\\表.dat", 3);
+  MakeFile("measure\\empty.dat", 0);
+  // Held open without sharing by another program: still measured (its copy fails later).
+  HANDLE held =
+      CreateFileW(L"measure\\empty.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+  const std::tuple<const char*, bool, unsigned long long> cases[] = {
+      {"measure\\big.dat", true, 4294967297ULL}, {"measure\\表.dat", true, 3},
+      {"measure\\empty.dat", true, 0},           {"measure\\folder", false, 0},
+      {"measure\\missing.dat", false, 0},        {"measure\\big.dat\\x", false, 0},
+  };
+  for (const auto& [path, measured, expected] : cases) {
+    uint64_t size = 12345;
+    EXPECT_EQ(OsGetFileSize(path, &size), measured) << path;
+    EXPECT_EQ(size, measured ? expected : 12345) << path;
+  }
+  CloseHandle(held);
+  for (const char* name : {"big.dat", "表.dat", "empty.dat"}) {
+    EXPECT_TRUE(OsDeleteFile((std::string("measure\\") + name).c_str())) << name;
+  }
+  EXPECT_TRUE(OsRemoveFolder("measure\\folder") && OsRemoveFolder("measure"));
+}
