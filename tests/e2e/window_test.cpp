@@ -1,0 +1,106 @@
+// What the main window holds to, whatever comes from outside: its place and size, one command
+// at a time, the folder browser of INSTALL, and the developer boxes of a disc whose files name
+// a type it never declares.
+#include <shlobj.h>
+
+#include "launcher_test.h"
+
+namespace e2e {
+
+namespace {
+
+// A visible window of the process owned by `owner`: the folder browser has no fixed caption.
+HWND OwnedWindow(DWORD processId, HWND owner) {
+  struct Search {
+    DWORD processId;
+    HWND owner, found;
+  } search{processId, owner, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM value) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(value);
+        DWORD id = 0;
+        GetWindowThreadProcessId(window, &id);
+        if (id != s->processId || !IsWindowVisible(window) ||
+            GetWindow(window, GW_OWNER) != s->owner) {
+          return TRUE;
+        }
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+// Centred on the 800 x 600 screen by its 464 x 240 client; a resize from outside, larger or
+// smaller, gives the client back its size.
+TEST_F(LauncherTest, MainWindowKeepsItsPlaceAndSize) {
+  StartToMain();
+  RECT frame, client;
+  GetWindowRect(main, &frame);
+  EXPECT_EQ(std::make_pair(frame.left, frame.top), std::make_pair(168L, 180L));
+  for (SIZE size : {SIZE{700, 500}, SIZE{200, 100}}) {
+    SetWindowPos(main, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    Sync(main);
+    GetClientRect(main, &client);
+    EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(464L, 240L))
+        << size.cx << " x " << size.cy;
+  }
+}
+
+// The flows' dialogs leave the main window usable; while one runs, a click on Install or the
+// close box does nothing. A second flow would open a nested dialog and hold the message
+// unanswered, so each must come back at once with no new window.
+TEST_F(LauncherTest, OneCommandAtATime) {
+  StartToMain();
+  HWND options = OpenOptions();
+  DWORD_PTR result = 0;
+  EXPECT_TRUE(SendMessageTimeoutW(Item(main, IDC_INSTALL_BUTTON), BM_CLICK, 0, 0, SMTO_NORMAL, 5000,
+                                  &result));
+  EXPECT_TRUE(SendMessageTimeoutW(main, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, &result));
+  EXPECT_EQ(FindWindowOf(launcher.Id(), kTitle, IDC_MESSAGE_TEXT), nullptr) << "exit question";
+  EXPECT_EQ(FindWindowOf(launcher.Id(), L"INSTALL", IDC_KIND_MINIMUM), options);
+  Press(options, IDCANCEL);
+  Exit(kCloseBox, IDOK);
+}
+
+// Browse opens the shell's folder browser (the shell mapped on first use); OK puts the folder
+// it shows, with PATH below it, into the field; Cancel leaves the field as it was.
+TEST_F(LauncherTest, BrowseForTheParentFolder) {
+  StartToMain();
+  HWND options = OpenOptions();
+  wchar_t desktop[MAX_PATH] = {};
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
+  const std::pair<int, std::wstring> answers[] = {{IDCANCEL, L"c:\\Games\\HOSHIMI"},
+                                                  {IDOK, std::wstring(desktop) + L"\\HOSHIMI"}};
+  for (const auto& [answer, field] : answers) {
+    Click(options, IDC_BROWSE);
+    HWND browser = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (browser = OwnedWindow(launcher.Id(), options)); }, kWait));
+    // The shell opens on the desktop, a folder of the file system.
+    Press(browser, answer);
+    EXPECT_EQ(ItemText(options, IDC_FOLDER_EDIT), field) << answer;
+  }
+  Press(options, IDCANCEL);
+}
+
+// A file group under a type the disc never declares: two boxes captioned TEST during loading,
+// owned by nothing, then the launcher starts as usual.
+TEST_F(LauncherTest, UndeclaredTypeShowsTheDeveloperBoxes) {
+  const std::wstring ini = Setting(L"E2E_DISC") + L"\\setup.ini";
+  movedAway.push_back(ini);
+  ASSERT_TRUE(MoveFileW(ini.c_str(), (ini + L".away").c_str()));
+  std::string text = ReadBytes(ini + L".away");
+  size_t end = text.rfind("[]\r\n##");
+  ASSERT_NE(end, std::string::npos);
+  WriteBytes(ini, text.insert(end, "[NOPE]\r\nextra.dat\r\n"));
+  Start(launcher, L"Q:\\setup.exe", L"C:\\");
+  Press(Box(L"TEST", IDOK, L"not list type", nullptr), IDOK);
+  Press(Box(L"TEST", IDOK, L"[NOPE]", nullptr), IDOK);
+  main = Wait(kTitle, IDC_INSTALL_BUTTON);
+  Sync(main);
+  ExpectButtons(false);
+}
+
+}  // namespace e2e
