@@ -4,11 +4,8 @@
 #include <stdint.h>
 
 #include "platform/platform.h"
-#include "setup_source/setup_description.h"
 #include "setup_source/setup_report.h"
 #include "setup_source/source_path.h"
-#include "text/bounded_text.h"
-#include "text/sjis.h"
 
 namespace {
 
@@ -19,21 +16,6 @@ int32_t EvenSize(uint64_t size) {
 }
 
 }  // namespace
-
-bool ComposeSourcePath(const char* fileLine, char* out, size_t cap) {
-  char folder[512];
-  if (!OsGetCurrentFolder(folder, sizeof folder)) {
-    if (cap > 0) out[0] = '\0';
-    return false;
-  }
-  return FormSourcePath(folder, g_Setup.PATH, fileLine, out, cap);
-}
-
-int32_t EvenFileSize(const char* path) {
-  uint64_t size = 0;
-  if (!OsGetFileSize(path, &size)) return 0;
-  return EvenSize(size);
-}
 
 int32_t MeasureSourceFile(const char* fileLine) {
   char path[1024];

@@ -4,6 +4,3 @@
 
 // Size of a file line below the disc's game folder (current folder, PATH, line).
 int32_t MeasureSourceFile(const char* fileLine);
-
-// Size of the file at path rounded up to even; 0 when it cannot be opened or measured.
-int32_t EvenFileSize(const char* path);

@@ -1,5 +1,7 @@
 #include "setup_source/source_path.h"
 
+#include "platform/platform.h"
+#include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
 #include "text/sjis.h"
 
@@ -12,4 +14,13 @@ bool FormSourcePath(const char* discFolder, const char* gameFolder, const char* 
   RemoveTrailingBackslash(out);
   whole = AppendText(out, cap, "\\") && whole;
   return AppendText(out, cap, fileLine) && whole;
+}
+
+bool ComposeSourcePath(const char* fileLine, char* out, size_t cap) {
+  char folder[512];
+  if (!OsGetCurrentFolder(folder, sizeof folder)) {
+    if (cap > 0) out[0] = '\0';
+    return false;
+  }
+  return FormSourcePath(folder, g_Setup.PATH, fileLine, out, cap);
 }

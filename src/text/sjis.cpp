@@ -38,12 +38,3 @@ bool RemoveTrailingBackslash(char* text) {
   return true;
 }
 
-size_t WholeCharLength(const char* text, size_t limit) {
-  size_t n = 0;
-  while (n < limit && text[n] != '\0') {
-    size_t step = CharLength(text + n);
-    if (n + step > limit) break;
-    n += step;
-  }
-  return n;
-}

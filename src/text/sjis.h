@@ -25,7 +25,3 @@ bool EndsWithBackslash(const char* text);
 
 // Removes one trailing backslash character; returns whether there was one.
 bool RemoveTrailingBackslash(char* text);
-
-// The largest length n <= limit at which text[0..n) ends on a whole character.
-// text must hold at least limit bytes or end with a terminator before.
-size_t WholeCharLength(const char* text, size_t limit);

@@ -27,7 +27,6 @@ TEST(CharacterRule, TheLastCharacterIsWhole) {
   EXPECT_EQ(LastChar(""), nullptr);
   const char* path = "C:\\ソフト\\表";
   EXPECT_EQ(FindLastBackslash(path), path + 9);  // C:\ then three two-byte characters
-  EXPECT_EQ(WholeCharLength("ab\x95\x5c", 3), 2u);
 }
 
 TEST(BoundedText, CutsAtWholeCharacterAndSaysSo) {
