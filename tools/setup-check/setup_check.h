@@ -1,4 +1,4 @@
-// setup-check [--json] [DISC_ROOT]: loads a disc folder's setup.ini with the launcher's
+// setup-check [--json] [DISC_ROOT] (or --init GAME_FOLDER [--force]): loads a disc folder's setup.ini with the launcher's
 // own loader and reports on standard output what the launcher will see and every
 // problem found.
 #pragma once
