@@ -37,7 +37,7 @@ if [ -f "$given" ]; then
   disc=$root/build/demo-disc
   if [ -d "$disc" ]; then chmod -R u+w "$disc" && rm -rf "$disc"; fi
   xorriso -report_about WARNING -rockridge off -joliet on -osirrox on -indev "$given" \
-    -extract / "$disc" >/dev/null
+    -extract / "$disc" >/dev/null 2>&1 || { echo "demo: $given is no disc image" >&2; exit 1; }
   if device=$(losetup -f --show -r "$given" 2>/dev/null); then
     label=
   else
