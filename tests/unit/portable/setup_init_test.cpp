@@ -67,6 +67,20 @@ TEST_F(SetupInit, WritesTypedGroupsInNameOrderAndLoadsWithoutError) {
       << errors;
 }
 
+TEST_F(SetupInit, QuotesOnlyTheValuesWhoseBlanksABareValueLosesAndWarnsOfNoExe) {
+  Add("a.dat", u8" 星");
+  std::string errors;
+  ASSERT_EQ(Init(false, &errors, "disc/ 星"), 0) << errors;
+  EXPECT_NE(ReadBytes("disc\\setup.ini")
+                .find("#TITLE \" 星\"\r\n#PATH \" 星\"\r\n#DEFDIR c:\\Games\r\n#REG_P Software\r\n"
+                      "#REG_S \" 星\"\r\n#REG_T \" 星\"\r\n"),
+            std::string::npos);
+  EXPECT_NE(
+      errors.find(u8"warning: no .exe directly in \" 星\": EXE stays at its default game.exe"),
+      std::string::npos)
+      << errors;
+}
+
 // Each typed file of disc/setup.ini, as the loader reads it, with its type's bracketed id.
 std::map<std::string, std::string> TypedFiles() {
   OsSetCurrentFolder("disc");
