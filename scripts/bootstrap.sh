@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686
   binutils-mingw-w64 wine wine64 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
-  clang libclang-rt-14-dev locales python3)
+  clang libclang-rt-14-dev locales python3 xorriso)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

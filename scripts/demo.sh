@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Runs the launcher on the bundled sample disc under Wine, the disc in CD-ROM drive Q:
-# labelled BV. With a reachable display it opens the launcher for you; without one it
-# saves a picture of the launcher's window and runs the end-to-end install and uninstall walk.
+# Runs the launcher under Wine on the bundled sample disc, or on a disc folder or image
+# given, the disc in CD-ROM drive Q: labelled BV. With a reachable display it opens the
+# launcher for you; without one it saves a picture of the launcher's window and, for the
+# sample, runs the end-to-end install and uninstall walk.
+#   demo.sh [DISC_FOLDER_OR_IMAGE]
 # DEMO_BUILD_DIR=dir uses another build folder than the mingw-x86_64 preset's.
 set -euo pipefail
+given=
+if [ -n "${1-}" ]; then given=$(realpath "$1"); fi
 cd "$(dirname "$0")/.."
 root=$PWD
 bash scripts/bootstrap.sh
@@ -26,13 +30,41 @@ if [ "$(locale charmap 2>/dev/null)" != "UTF-8" ]; then
   export LC_ALL=C.UTF-8
 fi
 disc=$root/$build/sample-disc
+label=BV device=
+# A disc of the publisher's is copied, so that no label file is left in it. An image is
+# attached as a loop device, from which Wine reads the label as Windows reads a CD's.
+if [ -f "$given" ]; then
+  disc=$root/build/demo-disc
+  if [ -d "$disc" ]; then chmod -R u+w "$disc" && rm -rf "$disc"; fi
+  xorriso -report_about WARNING -rockridge off -joliet on -osirrox on -indev "$given" \
+    -extract / "$disc" >/dev/null 2>&1 || { echo "demo: $given is no disc image" >&2; exit 1; }
+  if device=$(losetup -f --show -r "$given" 2>/dev/null); then
+    label=
+  else
+    echo "demo: no loop device could be attached; the label BV comes from a file"
+  fi
+elif [ -n "$given" ]; then
+  disc=$root/build/demo-disc
+  if [ -d "$disc" ]; then chmod -R u+w "$disc" && rm -rf "$disc"; fi
+  cp -r "$given" "$disc"
+fi
+map_disc() {
+  wine_map_drive q "$disc" cdrom $label
+  rm -f "$WINEPREFIX/dosdevices/q::"
+  if [ -n "$device" ]; then ln -s "$device" "$WINEPREFIX/dosdevices/q::"; fi
+}
+release_disc() {
+  rm -f "$WINEPREFIX/dosdevices/q::"
+  if [ -n "$device" ]; then losetup -d "$device"; fi
+}
+trap release_disc EXIT
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   # shellcheck source=wine-env.sh
   source scripts/wine-env.sh
   wine_up
   "$WINE64" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
-  wine_map_drive q "$disc" cdrom BV
+  map_disc
   # The drive's label is read when Wine's services start.
   wine_down
   "$WINESERVER" -w >/dev/null 2>&1 || true
@@ -51,7 +83,7 @@ mkdir -p "$shots"
 Xvfb -displayfd 7 -screen 0 800x600x24 -nolisten tcp 7>"$shots/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$shots/display" ] && break; sleep 0.1; done
-wine_map_drive q "$disc" cdrom BV
+map_disc
 wine_down
 "$WINESERVER" -w >/dev/null 2>&1 || true
 DISPLAY=":$(head -n1 "$shots/display")" "$WINE64" 'Q:\setup.exe' &
@@ -62,5 +94,6 @@ kill "$launcher" 2>/dev/null || true
 wine_down
 kill "$xvfb" 2>/dev/null || true
 echo "demo: the main window as the player sees it: $shots/main-window.png"
+if [ -n "$given" ]; then exit 0; fi
 bash tests/e2e/run-e2e.sh "$build/bin/e2e_tests.exe" "$disc" build/demo-run \
   LauncherTest.InstallRunGameAndUninstall

@@ -3,6 +3,8 @@
 # CD-ROM drive Q:, a scratch folder as drive T: and, where mounting is allowed, a 4 MiB file
 # system as drive S: for the free-space tests. NoDisc runs in a Wine session of its own, with
 # Q: unlabelled. Needs WINEPREFIX (see scripts/wine-env.sh); LC_ALL picks the code page.
+# E2E_DISC_DEVICE=/dev/loopN: the labelled runs read Q:'s label from that device (an image
+# of the disc), with no label file.
 #   run-e2e.sh E2E_TESTS_EXE STAGED_DISC RUN_DIR [GTEST_FILTER]
 set -euo pipefail
 tests=$(realpath "$1") staged=$(realpath "$2") run=$(realpath -m "$3") filter=${4:-*}
@@ -11,6 +13,7 @@ source "$(dirname "$0")/../../scripts/wine-env.sh"
 
 unmount() { if mountpoint -q "$run/s-drive" 2>/dev/null; then umount -l "$run/s-drive" || true; fi; }
 cleanup() {
+  rm -f "$WINEPREFIX/dosdevices/q::"
   for letter in q s t; do wine_unmap_drive $letter || true; done
   unmount
   "$WINESERVER" -k >/dev/null 2>&1 || true
@@ -42,7 +45,13 @@ E2E_DISC=$(winepath_of "$run/disc")
 
 # Wine reads drive labels when its services start.
 run_tests() {
-  wine_map_drive q "$run/disc" cdrom ${2-}
+  rm -f "$WINEPREFIX/dosdevices/q::"
+  if [ -n "${2-}" ] && [ -n "${E2E_DISC_DEVICE-}" ]; then
+    wine_map_drive q "$run/disc" cdrom
+    ln -s "$E2E_DISC_DEVICE" "$WINEPREFIX/dosdevices/q::"
+  else
+    wine_map_drive q "$run/disc" cdrom ${2-}
+  fi
   "$WINESERVER" -k >/dev/null 2>&1 || true
   "$WINESERVER" -w >/dev/null 2>&1 || true
   "$WINE64" "$tests" --gtest_filter="$1" </dev/null | tee -a "$run/gtest.log"

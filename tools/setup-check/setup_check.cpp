@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "diagnostics.h"
+#include "init_draft.h"
 #include "platform/platform.h"
 #include "publisher_checks.h"
 #include "reports.h"
@@ -15,7 +16,10 @@
 namespace {
 
 int Usage() {
-  fputs("usage: setup-check [--json] [DISC_ROOT]\n", stderr);
+  fputs(
+      "usage: setup-check [--json] [DISC_ROOT]\n"
+      "       setup-check [--json] --init GAME_FOLDER [--force]\n",
+      stderr);
   return 2;
 }
 
@@ -24,14 +28,28 @@ int Usage() {
 int RunSetupCheck(int argc, char** argv) {
   bool json = false;
   const char* root = nullptr;
+  const char* gameFolder = nullptr;
+  bool force = false;
   for (int i = 1; i < argc; ++i) {
     if (strcmp(argv[i], "--json") == 0 && !json) {
       json = true;
+    } else if (strcmp(argv[i], "--init") == 0 && i + 1 < argc && gameFolder == nullptr) {
+      gameFolder = argv[++i];
+    } else if (strcmp(argv[i], "--force") == 0 && !force) {
+      force = true;
     } else if (argv[i][0] != '-' && root == nullptr) {
       root = argv[i];
     } else {
       return Usage();
     }
+  }
+  if ((gameFolder != nullptr && root != nullptr) || (force && gameFolder == nullptr)) {
+    return Usage();
+  }
+  // The draft is written into the disc root, which is then loaded and reported as usual.
+  if (gameFolder != nullptr) {
+    int status = WriteSetupDraft(gameFolder, force);
+    if (status != 0) return status;
   }
   // The launcher's paths are code page 932; a folder named in this system's own
   // encoding (UTF-8 on Linux) is still found by the C runtime's chdir.

@@ -1,0 +1,160 @@
+// setup-check --init on game folders made here: the bytes it writes, the types it gives
+// (against the committed sample's own), and every refusal, which leaves no setup.ini.
+#include <fstream>
+#include <map>
+#include <vector>
+
+#include "init_draft.h"
+#include "scratch_folder.h"
+#include "setup_check.h"
+#include "setup_source/setup_stream.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char kDraftAfterComment[] =
+    "#TITLE 星見\r\n#PATH 星見\r\n#DEFDIR c:\\Games\r\n#EXE Game.exe\r\n#REG_P Software\r\n"
+    "#REG_S 星見\r\n#REG_T 星見\r\n\r\n#INSTALL_LST\r\n[EXE] 実行ファイル\r\n"
+    "[SOUND] ＳＯＵＮＤファイル\r\n[DATA] 基本データ\r\n[CG16] 画像データ（16bit）\r\n"
+    "[CG24] 画像データ（24or32bit）\r\n##\r\n\r\n#INSTALL_S\r\n[EXE]\r\n[SOUND]\r\n[DATA]\r\n##\r\n"
+    "\r\n#INSTALL_B\r\n[EXE]\r\n[SOUND]\r\n[DATA]\r\n[CG16]\r\n[CG24]\r\n##\r\n"
+    "\r\n#INSTALL_C\r\n[EXE]\r\n[SOUND]\r\n[DATA]\r\n[CG16]\r\n[CG24]\r\n##\r\n"
+    "\r\n#FILE\r\n[EXE]\r\nGame.exe\r\nlib.DLL\r\nsetup2.exe\r\n[SOUND]\r\nbgm\\曲.MP3\r\n"
+    "Sound\\表紙.ogg\r\nvoice.wav\r\n[DATA]\r\nDATA\\map\\f.dat\r\ntools\\conv.exe\r\n"
+    "はじめに.txt\r\n[CG16]\r\ncg16\\表紙.dat\r\n[CG24]\r\nCG24\\a.bmp\r\n[]\r\n##\r\n";
+
+class SetupInit : public ScratchFolder {
+ protected:
+  // A file of the game folder disc/game (or another), named in UTF-8 as the system names it.
+  void Add(const std::string& utf8, const char* game = "game") {
+    fs::path path = folder_ / "disc" / fs::u8path(game) / fs::u8path(utf8);
+    fs::create_directories(path.parent_path());
+    std::ofstream(path) << "x";
+  }
+  // Runs setup-check --init on a game folder named in code page 932, as the launcher names
+  // paths; its standard error goes to *errors.
+  int Init(bool force, std::string* errors, const char* game = "disc/game") {
+    ResetSetupDescriptionToDefaults();
+    const char* argv[] = {"setup-check", "--init", game, force ? "--force" : nullptr, nullptr};
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    int status = RunSetupCheck(force ? 4 : 3, const_cast<char**>(argv));
+    *errors = testing::internal::GetCapturedStderr();
+    testing::internal::GetCapturedStdout();
+    OsSetCurrentFolder(folder_.string().c_str());
+    return status;
+  }
+};
+
+TEST_F(SetupInit, WritesTypedGroupsInNameOrderAndLoadsWithoutError) {
+  for (const char* name :
+       {"Game.exe", "setup2.exe", "lib.DLL", "tools/conv.exe", u8"Sound/表紙.ogg", u8"bgm/曲.MP3",
+        "voice.wav", "DATA/map/f.dat", u8"はじめに.txt", u8"cg16/表紙.dat", "CG24/a.bmp"}) {
+    Add(name, u8"星見");
+  }
+  std::string errors;
+  ASSERT_EQ(Init(false, &errors, "disc/星見"), 0) << errors;  // the written file loads cleanly
+  std::string written = ReadBytes("disc\\setup.ini");
+  size_t settings = written.find("#TITLE");
+  ASSERT_NE(settings, std::string::npos) << written;
+  EXPECT_EQ(written.substr(settings), kDraftAfterComment);
+  EXPECT_NE(written.find("#   ほかの音声ファイル（.wav .ogg .mp3 .mid）は [SOUND]\r\n"),
+            std::string::npos);
+  EXPECT_NE(errors.find("warning: EXE is \"Game.exe\", the first in name order; \"setup2.exe\" is "
+                        "not"),
+            std::string::npos)
+      << errors;
+}
+
+TEST_F(SetupInit, QuotesOnlyTheValuesWhoseBlanksABareValueLosesAndWarnsOfNoExe) {
+  Add("a.dat", u8" 星");
+  std::string errors;
+  ASSERT_EQ(Init(false, &errors, "disc/ 星"), 0) << errors;
+  EXPECT_NE(ReadBytes("disc\\setup.ini")
+                .find("#TITLE \" 星\"\r\n#PATH \" 星\"\r\n#DEFDIR c:\\Games\r\n#REG_P Software\r\n"
+                      "#REG_S \" 星\"\r\n#REG_T \" 星\"\r\n"),
+            std::string::npos);
+  EXPECT_NE(
+      errors.find(u8"warning: no .exe directly in \" 星\": EXE stays at its default game.exe"),
+      std::string::npos)
+      << errors;
+}
+
+// Each typed file of disc/setup.ini, as the loader reads it, with its type's bracketed id.
+std::map<std::string, std::string> TypedFiles() {
+  OsSetCurrentFolder("disc");
+  OpenSetupStream();
+  LoadSetupDescription();
+  CloseSetupFile();
+  OsSetCurrentFolder("..");
+  std::map<std::string, std::string> typed;
+  for (int i = 0; i < g_Setup.fileCount; ++i) {
+    for (int t = 0; t < g_Setup.typeCount; ++t) {
+      std::string name = g_Setup.types[t].name;
+      if (g_Setup.files[i].mask == 1u << t)
+        typed[g_Setup.files[i].name] = name.substr(0, name.find(']') + 1);
+    }
+  }
+  return typed;
+}
+
+TEST_F(SetupInit, SampleGameFolderGetsTheTypesOfTheCommittedSample) {
+  fs::create_directories(folder_ / "disc");
+  fs::copy(LAUNCHER_SAMPLE_DIR "/HOSHIMI", folder_ / "disc" / "HOSHIMI",
+           fs::copy_options::recursive);
+  if (!fs::exists(folder_ / "disc" / "HOSHIMI" / "game.exe")) Add("game.exe", "HOSHIMI");
+  fs::copy(LAUNCHER_SAMPLE_DIR "/setup.ini", folder_ / "disc" / "setup.ini");
+  std::map<std::string, std::string> sample = TypedFiles();
+  EXPECT_EQ(sample.size(), 10u);
+  std::string errors;
+  ASSERT_EQ(Init(false, &errors, "disc/HOSHIMI"), 1);
+  EXPECT_NE(errors.find("setup.ini exists already in the disc root; --force replaces it"),
+            std::string::npos);
+  ASSERT_EQ(Init(true, &errors, "disc/HOSHIMI"), 0) << errors;
+  std::map<std::string, std::string> draft = TypedFiles();
+  EXPECT_EQ(draft.size(), 11u);  // はじめに.txt, of no type in the sample, is [DATA]
+  for (const auto& [name, id] : sample) EXPECT_EQ(draft[name], id) << name;
+}
+
+TEST_F(SetupInit, RefusesNamesTheLauncherCouldNotUseAndWritesNothing) {
+  std::vector<std::string> many;
+  for (int i = 0; i < 257; ++i) many.push_back("f" + std::to_string(i));
+  // The game folder's files ("x/" an empty folder), a part of the error.
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"a.dat", u8"한.dat"}, u8"\"한.dat\": the name has no code page 932 form"},
+      {{u8"sub/〜.dat"}, u8"\"sub\\〜.dat\": the name has no code page 932 form"},
+      {{"#memo.txt"}, "\"#memo.txt\": the launcher would not read this name as a file line"},
+      {{"[x].dat"}, "\"[x].dat\": the launcher would not read this name"},
+      {{u8"ｱ/x.dat"}, "last half-width character together with the backslash after it"},
+      {{"empty/"}, "\"game\" holds no file"},
+      {many, "\"game\" holds 257 files; the launcher lists at most 256"},
+  };
+  for (const auto& [files, part] : cases) {
+    fs::remove_all(folder_ / "disc");
+    for (const std::string& file : files) {
+      if (file.back() == '/') {
+        fs::create_directories(folder_ / "disc" / "game" / file);
+      } else {
+        Add(file);
+      }
+    }
+    std::string errors;
+    EXPECT_EQ(Init(false, &errors), 1) << part;
+    EXPECT_NE(errors.find(part), std::string::npos) << errors;
+    EXPECT_FALSE(Exists("disc\\setup.ini")) << part;
+  }
+}
+
+TEST(DraftType, OneRuleByPlaceAndExtension) {
+  const std::pair<const char*, DraftType> cases[] = {
+      {"game.exe", kDraftExe},       {"LIB.DLL", kDraftExe},        {"bin\\tool.exe", kDraftData},
+      {"Sound\\a.dat", kDraftSound}, {"data\\bgm.wav", kDraftData}, {"CG16\\x\\y.bmp", kDraftCg16},
+      {"cg24\\a.png", kDraftCg24},   {"cg240\\a.png", kDraftData},  {"music\\a.OGG", kDraftSound},
+      {"a.mid", kDraftSound},        {"sound.dat", kDraftData},     {"表\\a.mp3", kDraftSound},
+      {"表\\a.exe", kDraftData},     {"readme", kDraftData},
+  };
+  for (const auto& [line, type] : cases) EXPECT_EQ(DraftTypeOf(line), type) << line;
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+// setup-check --init: finds the game folder and its disc root, refuses what the launcher
+// could not use, and writes the draft so that an existing setup.ini is replaced whole or
+// not at all.
+#include <stdio.h>
+#include <string.h>
+#include <unistd.h>
+
+#include "init_draft.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
+#include "platform/stdio_file.h"
+#include "text/bounded_text.h"
+#include "text/sjis.h"
+#include "utf8_output.h"
+
+namespace {
+
+enum { kDraftTextCapacity = kMaxFileEntries * (kFileNameCapacity + 2) + 8192 };
+char g_DraftText[kDraftTextCapacity];
+
+int Refused(const char* message, const char* name) {
+  char text[1024];
+  FormatText(text, sizeof text, message, name);
+  PrintDraftProblem("error", text);
+  return 1;
+}
+
+// The name of the current folder (its last component); false for a root.
+bool TakeFolderName(char* name, size_t cap) {
+  char path[1024];
+  if (!OsGetCurrentFolder(path, sizeof path)) return false;
+  const char* last = path;
+  for (const char* p = path; *p != '\0'; p += CharLength(p)) {
+    if ((*p == '\\' || *p == '/') && p[1] != '\0') last = p + 1;
+  }
+  CopyText(name, cap, last);
+  RemoveTrailingBackslash(name);
+  return name[0] != '\0' && strcmp(name, "/") != 0 && strchr(name, ':') == nullptr &&
+         strlen(last) < cap;
+}
+
+bool WriteFile(const char* path, const char* bytes, size_t length) {
+  FILE* file = OsOpenFile(path, "wb");
+  if (file == nullptr) return false;
+  bool written = fwrite(bytes, 1, length, file) == length;
+  return fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+void PrintEscaped(const char* text, bool isUtf8) {
+  for (const char* p = text; *p != '\0';) {
+    size_t step = isUtf8 ? 1 : CharLength(p);
+    unsigned char c = static_cast<unsigned char>(*p);
+    if (c < 0x20 || c == 0x7F) {
+      fprintf(stderr, "\\x%02X", c);
+    } else if (isUtf8) {
+      fputc(c, stderr);
+    } else {
+      char one[3] = {p[0], step == 2 ? p[1] : '\0', '\0'};
+      PrintUtf8(stderr, one);
+    }
+    p += step;
+  }
+}
+
+void PrintDraftProblem(const char* severity, const char* message) {
+  fprintf(stderr, "setup-check --init: %s: ", severity);
+  PrintEscaped(message, false);
+  fputc('\n', stderr);
+}
+
+int WriteSetupDraft(const char* gameFolder, bool force) {
+  // As for DISC_ROOT: a code page 932 name, or one in this system's own encoding.
+  if (!OsSetCurrentFolder(gameFolder) && chdir(gameFolder) != 0) {
+    fprintf(stderr, "setup-check --init: error: cannot enter the game folder %s\n", gameFolder);
+    return 2;
+  }
+  if (!TakeFolderName(g_Draft.folder, sizeof g_Draft.folder)) {
+    PrintDraftProblem("error",
+                      "the game folder must be a folder below the disc root, and its path must "
+                      "have a code page 932 form of at most 255 bytes for its name");
+    return 1;
+  }
+  uint32_t attributes = 0;
+  if (!OsSetCurrentFolder("..") || !OsGetFileAttributes(g_Draft.folder, &attributes) ||
+      (attributes & kAttributeDirectory) == 0) {
+    return Refused(
+        "\"%s\": the game folder's name has no code page 932 form that gives the "
+        "same name back",
+        g_Draft.folder);
+  }
+  if (!force && OsGetFileAttributes("setup.ini", &attributes)) {
+    return Refused("%s exists already in the disc root; --force replaces it", "setup.ini");
+  }
+  CollectDraftFiles();
+  if (g_Draft.errorCount > 0) return Refused("%s: no setup.ini written", "the names above");
+  if (g_Draft.foundCount == 0)
+    return Refused("\"%s\" holds no file: no setup.ini written", g_Draft.folder);
+  if (g_Draft.foundCount > kMaxFileEntries) {
+    char message[256];
+    FormatText(message, sizeof message, "\"%%s\" holds %d files; the launcher lists at most %d",
+               g_Draft.foundCount, static_cast<int>(kMaxFileEntries));
+    return Refused(message, g_Draft.folder);
+  }
+  size_t length = 0;
+  if (!ComposeDraft(g_DraftText, sizeof g_DraftText, &length)) {
+    return Refused("%s: no setup.ini written", "the game folder's name");
+  }
+  char temporary[1024];
+  if (!OsCreateTemporaryFile(".", temporary, sizeof temporary)) {
+    return Refused("the disc root is not writable: no %s written", "setup.ini");
+  }
+  if (!WriteFile(temporary, g_DraftText, length) || !OsMoveFileReplacing(temporary, "setup.ini")) {
+    OsDeleteFile(temporary);
+    return Refused("%s could not be written whole; nothing was replaced", "setup.ini");
+  }
+  fprintf(stderr, "setup-check --init: wrote setup.ini with %d files\n", g_Draft.fileCount);
+  return 0;
+}

@@ -1,0 +1,174 @@
+// The files of a game folder as the first setup.ini lists them: each name as the launcher
+// will read it, typed by one rule and sorted, and every name it could not use refused.
+#include <stdlib.h>
+#include <string.h>
+
+#include "init_draft.h"
+#include "platform/folder_listing.h"
+#include "setup_source/line_end.h"
+#include "setup_source/relative_path.h"
+#include "text/bounded_text.h"
+#include "text/sjis.h"
+
+SetupDraft g_Draft;
+
+namespace {
+
+char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Compares by whole characters, ASCII letters case folded, as a folder window sorts.
+int CompareNames(const char* a, const char* b) {
+  while (*a != '\0' && *b != '\0') {
+    size_t step = CharLength(a);
+    if (step == 1 && CharLength(b) == 1 && FoldCase(*a) != FoldCase(*b)) {
+      return FoldCase(*a) - FoldCase(*b);
+    }
+    if (step == 2 || CharLength(b) == 2) {
+      int d = memcmp(a, b, 2);
+      if (d != 0) return d;
+    }
+    a += step;
+    b += step;
+  }
+  return static_cast<unsigned char>(*a) - static_cast<unsigned char>(*b);
+}
+
+int CompareDraftFiles(const void* left, const void* right) {
+  const DraftFile* a = static_cast<const DraftFile*>(left);
+  const DraftFile* b = static_cast<const DraftFile*>(right);
+  if (a->type != b->type) return a->type - b->type;
+  int d = CompareNames(a->line, b->line);
+  return d != 0 ? d : strcmp(a->line, b->line);
+}
+
+bool SameFolded(const char* text, size_t length, const char* lower) {
+  if (strlen(lower) != length) return false;
+  for (size_t i = 0; i < length; ++i) {
+    if (FoldCase(text[i]) != lower[i]) return false;
+  }
+  return true;
+}
+
+// The first whole backslash character (the second byte of 表 is no separator), or nullptr.
+const char* FirstSeparator(const char* line) {
+  for (const char* p = line; *p != '\0'; p += CharLength(p)) {
+    if (*p == '\\') return p;
+  }
+  return nullptr;
+}
+
+// The extension of the last component, dot included, or "".
+const char* Extension(const char* line) {
+  const char* separator = FindLastBackslash(line);
+  const char* dot = strrchr(separator != nullptr ? separator : line, '.');
+  return dot != nullptr ? dot : "";
+}
+
+bool HasExtension(const char* line, const char* const* lowerExtensions) {
+  const char* ext = Extension(line);
+  for (; *lowerExtensions != nullptr; ++lowerExtensions) {
+    if (SameFolded(ext, strlen(ext), *lowerExtensions)) return true;
+  }
+  return false;
+}
+
+void Refuse(const char* format, const char* name) {
+  char message[1024];
+  FormatText(message, sizeof message, format, name);
+  PrintDraftProblem("error", message);
+  ++g_Draft.errorCount;
+}
+
+// Whether the loader reads line back as this very file line, and keeps it.
+bool LoaderKeepsLine(const char* line) {
+  char trimmed[kFileNameCapacity + 1];
+  bool whole = CopyText(trimmed, sizeof trimmed, line);
+  TrimLineEnd(trimmed);
+  if (!whole || strlen(line) > kFileNameCapacity) {
+    Refuse("\"%s\": the name is longer than the launcher's 259 bytes for a file line", line);
+  } else if (line[0] == '#' || line[0] == '[' || strcmp(trimmed, line) != 0) {
+    Refuse("\"%s\": the launcher would not read this name as a file line", line);
+  } else if (!IsPathInsideGameFolder(line) || !IsUsableFileLine(line)) {
+    Refuse("\"%s\": the launcher drops this name: Windows cannot use it as a file name", line);
+  } else {
+    return true;
+  }
+  return false;
+}
+
+struct Walk {
+  char prefix[kFileNameCapacity + 2];  // relative folder with its trailing backslash, or ""
+};
+
+bool VisitEntry(const OsFolderEntry* entry, void* context);
+
+void WalkFolder(const char* prefix) {
+  Walk walk;
+  CopyText(walk.prefix, sizeof walk.prefix, prefix);
+  char folder[1024];
+  FormatText(folder, sizeof folder, "%s\\%s", g_Draft.folder, prefix);
+  RemoveTrailingBackslash(folder);
+  if (!OsListFolder(folder, VisitEntry, &walk)) Refuse("\"%s\": the folder cannot be read", folder);
+}
+
+bool VisitEntry(const OsFolderEntry* entry, void* context) {
+  const Walk* walk = static_cast<const Walk*>(context);
+  if (!entry->isFile && !entry->isFolder) return true;
+  if (entry->isFile) ++g_Draft.foundCount;
+  if (entry->name[0] == '\0') {
+    fputs("setup-check --init: error: \"", stderr);
+    PrintEscaped(walk->prefix, false);
+    PrintEscaped(entry->shown, true);
+    fputs("\": the name has no code page 932 form that gives the same name back\n", stderr);
+    ++g_Draft.errorCount;
+    return true;
+  }
+  char line[sizeof walk->prefix + sizeof entry->name];
+  FormatText(line, sizeof line, "%s%s", walk->prefix, entry->name);
+  if (entry->isFolder) {
+    // The launcher takes a half-width character together with the byte after it, so a
+    // folder name ending in one would swallow the separator that follows it.
+    if (strlen(line) + 1 >= sizeof walk->prefix || !AppendText(line, sizeof line, "\\")) {
+      Refuse("\"%s\": the names below this folder are too long for the launcher", line);
+    } else if (!EndsWithBackslash(line)) {
+      Refuse(
+          "\"%s\": the launcher reads the folder name's last half-width character together "
+          "with the backslash after it; rename the folder",
+          line);
+    } else {
+      WalkFolder(line);
+    }
+    return true;
+  }
+  if (!LoaderKeepsLine(line) || g_Draft.fileCount >= kMaxFileEntries) return true;
+  DraftFile& file = g_Draft.files[g_Draft.fileCount++];
+  CopyText(file.line, sizeof file.line, line);
+  file.type = DraftTypeOf(line);
+  return true;
+}
+
+}  // namespace
+
+DraftType DraftTypeOf(const char* line) {
+  static const char* const kExecutables[] = {".exe", ".dll", nullptr};
+  static const char* const kAudio[] = {".wav", ".ogg", ".mp3", ".mid", nullptr};
+  static const char* const kFolders[] = {"", "sound", "data", "cg16", "cg24"};
+  const char* separator = FirstSeparator(line);
+  if (separator == nullptr && HasExtension(line, kExecutables)) return kDraftExe;
+  for (int type = kDraftSound; type < kDraftTypeCount; ++type) {
+    if (separator != nullptr &&
+        SameFolded(line, static_cast<size_t>(separator - line), kFolders[type])) {
+      return static_cast<DraftType>(type);
+    }
+  }
+  return HasExtension(line, kAudio) ? kDraftSound : kDraftData;
+}
+
+void CollectDraftFiles() {
+  g_Draft.fileCount = 0;
+  g_Draft.foundCount = 0;
+  g_Draft.errorCount = 0;
+  WalkFolder("");
+  qsort(g_Draft.files, static_cast<size_t>(g_Draft.fileCount), sizeof g_Draft.files[0],
+        CompareDraftFiles);
+}

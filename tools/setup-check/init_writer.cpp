@@ -1,0 +1,144 @@
+// The text of a first setup.ini: the rule that typed the files, the settings, the five data
+// types of the install dialog, the three sets and the file list, in code page 932 with CR LF.
+#include <string.h>
+
+#include "init_draft.h"
+#include "setup_source/directive_line.h"
+#include "setup_source/setup_keywords.h"
+#include "text/bounded_text.h"
+#include "text/sjis.h"
+
+namespace {
+
+const char* const kRuleComment[] = {
+    "# setup-check --init が書いた最初の setup.ini です。確かめて直してから使ってください。",
+    "# ファイルの種類は次の順に決めました：",
+    "#   ゲームフォルダ直下の .exe と .dll は [EXE]",
+    "#   最上位の sound・data・cg16・cg24 フォルダ（英字の大小は問わない）の下はその種類",
+    "#   ほかの音声ファイル（.wav .ogg .mp3 .mid）は [SOUND]",
+    "#   残りはすべて [DATA]",
+};
+
+// The bracketed ids head the file list's groups; the labels are the install dialog's own.
+const char* const kTypeLines[kDraftTypeCount] = {
+    "[EXE] 実行ファイル",         "[SOUND] ＳＯＵＮＤファイル",     "[DATA] 基本データ",
+    "[CG16] 画像データ（16bit）", "[CG24] 画像データ（24or32bit）",
+};
+const char* const kTypeIds[kDraftTypeCount] = {"[EXE]", "[SOUND]", "[DATA]", "[CG16]", "[CG24]"};
+
+struct Text {
+  char* data;
+  size_t cap;
+  bool whole;
+};
+
+void PutLine(Text& text, const char* line) {
+  text.whole = AppendText(text.data, text.cap, line) && text.whole;
+  text.whole = AppendText(text.data, text.cap, "\r\n") && text.whole;
+}
+
+bool ReadsBack(const char* line, const char* keyword, const char* value) {
+  char readKeyword[512];
+  char readValue[512];
+  CutDirectiveLine(line, readKeyword, sizeof readKeyword, readValue, sizeof readValue);
+  return strcmp(readKeyword, keyword) == 0 && strcmp(readValue, value) == 0;
+}
+
+// Bare as the sample writes it, or quoted to keep blanks at its start; refused when the
+// loader would read neither back, or would cut or refuse the value.
+bool PutSetting(Text& text, const char* keyword, const char* value) {
+  const SetupKeyword* k = kSetupKeywords;
+  while (strcmp(k->name, keyword) != 0) ++k;
+  char line[600];
+  bool fits = strlen(value) < k->cap && (k->accepts == nullptr || k->accepts(value));
+  if (fits && FormatText(line, sizeof line, "#%s %s", keyword, value) &&
+      ReadsBack(line, keyword, value)) {
+    PutLine(text, line);
+    return true;
+  }
+  if (fits && FormatText(line, sizeof line, "#%s \"%s\"", keyword, value) &&
+      ReadsBack(line, keyword, value)) {
+    PutLine(text, line);
+    return true;
+  }
+  FormatText(line, sizeof line, "\"%s\" cannot be the %s setting: the launcher would %s it", value,
+             keyword, fits ? "read another text for" : "refuse or cut");
+  PrintDraftProblem("error", line);
+  return false;
+}
+
+bool IsExecutable(const DraftFile& file) {
+  const char* dot = strrchr(file.line, '.');
+  return file.type == kDraftExe && dot != nullptr && FindLastBackslash(file.line) == nullptr &&
+         (dot[1] | 0x20) == 'e' && (dot[2] | 0x20) == 'x' && (dot[3] | 0x20) == 'e' &&
+         dot[4] == '\0';
+}
+
+// The first .exe directly in the game folder, in name order; a warning names the others.
+const char* ChooseExe() {
+  const char* chosen = nullptr;
+  char message[1024];
+  for (int i = 0; i < g_Draft.fileCount; ++i) {
+    if (!IsExecutable(g_Draft.files[i])) continue;
+    if (chosen == nullptr) {
+      chosen = g_Draft.files[i].line;
+      continue;
+    }
+    FormatText(message, sizeof message, "EXE is \"%s\", the first in name order; \"%s\" is not",
+               chosen, g_Draft.files[i].line);
+    PrintDraftProblem("warning", message);
+  }
+  if (chosen == nullptr) {
+    FormatText(message, sizeof message,
+               "no .exe directly in \"%s\": EXE stays at its default game.exe; write the game's "
+               "#EXE line",
+               g_Draft.folder);
+    PrintDraftProblem("warning", message);
+  }
+  return chosen;
+}
+
+void PutTypes(Text& text) {
+  PutLine(text, "");
+  PutLine(text, "#INSTALL_LST");
+  for (const char* line : kTypeLines) PutLine(text, line);
+  PutLine(text, "##");
+  // The minimum install: the executable, the sound and the basic data; the others all five.
+  const char* const sets[] = {"#INSTALL_S", "#INSTALL_B", "#INSTALL_C"};
+  for (int s = 0; s < 3; ++s) {
+    PutLine(text, "");
+    PutLine(text, sets[s]);
+    for (int t = 0; t < (s == 0 ? kDraftCg16 : kDraftTypeCount); ++t) PutLine(text, kTypeIds[t]);
+    PutLine(text, "##");
+  }
+}
+
+void PutFiles(Text& text) {
+  PutLine(text, "");
+  PutLine(text, "#FILE");
+  for (int i = 0; i < g_Draft.fileCount; ++i) {
+    const DraftFile& file = g_Draft.files[i];
+    if (i == 0 || g_Draft.files[i - 1].type != file.type) PutLine(text, kTypeIds[file.type]);
+    PutLine(text, file.line);
+  }
+  PutLine(text, "[]");
+  PutLine(text, "##");
+}
+
+}  // namespace
+
+bool ComposeDraft(char* data, size_t cap, size_t* length) {
+  Text text{data, cap, true};
+  data[0] = '\0';
+  for (const char* line : kRuleComment) PutLine(text, line);
+  const char* exe = ChooseExe();
+  bool ok = PutSetting(text, "TITLE", g_Draft.folder) && PutSetting(text, "PATH", g_Draft.folder) &&
+            PutSetting(text, "DEFDIR", "c:\\Games") &&
+            (exe == nullptr || PutSetting(text, "EXE", exe)) &&
+            PutSetting(text, "REG_P", "Software") && PutSetting(text, "REG_S", g_Draft.folder) &&
+            PutSetting(text, "REG_T", g_Draft.folder);
+  PutTypes(text);
+  PutFiles(text);
+  *length = strlen(data);
+  return ok && text.whole;
+}
