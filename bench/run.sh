@@ -68,44 +68,26 @@ export LC_ALL=ja_JP.UTF-8
 source scripts/wine-env.sh
 wine_up
 
-xvfb_pid=""
 cleanup() {
   wine_unmap_drive q || true
   wine_unmap_drive t || true
-  "$WINESERVER" -k >/dev/null 2>&1 || true
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  wine_down
+  wine_stop_xvfb
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
-
-Xvfb -displayfd 7 -screen 0 800x600x24 -nolisten tcp 7>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || { echo "bench: Xvfb did not start" >&2; exit 1; }
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "bench: Xvfb gave no display" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-
-# A crash must end the run, not wait in a debugger dialog.
-"$WINE64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-# No window manager on Xvfb: unmanaged windows, or Wine waits 2 s for one at every close.
-"$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+wine_start_xvfb "$work"
+wine_unattended
 
 driver=$(winepath_of "$(realpath "$x64")/bin/bench_driver.exe")
 status=0
-# Wine reads drive labels when its services start: restart this prefix's server per disc.
+# Each disc in Q: with a server started anew, which reads its label.
 measure() {
   local disc=$1 what=$2 key=$3 count=$4
   mkdir -p "$work/t-drive"
   wine_map_drive q "$disc" cdrom BV
   wine_map_drive t "$work/t-drive" hd
-  "$WINESERVER" -k >/dev/null 2>&1 || true
-  "$WINESERVER" -w >/dev/null 2>&1 || true
+  wine_restart_server
   "$WINESERVER" -p >/dev/null 2>&1
   "$WINE64" "$driver" "$what" --disc Q: --target T: --game BENCH --title 'Bench Disc' \
     --key "$key" --runs "$count" </dev/null || status=1

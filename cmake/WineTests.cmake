@@ -12,22 +12,22 @@ if(NOT TEST wine_prefix_up)
     ENVIRONMENT "WINEPREFIX=${LAUNCHER_WINEPREFIX}")
 endif()
 
-# add_wine_test(NAME TARGET [ARGS...]): runs TARGET twice, once with Wine's ANSI code
-# page 1252 (LC_ALL=C.UTF-8) and once with 932 (LC_ALL=ja_JP.UTF-8): the launcher must be
+# The locale that gives Wine each ANSI code page the launcher is tested under: C.UTF-8 is
+# code page 1252 with Unicode file names, as an English Windows (plain C could not open a
+# Japanese file name at all); ja_JP.UTF-8 is 932, a Japanese Windows.
+set(LAUNCHER_CODE_PAGES 1252 932)
+set(LAUNCHER_LOCALE_1252 C.UTF-8)
+set(LAUNCHER_LOCALE_932 ja_JP.UTF-8)
+
+# add_wine_test(NAME TARGET [ARGS...]): runs TARGET once per code page: the launcher must be
 # right on both.
 function(add_wine_test name target)
-  foreach(variant cp1252 cp932)
-    if(variant STREQUAL "cp1252")
-      # C.UTF-8: still code page 1252, but Wine can name Japanese files on the Unix side.
-      set(locale C.UTF-8)
-    else()
-      set(locale ja_JP.UTF-8)
-    endif()
-    add_test(NAME ${name}_${variant} COMMAND ${target} ${ARGN})
-    set_tests_properties(${name}_${variant} PROPERTIES
+  foreach(code_page ${LAUNCHER_CODE_PAGES})
+    add_test(NAME ${name}_cp${code_page} COMMAND ${target} ${ARGN})
+    set_tests_properties(${name}_cp${code_page} PROPERTIES
       FIXTURES_REQUIRED wine_prefix
       RESOURCE_LOCK wine_prefix_state
       WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-      ENVIRONMENT "WINEPREFIX=${LAUNCHER_WINEPREFIX};LC_ALL=${locale};WINEDEBUG=-all")
+      ENVIRONMENT "WINEPREFIX=${LAUNCHER_WINEPREFIX};LC_ALL=${LAUNCHER_LOCALE_${code_page}};WINEDEBUG=-all")
   endforeach()
 endfunction()

@@ -49,25 +49,25 @@ elif [ -n "$given" ]; then
   cp -r "$given" "$disc"
 fi
 map_disc() {
-  wine_map_drive q "$disc" cdrom $label
-  rm -f "$WINEPREFIX/dosdevices/q::"
-  if [ -n "$device" ]; then ln -s "$device" "$WINEPREFIX/dosdevices/q::"; fi
+  if [ -n "$device" ]; then
+    wine_map_cdrom_device q "$disc" "$device"
+  else
+    wine_map_drive q "$disc" cdrom $label
+  fi
+  wine_restart_server
 }
 release_disc() {
   rm -f "$WINEPREFIX/dosdevices/q::"
   if [ -n "$device" ]; then losetup -d "$device"; fi
 }
 trap release_disc EXIT
+# shellcheck source=wine-env.sh
+source scripts/wine-env.sh
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  # shellcheck source=wine-env.sh
-  source scripts/wine-env.sh
   wine_up
   "$WINE64" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
   map_disc
-  # The drive's label is read when Wine's services start.
-  wine_down
-  "$WINESERVER" -w >/dev/null 2>&1 || true
   echo "demo: starting Q:\\setup.exe on $DISPLAY (Wine prefix $WINEPREFIX)"
   "$WINE64" 'Q:\setup.exe'
   "$WINESERVER" -w >/dev/null 2>&1 || true
@@ -75,24 +75,26 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 echo "demo: no display; the launcher on an Xvfb of its own, then the install and uninstall walk"
-bash scripts/wine-env.sh up
-# shellcheck source=wine-env.sh
-source scripts/wine-env.sh
 shots=$root/build/demo-screenshots
 mkdir -p "$shots"
-Xvfb -displayfd 7 -screen 0 800x600x24 -nolisten tcp 7>"$shots/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$shots/display" ] && break; sleep 0.1; done
+wine_up
+wine_start_xvfb "$shots"
+trap 'release_disc; wine_down; wine_stop_xvfb' EXIT
+wine_unattended
 map_disc
-wine_down
-"$WINESERVER" -w >/dev/null 2>&1 || true
-DISPLAY=":$(head -n1 "$shots/display")" "$WINE64" 'Q:\setup.exe' &
+"$WINE64" 'Q:\setup.exe' &
 launcher=$!
-sleep 4
-DISPLAY=":$(head -n1 "$shots/display")" /usr/bin/import -window root "$shots/main-window.png"
+# The picture once a window of setup.exe is on the screen (Wine names its class after the
+# program), and its first paint has had a moment.
+for _ in $(seq 300); do
+  xwininfo -root -tree 2>/dev/null | grep -qi '("setup.exe"' && break
+  sleep 0.1
+done
+sleep 0.5
+/usr/bin/import -window root "$shots/main-window.png"
 kill "$launcher" 2>/dev/null || true
 wine_down
-kill "$xvfb" 2>/dev/null || true
+wine_stop_xvfb
 echo "demo: the main window as the player sees it: $shots/main-window.png"
 if [ -n "$given" ]; then exit 0; fi
 bash tests/e2e/run-e2e.sh "$build/bin/e2e_tests.exe" "$disc" build/demo-run \

@@ -34,6 +34,51 @@ wine_down() {
   "$WINESERVER" -k >/dev/null 2>&1 || true
 }
 
+# Wine reads drive types and labels when its server starts: stop exactly this prefix's
+# server and wait for it, so that the next program starts one that sees the drives as mapped.
+wine_restart_server() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINESERVER" -w >/dev/null 2>&1 || true
+}
+
+# For runs with nobody at the screen: a crash ends the program instead of waiting in a
+# debugger dialog, and with no window manager on Xvfb the windows are unmanaged, or Wine
+# would wait 2 s for one at every close.
+wine_unattended() {
+  local aedebug='HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug'
+  wine_reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
+  wine_reg_add "$aedebug" /v Auto /d 1
+  wine_reg_add "$aedebug" /v Debugger /d false
+  wine_reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+}
+
+wine_reg_add() { "$WINE64" reg add "$@" /f >/dev/null 2>&1 || true; }
+
+# An 800 x 600 Xvfb of our own, which picks a free display itself and tells its number once
+# it accepts clients: wine_start_xvfb DIR (its log and display number go there). Sets DISPLAY
+# and XVFB_PID; wine_stop_xvfb stops exactly that one.
+wine_start_xvfb() {
+  local dir=$1
+  rm -f "$dir/display"
+  Xvfb -displayfd 7 -screen 0 800x600x24 -nolisten tcp 7>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$dir/display" ] && break
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  [ -s "$dir/display" ] || { echo "Xvfb gave no display (log: $dir/xvfb.log)" >&2; return 1; }
+  export DISPLAY=":$(head -n1 "$dir/display")"
+}
+
+wine_stop_xvfb() {
+  if [ -n "${XVFB_PID-}" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=
+  fi
+}
+
 # Japanese glyphs under LC_ALL=C: map the dialog fonts to IPA P Gothic. regedit reads
 # UTF-16; "wine reg add" would mangle the non-ASCII value name.
 wine_font_replacements() {
@@ -54,6 +99,7 @@ wine_map_drive() {
   local letter=${1,,} dir=$2 type=$3 label=${4-}
   mkdir -p "$WINEPREFIX/dosdevices"
   ln -sfn "$(realpath "$dir")" "$WINEPREFIX/dosdevices/$letter:"
+  rm -f "$WINEPREFIX/dosdevices/$letter::"
   "$WINE64" reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d "$type" /f >/dev/null 2>&1
   if [ -n "$label" ]; then
     printf '%s' "$label" >"$dir/.windows-label"
@@ -62,9 +108,18 @@ wine_map_drive() {
   fi
 }
 
+# A CD-ROM drive that reads its label from a device, as Windows reads a disc's: DEVICE is a
+# loop device attached to the disc's image, and no label file is written.
+#   wine_map_cdrom_device LETTER DIR DEVICE
+wine_map_cdrom_device() {
+  local letter=${1,,}
+  wine_map_drive "$letter" "$2" cdrom
+  ln -sfn "$3" "$WINEPREFIX/dosdevices/$letter::"
+}
+
 wine_unmap_drive() {
   local letter=${1,,}
-  rm -f "$WINEPREFIX/dosdevices/$letter:"
+  rm -f "$WINEPREFIX/dosdevices/$letter:" "$WINEPREFIX/dosdevices/$letter::"
   "$WINE64" reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1 || true
 }
 

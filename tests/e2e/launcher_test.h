@@ -248,18 +248,22 @@ class LauncherTest : public ::testing::Test {
   }
   // Lets the copy pass run to its end, answering every failure box; returns their texts.
   // All along, the bar never moves back and the install is not recorded; when the pass ends by
-  // itself (not cancelled), the bar's last position is full.
+  // itself (not cancelled), the bar's last position is full, unless its last file failed.
   Texts FinishCopy(HWND copy = nullptr, bool cancelled = false) {
     copy = copy ? copy : CopyDialog();
     EXPECT_EQ(GetWindow(copy, GW_OWNER), nullptr);
     HWND bar = Item(copy, IDC_COPY_PROGRESS);
     Texts failures;
     int shown = 0;
+    // A box answered for the last file: the bar fills and the tick already due ends the pass
+    // at once, too quickly to be read from outside. Any later move of the bar clears it.
+    bool boxWasLast = false;
     auto over = [&] {
       DWORD flag = 0, size = 4;
       RegGetValueW(HKEY_CURRENT_USER, kProductKey, L"INSTFLAG", RRF_RT_DWORD, 0, &flag, &size);
       int position = ProgressPosition(bar);
       EXPECT_GE(position < 0 ? shown : position, shown) << "the bar moves back";
+      if (position > shown) boxWasLast = false;
       shown = std::max(shown, position);
       if (!IsWindow(copy)) return true;
       EXPECT_EQ(flag, 0u) << "recorded as installed while the pass runs";
@@ -267,11 +271,13 @@ class LauncherTest : public ::testing::Test {
         failures.push_back(ItemText(box, 0xFFFF));  // a message box's text
         EXPECT_EQ(GetWindow(box, GW_OWNER), copy);
         Press(box, IDOK);
+        boxWasLast = true;
       }
       return false;
     };
     if (!WaitUntil(over, 240000, 1)) throw WindowError(L"the copy pass did not end");
-    EXPECT_TRUE(cancelled || shown == 10000) << shown << ": the bar is not full at the end";
+    EXPECT_TRUE(cancelled || boxWasLast || shown == 10000)
+        << shown << ": the bar is not full at the end";
     Sync(main);
     return failures;
   }
@@ -291,6 +297,16 @@ class LauncherTest : public ::testing::Test {
   Process launcher;
   HWND main = nullptr;
   std::vector<std::wstring> movedAway;
+};
+
+// The cases on S:, a 4 MiB drive that run-e2e.sh mounts where it may (as root); ctest runs
+// them apart, so that without the drive they alone are reported skipped.
+class SmallDriveTest : public LauncherTest {
+ protected:
+  void SetUp() override {
+    LauncherTest::SetUp();
+    if (GetDriveTypeW(L"S:\\") == DRIVE_NO_ROOT_DIR) GTEST_SKIP() << "no small drive S: mounted";
+  }
 };
 
 }  // namespace e2e

@@ -13,52 +13,40 @@ source "$(dirname "$0")/../../scripts/wine-env.sh"
 
 unmount() { if mountpoint -q "$run/s-drive" 2>/dev/null; then umount -l "$run/s-drive" || true; fi; }
 cleanup() {
-  rm -f "$WINEPREFIX/dosdevices/q::"
   for letter in q s t; do wine_unmap_drive $letter || true; done
   unmount
-  "$WINESERVER" -k >/dev/null 2>&1 || true
-  kill "$xvfb_pid" 2>/dev/null || true
+  wine_down
+  wine_stop_xvfb
 }
 unmount
 if [ -d "$run" ]; then chmod -R u+w "$run" && rm -rf "$run"; fi
 mkdir -p "$run/t-drive" "$run/s-drive"
 cp -a "$staged" "$run/disc"
 
-# Xvfb picks a free display itself and tells its number once it accepts clients.
-Xvfb -displayfd 7 -screen 0 800x600x24 -nolisten tcp 7>"$run/display" >"$run/xvfb.log" 2>&1 &
-xvfb_pid=$!
 trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$run/display")"
-
-# A crash fails the test instead of waiting in a debugger dialog; no window manager runs,
-# so windows are unmanaged, or Wine would wait 2 s for one at every close.
-reg() { "$WINE64" reg add "$@" /f >/dev/null 2>&1; }
-reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
-reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1
-reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false
-reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+wine_start_xvfb "$run"
+wine_unattended
 wine_map_drive t "$run/t-drive" hd
 if mount -t tmpfs -o size=4m tmpfs "$run/s-drive" 2>/dev/null; then wine_map_drive s "$run/s-drive" hd; fi
 export E2E_TARGET=T: E2E_DISC
 E2E_DISC=$(winepath_of "$run/disc")
 
-# Wine reads drive labels when its services start.
 run_tests() {
-  rm -f "$WINEPREFIX/dosdevices/q::"
   if [ -n "${2-}" ] && [ -n "${E2E_DISC_DEVICE-}" ]; then
-    wine_map_drive q "$run/disc" cdrom
-    ln -s "$E2E_DISC_DEVICE" "$WINEPREFIX/dosdevices/q::"
+    wine_map_cdrom_device q "$run/disc" "$E2E_DISC_DEVICE"
   else
     wine_map_drive q "$run/disc" cdrom ${2-}
   fi
-  "$WINESERVER" -k >/dev/null 2>&1 || true
-  "$WINESERVER" -w >/dev/null 2>&1 || true
+  wine_restart_server
   "$WINE64" "$tests" --gtest_filter="$1" </dev/null | tee -a "$run/gtest.log"
 }
+# A filter is POSITIVE[-NEGATIVE]; NoDisc is taken out of the labelled run either way.
+positive=${filter%%-*}
+others="$filter-LauncherTest.NoDisc"
+if [[ $filter == *-* ]]; then others="$filter:LauncherTest.NoDisc"; fi
 status=0
-if [[ $filter == "*" || $filter == *NoDisc* ]]; then run_tests LauncherTest.NoDisc || status=1; fi
-if [[ $filter != *NoDisc* ]]; then run_tests "$filter-LauncherTest.NoDisc" BV || status=1; fi
+if [[ $positive == "*" || $positive == *NoDisc* ]]; then run_tests LauncherTest.NoDisc || status=1; fi
+if [[ $positive != LauncherTest.NoDisc ]]; then run_tests "$others" BV || status=1; fi
 # ctest reports 77 as skipped: a case that skipped itself is never counted as passed.
 if [ $status -eq 0 ] && grep -q '\[  SKIPPED \]' "$run/gtest.log"; then exit 77; fi
 exit $status
