@@ -14,12 +14,14 @@ bool HasBlankOrTab(const char* text) {
 
 }  // namespace
 
+bool FormGameExecutable(char* out, size_t cap, const char* installFolder, const char* exe) {
+  return FormatText(out, cap, "%s\\%s", installFolder, exe);
+}
+
 bool FormGameCommandLine(char* out, size_t cap, const char* installFolder, const char* exe,
                          const char* sourceFolder) {
   char executable[1024];
-  bool whole = FormatText(executable, sizeof executable, "%s\\%s", installFolder, exe);
-  if (!HasBlankOrTab(executable)) {
-    return FormatText(out, cap, "%s\\%s %s 1", installFolder, exe, sourceFolder) && whole;
-  }
-  return FormatText(out, cap, "\"%s\\%s\" %s 1", installFolder, exe, sourceFolder) && whole;
+  bool whole = FormGameExecutable(executable, sizeof executable, installFolder, exe);
+  const char* format = HasBlankOrTab(executable) ? "\"%s\" %s 1" : "%s %s 1";
+  return FormatText(out, cap, format, executable, sourceFolder) && whole;
 }

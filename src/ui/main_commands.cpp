@@ -9,7 +9,7 @@
 void StartGame() {
   char executable[1024];
   char commandLine[1024];
-  bool whole = FormatText(executable, sizeof executable, "%s\\%s", g_InstallFolder, g_Setup.EXE);
+  bool whole = FormGameExecutable(executable, sizeof executable, g_InstallFolder, g_Setup.EXE);
   whole = FormGameCommandLine(commandLine, sizeof commandLine, g_InstallFolder, g_Setup.EXE,
                               g_Setup.SourceFolder) &&
           whole;
