@@ -41,6 +41,7 @@ OsEnumResult OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* val
 bool OsKeyHoldsNothing(OsRegistryKey key);
 
 bool OsDeleteDefaultValue(OsRegistryKey key);
+bool OsDeleteValue(OsRegistryKey key, const char* name);
 // Deletes HKEY_CURRENT_USER\path with its values (not when it has sub-keys).
 bool OsDeleteUserKey(const char* path);
 // Deletes the sub-key name of key.

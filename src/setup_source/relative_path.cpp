@@ -40,6 +40,10 @@ bool HasUnusableCharacter(const char* text) {
   return false;
 }
 
+bool EndsWithDroppedCharacter(const char* component, size_t length) {
+  return length > 0 && (component[length - 1] == '.' || component[length - 1] == ' ');
+}
+
 }  // namespace
 
 bool IsDotsOnly(const char* component, size_t length) { return DotCount(component, length) >= 1; }
@@ -81,4 +85,10 @@ bool IsPathInsideGameFolder(const char* fileLine) {
 bool IsUsableFileLine(const char* fileLine) {
   return IsPathInsideGameFolder(fileLine) && !HasUnusableCharacter(fileLine) &&
          !AnyComponent(fileLine, IsDeviceName);
+}
+
+bool IsWindowsAlias(const char* fileLine) {
+  const char* last = LastChar(fileLine);
+  if (last != nullptr && IsSeparator(last, CharLength(last))) return true;
+  return AnyComponent(fileLine, EndsWithDroppedCharacter);
 }

@@ -167,8 +167,7 @@ TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
 }
 
 TEST_F(SetupLoad, FileLinesWindowsCannotUseAreDropped) {
-  for (const char* name :
-       {".\\game.exe", "a..b\\c", "表..", "console.dat", "com10\\x", "\x81\x7c"}) {
+  for (const char* name : {"a..b\\c", "console.dat", "com10\\x", "\x81\x7c"}) {
     EXPECT_FALSE(LoadRefusesLast(name + std::string("\n"))) << name;
     ASSERT_EQ(g_Setup.fileCount, 1) << name;
     EXPECT_STREQ(g_Setup.files[0].name, name);
