@@ -88,12 +88,7 @@ TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
   EXPECT_STREQ(g_InstallFolder, "");
 }
 
-TEST_F(InstalledState, DeletionsOfMissingKeysAreSilentAndKeysWithOthersStay) {
-  DeleteProductKey(kKey);
-  WriteInstalledState(kKey, "C:\\GAME");
-  SetRaw(kWideKey, L"", REG_SZ, L"default", 14);
-  DeleteProductKey(kKey);
-  EXPECT_FALSE(KeyExists(kWideKey));
+TEST_F(InstalledState, AMakersKeyWithAnotherProductInsideStays) {
   SetRaw(L"Software\\H2 テスト\\OTHER", L"x", REG_SZ, L"", 0);
   DeleteRegistrySubkey("Software", "H2 テスト");  // another product's key is inside: stays
   EXPECT_TRUE(KeyExists(kWideMaker));
