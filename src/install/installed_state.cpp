@@ -69,8 +69,7 @@ void ReadInstalledState(const char* keyPath, char* installFolderOut) {
 void DeleteProductKey(const char* keyPath) {
   OsRegistryKey key;
   if (!OsOpenUserKey(keyPath, &key)) return;
-  OsDeleteDefaultValue(key);
-  static const char* const kRecordValues[] = {"INSTFLAG", "INSTTYPE", "CDPATH", "GAMEPATH"};
+  static const char* const kRecordValues[] = {"", "INSTFLAG", "INSTTYPE", "CDPATH", "GAMEPATH"};
   for (const char* name : kRecordValues) OsDeleteValue(key, name);
   bool empty = OsKeyHoldsNothing(key);
   OsCloseKey(key);

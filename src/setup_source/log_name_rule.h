@@ -3,8 +3,6 @@
 // Files may be listed below the MD line, so the rule is settled once the text is read.
 #pragma once
 
-// Before a load: no MD line seen yet.
-void BeginLogNameRule();
 // An MD line is about to replace the setting: keeps the value it held until then.
 void NoteLogNameLine();
 // After the file list: a colliding MD goes back to its earlier value, or to game._md when

@@ -40,8 +40,9 @@ bool HasUnusableCharacter(const char* text) {
   return false;
 }
 
-bool EndsWithDroppedCharacter(const char* component, size_t length) {
-  return length > 0 && (component[length - 1] == '.' || component[length - 1] == ' ');
+// An empty component (a doubled or a final separator) is dropped as well.
+bool IsDroppedByWindows(const char* component, size_t length) {
+  return length == 0 || component[length - 1] == '.' || component[length - 1] == ' ';
 }
 
 }  // namespace
@@ -87,8 +88,4 @@ bool IsUsableFileLine(const char* fileLine) {
          !AnyComponent(fileLine, IsDeviceName);
 }
 
-bool IsWindowsAlias(const char* fileLine) {
-  const char* last = LastChar(fileLine);
-  if (last != nullptr && IsSeparator(last, CharLength(last))) return true;
-  return AnyComponent(fileLine, EndsWithDroppedCharacter);
-}
+bool IsWindowsAlias(const char* fileLine) { return AnyComponent(fileLine, IsDroppedByWindows); }

@@ -14,7 +14,8 @@ bool IsPathInsideGameFolder(const char* fileLine);
 bool IsUsableFileLine(const char* fileLine);
 
 // Whether Windows would read fileLine as another name: a component that ends with a dot
-// or a blank ("." too), which Windows drops, or a separator at the end.
+// or a blank ("." too), which Windows drops, or an empty one (two separators in a row, or
+// one at the end).
 bool IsWindowsAlias(const char* fileLine);
 
 // CON, PRN, AUX, NUL, COM1-COM9 or LPT1-LPT9 in any case, with or without an extension

@@ -13,33 +13,22 @@ bool EndsWithSeparator(const char* text) {
   return last != nullptr && (*last == '\\' || *last == '/');
 }
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// The registry compares key names with ASCII letters in any case. name is ASCII, so a
-// lead byte in part never matches it.
-bool IsKeyName(const char* part, size_t length, const char* name) {
-  if (strlen(name) != length) return false;
-  for (size_t i = 0; i < length; ++i) {
-    if (Upper(part[i]) != Upper(name[i])) return false;
+// What follows path's first key name when that is name (small letters and digits), else
+// nullptr. The registry compares key names with ASCII letters in any case; setting the
+// 0x20 bit folds them, and no lead byte ends up as a letter or a digit.
+const char* AfterKeyName(const char* path, const char* name) {
+  for (; *name != '\0'; ++name, ++path) {
+    if ((*path | 0x20) != *name) return nullptr;
   }
-  return true;
-}
-
-size_t KeyNameLength(const char* part) {
-  const char* p = part;
-  while (*p != '\0' && *p != '\\') p += CharLength(p);
-  return static_cast<size_t>(p - part);
+  return *path == '\0' || *path == '\\' ? path : nullptr;
 }
 
 bool IsUnderSoftwareOutsideSystemTrees(const char* value) {
-  size_t first = KeyNameLength(value);
-  if (!IsKeyName(value, first, "Software")) return false;
-  if (value[first] == '\0') return true;
-  const char* second = value + first + 1;
-  size_t length = KeyNameLength(second);
-  static const char* const kSystemTrees[] = {"Microsoft", "Classes", "Policies", "Wow6432Node"};
+  const char* rest = AfterKeyName(value, "software");
+  if (rest == nullptr || *rest == '\0') return rest != nullptr;
+  static const char* const kSystemTrees[] = {"microsoft", "classes", "policies", "wow6432node"};
   for (const char* tree : kSystemTrees) {
-    if (IsKeyName(second, length, tree)) return false;
+    if (AfterKeyName(rest + 1, tree) != nullptr) return false;
   }
   return true;
 }

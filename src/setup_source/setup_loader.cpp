@@ -214,7 +214,6 @@ void LoadSetupDescription() {
   OsGetCurrentFolder(folder, sizeof folder);
   CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, folder);
   ResetTables();
-  BeginLogNameRule();
 
   LoadState state{kNoSection, -1};
   char line[512];
