@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <string>
 
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
@@ -77,54 +76,23 @@ bool IsNameChain(const char* text, bool single) {
   return !empty;
 }
 
-// A name Windows reads as another: a component ending in a dot or a blank, or a separator
-// at the end.
+// A component ending in a dot or a blank, or a separator at the end: Windows reads another name.
 bool IsAlias(const char* path) {
-  for (const char* start = path;; ++start) {
-    const char* end = start;
-    while (*end && *end != '\\' && *end != '/') end += Step(end);
-    if (end > start && (end[-1] == '.' || end[-1] == ' ')) return true;
-    if (*end == '\0') return end == start;
-    start = end;
+  bool separator = false;
+  for (const char* p = path;; p += Step(p)) {
+    bool boundary = *p == '\0' || *p == '\\' || *p == '/';
+    if (boundary && p > path && !separator && (p[-1] == '.' || p[-1] == ' ')) return true;
+    if (*p == '\0') return separator;
+    separator = boundary;
   }
-}
-
-// Trailing dots and blanks dropped, single-byte letters in upper case.
-std::string WindowsName(const char* name) {
-  std::string folded;
-  for (const char* p = name; *p; p += Step(p)) {
-    folded += Step(p) == 1 ? static_cast<char>(toupper(static_cast<unsigned char>(*p))) : *p;
-    if (Step(p) == 2) folded += p[1];
-  }
-  return folded.substr(0, folded.find_last_not_of(". ") + 1);
-}
-
-bool IsSave(const std::string& name) {
-  size_t dot = std::string::npos;
-  for (size_t i = 0; i < name.size(); i += Step(name.c_str() + i)) {
-    if (name[i] == '.') dot = i;
-  }
-  return dot != std::string::npos && name.compare(dot, std::string::npos, ".SAV") == 0;
-}
-
-// The log is named neither as a save nor as a file copied into the install folder itself;
-// the default stays when nothing else is left.
-bool LogNameIsFree(const SetupDescription& d) {
-  std::string md = WindowsName(d.MD);
-  if (strcmp(d.MD, "game._md") == 0) return true;
-  if (IsSave(md)) return false;
-  for (int i = 0; i < d.fileCount; ++i) {
-    if (!strpbrk(d.files[i].name, "\\/") && WindowsName(d.files[i].name) == md) return false;
-  }
-  return true;
 }
 
 // Software or below it, never in the system's own trees there.
 bool IsOwnKeyTree(const char* path) {
-  static const std::regex kSoftware("software(\\\\[\\s\\S]*)?", std::regex::icase);
-  static const std::regex kSystem(
-      "software\\\\(microsoft|classes|policies|wow6432node)(\\\\[\\s\\S]*)?", std::regex::icase);
-  return std::regex_match(path, kSoftware) && !std::regex_match(path, kSystem);
+  static const std::regex kOwn(
+      "software(\\\\(?!(microsoft|classes|policies|wow6432node)(\\\\|$))[\\s\\S]*)?",
+      std::regex::icase);
+  return std::regex_match(path, kOwn);
 }
 
 void CheckDescription() {
@@ -135,7 +103,7 @@ void CheckDescription() {
   CHECK(IsNameChain(d.MD, true) && !strpbrk(d.MD, "/:") && !HasComponent(d.MD, true));
   CHECK(d.EXE[0] != '\0' && StaysInside(d.EXE) && StaysInside(d.PATH));
   CHECK(IsNameChain(d.REG_S, true) && IsNameChain(d.REG_T, true) && IsNameChain(d.REG_P, false));
-  CHECK(IsOwnKeyTree(d.REG_P) && LogNameIsFree(d));
+  CHECK(IsOwnKeyTree(d.REG_P));
 
   CHECK(d.typeCount <= kMaxDataTypes && d.fileCount >= 0 && d.fileCount <= kMaxFileEntries);
   for (const DataType* t = d.types; t < d.types + d.typeCount; ++t)
