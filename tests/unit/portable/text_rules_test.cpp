@@ -164,10 +164,9 @@ TEST(FolderRelation, ComponentsCaseAndTwoByteCharacters) {
 
 // A save by Windows' reading of the name: its own extension, trailing dots and blanks dropped.
 TEST(SaveName, TheExtensionAsWindowsReadsIt) {
-  for (const char* save : {"SLOT1.Sav", "slot1.sav.", "slot1.sav .", ".sav", "a\\表.sav"}) {
-    EXPECT_TRUE(HasSaveExtension(save)) << save;
-  }
-  for (const char* other : {"diary.save", "x.sav\\a", "x.sa v", "x.savx.", "sav", "x.sav\\"}) {
-    EXPECT_FALSE(HasSaveExtension(other)) << other;
-  }
+  const std::pair<const char*, bool> cases[] = {
+      {"SLOT1.Sav", true}, {"slot1.sav.", true},  {"slot1.sav .", true}, {".sav", true},
+      {"a\\表.sav", true}, {"diary.save", false}, {"x.sav\\a", false},   {"x.sa v", false},
+      {"x.savx.", false},  {"sav", false},        {"x.sav\\", false}};
+  for (const auto& [name, save] : cases) EXPECT_EQ(HasSaveExtension(name), save) << name;
 }
