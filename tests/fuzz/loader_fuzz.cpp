@@ -45,15 +45,18 @@ bool PrepareDisc() {
 // Whole characters of code page 932, so that the second byte of 表 is no separator.
 size_t Step(const char* p) { return (static_cast<unsigned char>(*p) >= 0x80 && p[1]) ? 2 : 1; }
 
-// A component that steps up (two dots or more among blanks) or, with devices, a device name.
-bool HasComponent(const char* path, bool devices) {
+// A component that steps up (two dots or more among blanks) or, with devices, a device name;
+// with aliases, one Windows reads as another (empty, or ending in a dot or a blank).
+bool HasComponent(const char* path, bool devices, bool aliases = false) {
   static const std::regex kUp("[. ]*\\.[. ]*\\.[. ]*");
   static const std::regex kDevice("(con|prn|aux|nul|com[1-9]|lpt[1-9]) *(\\..*)?",
                                   std::regex::icase);
+  static const std::regex kAlias("([\\s\\S]*[. ])?");
   for (const char* start = path;; ++start) {
     const char* end = start;
     while (*end && *end != '\\' && *end != '/') end += Step(end);
-    if (std::regex_match(start, end, kUp) || (devices && std::regex_match(start, end, kDevice)))
+    if (std::regex_match(start, end, kUp) || (devices && std::regex_match(start, end, kDevice)) ||
+        (aliases && std::regex_match(start, end, kAlias)))
       return true;
     if (*end == '\0') return false;
     start = end;
@@ -74,17 +77,6 @@ bool IsNameChain(const char* text, bool single) {
     empty = *p == '\\';
   }
   return !empty;
-}
-
-// A component ending in a dot or a blank, or a separator at the end: Windows reads another name.
-bool IsAlias(const char* path) {
-  bool separator = false;
-  for (const char* p = path;; p += Step(p)) {
-    bool boundary = *p == '\0' || *p == '\\' || *p == '/';
-    if (boundary && p > path && !separator && (p[-1] == '.' || p[-1] == ' ')) return true;
-    if (*p == '\0') return separator;
-    separator = boundary;
-  }
 }
 
 // Software or below it, never in the system's own trees there.
@@ -121,8 +113,8 @@ void CheckDescription() {
   for (int i = 0; i < d.fileCount; ++i) {
     const FileEntry& file = d.files[i];
     CHECK(TERMINATED(file.name) && file.name[0] != '\0');
-    CHECK(StaysInside(file.name) && !HasComponent(file.name, true) &&
-          !strpbrk(file.name, ":*?\"<>") && !IsAlias(file.name));
+    CHECK(StaysInside(file.name) && !HasComponent(file.name, true, true) &&
+          !strpbrk(file.name, ":*?\"<>"));
     CHECK(file.mask != 0 && (file.mask & (file.mask - 1)) == 0 && file.size >= 0 &&
           file.size % 2 == 0 &&
           (file.mask == kNoTypeBit || file.mask < (TypeMask{1} << d.typeCount)));
