@@ -5,9 +5,9 @@
 #include "install/folder_log.h"
 #include "install/install_selection.h"
 #include "install/path_spans.h"
-#include "install/save_files.h"
 #include "platform/platform.h"
 #include "setup_source/file_set.h"
+#include "setup_source/save_name.h"
 #include "setup_source/source_path.h"
 #include "text/bounded_text.h"
 

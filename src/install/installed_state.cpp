@@ -64,13 +64,16 @@ void ReadInstalledState(const char* keyPath, char* installFolderOut) {
   OsCloseKey(key);
 }
 
+// The key may hold another program's values or keys (a disc can name any key): only what
+// the launcher writes goes, and the key itself only when nothing else is left in it.
 void DeleteProductKey(const char* keyPath) {
   OsRegistryKey key;
-  if (OsOpenUserKey(keyPath, &key)) {
-    OsDeleteDefaultValue(key);
-    OsCloseKey(key);
-  }
-  OsDeleteUserKey(keyPath);
+  if (!OsOpenUserKey(keyPath, &key)) return;
+  static const char* const kRecordValues[] = {"", "INSTFLAG", "INSTTYPE", "CDPATH", "GAMEPATH"};
+  for (const char* name : kRecordValues) OsDeleteValue(key, name);
+  bool empty = OsKeyHoldsNothing(key);
+  OsCloseKey(key);
+  if (empty) OsDeleteUserKey(keyPath);
 }
 
 void DeleteRegistrySubkey(const char* parentPath, const char* subkeyName) {

@@ -7,6 +7,7 @@ void WriteInstalledState(const char* keyPath, const char* installFolder);
 // Empties installFolderOut (kFolderCapacity + 1 bytes), then fills it, SourceFolder,
 // g_InstallKind and g_TypeMask from the values present. Creates the key when missing.
 void ReadInstalledState(const char* keyPath, char* installFolderOut);
+// Deletes the default value and the four values, then the key when it holds nothing else.
 void DeleteProductKey(const char* keyPath);
 void DeleteRegistrySubkey(const char* parentPath, const char* subkeyName);
 

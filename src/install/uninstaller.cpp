@@ -6,11 +6,11 @@
 #include "install/folder_relation.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
-#include "install/save_files.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
 #include "setup_source/file_set.h"
+#include "setup_source/save_name.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
 
@@ -84,12 +84,10 @@ bool MakerKeyHoldsNothing() {
   return empty;
 }
 
+// The product key goes only when it holds nothing but the record, so it is not deleted
+// a second time through its parent, which would take foreign values with it.
 void DeleteRegistryKeys() {
   DeleteProductKey(g_Setup.ProductKeyPath);
-  char parent[kRegistrySettingCapacity + 1];
-  if (FormatText(parent, sizeof parent, "%s\\%s\\", g_Setup.REG_P, g_Setup.REG_S)) {
-    DeleteRegistrySubkey(parent, g_Setup.REG_T);
-  }
   if (MakerKeyHoldsNothing()) DeleteRegistrySubkey(g_Setup.REG_P, g_Setup.REG_S);
 }
 

@@ -40,7 +40,8 @@ OsEnumResult OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* val
 // true when key has neither sub-keys nor values; false too when that cannot be asked.
 bool OsKeyHoldsNothing(OsRegistryKey key);
 
-bool OsDeleteDefaultValue(OsRegistryKey key);
+// The value name of key; "" names the default value.
+bool OsDeleteValue(OsRegistryKey key, const char* name);
 // Deletes HKEY_CURRENT_USER\path with its values (not when it has sub-keys).
 bool OsDeleteUserKey(const char* path);
 // Deletes the sub-key name of key.

@@ -40,6 +40,11 @@ bool HasUnusableCharacter(const char* text) {
   return false;
 }
 
+// An empty component (a doubled or a final separator) is dropped as well.
+bool IsDroppedByWindows(const char* component, size_t length) {
+  return length == 0 || component[length - 1] == '.' || component[length - 1] == ' ';
+}
+
 }  // namespace
 
 bool IsDotsOnly(const char* component, size_t length) { return DotCount(component, length) >= 1; }
@@ -82,3 +87,5 @@ bool IsUsableFileLine(const char* fileLine) {
   return IsPathInsideGameFolder(fileLine) && !HasUnusableCharacter(fileLine) &&
          !AnyComponent(fileLine, IsDeviceName);
 }
+
+bool IsWindowsAlias(const char* fileLine) { return AnyComponent(fileLine, IsDroppedByWindows); }

@@ -13,6 +13,26 @@ bool EndsWithSeparator(const char* text) {
   return last != nullptr && (*last == '\\' || *last == '/');
 }
 
+// What follows path's first key name when that is name (small letters and digits), else
+// nullptr. The registry compares key names with ASCII letters in any case; setting the
+// 0x20 bit folds them, and no lead byte ends up as a letter or a digit.
+const char* AfterKeyName(const char* path, const char* name) {
+  for (; *name != '\0'; ++name, ++path) {
+    if ((*path | 0x20) != *name) return nullptr;
+  }
+  return *path == '\0' || *path == '\\' ? path : nullptr;
+}
+
+bool IsUnderSoftwareOutsideSystemTrees(const char* value) {
+  const char* rest = AfterKeyName(value, "software");
+  if (rest == nullptr || *rest == '\0') return rest != nullptr;
+  static const char* const kSystemTrees[] = {"microsoft", "classes", "policies", "wow6432node"};
+  for (const char* tree : kSystemTrees) {
+    if (AfterKeyName(rest + 1, tree) != nullptr) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool IsSingleFileName(const char* value) {
@@ -45,5 +65,5 @@ bool IsRegistryKeyPath(const char* value) {
     if (separator && afterSeparator) return false;
     afterSeparator = separator;
   }
-  return !afterSeparator;
+  return !afterSeparator && IsUnderSoftwareOutsideSystemTrees(value);
 }

@@ -15,5 +15,7 @@ bool IsGameFolderName(const char* value);
 // REG_S and REG_T: one registry key name, no backslash.
 bool IsRegistryKeyName(const char* value);
 
-// REG_P: registry key names joined by single backslashes.
+// REG_P: registry key names joined by single backslashes, Software or below it, and not
+// in the system's own trees there (Microsoft, Classes, Policies, Wow6432Node), whose keys
+// other programs read: the record's values would land among theirs.
 bool IsRegistryKeyPath(const char* value);

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "setup_source/directive_line.h"
 #include "setup_source/line_end.h"
+#include "setup_source/log_name_rule.h"
 #include "setup_source/relative_path.h"
 #include "setup_source/setup_keywords.h"
 #include "setup_source/setup_report.h"
@@ -62,6 +63,7 @@ void ApplySetting(const SetupKeyword& k, const char* value) {
     ReportSetupProblem(kSetupError, k.refusal, k.name, stored, k.name, k.setting);
     return;
   }
+  if (k.setting == g_Setup.MD) NoteLogNameLine();
   CopyText(k.setting, k.cap, stored);
   if (!whole) {
     ReportSetupProblem(kSetupError, kSettingCut, k.name, static_cast<unsigned>(k.cap - 1));
@@ -129,6 +131,10 @@ void AddFileEntry(const char* line, int group) {
   }
   if (!IsUsableFileLine(line)) {
     ReportSetupProblem(kSetupError, kFileNameUnusable, line);
+    return;
+  }
+  if (IsWindowsAlias(line)) {
+    ReportSetupProblem(kSetupError, kFileNameAliased, line);
     return;
   }
   FileEntry& file = g_Setup.files[g_Setup.fileCount];
@@ -234,4 +240,5 @@ void LoadSetupDescription() {
     ReportSetupProblem(kSetupError, kKeyPathCut, static_cast<unsigned>(kRegistrySettingCapacity));
   }
   TotalTypeSets();
+  SettleLogName();
 }

@@ -16,6 +16,7 @@ enum SetupProblem {
   kGamePathRefused,        // the same
   kKeyPathRefused,         // the same
   kKeyNameRefused,         // the same
+  kLogNameRefused,         // the same
   kCommentKeyword,         // text after '#', keyword
   kTooManyTypes,           // limit, line
   kTypeNameCut,            // capacity
@@ -24,6 +25,7 @@ enum SetupProblem {
   kFileNameTooLong,        // capacity
   kFileOutsideGameFolder,  // line
   kFileNameUnusable,       // line
+  kFileNameAliased,        // line
   kFileTooLarge,           // line
   kFileOfNoType,           // line
   kSizePassesLimit,        // type or set name

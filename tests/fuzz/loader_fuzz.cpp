@@ -45,15 +45,18 @@ bool PrepareDisc() {
 // Whole characters of code page 932, so that the second byte of 表 is no separator.
 size_t Step(const char* p) { return (static_cast<unsigned char>(*p) >= 0x80 && p[1]) ? 2 : 1; }
 
-// A component that steps up (two dots or more among blanks) or, with devices, a device name.
-bool HasComponent(const char* path, bool devices) {
+// A component that steps up (two dots or more among blanks) or, with devices, a device name;
+// with aliases, one Windows reads as another (empty, or ending in a dot or a blank).
+bool HasComponent(const char* path, bool devices, bool aliases = false) {
   static const std::regex kUp("[. ]*\\.[. ]*\\.[. ]*");
   static const std::regex kDevice("(con|prn|aux|nul|com[1-9]|lpt[1-9]) *(\\..*)?",
                                   std::regex::icase);
+  static const std::regex kAlias("([\\s\\S]*[. ])?");
   for (const char* start = path;; ++start) {
     const char* end = start;
     while (*end && *end != '\\' && *end != '/') end += Step(end);
-    if (std::regex_match(start, end, kUp) || (devices && std::regex_match(start, end, kDevice)))
+    if (std::regex_match(start, end, kUp) || (devices && std::regex_match(start, end, kDevice)) ||
+        (aliases && std::regex_match(start, end, kAlias)))
       return true;
     if (*end == '\0') return false;
     start = end;
@@ -76,6 +79,14 @@ bool IsNameChain(const char* text, bool single) {
   return !empty;
 }
 
+// Software or below it, never in the system's own trees there.
+bool IsOwnKeyTree(const char* path) {
+  static const std::regex kOwn(
+      "software(\\\\(?!(microsoft|classes|policies|wow6432node)(\\\\|$))[\\s\\S]*)?",
+      std::regex::icase);
+  return std::regex_match(path, kOwn);
+}
+
 void CheckDescription() {
   const SetupDescription& d = g_Setup;
   CHECK(TERMINATED(d.TITLE) && TERMINATED(d.PATH) && TERMINATED(d.DEFDIR) && TERMINATED(d.MD) &&
@@ -84,6 +95,7 @@ void CheckDescription() {
   CHECK(IsNameChain(d.MD, true) && !strpbrk(d.MD, "/:") && !HasComponent(d.MD, true));
   CHECK(d.EXE[0] != '\0' && StaysInside(d.EXE) && StaysInside(d.PATH));
   CHECK(IsNameChain(d.REG_S, true) && IsNameChain(d.REG_T, true) && IsNameChain(d.REG_P, false));
+  CHECK(IsOwnKeyTree(d.REG_P));
 
   CHECK(d.typeCount <= kMaxDataTypes && d.fileCount >= 0 && d.fileCount <= kMaxFileEntries);
   for (const DataType* t = d.types; t < d.types + d.typeCount; ++t)
@@ -101,7 +113,7 @@ void CheckDescription() {
   for (int i = 0; i < d.fileCount; ++i) {
     const FileEntry& file = d.files[i];
     CHECK(TERMINATED(file.name) && file.name[0] != '\0');
-    CHECK(StaysInside(file.name) && !HasComponent(file.name, true) &&
+    CHECK(StaysInside(file.name) && !HasComponent(file.name, true, true) &&
           !strpbrk(file.name, ":*?\"<>"));
     CHECK(file.mask != 0 && (file.mask & (file.mask - 1)) == 0 && file.size >= 0 &&
           file.size % 2 == 0 &&

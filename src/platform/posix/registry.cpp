@@ -8,6 +8,6 @@ bool OsSetNumberValue(OsRegistryKey, const char*, uint32_t) { return false; }
 bool OsSetTextValue(OsRegistryKey, const char*, const char*) { return false; }
 OsEnumResult OsEnumValue(OsRegistryKey, uint32_t, OsRegistryValue*) { return kEnumValuesEnd; }
 bool OsKeyHoldsNothing(OsRegistryKey) { return false; }
-bool OsDeleteDefaultValue(OsRegistryKey) { return false; }
+bool OsDeleteValue(OsRegistryKey, const char*) { return false; }
 bool OsDeleteUserKey(const char*) { return false; }
 bool OsDeleteSubkey(OsRegistryKey, const char*) { return false; }

@@ -120,8 +120,10 @@ bool OsKeyHoldsNothing(OsRegistryKey key) {
   return subkeys == 0 && values == 0;
 }
 
-bool OsDeleteDefaultValue(OsRegistryKey key) {
-  return RegDeleteValueW(static_cast<HKEY>(key), nullptr) == ERROR_SUCCESS;
+bool OsDeleteValue(OsRegistryKey key, const char* name) {
+  wchar_t wide[kWideCapacity];
+  return ToWide(name, wide, kWideCapacity) &&
+         RegDeleteValueW(static_cast<HKEY>(key), wide) == ERROR_SUCCESS;
 }
 
 bool OsDeleteUserKey(const char* path) {

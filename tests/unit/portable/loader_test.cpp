@@ -153,29 +153,60 @@ TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
       {"#REG_S\n", R, "QUERN FIELD"},
       {"#REG_S Microsoft\\Windows\\CurrentVersion\n", R, "QUERN FIELD"},
       {"#REG_T Run\n", A, "Run"}, {"#REG_T a\\b\n", R, "GAME"}, {"#REG_P\n", R, "Software"},
-      {"#REG_P Software\\Maker\n", A, "Software\\Maker"}, {"#REG_P \\Software\n", R, "Software"},
-      {"#REG_P Software\\\n", R, "Software"}, {"#REG_P A\\\\B\n", R, "Software"},
+      {"#REG_P \\Software\n", R, "Software"}, {"#REG_P Software\\\n", R, "Software"},
+      {"#REG_P Software\\\\B\n", R, "Software"}, {"#REG_P Softwares\n", R, "Software"},
+      {"#REG_P SOFTWARE\\Microsoft2\n", A, "SOFTWARE\\Microsoft2"},
+      {"#REG_P Software\\A\\Microsoft\n", A, "Software\\A\\Microsoft"},
+      {"#REG_P Software\\A\n#REG_P software\\CLASSES\\x\n", R, "Software\\A"},
+      {"#REG_P Software\\Policies\n", R, "Software"}, {"#REG_P System\n", R, "Software"},
+      {"#REG_P Software\\wow6432node\n", R, "Software"},
+      // The log must not be written over a save or a file the install copies beside it.
+      {"#MD a.log\n#MD Slot1.SAV. .\n", R, "a.log"}, {"#MD game.sav.log\n", A, "game.sav.log"},
+      {"game.exe\n#MD game.EXE .\n", R, "game._md"}, {"表.LOG\n#MD 表.log\n", R, "game._md"},
+      {"x.log\ny.log\n#MD x.log\n#MD y.log\n", R, "game._md"}, {"data\\x\n#MD x\n", A, "x"},
+      {"ア.log\n#MD ヂ.log\n", A, "ヂ.log"},  // 0x83 0x61 is no small 0x83 0x41
       // clang-format on
   };
   for (const auto& [lines, refused, kept] : cases) {
     EXPECT_EQ(LoadRefusesLast(lines), refused) << lines;
-    std::string name(lines + 1, strcspn(lines + 1, " \n"));
+    const char* keyword = strchr(lines, '#') + 1;
+    std::string name(keyword, strcspn(keyword, " \n"));
     auto k = std::find_if(std::begin(kSetupKeywords), std::end(kSetupKeywords),
                           [&](const SetupKeyword& k) { return name == k.name; });
     EXPECT_STREQ(k->setting, kept) << lines;
   }
 }
 
+// setup-check's words for each refusal; MD is judged by the files listed below it too.
+TEST_F(SetupLoad, RefusalsOfForeignNamesAreWordedOnTheirLines) {
+  Load(
+      "#REG_P Software\\Microsoft\\Windows\n#MD a.log\n#MD game.exe\n#FILE\ngame.exe\nslot1.sav "
+      ".\n");
+  EXPECT_TRUE(
+      HasProblem(kSetupError, 1,
+                 "REG_P value \"Software\\Microsoft\\Windows\" is refused: it must be Software or "
+                 "key names below it joined by single backslashes, not in Software\\Microsoft, "
+                 "Classes, Policies or Wow6432Node; REG_P stays \"Software\""));
+  EXPECT_TRUE(HasProblem(kSetupError, 3,
+                         "MD value \"game.exe\" is refused: it must be no save file (.sav) and no "
+                         "file listed directly in the game folder; MD stays \"a.log\""));
+  EXPECT_TRUE(HasProblem(kSetupError, 6,
+                         "\"slot1.sav .\" ends a name with a dot, a blank or a separator, which "
+                         "Windows drops; it was dropped"));
+}
+
 TEST_F(SetupLoad, FileLinesWindowsCannotUseAreDropped) {
-  for (const char* name :
-       {".\\game.exe", "a..b\\c", "表..", "console.dat", "com10\\x", "\x81\x7c"}) {
+  for (const char* name : {"a..b\\c", "console.dat", "com10\\x", "\x81\x7c", ".a", "a .b", "表"}) {
     EXPECT_FALSE(LoadRefusesLast(name + std::string("\n"))) << name;
     ASSERT_EQ(g_Setup.fileCount, 1) << name;
     EXPECT_STREQ(g_Setup.files[0].name, name);
   }
   for (const char* name :
        {"..\\a.dat", "\\root", "/etc/passwd", "C:a.dat", "data/../x", "data\\... \\x", "con.dat",
-        "data\\nul.txt", "aux", "game.exe:evil", "a*", "a?", "a\"", "a<", "a>", "a|", "a\x1f"}) {
+        "data\\nul.txt", "aux", "game.exe:evil", "a*", "a?", "a\"", "a<", "a>", "a|", "a\x1f",
+        // names Windows would read as another: the trailing dots and blanks go
+        "slot1.sav.", "slot1.sav .", "slot1.sav\\.", "slot1.sav/.", ".\\a", "a \\b", "a\\",
+        "a\\\\b", "表.."}) {
     EXPECT_TRUE(LoadRefusesLast(name + std::string("\n"))) << name;
     EXPECT_EQ(g_Setup.fileCount, 0) << name;
   }

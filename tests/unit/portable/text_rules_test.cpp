@@ -12,6 +12,7 @@
 #include "install/install_selection.h"
 #include "setup_source/directive_line.h"
 #include "setup_source/line_end.h"
+#include "setup_source/save_name.h"
 #include "text/bounded_text.h"
 #include "text/size_text.h"
 #include "text/sjis.h"
@@ -158,4 +159,13 @@ TEST(FolderRelation, ComponentsCaseAndTwoByteCharacters) {
   for (const auto& [folder, base, expected] : cases) {
     EXPECT_EQ(RelateFolders(folder, base), expected) << folder << " | " << base;
   }
+}
+
+// A save by Windows' reading of the name: its own extension, trailing dots and blanks dropped.
+TEST(SaveName, TheExtensionAsWindowsReadsIt) {
+  const std::pair<const char*, bool> cases[] = {
+      {"SLOT1.Sav", true}, {"slot1.sav.", true},  {"slot1.sav .", true}, {".sav", true},
+      {"a\\表.sav", true}, {"diary.save", false}, {"x.sav\\a", false},   {"x.sa v", false},
+      {"x.savx.", false},  {"sav", false},        {"x.sav\\", false}};
+  for (const auto& [name, save] : cases) EXPECT_EQ(HasSaveExtension(name), save) << name;
 }

@@ -88,17 +88,6 @@ TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
   EXPECT_STREQ(g_InstallFolder, "");
 }
 
-TEST_F(InstalledState, DeletionsOfMissingKeysAreSilentAndKeysWithOthersStay) {
-  DeleteProductKey(kKey);
-  WriteInstalledState(kKey, "C:\\GAME");
-  SetRaw(kWideKey, L"", REG_SZ, L"default", 14);
-  DeleteProductKey(kKey);
-  EXPECT_FALSE(KeyExists(kWideKey));
-  SetRaw(L"Software\\H2 テスト\\OTHER", L"x", REG_SZ, L"", 0);
-  DeleteRegistrySubkey("Software", "H2 テスト");  // another product's key is inside: stays
-  EXPECT_TRUE(KeyExists(kWideMaker));
-}
-
 // One damaged or foreign value must not hide an installed game: data over 256 bytes or over
 // the read buffer, or a name over 255 characters, before the record's own values.
 TEST_F(InstalledState, OversizedValuesBeforeTheRecordAreSkipped) {

@@ -135,6 +135,24 @@ TEST_F(Uninstaller, MakersKeyGoesOnlyWhenItHoldsNothing) {
   EXPECT_TRUE(KeyExists(kMaker));
 }
 
+// The disc may name another program's key: what that program keeps there stays.
+TEST_F(Uninstaller, ProductKeyKeepsForeignValuesAndKeys) {
+  const std::wstring sub = std::wstring(kKey) + L"\\Theme";
+  for (bool withKey : {false, true}) {
+    SetUp();
+    SetRaw(kKey, L"", REG_SZ, L"d", 4);
+    SetRaw(kKey, L"Licence", REG_SZ, L"x", 4);
+    if (withKey) SetRaw(sub.c_str(), L"v", REG_SZ, L"y", 4);
+    Uninstall(false);
+    EXPECT_EQ(KeyExists(sub.c_str()), withKey);
+    for (const wchar_t* name :
+         {L"Licence", L"", L"INSTFLAG", L"INSTTYPE", L"CDPATH", L"GAMEPATH"}) {
+      LONG found = RegGetValueW(HKEY_CURRENT_USER, kKey, name, RRF_RT_ANY, 0, 0, 0);
+      EXPECT_EQ(found, name[0] == L'L' ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND) << name;
+    }
+  }
+}
+
 TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
   for (const wchar_t* file : {L"W:\\game.exe", L"W:\\root.sav"}) WideWrite(file, "x");
   SetCurrentDirectoryW(L"W:\\");
