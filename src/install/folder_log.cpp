@@ -11,6 +11,7 @@
 #include "platform/stdio_file.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
+#include "text/sjis.h"
 
 namespace {
 char* g_LogText;
@@ -28,6 +29,8 @@ void BeginFolderLog() {
   g_LogCount = 0;
 }
 
+// Written at once, before anything is copied into the folder: a launcher killed at any
+// later moment leaves a log that names it.
 void LogCreatedFolder(const char* folder) {
   if (!g_LogEnabled) return;
   size_t length = strlen(folder);
@@ -38,60 +41,127 @@ void LogCreatedFolder(const char* folder) {
   g_LogText[g_LogLength + length + 1] = '\0';
   g_LogLength += length + 1;
   ++g_LogCount;
+  WriteFolderLog();
+}
+
+bool FolderLogTemporaryPath(const char* logPath, char* out, size_t cap) {
+  const char* slash = FindLastBackslash(logPath);
+  const char* name = slash != nullptr ? slash + 1 : logPath;
+  if (*name == '\0') return false;
+  const char mark[] = {*name == '~' ? '_' : '~', '\0'};
+  return CopyTextPart(out, cap, logPath, static_cast<size_t>(name - logPath)) &&
+         AppendText(out, cap, mark) && AppendText(out, cap, name + CharLength(name));
 }
 
 namespace {
 
-bool WriteEntry(FILE* file, const char* folder) {
+// The entries one merged log keeps, at most what the reader reads back.
+struct MergedLog {
+  const char* entries[kFolderLogMaxEntries];
+  int depths[kFolderLogMaxEntries];
+  int count;
+};
+
+// A folder that is there now, reads back as one entry, and is not named yet.
+void Keep(MergedLog* merged, const char* folder) {
   size_t length = strlen(folder);
-  return fwrite(folder, 1, length, file) == length && fputc('\n', file) != EOF;
-}
-
-bool InOldLog(const FolderLogEntries& old, const char* folder) {
-  for (int i = 0; i < old.count; ++i) {
-    const char* entry = old.slots[i];
-    if (strcmp(entry, folder) == 0 || RelateFolders(entry, folder) == kFolderSame) return true;
+  if (merged->count == kFolderLogMaxEntries || length == 0 || length >= kFolderLogEntryBytes) {
+    return;
   }
-  return false;
+  uint32_t attributes = 0;
+  if (!OsGetFileAttributes(folder, &attributes) || (attributes & kAttributeDirectory) == 0) return;
+  for (int i = 0; i < merged->count; ++i) {
+    const char* kept = merged->entries[i];
+    if (strcmp(kept, folder) == 0 || RelateFolders(kept, folder) == kFolderSame) return;
+  }
+  merged->entries[merged->count++] = folder;
 }
 
-// The old entries first, then those of this install that the old log does not name yet.
-bool WriteEntries(FILE* file, const FolderLogEntries& old) {
+// Newest first, so that a full log drops the oldest: this install's folders from the last
+// made, then the old logs' from their ends. The text's line feeds are zeros meanwhile.
+void KeepNewestFirst(MergedLog* merged, const FolderLogEntries& leftover,
+                     const FolderLogEntries& old) {
+  for (size_t i = 0; i < g_LogLength; ++i) {
+    if (g_LogText[i] == '\n') g_LogText[i] = '\0';
+  }
+  for (size_t end = g_LogLength; end > 0;) {
+    size_t begin = end - 1;
+    while (begin > 0 && g_LogText[begin - 1] != '\0') --begin;
+    Keep(merged, g_LogText + begin);
+    end = begin;
+  }
+  for (int i = leftover.count - 1; i >= 0; --i) Keep(merged, leftover.slots[i]);
+  for (int i = old.count - 1; i >= 0; --i) Keep(merged, old.slots[i]);
+}
+
+// Oldest first again, then parents before children: the uninstaller goes from the end.
+void SortParentsFirst(MergedLog* merged) {
+  for (int i = 0, j = merged->count - 1; i < j; ++i, --j) {
+    const char* entry = merged->entries[i];
+    merged->entries[i] = merged->entries[j];
+    merged->entries[j] = entry;
+  }
+  for (int i = 0; i < merged->count; ++i) merged->depths[i] = FolderDepth(merged->entries[i]);
+  for (int i = 1; i < merged->count; ++i) {
+    const char* entry = merged->entries[i];
+    int depth = merged->depths[i];
+    int j = i;
+    for (; j > 0 && merged->depths[j - 1] > depth; --j) {
+      merged->entries[j] = merged->entries[j - 1];
+      merged->depths[j] = merged->depths[j - 1];
+    }
+    merged->entries[j] = entry;
+    merged->depths[j] = depth;
+  }
+}
+
+bool WriteEntries(FILE* file, const MergedLog& merged) {
   bool written = true;
-  for (int i = 0; i < old.count; ++i) {
-    if (old.slots[i][0] != '\0') written = written && WriteEntry(file, old.slots[i]);
-  }
-  // Every entry in memory ends with a line feed; each is compared as a text of its own.
-  for (char* entry = g_LogText; *entry != '\0';) {
-    char* end = strchr(entry, '\n');
-    *end = '\0';
-    if (!InOldLog(old, entry)) written = written && WriteEntry(file, entry);
-    *end = '\n';
-    entry = end + 1;
+  for (int i = 0; i < merged.count && written; ++i) {
+    size_t length = strlen(merged.entries[i]);
+    written = fwrite(merged.entries[i], 1, length, file) == length && fputc('\n', file) != EOF;
   }
   return written;
+}
+
+// The whole merged log goes to a file beside it, which replaces the old log only once
+// every byte is out and the file is closed: a failed write or a kill never half-writes it.
+void WriteMergedLog(const char* path, const FolderLogEntries& old) {
+  char temporary[kFolderCapacity + 1];
+  uint32_t attributes = 0;
+  // A file of that name left by a killed launcher is a log, newer than the old one and
+  // merged too; any other file there is not ours to replace.
+  FolderLogEntries leftover;
+  if (!FolderLogTemporaryPath(path, temporary, sizeof temporary) ||
+      (!ReadFolderLog(temporary, &leftover) && OsGetFileAttributes(temporary, &attributes))) {
+    return;
+  }
+  MergedLog merged;
+  merged.count = 0;
+  KeepNewestFirst(&merged, leftover, old);
+  SortParentsFirst(&merged);
+  FILE* file = OsOpenFile(temporary, "wb");
+  bool written = file != nullptr && WriteEntries(file, merged);
+  if (file != nullptr && fclose(file) != 0) written = false;
+  if (!written || !OsMoveFileReplacing(temporary, path)) OsDeleteFile(temporary);
+  for (size_t i = 0; i < g_LogLength; ++i) {
+    if (g_LogText[i] == '\0') g_LogText[i] = '\n';
+  }
+  ReleaseFolderLogEntries(&leftover);
 }
 
 }  // namespace
 
 // A second install into the same folder must not forget what the first one created, and a
-// failed write must not destroy the old log: the whole new log goes to a file of its own,
-// which replaces the old one only once every byte is out and the file is closed.
+// file at the log's path that is not a log (or cannot be read) is never replaced.
 void WriteFolderLog() {
   if (!g_LogEnabled || g_LogCount == 0) return;
   char path[kFolderCapacity + 1];
   if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, g_Setup.MD)) return;
   FolderLogEntries old;
   uint32_t attributes = 0;
-  // An old log that is there but cannot be read stays as it is, rather than lose its entries.
   if (!ReadFolderLog(path, &old) && OsGetFileAttributes(path, &attributes)) return;
-  char temporary[kFolderCapacity + 1];
-  if (OsCreateTemporaryFile(g_InstallFolder, temporary, sizeof temporary)) {
-    FILE* file = OsOpenFile(temporary, "wb");
-    bool written = file != nullptr && WriteEntries(file, old);
-    if (file != nullptr && fclose(file) != 0) written = false;
-    if (!written || !OsMoveFileReplacing(temporary, path)) OsDeleteFile(temporary);
-  }
+  WriteMergedLog(path, old);
   ReleaseFolderLogEntries(&old);
 }
 

@@ -1,5 +1,7 @@
-// Reading a created-folder log file back for the uninstaller. The file may have been
-// edited or damaged: every entry is bounded and the count stops at the table's size.
+// Reading a created-folder log file back for the uninstaller and for the next install's
+// merge. The file may have been edited or damaged: every entry is bounded and the count
+// stops at the table's size. A file that is not a folder log at all (a save, a game file
+// the MD setting happens to name) is not read, so that nothing ever replaces or deletes it.
 #include <stdio.h>
 #include <string.h>
 
@@ -21,6 +23,52 @@ void KeepWholeCharacters(char* line, FILE* file) {
   }
 }
 
+bool IsDriveLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsSeparatorByte(int c) { return c == '\\' || c == '/'; }
+bool IsSingleByte(int c) { return (c >= 0x20 && c <= 0x7F) || (c >= 0xA1 && c <= 0xDF); }
+bool IsLeadByteOf932(int c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsTrailByteOf932(int c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+
+// A line begins "X:\", "X:/" or "\\server": an absolute folder, never relative to whatever
+// folder is current when the uninstaller runs. Slashes come from folders typed with them.
+bool AbsoluteStart(const unsigned char* start, size_t length) {
+  if (length < 3) return false;
+  if (IsDriveLetter(start[0]) && start[1] == ':') return IsSeparatorByte(start[2]);
+  return start[0] == '\\' && start[1] == '\\' && !IsSeparatorByte(start[2]);
+}
+
+// Every byte of the file, in binary: whole code page 932 characters, no control byte but the
+// line feed (a carriage return only right before one), every non-empty line absolute.
+bool IsFolderLogFile(FILE* file) {
+  unsigned char start[3];
+  size_t lineLength = 0;
+  int c;
+  while ((c = getc(file)) != EOF) {
+    if (c == '\r') {
+      if (getc(file) != '\n') return false;
+      c = '\n';
+    }
+    if (c == '\n') {
+      if (lineLength > 0 && !AbsoluteStart(start, lineLength)) return false;
+      lineLength = 0;
+      continue;
+    }
+    if (IsLeadByteOf932(c)) {
+      int trail = getc(file);
+      if (trail == EOF || !IsTrailByteOf932(trail)) return false;
+      if (lineLength < sizeof start) start[lineLength] = static_cast<unsigned char>(c);
+      if (lineLength + 1 < sizeof start) start[lineLength + 1] = static_cast<unsigned char>(trail);
+      lineLength += 2;
+      continue;
+    }
+    if (!IsSingleByte(c)) return false;
+    if (lineLength < sizeof start) start[lineLength] = static_cast<unsigned char>(c);
+    ++lineLength;
+  }
+  if (ferror(file)) return false;
+  return lineLength == 0 || AbsoluteStart(start, lineLength);
+}
+
 void RemoveLineEnd(char* text) {
   size_t length = strlen(text);
   for (int i = 0; i < 2 && length > 0; ++i) {
@@ -36,8 +84,14 @@ bool ReadFolderLog(const char* path, FolderLogEntries* entries) {
   entries->count = 0;
   void* table = OsAllocateZeroedBlock(kFolderLogMaxEntries * kFolderLogEntryBytes);
   if (table == nullptr) return false;
-  FILE* file = OsOpenFile(path, "rt");
+  // Binary: in text mode the runtime would end the file at a 0x1A byte and hide it.
+  FILE* file = OsOpenFile(path, "rb");
   if (file == nullptr) {
+    OsFreeBlock(table);
+    return false;
+  }
+  if (!IsFolderLogFile(file) || fseek(file, 0, SEEK_SET) != 0) {
+    fclose(file);
     OsFreeBlock(table);
     return false;
   }

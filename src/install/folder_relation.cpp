@@ -3,6 +3,7 @@
 
 #include <stddef.h>
 
+#include "install/refused_folder.h"
 #include "text/sjis.h"
 
 namespace {
@@ -85,4 +86,17 @@ FolderRelation RelateFolders(const char* folder, const char* base) {
     if (!hasBase) return kFolderInside;
     if (!SameComponent(fc, bc)) return kFolderUnrelated;
   }
+}
+
+FolderRelation RelateToInstallFolder(const char* folder, const char* installFolder) {
+  if (!IsDriveRoot(installFolder)) return RelateFolders(folder, installFolder);
+  const char root[] = {installFolder[0], ':', '\\', '\0'};
+  return RelateFolders(folder, root);
+}
+
+int FolderDepth(const char* path) {
+  int depth = 0;
+  Component component;
+  for (const char* p = path; NextComponent(&p, &component);) ++depth;
+  return depth;
 }
