@@ -72,80 +72,50 @@ TEST_F(InstallFolder, CreationByWholeCharactersLoggedParentsFirst) {
             "W:\\inst\\ゲーム\nW:\\inst\\ゲーム\\表\nW:\\inst\\ゲーム\\表\\ソ\n");
 }
 
-// Old log, folders there now, folders this install makes -> the merged log.
+// Old log, a log a killed launcher left under the temporary name, folders there now,
+// folders this install makes -> the merged log; the temporary one is gone.
 TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
-  const std::tuple<const char*, std::vector<const char*>, std::vector<const char*>, const char*>
-      cases[] = {
-          // A parent made again by this install comes before the child an earlier one made.
-          {"W:\\inst\\a\\b\\\n", {"a", "a\\b"}, {"W:\\inst\\a"}, "W:\\inst\\a\nW:\\inst\\a\\b\\\n"},
-          // Gone folders drop out; the same folder in other letters is named once.
-          {"W:\\inst\\gone\r\nW:\\inst\\B\\\n\nW:\\inst\\c\n",
-           {"b", "c", "d"},
-           {"W:\\inst\\b\\", "W:\\inst\\d", "W:\\inst\\nothing"},
-           "W:\\inst\\c\nW:\\inst\\b\\\nW:\\inst\\d\n"},
-          {"", {"e\\f"}, {"W:\\inst\\e\\f", "W:\\inst\\e"}, "W:\\inst\\e\nW:\\inst\\e\\f\n"},
-      };
-  for (const auto& [old, folders, logged, merged] : cases) {
+  using Folders = std::vector<const char*>;
+  const std::tuple<const char*, const char*, Folders, Folders, const char*> cases[] = {
+      // A parent made again by this install comes before the child an earlier one made.
+      {"W:\\inst\\a\\b\\\n", "", {"a\\b"}, {"W:\\inst\\a"}, "W:\\inst\\a\nW:\\inst\\a\\b\\\n"},
+      // Gone folders drop out; the same folder in other letters is named once.
+      {"W:\\inst\\gone\r\nW:\\inst\\B\\\n\nW:\\inst\\c\n",
+       "W:\\inst\\c\\d\n",
+       {"b", "c\\d"},
+       {"W:\\inst\\b\\", "W:\\inst\\x"},
+       "W:\\inst\\c\nW:\\inst\\b\\\nW:\\inst\\c\\d\n"},
+      {"", "", {"e\\f"}, {"W:\\inst\\e\\f", "W:\\inst\\e"}, "W:\\inst\\e\nW:\\inst\\e\\f\n"}};
+  for (const auto& [old, leftover, folders, logged, merged] : cases) {
     ReleaseFolderLog();  // the folders there before
     for (const char* folder : folders) {
       CreateFolderPath((std::string("W:\\inst\\") + folder).c_str());
     }
     WriteBytes(kLogPath, old);
+    if (*leftover) WriteBytes("W:\\inst\\~ame._md", leftover);
     BeginFolderLog();
     for (const char* folder : logged) LogCreatedFolder(folder);
-    EXPECT_EQ(ReadBytes(kLogPath), merged) << old;
+    EXPECT_EQ(ReadBytes(kLogPath), merged);
     EXPECT_FALSE(Exists("W:\\inst\\~ame._md"));
   }
 }
 
+// Of an old log of 512 and 2 new folders, the 510 newest old ones stay, the new ones last.
 TEST_F(InstallFolder, AFullLogKeepsTheNewestEntries) {
   std::string old;
-  for (int i = 0; i < 512; ++i) {
-    std::string folder = "W:\\inst\\o" + std::to_string(1000 + i);
-    ASSERT_TRUE(OsCreateFolder(folder.c_str()));
-    old += folder + "\n";
+  for (int i = 1000; i < 1512; ++i) {
+    old += "W:\\inst\\o" + std::to_string(i) + "\n";
+    ASSERT_TRUE(OsCreateFolder(("W:\\inst\\o" + std::to_string(i)).c_str()));
   }
   WriteBytes(kLogPath, old);
   for (const char* folder : {"W:\\inst\\n1", "W:\\inst\\n2"}) {
     ASSERT_TRUE(OsCreateFolder(folder));
     LogCreatedFolder(folder);
   }
-  FolderLogEntries entries;
-  ASSERT_TRUE(ReadFolderLog(kLogPath, &entries));
-  std::vector<std::string> read(entries.slots, entries.slots + entries.count);
-  ReleaseFolderLogEntries(&entries);
-  EXPECT_EQ(read.size(), 512u);
-  EXPECT_EQ(read.front() + read[509] + read[510] + read.back(),
+  std::vector<std::string> read = ReadEntries(ReadBytes(kLogPath));
+  ASSERT_EQ(read.size(), 512u);
+  EXPECT_EQ(read[0] + read[509] + read[510] + read[511],
             "W:\\inst\\o1002W:\\inst\\o1511W:\\inst\\n1W:\\inst\\n2");
-  EXPECT_EQ(ReadBytes(kLogPath).size(), 510 * 14u + 2 * 11u);
-}
-
-// A save or a game file under the log's name is never read as a log, never replaced.
-TEST_F(InstallFolder, AFileThatIsNotALogStays) {
-  ASSERT_TRUE(OsCreateFolder("W:\\inst\\new"));
-  const std::string notLogs[] = {std::string("SAVE\0\x01\x02", 7),
-                                 "W:\\inst\\a\nslot1.sav\n",
-                                 "W:\\inst\\a\rW:\\inst\\b\n",
-                                 "W:\\inst\\\x81",
-                                 "W:\\inst\\\x81\x20\n",
-                                 "W:\\inst\\\xFD\n",
-                                 "W:\\inst\\a\n\x1A",
-                                 "W:inst\n",
-                                 "\\inst\n"};
-  for (const std::string& bytes : notLogs) {
-    WriteBytes(kLogPath, bytes);
-    BeginFolderLog();
-    LogCreatedFolder("W:\\inst\\new");
-    EXPECT_EQ(ReadBytes(kLogPath), bytes);
-    EXPECT_EQ(ReadEntries(bytes), std::vector<std::string>{"<no file>"});
-    EXPECT_FALSE(Exists("W:\\inst\\~ame._md"));
-  }
-  // What a user's editor leaves of a log is one, and a left-over temporary one is replaced.
-  WriteBytes("W:\\inst\\~ame._md", "W:\\inst\\left\n");
-  WriteBytes(kLogPath, "W:/inst\\new\r\n\\\\server\\share\\x\n");
-  LogCreatedFolder("W:\\inst\\new");
-  EXPECT_EQ(ReadBytes(kLogPath), "W:\\inst\\new\n");
-  EXPECT_FALSE(Exists("W:\\inst\\~ame._md"));
 }
 
 #ifndef _WIN32  // on Windows, a log held open by another program is the win32 tests' case
@@ -178,6 +148,15 @@ TEST_F(InstallFolder, ReaderLineRules) {
   std::string many;
   for (int i = 0; i < 1000; ++i) many += "C:\\F" + std::to_string(i) + "\n";
   EXPECT_EQ(ReadEntries(many).size(), 512u);
+  // Not a log: a save, a relative line, a lone carriage return, half or no character of
+  // code page 932, a control byte.
+  for (const std::string& bytes :
+       {std::string("SAVE\0\x01", 6), std::string("C:\\a\nslot1.sav\n"),
+        std::string("C:\\a\rC:\\b"), std::string("C:\\\x81"), std::string("C:\\\x81\x20"),
+        std::string("C:\\\xFD"), std::string("C:\\a\n\x1A"), std::string("C:a\n"),
+        std::string("\\a\n")}) {
+    EXPECT_EQ(ReadEntries(bytes), V{"<no file>"}) << bytes;
+  }
   OsDeleteFile(kLogPath);
   FolderLogEntries none;
   EXPECT_FALSE(ReadFolderLog(kLogPath, &none));
