@@ -58,7 +58,6 @@ namespace {
 // The entries one merged log keeps, at most what the reader reads back.
 struct MergedLog {
   const char* entries[kFolderLogMaxEntries];
-  int depths[kFolderLogMaxEntries];
   int count;
 };
 
@@ -94,24 +93,18 @@ void KeepNewestFirst(MergedLog* merged, const FolderLogEntries& leftover,
   for (int i = old.count - 1; i >= 0; --i) Keep(merged, old.slots[i]);
 }
 
-// Oldest first again, then parents before children: the uninstaller goes from the end.
+// Oldest first again, each folder moved before the first of its sub-folders: the
+// uninstaller goes from the end, and creation order otherwise stays as it was.
 void SortParentsFirst(MergedLog* merged) {
-  for (int i = 0, j = merged->count - 1; i < j; ++i, --j) {
-    const char* entry = merged->entries[i];
-    merged->entries[i] = merged->entries[j];
-    merged->entries[j] = entry;
-  }
-  for (int i = 0; i < merged->count; ++i) merged->depths[i] = FolderDepth(merged->entries[i]);
-  for (int i = 1; i < merged->count; ++i) {
-    const char* entry = merged->entries[i];
-    int depth = merged->depths[i];
-    int j = i;
-    for (; j > 0 && merged->depths[j - 1] > depth; --j) {
-      merged->entries[j] = merged->entries[j - 1];
-      merged->depths[j] = merged->depths[j - 1];
-    }
-    merged->entries[j] = entry;
-    merged->depths[j] = depth;
+  const char* newestFirst[kFolderLogMaxEntries];
+  int count = merged->count;
+  for (int i = 0; i < count; ++i) newestFirst[i] = merged->entries[i];
+  for (merged->count = 0; count > 0; ++merged->count) {
+    const char* entry = newestFirst[--count];
+    int at = 0;
+    while (at < merged->count && RelateFolders(merged->entries[at], entry) != kFolderInside) ++at;
+    for (int k = merged->count; k > at; --k) merged->entries[k] = merged->entries[k - 1];
+    merged->entries[at] = entry;
   }
 }
 

@@ -93,10 +93,3 @@ FolderRelation RelateToInstallFolder(const char* folder, const char* installFold
   const char root[] = {installFolder[0], ':', '\\', '\0'};
   return RelateFolders(folder, root);
 }
-
-int FolderDepth(const char* path) {
-  int depth = 0;
-  Component component;
-  for (const char* p = path; NextComponent(&p, &component);) ++depth;
-  return depth;
-}

@@ -19,6 +19,3 @@ FolderRelation RelateFolders(const char* folder, const char* base);
 // The same, where base is an install folder: one recorded as a bare drive ("E:") is that
 // drive's root, as every path formed from it ("E:\game.exe") is.
 FolderRelation RelateToInstallFolder(const char* folder, const char* installFolder);
-
-// The number of components of a path: a parent always has fewer than its children.
-int FolderDepth(const char* path);

@@ -84,7 +84,7 @@ TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
        "W:\\inst\\c\\d\n",
        {"b", "c\\d"},
        {"W:\\inst\\b\\", "W:\\inst\\x"},
-       "W:\\inst\\c\nW:\\inst\\b\\\nW:\\inst\\c\\d\n"},
+       "W:\\inst\\c\nW:\\inst\\c\\d\nW:\\inst\\b\\\n"},
       {"", "", {"e\\f"}, {"W:\\inst\\e\\f", "W:\\inst\\e"}, "W:\\inst\\e\nW:\\inst\\e\\f\n"}};
   for (const auto& [old, leftover, folders, logged, merged] : cases) {
     ReleaseFolderLog();  // the folders there before
