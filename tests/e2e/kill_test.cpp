@@ -30,27 +30,23 @@ const KillPoint kPoints[] = {
     {"InstallLastFileBeforeRecord", false, false, L"cg24\\表紙.dat",
      [] { return Has(L"cg24\\event01.dat", 1); }},
     {"InstallOverAKeptSave", false, true, nullptr, [] { return Has(L"sound\\bgm01.dat"); }},
-    // An uninstall is over in an instant: 300 saves or 300 more logged folders lengthen it.
     {"UninstallAfterTheFiles", true, false, nullptr, [] { return !Has(L"cg24\\表紙.dat"); }},
-    {"UninstallBetweenFolders", true, false, nullptr, [] { return !Has(L"zz\\299"); }},
+    {"UninstallBetweenFolders", true, false, nullptr, [] { return !Has(L"zz\\1299"); }},
 };
 
 class KillTest : public LauncherTest, public ::testing::WithParamInterface<KillPoint> {
  protected:
-  const std::string mine = "the player's own";
-
-  // A complete install, then what lengthens its uninstall.
+  // A complete install, then 300 saves or 300 more logged folders to lengthen its uninstall.
   void InstallWithMore(bool saves) {
     Install(kFolder, IDC_KIND_MAXIMUM, true);
-    std::string log =
-        ReadBytes(kFolder + std::wstring(L"\\hoshimi._md")) + "T:\\kill\\new\\HOSHIMI\\zz\n";
-    for (int i = 0; i < 300; ++i) {
-      std::wstring number = std::to_wstring(1000 + i).substr(1);
-      std::wstring more = kFolder + (saves ? L"\\s" + number + L".sav" : L"\\zz\\" + number);
-      saves ? WriteBytes(more, "save") : (void)fs::create_directories(more);
-      log += saves ? "" : Utf8(more) + "\n";
+    const std::wstring log = kFolder + std::wstring(L"\\hoshimi._md");
+    std::string bytes = ReadBytes(log) + "T:\\kill\\new\\HOSHIMI\\zz\n";
+    for (int i = 1000; i < 1300; ++i) {
+      std::wstring more = std::wstring(kFolder) + (saves ? L"\\s" : L"\\zz\\") + std::to_wstring(i);
+      saves ? WriteBytes(more + L".sav", "save") : (void)fs::create_directories(more);
+      bytes += Utf8(more) + "\n";
     }
-    if (!saves) WriteBytes(kFolder + std::wstring(L"\\hoshimi._md"), log);
+    if (!saves) WriteBytes(log, bytes);
   }
   void Uninstall(bool keepSaves) {
     HWND box = OpenUninstall();
@@ -61,9 +57,9 @@ class KillTest : public LauncherTest, public ::testing::WithParamInterface<KillP
 
 TEST_P(KillTest, LeavesWhatTheNextInstallAndUninstallRemove) {
   const KillPoint& point = GetParam();
-  const std::wstring top = Target(L"kill"), folder = kFolder;
-  WriteBytes(top + L"\\mine.txt", mine);
-  WriteBytes(top + L"\\mine\\note.txt", mine);
+  const std::wstring top = Target(L"kill"), folder = kFolder, mine = top + L"\\mine\\note.txt";
+  WriteBytes(top + L"\\mine.txt", "the player's own");
+  WriteBytes(mine, "the player's own");
   if (point.keepSaves) WriteBytes(folder + L"\\slot1.sav", "player's save");
   if (point.discFile) {
     std::wstring file = point.discFile + (point.discFile[0] == L'+');
@@ -78,48 +74,38 @@ TEST_P(KillTest, LeavesWhatTheNextInstallAndUninstallRemove) {
     Uninstall(false);
   } else {
     StartInstall(OpenOptions(false), folder);
-    Click(
-        point.keepSaves ? Wait(L"インストールフォルダの決定", IDOK) : Wait(L"フォルダの作成", IDOK),
-        IDOK);
+    Click(Wait(point.keepSaves ? L"インストールフォルダの決定" : L"フォルダの作成", IDOK), IDOK);
   }
   ASSERT_TRUE(WaitUntil(point.when, kWait, 1)) << "the moment never came";
-          Has(L"zz\\000"), Has(L"zz\\299"));
-          Stop(launcher);
-          EXPECT_TRUE(Has(L"hoshimi._md")) << "the log of what was made";
-          EXPECT_EQ(ValueCount(), point.uninstall ? 4 : 0) << "the record as it was";
+  Stop(launcher);
+  EXPECT_TRUE(Has(L"hoshimi._md")) << "the log of what was made";
+  EXPECT_EQ(ValueCount(), point.uninstall ? 4 : 0) << "the record as it was";
 
-          for (const std::wstring& path : movedAway) {
-            DeleteFileW(path.c_str());
-            MoveFileW((path + L".away").c_str(), path.c_str());
-          }
-          movedAway.clear();
-          StartToMain();
-          // Not Install(): the record of a killed uninstall still says installed while the pass
-          // runs.
-          StartInstall(OpenOptions(), folder);
-          AnswerFolder(!fs::is_directory(folder), folder, IDOK);
-          WaitForDestroyed(CopyDialog(), kWait);
-          Sync(main);
-          ExpectInstalledFiles(folder, kMaximumMask);
-          Uninstall(point.keepSaves);
-          ExpectButtons(false);
-          Texts left;
-          for (const auto& entry : fs::recursive_directory_iterator(top)) {
-            left.push_back(entry.path().wstring().substr(top.size()));
-          }
-          std::sort(left.begin(), left.end());
-          Texts expected = {L"\\mine", L"\\mine.txt", L"\\mine\\note.txt"};
-          if (point.keepSaves) {
-            expected.insert(expected.end(),
-                            {L"\\new", L"\\new\\HOSHIMI", L"\\new\\HOSHIMI\\slot1.sav"});
-          }
-          EXPECT_EQ(left, expected);
-          EXPECT_EQ(ReadBytes(top + L"\\mine.txt") + ReadBytes(top + L"\\mine\\note.txt"),
-                    mine + mine);
-          EXPECT_EQ(ReadBytes(folder + L"\\slot1.sav"),
-                    point.keepSaves ? "player's save" : "<missing>");
-          // Without saves kept the key goes, and the next evaluation makes it again, empty.
-          EXPECT_EQ(std::max(ValueCount(), 0), point.keepSaves ? 4 : 0) << "the product key";
+  TearDown();  // the disc as it was
+  movedAway.clear();
+  StartToMain();
+  // Not Install(): the record of a killed uninstall says installed while the pass runs.
+  StartInstall(OpenOptions(), folder);
+  AnswerFolder(!fs::is_directory(folder), folder, IDOK);
+  WaitForDestroyed(CopyDialog(), kWait);
+  Sync(main);
+  ExpectInstalledFiles(folder, kMaximumMask);
+  Uninstall(point.keepSaves);
+  ExpectButtons(false);
+  Texts left;
+  for (const auto& entry : fs::recursive_directory_iterator(top)) {
+    left.push_back(entry.path().wstring().substr(top.size()));
+  }
+  std::sort(left.begin(), left.end());
+  Texts expected = {L"\\mine", L"\\mine.txt", L"\\mine\\note.txt"};
+  if (point.keepSaves) {
+    expected.insert(expected.end(), {L"\\new", L"\\new\\HOSHIMI", L"\\new\\HOSHIMI\\slot1.sav"});
+  }
+  EXPECT_EQ(left, expected);
+  EXPECT_EQ(ReadBytes(top + L"\\mine.txt") + ReadBytes(mine), "the player's ownthe player's own");
+  EXPECT_EQ(ReadBytes(folder + L"\\slot1.sav"), point.keepSaves ? "player's save" : "<missing>");
+  // Without saves kept the key goes, and the next evaluation makes it again, empty.
+  EXPECT_EQ(std::max(ValueCount(), 0), point.keepSaves ? 4 : 0) << "the product key";
 }
 
 INSTANTIATE_TEST_SUITE_P(At, KillTest, ::testing::ValuesIn(kPoints),
