@@ -50,8 +50,9 @@ void DeleteSaveFiles() {
 
 // The log may have been edited: only folders are removed, and the system removes only
 // empty ones, so no file is ever deleted because of what the log says. Only what an
-// install could have made is touched: the install folder, its parents, and folders inside.
-void RemoveLoggedFolders(const FolderLogEntries& entries, bool holders) {
+// install could have made is touched: the folders inside the install folder, or with
+// holders, the install folder and its parents, which hold the log.
+void RemoveFoldersOf(const FolderLogEntries& entries, bool holders) {
   for (int i = entries.count - 1; i >= 0; --i) {
     const char* folder = entries.slots[i];
     FolderRelation relation = RelateToInstallFolder(folder, g_InstallFolder);
@@ -80,12 +81,12 @@ void RemoveLoggedFolders() {
   if (!logRead && OsGetFileAttributes(logPath, &attributes)) return;  // not a log: not ours
   bool leftoverRead = ReadFolderLog(temporary, &leftover);
   if (!logRead && !leftoverRead) return;
-  RemoveLoggedFolders(entries, false);
-  RemoveLoggedFolders(leftover, false);
+  RemoveFoldersOf(entries, false);
+  RemoveFoldersOf(leftover, false);
   if (logRead) OsDeleteFile(logPath);
   if (leftoverRead) OsDeleteFile(temporary);
-  RemoveLoggedFolders(entries, true);
-  RemoveLoggedFolders(leftover, true);
+  RemoveFoldersOf(entries, true);
+  RemoveFoldersOf(leftover, true);
   ReleaseFolderLogEntries(&entries);
   ReleaseFolderLogEntries(&leftover);
 }
