@@ -22,7 +22,9 @@ struct FolderLogEntries {
 // absolute folder, "X:\..." or "\\server...", code page 932, no control byte but line
 // ends), or there is no memory for the table.
 bool ReadFolderLog(const char* path, FolderLogEntries* entries);
-// Where the log is written before it replaces the old one: the log's name with its first
-// character replaced, so it fits wherever the log's own path fits.
+// Something is there that is not a folder log (nor can be read as one): not ours to touch.
+bool IsForeignFile(const char* path);
+// Where the log is written before it replaces the old one: the log's path with its last
+// character replaced by "~" ("game._m~"), so it fits wherever the log's own path fits.
 bool FolderLogTemporaryPath(const char* logPath, char* out, size_t cap);
 void ReleaseFolderLogEntries(FolderLogEntries* entries);

@@ -89,7 +89,7 @@ FolderRelation RelateFolders(const char* folder, const char* base) {
 }
 
 FolderRelation RelateToInstallFolder(const char* folder, const char* installFolder) {
-  if (!IsDriveRoot(installFolder)) return RelateFolders(folder, installFolder);
-  const char root[] = {installFolder[0], ':', '\\', '\0'};
-  return RelateFolders(folder, root);
+  char root[] = "?:\\";
+  root[0] = installFolder[0];
+  return RelateFolders(folder, IsDriveRoot(installFolder) ? root : installFolder);
 }

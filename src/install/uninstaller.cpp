@@ -50,45 +50,33 @@ void DeleteSaveFiles() {
 
 // The log may have been edited: only folders are removed, and the system removes only
 // empty ones, so no file is ever deleted because of what the log says. Only what an
-// install could have made is touched: the folders inside the install folder, or with
-// holders, the install folder and its parents, which hold the log.
-void RemoveFoldersOf(const FolderLogEntries& entries, bool holders) {
-  for (int i = entries.count - 1; i >= 0; --i) {
-    const char* folder = entries.slots[i];
-    FolderRelation relation = RelateToInstallFolder(folder, g_InstallFolder);
-    if (relation == kFolderUnrelated || (relation != kFolderInside) != holders) continue;
-    uint32_t attributes = 0;
-    if (OsGetFileAttributes(folder, &attributes) && (attributes & kAttributeDirectory) != 0) {
-      OsRemoveFolder(folder);
-    }
-  }
-}
-
-// The log goes only once every folder inside has been tried, and the folders that hold it
-// only after it: a launcher killed on the way leaves a log that still names what is left.
-// A log a killed install was writing (under the temporary name) counts as well.
+// install could have made is touched: the folders inside the install folder first; then,
+// once the log is gone, the install folder and its parents, which held it. A launcher
+// killed on the way leaves a log that still names what is left.
 void RemoveLoggedFolders() {
   char logPath[kFolderCapacity + 1];
   char temporary[kFolderCapacity + 1];
+  FolderLogEntries entries;
   if (!FormatText(logPath, sizeof logPath, "%s\\%s", g_InstallFolder, g_Setup.MD) ||
       !FolderLogTemporaryPath(logPath, temporary, sizeof temporary)) {
     return;
   }
-  uint32_t attributes = 0;
-  FolderLogEntries entries;
-  FolderLogEntries leftover;
-  bool logRead = ReadFolderLog(logPath, &entries);
-  if (!logRead && OsGetFileAttributes(logPath, &attributes)) return;  // not a log: not ours
-  bool leftoverRead = ReadFolderLog(temporary, &leftover);
-  if (!logRead && !leftoverRead) return;
-  RemoveFoldersOf(entries, false);
-  RemoveFoldersOf(leftover, false);
-  if (logRead) OsDeleteFile(logPath);
-  if (leftoverRead) OsDeleteFile(temporary);
-  RemoveFoldersOf(entries, true);
-  RemoveFoldersOf(leftover, true);
+  // A log a killed install was writing under the temporary name goes too.
+  if (!IsForeignFile(temporary)) OsDeleteFile(temporary);
+  if (!ReadFolderLog(logPath, &entries)) return;
+  for (int holders = 0; holders < 2; ++holders) {
+    if (holders) OsDeleteFile(logPath);
+    for (int i = entries.count - 1; i >= 0; --i) {
+      const char* folder = entries.slots[i];
+      FolderRelation relation = RelateToInstallFolder(folder, g_InstallFolder);
+      uint32_t attributes = 0;
+      if (relation != kFolderUnrelated && (relation != kFolderInside) == (holders != 0) &&
+          OsGetFileAttributes(folder, &attributes) && (attributes & kAttributeDirectory) != 0) {
+        OsRemoveFolder(folder);
+      }
+    }
+  }
   ReleaseFolderLogEntries(&entries);
-  ReleaseFolderLogEntries(&leftover);
 }
 
 // Deleting a key deletes its values with it, and another product of the same maker may

@@ -72,7 +72,7 @@ TEST_F(InstallFolder, CreationByWholeCharactersLoggedParentsFirst) {
             "W:\\inst\\ゲーム\nW:\\inst\\ゲーム\\表\nW:\\inst\\ゲーム\\表\\ソ\n");
 }
 
-// Old log, a log a killed launcher left under the temporary name, folders there now,
+// Old log, a log a killed launcher left under the temporary name (replaced), folders there now,
 // folders this install makes -> the merged log; the temporary one is gone.
 TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
   using Folders = std::vector<const char*>;
@@ -84,7 +84,7 @@ TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
        "W:\\inst\\c\\d\n",
        {"b", "c\\d"},
        {"W:\\inst\\b\\", "W:\\inst\\x"},
-       "W:\\inst\\c\nW:\\inst\\c\\d\nW:\\inst\\b\\\n"},
+       "W:\\inst\\c\nW:\\inst\\b\\\n"},
       {"", "", {"e\\f"}, {"W:\\inst\\e\\f", "W:\\inst\\e"}, "W:\\inst\\e\nW:\\inst\\e\\f\n"}};
   for (const auto& [old, leftover, folders, logged, merged] : cases) {
     ReleaseFolderLog();  // the folders there before
@@ -92,11 +92,11 @@ TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
       CreateFolderPath((std::string("W:\\inst\\") + folder).c_str());
     }
     WriteBytes(kLogPath, old);
-    if (*leftover) WriteBytes("W:\\inst\\~ame._md", leftover);
+    if (*leftover) WriteBytes("W:\\inst\\game._m~", leftover);
     BeginFolderLog();
     for (const char* folder : logged) LogCreatedFolder(folder);
     EXPECT_EQ(ReadBytes(kLogPath), merged);
-    EXPECT_FALSE(Exists("W:\\inst\\~ame._md"));
+    EXPECT_FALSE(Exists("W:\\inst\\game._m~"));
   }
 }
 
@@ -131,7 +131,7 @@ TEST_F(InstallFolder, ALogThatCannotBeWrittenStaysWhole) {
   limit.rlim_cur = RLIM_INFINITY;
   setrlimit(RLIMIT_FSIZE, &limit);
   EXPECT_EQ(ReadBytes(kLogPath), old + "\n");
-  EXPECT_FALSE(Exists("W:\\inst\\~ame._md"));
+  EXPECT_FALSE(Exists("W:\\inst\\game._m~"));
 }
 #endif
 
