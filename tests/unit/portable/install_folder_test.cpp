@@ -118,7 +118,7 @@ TEST_F(InstallFolder, AFullLogKeepsTheNewestEntries) {
             "W:\\inst\\o1002W:\\inst\\o1511W:\\inst\\n1W:\\inst\\n2");
 }
 
-#ifndef _WIN32  // on Windows, a log held open by another program is the win32 tests' case
+#ifndef _WIN32  // a size limit is POSIX only; a failed move on Windows takes the same path
 // A file size limit stops the write part way, as a full disk would.
 TEST_F(InstallFolder, ALogThatCannotBeWrittenStaysWhole) {
   const std::string old = "W:\\inst\\" + std::string(120, 'o');

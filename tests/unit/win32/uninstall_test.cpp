@@ -147,22 +147,6 @@ TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
   EXPECT_FALSE(KeyExists(kKey));  // the record is still cleared and removed
 }
 
-// A log that another program holds open cannot be replaced: the old one stays whole, and the
-// temporary file written beside it goes.
-TEST_F(Uninstaller, AnEarlierLogHeldOpenStaysWhole) {
-  HANDLE held = CreateFileW((kTree / L"game._md").c_str(), GENERIC_READ, FILE_SHARE_READ, 0,
-                            OPEN_EXISTING, 0, 0);
-  BeginFolderLog();
-  LogCreatedFolder("W:\\h2u\\ゲーム\\表\\new");
-  WriteFolderLog();
-  ReleaseFolderLog();
-  CloseHandle(held);
-  std::ifstream log(kTree / L"game._md", std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}), kLog);
-  auto items = fs::directory_iterator(kTree);
-  EXPECT_EQ(std::distance(begin(items), end(items)), 8);  // what the install left
-}
-
 // A save or a game file under the log's name is not a log: an install does not replace it,
 // an uninstall leaves it and the folders it seems to name.
 TEST_F(Uninstaller, AFileThatIsNotALogStays) {
