@@ -11,6 +11,7 @@
 #include "platform/stdio_file.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
+#include "text/sjis.h"
 
 namespace {
 char* g_LogText;
@@ -28,70 +29,111 @@ void BeginFolderLog() {
   g_LogCount = 0;
 }
 
+// Written at once, before anything is copied into the folder: a launcher killed at any
+// later moment leaves a log that names it. Entries are held one after another, each with
+// its terminating zero, so that each can be used as a text of its own.
 void LogCreatedFolder(const char* folder) {
   if (!g_LogEnabled) return;
   size_t length = strlen(folder);
-  // The entry, its line feed and the text's terminator must fit; one that does not is dropped.
+  // The entry, its zero and the block's final zero must fit; one that does not is dropped.
   if (length + 2 > kFolderLogBlockBytes - g_LogLength) return;
-  memcpy(g_LogText + g_LogLength, folder, length);
-  g_LogText[g_LogLength + length] = '\n';
-  g_LogText[g_LogLength + length + 1] = '\0';
+  memcpy(g_LogText + g_LogLength, folder, length + 1);
   g_LogLength += length + 1;
   ++g_LogCount;
+  WriteFolderLog();
+}
+
+bool IsForeignFile(const char* path) {
+  FolderLogEntries entries;
+  uint32_t attributes = 0;
+  bool log = ReadFolderLog(path, &entries);
+  ReleaseFolderLogEntries(&entries);
+  return !log && OsGetFileAttributes(path, &attributes);
+}
+
+bool FolderLogTemporaryPath(const char* logPath, char* out, size_t cap) {
+  if (*logPath == '\0' || !CopyText(out, cap, logPath)) return false;
+  char* last = out + (LastChar(out) - out);
+  last[0] = *last == '~' ? '_' : '~';
+  last[1] = '\0';
+  return true;
 }
 
 namespace {
 
-bool WriteEntry(FILE* file, const char* folder) {
-  size_t length = strlen(folder);
-  return fwrite(folder, 1, length, file) == length && fputc('\n', file) != EOF;
-}
+// The entries one merged log keeps, at most what the reader reads back.
+struct MergedLog {
+  const char* entries[kFolderLogMaxEntries];
+  int count;
+};
 
-bool InOldLog(const FolderLogEntries& old, const char* folder) {
-  for (int i = 0; i < old.count; ++i) {
-    const char* entry = old.slots[i];
-    if (strcmp(entry, folder) == 0 || RelateFolders(entry, folder) == kFolderSame) return true;
+// A folder that is there now and not named yet. Every entry fits a reader's slot: this
+// install's are at most 259 bytes, and old ones come from the reader.
+void Keep(MergedLog* merged, const char* folder) {
+  uint32_t attributes = 0;
+  if (merged->count == kFolderLogMaxEntries || !OsGetFileAttributes(folder, &attributes) ||
+      (attributes & kAttributeDirectory) == 0) {
+    return;
   }
-  return false;
+  for (int i = 0; i < merged->count; ++i) {
+    if (RelateFolders(merged->entries[i], folder) == kFolderSame) return;
+  }
+  merged->entries[merged->count++] = folder;
 }
 
-// The old entries first, then those of this install that the old log does not name yet.
-bool WriteEntries(FILE* file, const FolderLogEntries& old) {
+// Newest first, so that a full log drops the oldest: this install's folders from the last
+// made, then the old log's from its end.
+void KeepNewestFirst(MergedLog* merged, const FolderLogEntries& old) {
+  for (size_t end = g_LogLength; end > 0;) {
+    size_t begin = end - 1;
+    while (begin > 0 && g_LogText[begin - 1] != '\0') --begin;
+    Keep(merged, g_LogText + begin);
+    end = begin;
+  }
+  for (int i = old.count - 1; i >= 0; --i) Keep(merged, old.slots[i]);
+}
+
+// Written oldest first, each folder moved before the first of its sub-folders: the
+// uninstaller goes from the end, and creation order otherwise stays as it was.
+bool WriteParentsFirst(FILE* file, const MergedLog& merged) {
+  const char* order[kFolderLogMaxEntries];
+  for (int n = 0; n < merged.count; ++n) {
+    const char* entry = merged.entries[merged.count - 1 - n];
+    int at = 0;
+    while (at < n && RelateFolders(order[at], entry) != kFolderInside) ++at;
+    memmove(order + at + 1, order + at, (n - at) * sizeof order[0]);
+    order[at] = entry;
+  }
   bool written = true;
-  for (int i = 0; i < old.count; ++i) {
-    if (old.slots[i][0] != '\0') written = written && WriteEntry(file, old.slots[i]);
-  }
-  // Every entry in memory ends with a line feed; each is compared as a text of its own.
-  for (char* entry = g_LogText; *entry != '\0';) {
-    char* end = strchr(entry, '\n');
-    *end = '\0';
-    if (!InOldLog(old, entry)) written = written && WriteEntry(file, entry);
-    *end = '\n';
-    entry = end + 1;
+  for (int i = 0; i < merged.count && written; ++i) {
+    written = fputs(order[i], file) >= 0 && fputc('\n', file) != EOF;
   }
   return written;
 }
 
 }  // namespace
 
-// A second install into the same folder must not forget what the first one created, and a
-// failed write must not destroy the old log: the whole new log goes to a file of its own,
-// which replaces the old one only once every byte is out and the file is closed.
+// A second install into the same folder must not forget what the first one created. The
+// whole merged log goes to a file beside it, which replaces the old log only once every
+// byte is out and the file is closed: a failed write or a kill never half-writes it. A
+// file at the log's path, or under the temporary name, that is not a log is never replaced.
 void WriteFolderLog() {
   if (!g_LogEnabled || g_LogCount == 0) return;
   char path[kFolderCapacity + 1];
-  if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, g_Setup.MD)) return;
-  FolderLogEntries old;
-  uint32_t attributes = 0;
-  // An old log that is there but cannot be read stays as it is, rather than lose its entries.
-  if (!ReadFolderLog(path, &old) && OsGetFileAttributes(path, &attributes)) return;
   char temporary[kFolderCapacity + 1];
-  if (OsCreateTemporaryFile(g_InstallFolder, temporary, sizeof temporary)) {
-    FILE* file = OsOpenFile(temporary, "wb");
-    bool written = file != nullptr && WriteEntries(file, old);
-    if (file != nullptr && fclose(file) != 0) written = false;
-    if (!written || !OsMoveFileReplacing(temporary, path)) OsDeleteFile(temporary);
+  if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, g_Setup.MD) ||
+      !FolderLogTemporaryPath(path, temporary, sizeof temporary)) {
+    return;
   }
+  FolderLogEntries old;
+  if (IsForeignFile(temporary) || (!ReadFolderLog(path, &old) && IsForeignFile(path))) return;
+  MergedLog merged;
+  merged.count = 0;
+  KeepNewestFirst(&merged, old);
+  FILE* file = OsOpenFile(temporary, "wb");
+  bool written = file != nullptr && WriteParentsFirst(file, merged);
+  if (file != nullptr && fclose(file) != 0) written = false;
+  if (!written || !OsMoveFileReplacing(temporary, path)) OsDeleteFile(temporary);
   ReleaseFolderLogEntries(&old);
 }
 

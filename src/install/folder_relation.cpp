@@ -3,6 +3,7 @@
 
 #include <stddef.h>
 
+#include "install/refused_folder.h"
 #include "text/sjis.h"
 
 namespace {
@@ -85,4 +86,10 @@ FolderRelation RelateFolders(const char* folder, const char* base) {
     if (!hasBase) return kFolderInside;
     if (!SameComponent(fc, bc)) return kFolderUnrelated;
   }
+}
+
+FolderRelation RelateToInstallFolder(const char* folder, const char* installFolder) {
+  char root[] = "?:\\";
+  root[0] = installFolder[0];
+  return RelateFolders(folder, IsDriveRoot(installFolder) ? root : installFolder);
 }

@@ -15,3 +15,7 @@ enum FolderRelation {
 // folder), or a component of dots and blanks only ("..", ". ") relates to nothing: the
 // system would resolve such a name somewhere else.
 FolderRelation RelateFolders(const char* folder, const char* base);
+
+// The same, where base is an install folder: one recorded as a bare drive ("E:") is that
+// drive's root, as every path formed from it ("E:\game.exe") is.
+FolderRelation RelateToInstallFolder(const char* folder, const char* installFolder);

@@ -50,22 +50,31 @@ void DeleteSaveFiles() {
 
 // The log may have been edited: only folders are removed, and the system removes only
 // empty ones, so no file is ever deleted because of what the log says. Only what an
-// install could have made is touched: the install folder, its parents, and folders inside.
-bool MayRemoveLoggedFolder(const char* folder) {
-  return RelateFolders(folder, g_InstallFolder) != kFolderUnrelated;
-}
-
+// install could have made is touched: the folders inside the install folder first; then,
+// once the log is gone, the install folder and its parents, which held it. A launcher
+// killed on the way leaves a log that still names what is left.
 void RemoveLoggedFolders() {
   char logPath[kFolderCapacity + 1];
-  if (!FormatText(logPath, sizeof logPath, "%s\\%s", g_InstallFolder, g_Setup.MD)) return;
+  char temporary[kFolderCapacity + 1];
   FolderLogEntries entries;
+  if (!FormatText(logPath, sizeof logPath, "%s\\%s", g_InstallFolder, g_Setup.MD) ||
+      !FolderLogTemporaryPath(logPath, temporary, sizeof temporary)) {
+    return;
+  }
+  // A log a killed install was writing under the temporary name goes too.
+  if (!IsForeignFile(temporary)) OsDeleteFile(temporary);
   if (!ReadFolderLog(logPath, &entries)) return;
-  OsDeleteFile(logPath);
-  for (int i = entries.count - 1; i >= 0; --i) {
-    const char* folder = entries.slots[i];
-    uint32_t attributes = 0;
-    if (!MayRemoveLoggedFolder(folder) || !OsGetFileAttributes(folder, &attributes)) continue;
-    if (attributes & kAttributeDirectory) OsRemoveFolder(folder);
+  for (int holders = 0; holders < 2; ++holders) {
+    if (holders) OsDeleteFile(logPath);
+    for (int i = entries.count - 1; i >= 0; --i) {
+      const char* folder = entries.slots[i];
+      FolderRelation relation = RelateToInstallFolder(folder, g_InstallFolder);
+      uint32_t attributes = 0;
+      if (relation != kFolderUnrelated && (relation != kFolderInside) == (holders != 0) &&
+          OsGetFileAttributes(folder, &attributes) && (attributes & kAttributeDirectory) != 0) {
+        OsRemoveFolder(folder);
+      }
+    }
   }
   ReleaseFolderLogEntries(&entries);
 }

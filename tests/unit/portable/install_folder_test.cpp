@@ -15,7 +15,7 @@
 
 namespace {
 
-const char kLogPath[] = "inst\\game._md";
+const char kLogPath[] = "W:\\inst\\game._md";
 std::vector<std::string> g_Shown;  // "source>target" of each step, as the dialog shows it
 void Show(const CopyStepPaths& p) { g_Shown.push_back(p.source + (">" + std::string(p.target))); }
 bool Go(unsigned long long, unsigned long long) { return true; }
@@ -25,8 +25,9 @@ class InstallFolder : public ScratchFolder {
   void SetUp() override {
     ScratchFolder::SetUp();
     CopyText(g_Setup.PATH, sizeof g_Setup.PATH, "disc");
-    CopyText(g_InstallFolder, sizeof g_InstallFolder, "inst");
-    ASSERT_TRUE(OsCreateFolder("disc") && OsCreateFolder("disc\\表") && OsCreateFolder("inst"));
+    CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\inst");
+    ASSERT_TRUE(OsCreateFolder("disc") && OsCreateFolder("disc\\表") && OsCreateFolder("W:") &&
+                OsCreateFolder("W:\\inst"));
     g_TypeMask = 1;
     g_Shown.clear();
     BeginFolderLog();
@@ -34,13 +35,6 @@ class InstallFolder : public ScratchFolder {
   void TearDown() override {
     ReleaseFolderLog();
     ScratchFolder::TearDown();
-  }
-  // The log after writing; the temporary file it went through is never left behind.
-  static std::string Written() {
-    WriteFolderLog();
-    auto items = std::filesystem::directory_iterator("inst");
-    EXPECT_EQ(std::distance(begin(items), end(items)), 1);
-    return ReadBytes(kLogPath);
   }
   static std::vector<std::string> ReadEntries(const std::string& bytes) {
     WriteBytes(kLogPath, bytes);
@@ -67,62 +61,102 @@ class InstallFolder : public ScratchFolder {
 
 // The install flows show what 1, 0 and -1 mean; these are the paths no flow reaches.
 TEST_F(InstallFolder, CreationByWholeCharactersLoggedParentsFirst) {
-  WriteBytes("inst\\file", "");
+  WriteBytes("W:\\inst\\file", "");
   // No folder is named after the first byte of 表 or ソ alone.
-  EXPECT_EQ(CreateFolderPath("inst\\ゲーム\\表\\ソ\\"), 1);
-  EXPECT_EQ(CreateFolderPath("inst\\file\\sub"), -1);
-  EXPECT_EQ(CreateFolderPath(("inst\\" + std::string(255, 'x')).c_str()), 0);  // refused, not cut
-  EXPECT_TRUE(Exists("inst\\ゲーム\\表\\ソ"));
-  WriteFolderLog();
-  EXPECT_EQ(ReadBytes(kLogPath), "inst\\ゲーム\ninst\\ゲーム\\表\ninst\\ゲーム\\表\\ソ\n");
+  EXPECT_EQ(CreateFolderPath("W:\\inst\\ゲーム\\表\\ソ\\"), 1);
+  EXPECT_EQ(CreateFolderPath("W:\\inst\\file\\sub"), -1);
+  EXPECT_EQ(CreateFolderPath(("W:\\inst\\" + std::string(255, 'x')).c_str()), 0);  // not cut
+  EXPECT_TRUE(Exists("W:\\inst\\ゲーム\\表\\ソ"));
+  // On disk as soon as made, with no write at the end.
+  EXPECT_EQ(ReadBytes(kLogPath),
+            "W:\\inst\\ゲーム\nW:\\inst\\ゲーム\\表\nW:\\inst\\ゲーム\\表\\ソ\n");
 }
 
-TEST_F(InstallFolder, AnEarlierLogKeepsItsEntriesAndGainsOnlyNewOnes) {
-  const char old[] = "inst\\a\r\ninst\\B\\\n\ninst\\c\n";
+// Old log, a log a killed launcher left under the temporary name (replaced), folders there now,
+// folders this install makes -> the merged log; the temporary one is gone.
+TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
+  using Folders = std::vector<const char*>;
+  const std::tuple<const char*, const char*, Folders, Folders, const char*> cases[] = {
+      // A parent made again by this install comes before the child an earlier one made.
+      {"W:\\inst\\a\\b\\\n", "", {"a\\b"}, {"W:\\inst\\a"}, "W:\\inst\\a\nW:\\inst\\a\\b\\\n"},
+      // Gone folders drop out; the same folder in other letters is named once.
+      {"W:\\inst\\gone\r\nW:\\inst\\B\\\n\nW:\\inst\\c\n",
+       "W:\\inst\\c\\d\n",
+       {"b", "c\\d"},
+       {"W:\\inst\\b\\", "W:\\inst\\x"},
+       "W:\\inst\\c\nW:\\inst\\b\\\n"},
+      {"", "", {"e\\f"}, {"W:\\inst\\e\\f", "W:\\inst\\e"}, "W:\\inst\\e\nW:\\inst\\e\\f\n"}};
+  for (const auto& [old, leftover, folders, logged, merged] : cases) {
+    ReleaseFolderLog();  // the folders there before
+    for (const char* folder : folders) {
+      CreateFolderPath((std::string("W:\\inst\\") + folder).c_str());
+    }
+    WriteBytes(kLogPath, old);
+    if (*leftover) WriteBytes("W:\\inst\\game._m~", leftover);
+    BeginFolderLog();
+    for (const char* folder : logged) LogCreatedFolder(folder);
+    EXPECT_EQ(ReadBytes(kLogPath), merged);
+    EXPECT_FALSE(Exists("W:\\inst\\game._m~"));
+  }
+}
+
+// Of an old log of 512 and 2 new folders, the 510 newest old ones stay, the new ones last.
+TEST_F(InstallFolder, AFullLogKeepsTheNewestEntries) {
+  std::string old;
+  for (int i = 1000; i < 1512; ++i) {
+    old += "W:\\inst\\o" + std::to_string(i) + "\n";
+    ASSERT_TRUE(OsCreateFolder(("W:\\inst\\o" + std::to_string(i)).c_str()));
+  }
   WriteBytes(kLogPath, old);
-  EXPECT_EQ(Written(), old);  // nothing logged: left alone
-  LogCreatedFolder("X");
-  BeginFolderLog();  // a new begin discards what an earlier one held
-  // inst\b\ is the folder the old log names as inst\B\.
-  for (const char* folder : {"inst\\b\\", "inst\\d", "inst\\a"}) LogCreatedFolder(folder);
-  EXPECT_EQ(Written(), "inst\\a\ninst\\B\\\ninst\\c\ninst\\d\n");
+  for (const char* folder : {"W:\\inst\\n1", "W:\\inst\\n2"}) {
+    ASSERT_TRUE(OsCreateFolder(folder));
+    LogCreatedFolder(folder);
+  }
+  std::vector<std::string> read = ReadEntries(ReadBytes(kLogPath));
+  ASSERT_EQ(read.size(), 512u);
+  EXPECT_EQ(read[0] + read[509] + read[510] + read[511],
+            "W:\\inst\\o1002W:\\inst\\o1511W:\\inst\\n1W:\\inst\\n2");
 }
 
-#ifndef _WIN32  // on Windows, a log held open by another program is the win32 tests' case
+#ifndef _WIN32  // a size limit is POSIX only; a failed move on Windows takes the same path
 // A file size limit stops the write part way, as a full disk would.
 TEST_F(InstallFolder, ALogThatCannotBeWrittenStaysWhole) {
-  WriteBytes(kLogPath, "old\n");
-  LogCreatedFolder(std::string(300, 'x').c_str());
+  const std::string old = "W:\\inst\\" + std::string(120, 'o');
+  ASSERT_TRUE(OsCreateFolder(old.c_str()) && OsCreateFolder("W:\\inst\\n"));
+  WriteBytes(kLogPath, old + "\n");
   signal(SIGXFSZ, SIG_IGN);
   rlimit limit = {100, RLIM_INFINITY};
   setrlimit(RLIMIT_FSIZE, &limit);
-  EXPECT_EQ(Written(), "old\n");
+  LogCreatedFolder("W:\\inst\\n");
   limit.rlim_cur = RLIM_INFINITY;
   setrlimit(RLIMIT_FSIZE, &limit);
+  EXPECT_EQ(ReadBytes(kLogPath), old + "\n");
+  EXPECT_FALSE(Exists("W:\\inst\\game._m~"));
 }
 #endif
 
-TEST_F(InstallFolder, AppendThatWouldNotFitTheBlockIsDropped) {
-  std::string big(1000, 'a');
-  for (int i = 0; i < 300; ++i) LogCreatedFolder(big.c_str());  // 300,300 bytes wanted
-  LogCreatedFolder("last");
-  std::string bytes = Written();
-  EXPECT_EQ(bytes.size(), 261 * 1001u + 5u);  // 261 big entries and "last\n" fit
-  EXPECT_EQ(bytes.substr(bytes.size() - 5), "last\n");
-}
-
 TEST_F(InstallFolder, ReaderLineRules) {
   using V = std::vector<std::string>;
-  EXPECT_EQ(ReadEntries("A\r\nB\\\n"), (V{"A", "B\\"}));
-  EXPECT_EQ(ReadEntries("A\n\n\rB\r"), (V{"A", "", "\rB"}));
+  EXPECT_EQ(ReadEntries("C:\\A\r\n\\\\s\\B\\\n"), (V{"C:\\A", "\\\\s\\B\\"}));
+  EXPECT_EQ(ReadEntries("C:\\A\n\nc:/B"), (V{"C:\\A", "", "c:/B"}));
   EXPECT_EQ(ReadEntries(""), V{});
-  EXPECT_EQ(ReadEntries(std::string(600, 'x') + "\n"),
-            (V{std::string(511, 'x'), std::string(89, 'x')}));
+  EXPECT_EQ(ReadEntries("C:\\" + std::string(597, 'x') + "\n"),
+            (V{"C:\\" + std::string(508, 'x'), std::string(89, 'x')}));
   // A two-byte character at the cut is not split between two entries.
-  EXPECT_EQ(ReadEntries(std::string(510, 'x') + "表\n"), (V{std::string(510, 'x'), "表"}));
+  EXPECT_EQ(ReadEntries("C:\\" + std::string(507, 'x') + "表\n"),
+            (V{"C:\\" + std::string(507, 'x'), "表"}));
   std::string many;
-  for (int i = 0; i < 1000; ++i) many += "F" + std::to_string(i) + "\n";
+  for (int i = 0; i < 1000; ++i) many += "C:\\F" + std::to_string(i) + "\n";
   EXPECT_EQ(ReadEntries(many).size(), 512u);
+  // Not a log: a save, a relative line, a lone carriage return, half or no character of
+  // code page 932, a control byte.
+  for (const std::string& bytes :
+       {std::string("SAVE\0\x01", 6), std::string("C:\\a\nslot1.sav\n"),
+        std::string("C:\\a\rC:\\b"), std::string("C:\\\x81"), std::string("C:\\\x81\x20"),
+        std::string("C:\\\xFD"), std::string("C:\\a\n\x1A"), std::string("C:a\n"),
+        std::string("\\a\n")}) {
+    EXPECT_EQ(ReadEntries(bytes), V{"<no file>"}) << bytes;
+  }
   OsDeleteFile(kLogPath);
   FolderLogEntries none;
   EXPECT_FALSE(ReadFolderLog(kLogPath, &none));
@@ -133,31 +167,32 @@ TEST_F(InstallFolder, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
   ASSERT_TRUE(OsSetFileAttributes("disc\\表\\a.bin", kAttributeReadOnly));
   EXPECT_EQ(List({"表\\a.bin", "skip.bin", "表\\a.bin"}), 2);
   EXPECT_EQ(Step(), kCopyStepCopied);
-  EXPECT_EQ(ReadBytes("inst\\表\\a.bin"), "abc");
+  EXPECT_EQ(ReadBytes("W:\\inst\\表\\a.bin"), "abc");
   // The source's read-only bit came along and went; the folder, there now, is logged once.
   EXPECT_EQ(Step(), kCopyStepCopied);
   EXPECT_EQ(Step(), kCopyStepNoFileLeft);
   EXPECT_EQ(Step(), kCopyStepNoFileLeft);  // over stays over
   WriteFolderLog();
-  EXPECT_EQ(ReadBytes(kLogPath), "inst\\表\\\n");
-  std::string shown = std::string(pass_.discFolder) + "\\disc\\表\\a.bin>inst\\表\\a.bin";
+  EXPECT_EQ(ReadBytes(kLogPath), "W:\\inst\\表\\\n");
+  std::string shown = std::string(pass_.discFolder) + "\\disc\\表\\a.bin>W:\\inst\\表\\a.bin";
   EXPECT_EQ(g_Shown, std::vector<std::string>(2, shown));
 }
 
 TEST_F(InstallFolder, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
   for (const char* name : {"disc\\ro.bin", "disc\\b.bin"}) WriteBytes(name, "new");
-  WriteBytes("inst\\ro.bin", "old");
-  ASSERT_TRUE(OsSetFileAttributes("inst\\ro.bin", kAttributeReadOnly));
+  WriteBytes("W:\\inst\\ro.bin", "old");
+  ASSERT_TRUE(OsSetFileAttributes("W:\\inst\\ro.bin", kAttributeReadOnly));
   List({"missing.bin", "ro.bin", "deep\\er\\b.bin", "b.bin"});
   EXPECT_EQ(Step(), kCopyStepFailed);
-  EXPECT_STREQ(pass_.paths.target, "inst\\missing.bin");
+  EXPECT_STREQ(pass_.paths.target, "W:\\inst\\missing.bin");
   EXPECT_EQ(Step(), kCopyStepFailed);  // refused, then made writable
   uint32_t attributes = 0;
-  EXPECT_TRUE(OsGetFileAttributes("inst\\ro.bin", &attributes));
-  EXPECT_EQ(ReadBytes("inst\\ro.bin") + std::to_string(attributes & kAttributeReadOnly), "old0");
+  EXPECT_TRUE(OsGetFileAttributes("W:\\inst\\ro.bin", &attributes));
+  EXPECT_EQ(ReadBytes("W:\\inst\\ro.bin") + std::to_string(attributes & kAttributeReadOnly),
+            "old0");
   EXPECT_EQ(Step(), kCopyStepFailed);  // only one level is created
   EXPECT_EQ(Step([](unsigned long long, unsigned long long) { return false; }), kCopyStepStopped);
-  for (const char* gone : {"inst\\missing.bin", "inst\\deep", "inst\\b.bin"}) {
+  for (const char* gone : {"W:\\inst\\missing.bin", "W:\\inst\\deep", "W:\\inst\\b.bin"}) {
     EXPECT_FALSE(Exists(gone)) << gone;
   }
   EXPECT_EQ(List({"b.bin"}), 1);  // begun again mid-walk: from the first file
@@ -165,7 +200,7 @@ TEST_F(InstallFolder, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
 }
 
 TEST_F(InstallFolder, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {
-  std::string install = "inst\\" + std::string(251, 'x');  // with "\表\" over 259 bytes
+  std::string install = "W:\\inst\\" + std::string(251, 'x');  // with "\表\" over 259 bytes
   ASSERT_TRUE(OsCreateFolder(install.c_str()));
   CopyText(g_InstallFolder, sizeof g_InstallFolder, install.c_str());
   WriteBytes("disc\\表\\a.bin", "abc");
@@ -176,30 +211,30 @@ TEST_F(InstallFolder, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {
 }
 
 TEST_F(InstallFolder, ASaveFileAlreadyThereIsThePlayersAndStays) {
-  for (const char* name : {"disc\\game.SAV", "disc\\new.sav", "inst\\game.SAV"}) {
+  for (const char* name : {"disc\\game.SAV", "disc\\new.sav", "W:\\inst\\game.SAV"}) {
     WriteBytes(name, name);
   }
   List({"game.SAV", "new.sav"});
   EXPECT_EQ(Step(), kCopyStepCopied);
   EXPECT_EQ(Step(), kCopyStepCopied);
-  EXPECT_EQ(ReadBytes("inst\\game.SAV") + ReadBytes("inst\\new.sav"),
-            "inst\\game.SAVdisc\\new.sav");
+  EXPECT_EQ(ReadBytes("W:\\inst\\game.SAV") + ReadBytes("W:\\inst\\new.sav"),
+            "W:\\inst\\game.SAVdisc\\new.sav");
 }
 
 TEST_F(InstallFolder, InstalledWhenFlagFolderAndEveryRecordedFileAreThere) {
   List({"a.bin", "表\\b.bin", "skip.bin"});  // skip.bin's type is not recorded
-  ASSERT_TRUE(OsCreateFolder("inst\\表"));
-  WriteBytes("inst\\a.bin", "");
+  ASSERT_TRUE(OsCreateFolder("W:\\inst\\表"));
+  WriteBytes("W:\\inst\\a.bin", "");
   // Kind and folder on record, whether 表\b.bin is there; installed.
   const std::tuple<uint32_t, const char*, bool, bool> cases[] = {
-      {kInstallMaximum, "inst", true, true},
-      {kInstallNone, "inst", true, false},
+      {kInstallMaximum, "W:\\inst", true, true},
+      {kInstallNone, "W:\\inst", true, false},
       {kInstallMinimum, "", true, false},
-      {kInstallCustom, "inst", false, false},
-      {kInstallMinimum, "inst\\表", true, false}};
+      {kInstallCustom, "W:\\inst", false, false},
+      {kInstallMinimum, "W:\\inst\\表", true, false}};
   for (const auto& [kind, folder, bPresent, installed] : cases) {
-    if (bPresent) WriteBytes("inst\\表\\b.bin", "");
-    if (!bPresent) OsDeleteFile("inst\\表\\b.bin");
+    if (bPresent) WriteBytes("W:\\inst\\表\\b.bin", "");
+    if (!bPresent) OsDeleteFile("W:\\inst\\表\\b.bin");
     g_InstallKind = kind;
     CopyText(g_InstallFolder, sizeof g_InstallFolder, folder);
     EXPECT_EQ(IsGameInstalled(), installed) << kind << folder << bPresent;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "install/folder_creation.h"
 #include "install/folder_log.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
@@ -121,7 +122,7 @@ TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
   }
   std::string log = "W:\\h2out\\full\r\nW:\\h2out\\file.txt\r\nW:\\h2out\\empty\r\n";
   for (int i = 0; i < 1000; ++i) log += "W:\\h2out\\nothing" + std::to_string(i) + "\n";
-  WideWrite(kTree / L"game._md", log + std::string("\x01\xff\x95\x5c\x00junk", 9));
+  WideWrite(kTree / L"game._md", log);
   Uninstall(false);
   EXPECT_TRUE(fs::exists(L"W:\\h2out\\full\\keep.txt"));
   EXPECT_TRUE(fs::exists(L"W:\\h2out\\file.txt"));
@@ -164,18 +165,41 @@ TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
   EXPECT_FALSE(KeyExists(kKey));  // the record is still cleared and removed
 }
 
-// A log that another program holds open cannot be replaced: the old one stays whole, and the
-// temporary file written beside it goes.
-TEST_F(Uninstaller, AnEarlierLogHeldOpenStaysWhole) {
-  HANDLE held = CreateFileW((kTree / L"game._md").c_str(), GENERIC_READ, FILE_SHARE_READ, 0,
-                            OPEN_EXISTING, 0, 0);
+// A save or a game file under the log's name is not a log: an install does not replace it,
+// an uninstall leaves it and the folders it seems to name.
+TEST_F(Uninstaller, AFileThatIsNotALogStays) {
+  for (const std::string& bytes :
+       {std::string("SAVE\0\x01\xff", 7), std::string("W:\\h2u\\ゲーム\\表\\data\\\nslot 1\n")}) {
+    SetUp();
+    WideWrite(kTree / L"game._md", bytes);
+    BeginFolderLog();
+    EXPECT_EQ(CreateFolderPath("W:\\h2u\\ゲーム\\表\\new"), 1);
+    ReleaseFolderLog();
+    Uninstall(false);
+    std::ifstream log(kTree / L"game._md", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}), bytes);
+    EXPECT_TRUE(InTree(L"new") && InTree(L"data\\bgm"));
+  }
+}
+
+// Recorded as the bare drive: its log's folders are inside the drive's root.
+TEST_F(Uninstaller, ARecordInADriveRootIsUninstalledCompletely) {
+  CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:");
+  fs::create_directories(L"W:\\data\\bgm");
+  WideWrite(L"W:\\game._md", "W:\\data\\\nW:\\data\\bgm\\\n");
+  Uninstall(false);
+  EXPECT_EQ(fs::exists(L"W:\\data") * 2 + fs::exists(L"W:\\game._md"), 0);
+  std::error_code ignored;
+  fs::remove_all(L"W:\\data", ignored);
+}
+
+// A folder path too long for a system temporary name still gets its log.
+TEST_F(Uninstaller, ALongInstallFolderGetsItsLog) {
+  const std::string folder = "W:\\h2u\\" + std::string(241, 'L');  // its log's path: 257
+  CopyText(g_InstallFolder, sizeof g_InstallFolder, folder.c_str());
   BeginFolderLog();
-  LogCreatedFolder("W:\\h2u\\ゲーム\\表\\new");
-  WriteFolderLog();
+  EXPECT_EQ(CreateFolderPath(folder.c_str()), 1);
   ReleaseFolderLog();
-  CloseHandle(held);
-  std::ifstream log(kTree / L"game._md", std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}), kLog);
-  auto items = fs::directory_iterator(kTree);
-  EXPECT_EQ(std::distance(begin(items), end(items)), 8);  // what the install left
+  std::ifstream log(fs::path(L"W:\\h2u") / std::string(241, 'L') / L"game._md", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}), folder + "\n");
 }

@@ -1,0 +1,114 @@
+// The launcher killed (TerminateProcess) at moments of an install and of an uninstall, each
+// moment found by what is on disk. The log is there then; started again, an install of the
+// maximum into the same folder and an uninstall leave nothing either install made, and the
+// player's own files beside it as they were.
+#include <algorithm>
+
+#include "launcher_test.h"
+
+namespace e2e {
+
+const wchar_t kFolder[] = L"T:\\kill\\new\\HOSHIMI";
+bool Has(const std::wstring& relative, uintmax_t size = 0) {
+  std::error_code error;
+  fs::path path = fs::path(kFolder) / relative;
+  return fs::exists(path, error) && (size == 0 || (fs::file_size(path, error) >= size && !error));
+}
+
+struct KillPoint {
+  const char* name;
+  bool uninstall, keepSaves;
+  const wchar_t* discFile;  // moved away (its failure box holds the pass); with "+", made big
+  bool (*when)();
+};
+const uintmax_t kBig = 64 << 20;
+const KillPoint kPoints[] = {
+    {"InstallFoldersMade", false, false, nullptr, [] { return Has(L"hoshimi._md"); }},
+    {"InstallFirstFile", false, false, nullptr, [] { return Has(L"game.exe", 65536); }},
+    {"InstallMidFile", false, false, L"+cg16\\event01.dat",
+     [] { return Has(L"cg16\\event01.dat", 1) && !Has(L"cg16\\event01.dat", kBig); }},
+    {"InstallLastFileBeforeRecord", false, false, L"cg24\\表紙.dat",
+     [] { return Has(L"cg24\\event01.dat", 1); }},
+    {"InstallOverAKeptSave", false, true, nullptr, [] { return Has(L"sound\\bgm01.dat"); }},
+    {"UninstallAfterTheFiles", true, false, nullptr, [] { return !Has(L"cg24\\表紙.dat"); }},
+    {"UninstallBetweenFolders", true, false, nullptr, [] { return !Has(L"zz\\1299"); }},
+};
+
+class KillTest : public LauncherTest, public ::testing::WithParamInterface<KillPoint> {
+ protected:
+  // A complete install, then 300 saves or 300 more logged folders to lengthen its uninstall.
+  void InstallWithMore(bool saves) {
+    Install(kFolder, IDC_KIND_MAXIMUM, true);
+    const std::wstring log = kFolder + std::wstring(L"\\hoshimi._md");
+    std::string bytes = ReadBytes(log) + "T:\\kill\\new\\HOSHIMI\\zz\n";
+    for (int i = 1000; i < 1300; ++i) {
+      std::wstring more = std::wstring(kFolder) + (saves ? L"\\s" : L"\\zz\\") + std::to_wstring(i);
+      saves ? WriteBytes(more + L".sav", "save") : (void)fs::create_directories(more);
+      bytes += Utf8(more) + "\n";
+    }
+    if (!saves) WriteBytes(log, bytes);
+  }
+  void Uninstall(bool keepSaves) {
+    HWND box = OpenUninstall();
+    if (!keepSaves) Toggle(box, IDC_KEEP_SAVES, 0);
+    Click(box, IDOK);
+  }
+};
+
+TEST_P(KillTest, LeavesWhatTheNextInstallAndUninstallRemove) {
+  const KillPoint& point = GetParam();
+  const std::wstring top = Target(L"kill"), folder = kFolder, mine = top + L"\\mine\\note.txt";
+  WriteBytes(top + L"\\mine.txt", "the player's own");
+  WriteBytes(mine, "the player's own");
+  if (point.keepSaves) WriteBytes(folder + L"\\slot1.sav", "player's save");
+  if (point.discFile) {
+    std::wstring file = point.discFile + (point.discFile[0] == L'+');
+    MoveDiscFileAway(file);
+    if (file != point.discFile) {
+      WriteBytes(Setting(L"E2E_DISC") + L"\\HOSHIMI\\" + file, std::string(kBig, 'b'));
+    }
+  }
+  StartToMain();
+  if (point.uninstall) {
+    InstallWithMore(std::string(point.name) == "UninstallAfterTheFiles");
+    Uninstall(false);
+  } else {
+    StartInstall(OpenOptions(false), folder);
+    Click(Wait(point.keepSaves ? L"インストールフォルダの決定" : L"フォルダの作成", IDOK), IDOK);
+  }
+  ASSERT_TRUE(WaitUntil(point.when, kWait, 1)) << "the moment never came";
+  Stop(launcher);
+  EXPECT_TRUE(Has(L"hoshimi._md")) << "the log of what was made";
+  EXPECT_EQ(ValueCount(), point.uninstall ? 4 : 0) << "the record as it was";
+
+  TearDown();  // the disc as it was
+  movedAway.clear();
+  StartToMain();
+  // Not Install(): the record of a killed uninstall says installed while the pass runs.
+  StartInstall(OpenOptions(), folder);
+  AnswerFolder(!fs::is_directory(folder), folder, IDOK);
+  WaitForDestroyed(CopyDialog(), kWait);
+  Sync(main);
+  ExpectInstalledFiles(folder, kMaximumMask);
+  Uninstall(point.keepSaves);
+  ExpectButtons(false);
+  Texts left;
+  for (const auto& entry : fs::recursive_directory_iterator(top)) {
+    left.push_back(entry.path().wstring().substr(top.size()));
+  }
+  std::sort(left.begin(), left.end());
+  Texts expected = {L"\\mine", L"\\mine.txt", L"\\mine\\note.txt"};
+  if (point.keepSaves) {
+    expected.insert(expected.end(), {L"\\new", L"\\new\\HOSHIMI", L"\\new\\HOSHIMI\\slot1.sav"});
+  }
+  EXPECT_EQ(left, expected);
+  EXPECT_EQ(ReadBytes(top + L"\\mine.txt") + ReadBytes(mine), "the player's ownthe player's own");
+  EXPECT_EQ(ReadBytes(folder + L"\\slot1.sav"), point.keepSaves ? "player's save" : "<missing>");
+  // Without saves kept the key goes, and the next evaluation makes it again, empty.
+  EXPECT_EQ(std::max(ValueCount(), 0), point.keepSaves ? 4 : 0) << "the product key";
+}
+
+INSTANTIATE_TEST_SUITE_P(At, KillTest, ::testing::ValuesIn(kPoints),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace e2e
