@@ -30,7 +30,7 @@ INT_PTR GuiDialogBox(HINSTANCE instance, const char* templateName, HWND owner, D
 
 void GuiSetItemText(HWND dialog, int id, const char* text) {
   wchar_t wide[kWideCapacity];
-  if (!ToWide(text, wide, kWideCapacity)) wide[0] = L'\0';
+  ToWideShown(text, wide, kWideCapacity);
   SetDlgItemTextW(dialog, id, wide);
 }
 
@@ -69,6 +69,6 @@ bool GuiGetItemText(HWND dialog, int id, char* out, size_t cap) {
 
 void GuiSetWindowText(HWND window, const char* text) {
   wchar_t wide[kWideCapacity];
-  if (!ToWide(text, wide, kWideCapacity)) wide[0] = L'\0';
+  ToWideShown(text, wide, kWideCapacity);
   SetWindowTextW(window, wide);
 }

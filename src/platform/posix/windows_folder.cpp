@@ -1,0 +1,6 @@
+#include "platform/windows_folder.h"
+
+bool OsGetWindowsFolder(char* out, size_t cap) {
+  if (cap > 0) out[0] = '\0';
+  return false;
+}
