@@ -1,24 +1,37 @@
 // Free space against the chosen extent, checked before the install folder is created.
 #include "install/free_space.h"
 
-#include "install/install_selection.h"
+#include "install/pass_progress.h"
 #include "platform/file_system.h"
+#include "platform/platform.h"
 #include "text/bounded_text.h"
 #include "text/size_text.h"
 #include "text/sjis.h"
 
-uint64_t ExtentBytes(uint32_t installKind, TypeMask mask) {
-  int32_t setSize = 0;
-  if (installKind == kInstallMinimum) setSize = g_Setup.sets[kInstallS].size;
-  if (installKind == kInstallMaximum) setSize = g_Setup.sets[kInstallB].size;
-  if (installKind != kInstallCustom) return setSize > 0 ? static_cast<uint64_t>(setSize) : 0;
+// Bytes of the selected files already in the folder. A path too long to form, a folder of
+// that name or a file that cannot be measured frees nothing.
+static uint64_t ExistingBytes(const char* installFolder, TypeMask mask) {
+  int32_t count = g_Setup.fileCount < kMaxFileEntries ? g_Setup.fileCount : kMaxFileEntries;
   uint64_t bytes = 0;
-  for (int type = 0; type < kMaxDataTypes; ++type) {
-    int32_t size = g_Setup.types[type].size;
-    if ((mask & (1u << type)) == 0 || size <= 0) continue;
-    bytes += (static_cast<uint64_t>(size) + 1023) / 1024 * 1024;
+  for (int32_t i = 0; i < count; ++i) {
+    if ((g_Setup.files[i].mask & mask) == 0) continue;
+    char target[1024];
+    uint32_t attributes;
+    uint64_t size;
+    if (!FormatText(target, sizeof target, "%s\\%s", installFolder, g_Setup.files[i].name) ||
+        !OsGetFileAttributes(target, &attributes) || (attributes & kAttributeDirectory) != 0 ||
+        !OsGetFileSize(target, &size)) {
+      continue;
+    }
+    bytes = bytes + size < bytes ? UINT64_MAX : bytes + size;
   }
   return bytes;
+}
+
+uint64_t RequiredBytes(const char* installFolder, TypeMask mask) {
+  uint64_t extent = PassBytes(mask, -1);
+  uint64_t existing = ExistingBytes(installFolder, mask);
+  return existing >= extent ? 0 : extent - existing;
 }
 
 bool NearestExistingFolder(const char* path, char* out, size_t cap) {
