@@ -8,29 +8,21 @@
 #include "text/size_text.h"
 #include "text/sjis.h"
 
-// Bytes of the selected files already in the folder. A path too long to form, a folder of
-// that name or a file that cannot be measured frees nothing.
-static uint64_t ExistingBytes(const char* installFolder, TypeMask mask) {
-  int32_t count = g_Setup.fileCount < kMaxFileEntries ? g_Setup.fileCount : kMaxFileEntries;
-  uint64_t bytes = 0;
-  for (int32_t i = 0; i < count; ++i) {
-    if ((g_Setup.files[i].mask & mask) == 0) continue;
-    char target[1024];
-    uint32_t attributes;
-    uint64_t size;
-    if (!FormatText(target, sizeof target, "%s\\%s", installFolder, g_Setup.files[i].name) ||
-        !OsGetFileAttributes(target, &attributes) || (attributes & kAttributeDirectory) != 0 ||
-        !OsGetFileSize(target, &size)) {
-      continue;
-    }
-    bytes = bytes + size < bytes ? UINT64_MAX : bytes + size;
-  }
-  return bytes;
-}
-
 uint64_t RequiredBytes(const char* installFolder, TypeMask mask) {
+  int32_t count = g_Setup.fileCount < kMaxFileEntries ? g_Setup.fileCount : kMaxFileEntries;
+  uint64_t existing = 0;
+  for (int32_t i = 0; i < count; ++i) {
+    // Only a file opens for its size: a folder of that name, or a path too long to form,
+    // frees nothing.
+    char target[1024];
+    uint64_t size;
+    if ((g_Setup.files[i].mask & mask) != 0 &&
+        FormatText(target, sizeof target, "%s\\%s", installFolder, g_Setup.files[i].name) &&
+        OsGetFileSize(target, &size)) {
+      existing += size;
+    }
+  }
   uint64_t extent = PassBytes(mask, -1);
-  uint64_t existing = ExistingBytes(installFolder, mask);
   return existing >= extent ? 0 : extent - existing;
 }
 
