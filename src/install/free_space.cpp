@@ -1,24 +1,29 @@
 // Free space against the chosen extent, checked before the install folder is created.
 #include "install/free_space.h"
 
-#include "install/install_selection.h"
+#include "install/pass_progress.h"
 #include "platform/file_system.h"
+#include "platform/platform.h"
 #include "text/bounded_text.h"
 #include "text/size_text.h"
 #include "text/sjis.h"
 
-uint64_t ExtentBytes(uint32_t installKind, TypeMask mask) {
-  int32_t setSize = 0;
-  if (installKind == kInstallMinimum) setSize = g_Setup.sets[kInstallS].size;
-  if (installKind == kInstallMaximum) setSize = g_Setup.sets[kInstallB].size;
-  if (installKind != kInstallCustom) return setSize > 0 ? static_cast<uint64_t>(setSize) : 0;
-  uint64_t bytes = 0;
-  for (int type = 0; type < kMaxDataTypes; ++type) {
-    int32_t size = g_Setup.types[type].size;
-    if ((mask & (1u << type)) == 0 || size <= 0) continue;
-    bytes += (static_cast<uint64_t>(size) + 1023) / 1024 * 1024;
+uint64_t RequiredBytes(const char* installFolder, TypeMask mask) {
+  int32_t count = g_Setup.fileCount < kMaxFileEntries ? g_Setup.fileCount : kMaxFileEntries;
+  uint64_t existing = 0;
+  for (int32_t i = 0; i < count; ++i) {
+    // Only a file opens for its size: a folder of that name, or a path too long to form,
+    // frees nothing.
+    char target[1024];
+    uint64_t size;
+    if ((g_Setup.files[i].mask & mask) != 0 &&
+        FormatText(target, sizeof target, "%s\\%s", installFolder, g_Setup.files[i].name) &&
+        OsGetFileSize(target, &size)) {
+      existing += size;
+    }
   }
-  return bytes;
+  uint64_t extent = PassBytes(mask, -1);
+  return existing >= extent ? 0 : extent - existing;
 }
 
 bool NearestExistingFolder(const char* path, char* out, size_t cap) {

@@ -6,10 +6,10 @@
 
 #include "setup_source/setup_description.h"
 
-// The bytes an extent needs, counted as the install dialog counts its sizes: the type set's
-// size for minimum and maximum; for custom, each ticked type's size rounded up to KiB, added
-// up as the loader adds a set. 64 bits: five types near 2 GiB each pass 32 bits.
-uint64_t ExtentBytes(uint32_t installKind, TypeMask mask);
+// The bytes an install of mask into installFolder adds: the measured bytes of every file the
+// copy pass will take, less the bytes of those already in the folder as files (the copy
+// replaces them), never below 0. In 64 bits: sets of several types near 2 GiB pass 32 bits.
+uint64_t RequiredBytes(const char* installFolder, TypeMask mask);
 
 // The nearest folder of path that exists: path itself or the closest parent, up to the
 // root. false when none exists (no such drive) or the nearest existing item is a file.

@@ -1,9 +1,10 @@
 // The one boundary to the operating system. Texts cross it as code page 932 bytes; the
 // Windows side converts them to UTF-16 explicitly and calls only wide functions, so the
-// launcher behaves the same on every system code page. A text that cannot be converted
+// launcher behaves the same on every system code page. A name that cannot be converted
 // makes the call fail (the caller's failure path runs); it is never turned into another
-// name. The POSIX side (setup-check, native tests) maps backslashes to slashes and code
-// page 932 to the file system's UTF-8.
+// name. A text that is only shown has each byte that does not convert marked. The POSIX side
+// (setup-check, native tests) maps backslashes to slashes and code page 932 to the file system's
+// UTF-8.
 #pragma once
 #include <stddef.h>
 #include <stdint.h>

@@ -2,6 +2,6 @@
 #pragma once
 #include <stddef.h>
 
-// As the system reports it (C:\WINDOWS). false, out empty, where there is none (POSIX)
-// or it has no code page 932 form.
+// The folder as code page 932 ("C:\WINDOWS"); false (out empty) when it cannot be had, has
+// no code page 932 form or does not fit cap. POSIX systems have none.
 bool OsGetWindowsFolder(char* out, size_t cap);

@@ -3,8 +3,10 @@
 #include "install/folder_normalise.h"
 #include "install/free_space.h"
 #include "install/install_selection.h"
+#include "install/refused_folder.h"
 #include "platform/platform.h"
 #include "platform/win32/gui.h"
+#include "platform/windows_folder.h"
 #include "resources/resource_ids.h"
 #include "text/bounded_text.h"
 #include "text/size_text.h"
@@ -63,8 +65,8 @@ TypeMask CustomMask(HWND dialog) {
 
 // Before anything is created: an extent larger than the free space of the drive that will
 // hold the folder is refused with a box, and the dialog stays open for another choice.
-bool ExtentFits(HWND dialog, uint32_t kind, TypeMask mask) {
-  uint64_t required = ExtentBytes(kind, mask);
+bool ExtentFits(HWND dialog, TypeMask mask) {
+  uint64_t required = RequiredBytes(g_InstallFolder, mask);
   uint64_t free;
   if (!IsShortOfSpace(g_InstallFolder, required, &free)) return true;
   char requiredText[24];
@@ -76,6 +78,18 @@ bool ExtentFits(HWND dialog, uint32_t kind, TypeMask mask) {
              "インストール先のドライブの空き容量が足りません。\n必要な容量：%s\n空き容量：%s",
              requiredText, freeText);
   OsMessageBox(dialog, message, "空き容量の不足");
+  return false;
+}
+
+// A drive root or the Windows folder: an uninstall there would sweep files that are not
+// the game's. Refused before the free-space check, with the dialog kept open.
+bool FolderAllowed(HWND dialog) {
+  char windowsFolder[kFolderCapacity + 1];
+  OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
+  if (!IsRefusedInstallFolder(g_InstallFolder, windowsFolder)) return true;
+  OsMessageBox(dialog,
+               "このフォルダにはインストールできません。\nほかのフォルダを指定してください。",
+               "フォルダ名の失敗");
   return false;
 }
 
@@ -102,7 +116,7 @@ void OnStart(HWND dialog) {
   // named: the flow then reports that the folder cannot be created.
   GuiGetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder, sizeof g_InstallFolder);
   NormaliseInstallFolder();
-  if (!ExtentFits(dialog, kind, mask)) {
+  if (!FolderAllowed(dialog) || !ExtentFits(dialog, mask)) {
     CopyText(g_InstallFolder, sizeof g_InstallFolder, shownFolder);
     return;
   }

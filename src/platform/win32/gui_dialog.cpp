@@ -29,17 +29,13 @@ INT_PTR GuiDialogBox(HINSTANCE instance, const char* templateName, HWND owner, D
 }
 
 void GuiSetItemText(HWND dialog, int id, const char* text) {
-  wchar_t wide[kWideCapacity];
-  if (!ToWide(text, wide, kWideCapacity)) wide[0] = L'\0';
-  SetDlgItemTextW(dialog, id, wide);
+  GuiSetWindowText(GetDlgItem(dialog, id), text);
 }
 
 bool ToCodePage932Marked(const wchar_t* text, char* out, size_t cap) {
   if (cap == 0) return false;
-  out[0] = '\0';
-  if (FromWide(text, out, cap)) return true;
-  // Either a character without a code page 932 form or a text longer than cap: convert
-  // what fits, one character at a time, so a cut never splits a character.
+  // One character at a time: one without a code page 932 form is marked, and a cut at cap
+  // never splits a character.
   size_t used = 0;
   bool exact = true;
   for (const wchar_t* p = text; *p != L'\0'; ++p) {
@@ -69,6 +65,6 @@ bool GuiGetItemText(HWND dialog, int id, char* out, size_t cap) {
 
 void GuiSetWindowText(HWND window, const char* text) {
   wchar_t wide[kWideCapacity];
-  if (!ToWide(text, wide, kWideCapacity)) wide[0] = L'\0';
+  ToWideShown(text, wide, kWideCapacity);
   SetWindowTextW(window, wide);
 }

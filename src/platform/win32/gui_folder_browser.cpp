@@ -48,7 +48,7 @@ bool ChooseFolder(HWND owner, char* out, size_t cap, const char* prompt) {
   IMalloc* allocator = nullptr;
   if (!LoadShell() || FAILED(g_GetMalloc(&allocator))) return false;
   wchar_t widePrompt[kWideCapacity];
-  if (!ToWide(prompt, widePrompt, kWideCapacity)) widePrompt[0] = L'\0';
+  ToWideShown(prompt, widePrompt, kWideCapacity);
   wchar_t displayName[MAX_PATH];
   BROWSEINFOW request = {};
   request.hwndOwner = owner;

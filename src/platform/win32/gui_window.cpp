@@ -4,8 +4,10 @@
 
 bool GuiRegisterWindowClass(HINSTANCE instance, const char* className, WNDPROC procedure,
                             int iconId) {
+  // The class is named after the title, which is shown text: a title that is not code page
+  // 932 must still register, under the same name GuiCreateWindow then asks for.
   wchar_t wideName[kWideCapacity];
-  if (!ToWide(className, wideName, kWideCapacity)) return false;
+  ToWideShown(className, wideName, kWideCapacity);
   WNDCLASSEXW windowClass = {};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -22,8 +24,8 @@ HWND GuiCreateWindow(HINSTANCE instance, const char* className, const char* titl
                      int x, int y, int width, int height, HWND parent, int id) {
   wchar_t wideClass[kWideCapacity];
   wchar_t wideTitle[kWideCapacity];
-  if (!ToWide(className, wideClass, kWideCapacity)) return nullptr;
-  if (!ToWide(title, wideTitle, kWideCapacity)) wideTitle[0] = L'\0';
+  ToWideShown(className, wideClass, kWideCapacity);
+  ToWideShown(title, wideTitle, kWideCapacity);
   HMENU menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
   return CreateWindowExW(0, wideClass, wideTitle, style, x, y, width, height, parent, menu,
                          instance, nullptr);

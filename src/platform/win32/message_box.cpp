@@ -6,9 +6,8 @@
 void OsMessageBox(WindowHandle owner, const char* text, const char* caption) {
   wchar_t wideText[kWideCapacity];
   wchar_t wideCaption[kWideCapacity];
-  // An unconvertible text is still shown, as far as it converts, rather than lost.
-  if (!ToWide(text, wideText, kWideCapacity)) wideText[0] = L'\0';
-  if (!ToWide(caption, wideCaption, kWideCapacity)) wideCaption[0] = L'\0';
+  ToWideShown(text, wideText, kWideCapacity);
+  ToWideShown(caption, wideCaption, kWideCapacity);
   MessageBoxW(static_cast<HWND>(owner), wideText, wideCaption, MB_OK);
 }
 

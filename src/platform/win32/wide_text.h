@@ -9,6 +9,9 @@ enum { kWideCapacity = 1024 };
 
 // false when text is not valid code page 932 or does not fit.
 bool ToWide(const char* text, wchar_t* out, size_t cap);
+// For texts shown only, never for a name: each byte that is not code page 932 becomes
+// U+FFFD, so a setup.ini saved in another encoding still shows. Cut at a whole character.
+void ToWideShown(const char* text, wchar_t* out, size_t cap);
 // false when a character has no code page 932 form (it would become another name) or
 // the result does not fit; out is then empty.
 bool FromWide(const wchar_t* text, char* out, size_t cap);

@@ -6,8 +6,8 @@
 
 bool OsGetWindowsFolder(char* out, size_t cap) {
   if (cap > 0) out[0] = '\0';
-  wchar_t wide[MAX_PATH + 1];
-  UINT length = GetWindowsDirectoryW(wide, MAX_PATH + 1);
-  if (length == 0 || length > MAX_PATH) return false;
+  wchar_t wide[kWideCapacity];
+  UINT length = GetWindowsDirectoryW(wide, kWideCapacity);
+  if (length == 0 || length >= kWideCapacity) return false;
   return FromWide(wide, out, cap);
 }

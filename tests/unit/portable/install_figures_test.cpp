@@ -1,4 +1,4 @@
-// The figures the install dialogs show and check: the bytes of an extent and of a pass, the
+// The figures the install dialogs show and check: the bytes an install adds and of a pass, the
 // FILECOPY bar over the whole pass, sizes past 2 GiB, and the folder whose drive is asked.
 #include "install/free_space.h"
 #include "install/install_selection.h"
@@ -7,16 +7,31 @@
 
 using InstallFigures = ScratchFolder;
 
-TEST_F(InstallFigures, BytesOfAnExtentAndOfThePassSoFar) {
-  const int32_t typeSizes[] = {600000, 2000002, 70000, 0, 2147483647};
-  for (int type = 0; type < 5; ++type) g_Setup.types[type].size = typeSizes[type];
-  g_Setup.sets[kInstallS].size = 670720;
-  g_Setup.sets[kInstallB].size = 2671616;
-  EXPECT_EQ(ExtentBytes(kInstallMinimum, 0x5), 670720u);
-  EXPECT_EQ(ExtentBytes(kInstallMaximum, 0x17), 2671616u);
-  EXPECT_EQ(ExtentBytes(kInstallCustom, 0x03), 2600960u);     // 600,064 + 2,000,896
-  EXPECT_EQ(ExtentBytes(kInstallCustom, 0x1F), 2150155264u);  // past 2 GiB, not wrapped
-  EXPECT_EQ(ExtentBytes(kInstallNone, 0x1F), 0u);
+// What an install adds to its drive: the selected files' bytes in 64 bits, less those of the
+// selected files already in the folder, which the copy replaces.
+TEST_F(InstallFigures, RequiredBytesLeaveOutWhatIsAlreadyThere) {
+  const FileEntry files[] = {{"game.exe", 0x1, 65536},        {"sound\\bgm.dat", 0x2, 1073741824},
+                             {"cg\\a.dat", 0x4, 1073741824},  {"cg\\b.dat", 0x4, 1073741824},
+                             {"readme.txt", kNoTypeBit, 200}, {"save01.sav", 0x1, 100}};
+  g_Setup.fileCount = 6;
+  for (int i = 0; i < 6; ++i) g_Setup.files[i] = files[i];
+  ASSERT_TRUE(OsCreateFolder("inst") && OsCreateFolder("inst\\sound") &&
+              OsCreateFolder("inst\\sound\\bgm.dat"));  // a folder where a file goes frees nothing
+  WriteBytes("inst\\game.exe", std::string(1000, 'g'));
+  WriteBytes("inst\\save01.sav", std::string(300, 's'));  // a save larger than the disc's
+  WriteBytes("inst\\readme.txt", std::string(500, 'r'));
+  const std::tuple<const char*, TypeMask, uint64_t> cases[] = {
+      {"none", 0x7, 3221291108u},  // three types of 1 GiB: past 2 GiB, not clamped
+      {"inst", 0x7, 3221289808u},  // less the 1,000 and 300 bytes there
+      {"inst", 0x2, 1073741824u},
+      {"inst", kNoTypeBit, 0u},  // 500 bytes there for 200 to copy: never below 0
+  };
+  for (const auto& [folder, mask, required] : cases) {
+    EXPECT_EQ(RequiredBytes(folder, mask), required) << folder << " " << mask;
+  }
+}
+
+TEST_F(InstallFigures, BytesOfThePassSoFar) {
   // The files handled before a given one, in list order.
   const TypeMask masks[] = {0x1, 0x2, 0x1, kNoTypeBit, 0x4};
   const int32_t sizes[] = {100, 300, 600, 50, 0};
