@@ -15,6 +15,9 @@ bool OsSetFileAttributes(const char* path, uint32_t attributes);
 bool OsCreateFolder(const char* path);
 bool OsRemoveFolder(const char* path);
 bool OsDeleteFile(const char* path);
+// Creates a new empty file of a unique name in folder and puts its path into out; false
+// (and no file) when none can be made or its path does not fit cap. For setup-check's files.
+bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap);
 // Moves source to target, replacing a file there, so that target is never half written.
 bool OsMoveFileReplacing(const char* source, const char* target);
 

@@ -54,6 +54,19 @@ bool OsDeleteFile(const char* path) {
   return !S_ISDIR(info.st_mode) && unlink(native) == 0;
 }
 
+bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
+  char native[kNative];
+  if (!FormatText(out, cap, "%s\\tmpXXXXXX", folder) || !ToNativePath(out, native, sizeof native)) {
+    return false;
+  }
+  int descriptor = mkstemp(native);
+  if (descriptor < 0) return false;
+  close(descriptor);
+  // The six letters chosen are ASCII: the same bytes in both forms.
+  memcpy(out + strlen(out) - 6, native + strlen(native) - 6, 6);
+  return true;
+}
+
 bool OsMoveFileReplacing(const char* source, const char* target) {
   char nativeSource[kNative];
   char nativeTarget[kNative];

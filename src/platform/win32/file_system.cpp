@@ -35,6 +35,18 @@ bool OsDeleteFile(const char* path) {
   return ToWide(path, wide, kWideCapacity) && DeleteFileW(wide) != FALSE;
 }
 
+bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
+  wchar_t wideFolder[kWideCapacity];
+  wchar_t created[MAX_PATH];
+  if (!ToWide(folder, wideFolder, kWideCapacity) ||
+      GetTempFileNameW(wideFolder, L"tmp", 0, created) == 0) {
+    return false;
+  }
+  if (FromWide(created, out, cap)) return true;
+  DeleteFileW(created);
+  return false;
+}
+
 bool OsMoveFileReplacing(const char* source, const char* target) {
   wchar_t wideSource[kWideCapacity];
   wchar_t wideTarget[kWideCapacity];
