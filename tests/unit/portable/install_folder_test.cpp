@@ -26,8 +26,18 @@ class InstallFolder : public ScratchFolder {
     ScratchFolder::SetUp();
     CopyText(g_Setup.PATH, sizeof g_Setup.PATH, "disc");
     CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\inst");
-    ASSERT_TRUE(OsCreateFolder("disc") && OsCreateFolder("disc\\表") && OsCreateFolder("W:") &&
-                OsCreateFolder("W:\\inst"));
+#ifdef _WIN32
+    // Under Wine W: is a drive of the run (drives.sh): empty it of the last case's folder.
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(L"W:\\inst", ignored)) {
+      std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
+                                   std::filesystem::perm_options::add, ignored);
+    }
+    std::filesystem::remove_all(L"W:\\inst", ignored);
+#else
+    ASSERT_TRUE(OsCreateFolder("W:"));  // here a folder of the scratch folder
+#endif
+    ASSERT_TRUE(OsCreateFolder("disc") && OsCreateFolder("disc\\表") && OsCreateFolder("W:\\inst"));
     g_TypeMask = 1;
     g_Shown.clear();
     BeginFolderLog();
