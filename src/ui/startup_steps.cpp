@@ -5,6 +5,7 @@
 #include "install/installed_state.h"
 #include "platform/platform.h"
 #include "setup_source/disc_discovery.h"
+#include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_stream.h"
 #include "text/bounded_text.h"
@@ -12,8 +13,8 @@
 
 bool PrepareProcessStep(int) {
   OsPrepareProcess();
-  g_InstallKind = kInstallNone;
-  g_TypeMask = 0;
+  // The settings a setup.ini leaves out keep these; nothing installed is the zero state.
+  ResetSetupDescriptionToDefaults();
   return true;
 }
 
