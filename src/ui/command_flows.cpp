@@ -62,6 +62,8 @@ void RunInstallFlow() {
   uint32_t attributes;
   bool exists = OsGetFileAttributes(g_InstallFolder, &attributes);
   BeginFolderLog();
+  // The returns below skip the final log write on purpose: each folder made so far was
+  // logged on disk as it was made, and the next install or the window's end frees the block.
   if (!exists) {
     if (!MakeInstallFolder()) return;
   } else if ((attributes & kAttributeDirectory) != 0) {
