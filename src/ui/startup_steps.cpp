@@ -8,7 +8,6 @@
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_stream.h"
-#include "text/bounded_text.h"
 #include "ui/launcher.h"
 
 bool PrepareProcessStep(int) {
@@ -24,8 +23,8 @@ bool FindDiscStep(int) {
     OsMessageBox(nullptr, "BrellvanのCDが見つかりません", "SETUP.EXE　エラー");
     return false;
   }
-  char root[8];
-  FormatText(root, sizeof root, "%c:\\", 'A' + drive);
+  char root[4];
+  FormDriveRoot(drive, root);
   OsSetCurrentFolder(root);
   return true;
 }
