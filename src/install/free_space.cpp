@@ -4,6 +4,7 @@
 #include "install/pass_progress.h"
 #include "platform/file_system.h"
 #include "text/bounded_text.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 uint64_t RequiredBytes(const char* installFolder, TypeMask mask) {
@@ -35,7 +36,7 @@ bool NearestExistingFolder(const char* path, char* out, size_t cap) {
     // Above \\server lies the current drive's root, which is another drive.
     if (last == out + 1 && out[0] == '\\') return false;
     // A root keeps its backslash: "C:" alone names the drive's current folder.
-    bool root = last == out || (last == out + 2 && out[1] == ':');
+    bool root = last == out || last == out + DrivePrefixLength(out);
     if (root && last[1] == '\0') return false;
     last[root ? 1 : 0] = '\0';
   }
