@@ -49,14 +49,9 @@ bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const cha
          whole;
 }
 
-int BeginCopyPass(CopyPass* pass) {
+void BeginCopyPass(CopyPass* pass) {
   OsGetCurrentFolder(pass->discFolder, sizeof pass->discFolder);
-  int files = 0;
-  char relative[kFileNameCapacity + 1];
   BeginFileSet(g_TypeMask);
-  while (NextFileInSet(relative, sizeof relative) == 0) ++files;
-  BeginFileSet(g_TypeMask);
-  return files;
 }
 
 CopyStepResult CopyNextFile(CopyPass* pass, void (*showPaths)(const CopyStepPaths& paths),

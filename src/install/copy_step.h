@@ -24,8 +24,8 @@ struct CopyPass {
   CopyStepPaths paths;
 };
 
-// Starts the walk over the selected files; returns how many there are.
-int BeginCopyPass(CopyPass* pass);
+// Starts the walk over the selected files.
+void BeginCopyPass(CopyPass* pass);
 
 enum CopyStepResult { kCopyStepCopied, kCopyStepFailed, kCopyStepStopped, kCopyStepNoFileLeft };
 // Copies the next file. showPaths is called before the copy starts, with pass->paths formed

@@ -6,6 +6,7 @@
 
 #include "install/folder_log.h"
 #include "platform/file_system.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace {
@@ -38,8 +39,7 @@ int CreateFolderPath(const char* path) {
   // A longer path cannot be made on Windows; refusing it shows "cannot create".
   if (length > kMaxCreatablePath) return 0;
   char prefix[kMaxCreatablePath + 1];
-  size_t driveLength =
-      (length >= 2 && !IsLeadByte(static_cast<unsigned char>(path[0])) && path[1] == ':') ? 2 : 0;
+  size_t driveLength = DrivePrefixLength(path);
 
   size_t p = length;
   uint32_t attributes = 0;

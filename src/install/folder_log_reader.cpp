@@ -7,15 +7,17 @@
 #include "install/folder_log.h"
 #include "platform/memory.h"
 #include "platform/stdio_file.h"
+#include "text/path_text.h"
 
 namespace {
 
 // A line begins "X:\", "X:/" or "\\server": an absolute folder, never relative to whatever
 // folder is current when the uninstaller runs. Slashes come from folders typed with them.
 bool AbsoluteStart(const unsigned char* start, size_t length) {
-  bool separator = start[2] == '\\' || start[2] == '/';
+  const char* text = reinterpret_cast<const char*>(start);
+  bool separator = IsPathSeparator(text[2]);
   if (length < 3) return false;
-  if (start[1] == ':') return static_cast<unsigned>((start[0] | 0x20) - 'a') < 26 && separator;
+  if (start[1] == ':') return HasDriveLetter(text) && separator;
   return start[0] == '\\' && start[1] == '\\' && !separator;
 }
 

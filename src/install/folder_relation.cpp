@@ -4,17 +4,17 @@
 #include <stddef.h>
 
 #include "install/refused_folder.h"
+#include "text/ascii_text.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace {
-
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 // One run of separators or more at the start: "\x" (the drive's root) and "\\x" (a share)
 // are different places; a longer run means the same as two.
 size_t LeadingSeparators(const char* path) {
   size_t count = 0;
-  while (IsSeparator(path[count])) ++count;
+  while (IsPathSeparator(path[count])) ++count;
   return count < 2 ? count : 2;
 }
 
@@ -26,23 +26,21 @@ struct Component {
 // The next component at *cursor, or false when none is left.
 bool NextComponent(const char** cursor, Component* component) {
   const char* p = *cursor;
-  while (IsSeparator(*p)) ++p;
+  while (IsPathSeparator(*p)) ++p;
   if (*p == '\0') return false;
   component->start = p;
-  while (*p != '\0' && !IsSeparator(*p)) p += CharLength(p);
+  while (*p != '\0' && !IsPathSeparator(*p)) p += CharLength(p);
   component->length = static_cast<size_t>(p - component->start);
   *cursor = p;
   return true;
 }
-
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameComponent(const Component& a, const Component& b) {
   if (a.length != b.length) return false;
   for (size_t i = 0; i < a.length;) {
     size_t step = CharLength(a.start + i);
     if (step != CharLength(b.start + i)) return false;
-    if (step == 1 && FoldAscii(a.start[i]) != FoldAscii(b.start[i])) return false;
+    if (step == 1 && ToAsciiLower(a.start[i]) != ToAsciiLower(b.start[i])) return false;
     // The second byte of ア is 'A' and that of ヂ is 'a': two-byte characters are not folded.
     if (step == 2 && (a.start[i] != b.start[i] || a.start[i + 1] != b.start[i + 1])) return false;
     i += step;
@@ -50,22 +48,13 @@ bool SameComponent(const Component& a, const Component& b) {
   return true;
 }
 
-bool OnlyDotsAndBlanks(const Component& c) {
-  for (size_t i = 0; i < c.length; ++i) {
-    if (c.start[i] != '.' && c.start[i] != ' ') return false;
-  }
-  return true;
-}
-
 // Every component can be compared by its text alone.
 bool Resolvable(const char* path) {
   if (path[0] == '\0') return false;
-  if (path[1] == ':' && path[2] == '\0' && !IsLeadByte(static_cast<unsigned char>(path[0]))) {
-    return false;
-  }
+  if (DrivePrefixLength(path) == 2 && path[2] == '\0') return false;
   Component component;
   for (const char* p = path; NextComponent(&p, &component);) {
-    if (OnlyDotsAndBlanks(component)) return false;
+    if (IsDotsAndBlanksOnly(component.start, component.length)) return false;
   }
   return true;
 }

@@ -3,9 +3,8 @@
 
 #include "install/pass_progress.h"
 #include "platform/file_system.h"
-#include "platform/platform.h"
 #include "text/bounded_text.h"
-#include "text/size_text.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 uint64_t RequiredBytes(const char* installFolder, TypeMask mask) {
@@ -37,7 +36,7 @@ bool NearestExistingFolder(const char* path, char* out, size_t cap) {
     // Above \\server lies the current drive's root, which is another drive.
     if (last == out + 1 && out[0] == '\\') return false;
     // A root keeps its backslash: "C:" alone names the drive's current folder.
-    bool root = last == out || (last == out + 2 && out[1] == ':');
+    bool root = last == out || last == out + DrivePrefixLength(out);
     if (root && last[1] == '\0') return false;
     last[root ? 1 : 0] = '\0';
   }
@@ -52,17 +51,4 @@ bool IsShortOfSpace(const char* installFolder, uint64_t required, uint64_t* free
   }
   *freeBytes = free;
   return free < required;
-}
-
-void FormatByteSize(char* out, size_t cap, uint64_t bytes) {
-  if (bytes <= 0x7fffffffu) {
-    FormatSizeText(out, cap, static_cast<int32_t>(bytes));
-    return;
-  }
-  // The labels' rule (whole KiB, then whole hundredths of a MiB) carried on past 2 GiB. The
-  // box shows sizes below the largest extent (16 types of under 2 GiB), far below 2^32 MiB.
-  uint64_t mib = bytes >> 20;
-  unsigned hundredths = static_cast<unsigned>(((bytes >> 10) & 1023) * 100 >> 10);
-  unsigned whole = mib > 0xffffffffu ? 0xffffffffu : static_cast<unsigned>(mib);
-  FormatText(out, cap, "%u.%02uM", whole, hundredths);
 }

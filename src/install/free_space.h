@@ -18,6 +18,3 @@ bool NearestExistingFolder(const char* path, char* out, size_t cap);
 // true when the drive of folder is known to hold fewer than required free bytes; freeBytes
 // then holds what it has. A drive whose free space cannot be read is never short.
 bool IsShortOfSpace(const char* folder, uint64_t required, uint64_t* freeBytes);
-
-// Any byte count in the size labels' form ("1.42M"), also past 2 GiB. out needs 24 bytes.
-void FormatByteSize(char* out, size_t cap, uint64_t bytes);

@@ -2,16 +2,16 @@
 
 #include <string.h>
 
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 void FindPathSpans(const char* path, PathSpans* spans) {
   size_t end = strlen(path);
   spans->end = end;
-  spans->driveEnd =
-      (end >= 2 && !IsLeadByte(static_cast<unsigned char>(path[0])) && path[1] == ':') ? 2 : 0;
+  spans->driveEnd = DrivePrefixLength(path);
   spans->directoryEnd = spans->driveEnd;
   for (const char* p = path + spans->driveEnd; *p; p += CharLength(p)) {
-    if (*p == '\\' || *p == '/') spans->directoryEnd = static_cast<size_t>(p - path) + 1;
+    if (IsPathSeparator(*p)) spans->directoryEnd = static_cast<size_t>(p - path) + 1;
   }
   spans->nameEnd = end;
   for (const char* p = path + spans->directoryEnd; *p; p += CharLength(p)) {

@@ -1,13 +1,12 @@
 #include "install/refused_folder.h"
 
 #include "install/folder_relation.h"
+#include "text/path_text.h"
 
 bool IsDriveRoot(const char* folder) {
-  char drive = folder[0];
-  bool letter = (drive >= 'A' && drive <= 'Z') || (drive >= 'a' && drive <= 'z');
-  if (!letter || folder[1] != ':') return false;
+  if (!HasDriveLetter(folder)) return false;
   for (const char* p = folder + 2; *p != '\0'; ++p) {
-    if (*p != '\\' && *p != '/') return false;
+    if (!IsPathSeparator(*p)) return false;
   }
   return true;
 }

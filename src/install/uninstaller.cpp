@@ -104,6 +104,8 @@ void DeleteRegistryKeys() {
 
 void Uninstall(bool keepSaves) {
   if (g_InstallKind == kInstallNone) {
+    // Deliberate, like the type reference's boxes: what the launcher has always shown when
+    // the record says nothing is installed; nothing is deleted then.
     OsMessageBox(OsMessageBoxOwner(), "no setup del?", "TEST");
     return;
   }

@@ -11,6 +11,9 @@ enum : uint32_t {
 
 // false when nothing of that name exists (or it cannot be asked).
 bool OsGetFileAttributes(const char* path, uint32_t* attributes);
+// The whole 64-bit size of an existing file, so that a file of 4 GiB and more is never
+// taken for a small one. false when it is missing, a folder, or cannot be measured.
+bool OsGetFileSize(const char* path, uint64_t* size);
 bool OsSetFileAttributes(const char* path, uint32_t attributes);
 bool OsCreateFolder(const char* path);
 bool OsRemoveFolder(const char* path);

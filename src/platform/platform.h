@@ -16,10 +16,6 @@ typedef void* WindowHandle;
 bool OsGetCurrentFolder(char* out, size_t cap);
 bool OsSetCurrentFolder(const char* path);
 
-// The whole 64-bit size of an existing file, so that a file of 4 GiB and more is never
-// taken for a small one. false when it is missing, a folder, or cannot be measured.
-bool OsGetFileSize(const char* path, uint64_t* size);
-
 // A modal box with the OK button only and no icon. owner may be null.
 void OsMessageBox(WindowHandle owner, const char* text, const char* caption);
 // The owner of the boxes the engine shows: the launcher's main window once it exists,

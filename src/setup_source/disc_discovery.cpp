@@ -11,7 +11,7 @@ int FindSourceDisc() {
   for (int index = 0; index < 26; ++index, drives >>= 1) {
     if ((drives & 1u) == 0) continue;
     char root[4];
-    FormatText(root, sizeof root, "%c:\\", 'A' + index);
+    FormDriveRoot(index, root);
     if (OsGetDriveType(root) != kDriveCdRom) continue;
     if (IsSourceDisc(index)) return index;
   }
@@ -21,9 +21,13 @@ int FindSourceDisc() {
 bool IsSourceDisc(int driveIndex) {
   if (driveIndex < 0 || driveIndex > 25) return false;
   char root[4];
-  FormatText(root, sizeof root, "%c:\\", 'A' + driveIndex);
+  FormDriveRoot(driveIndex, root);
   // A drive without a readable disc leaves the label empty, which does not match.
   char label[128];
   OsGetVolumeLabel(root, label, sizeof label);
   return strcmp(label, "BV") == 0;
+}
+
+void FormDriveRoot(int driveIndex, char (&root)[4]) {
+  FormatText(root, sizeof root, "%c:\\", 'A' + driveIndex);
 }

@@ -5,3 +5,5 @@
 int FindSourceDisc();
 // Whether drive index (0 to 25) carries the volume label "BV".
 bool IsSourceDisc(int driveIndex);
+// The root of drive index (0 to 25), "A:\" to "Z:\".
+void FormDriveRoot(int driveIndex, char (&root)[4]);

@@ -24,7 +24,3 @@ bool IsDeviceName(const char* component, size_t length);
 
 // Whether the components of path (separated by backslashes or slashes) meet a rule.
 bool AnyComponent(const char* path, bool (*rule)(const char* component, size_t length));
-
-// A component of dots and blanks only, one dot at least: "." and "..", and the forms
-// that Windows reads as them.
-bool IsDotsOnly(const char* component, size_t length);

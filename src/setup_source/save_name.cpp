@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "text/ascii_text.h"
+
 size_t WindowsNameLength(const char* name) {
   size_t length = strlen(name);
   while (length > 0 && (name[length - 1] == '.' || name[length - 1] == ' ')) --length;
@@ -14,6 +16,6 @@ bool HasSaveExtension(const char* name) {
   size_t length = WindowsNameLength(name);
   if (length < 4) return false;
   const char* extension = name + length - 4;
-  return extension[0] == '.' && (extension[1] | 0x20) == 's' && (extension[2] | 0x20) == 'a' &&
-         (extension[3] | 0x20) == 'v';
+  return extension[0] == '.' && ToAsciiLower(extension[1]) == 's' &&
+         ToAsciiLower(extension[2]) == 'a' && ToAsciiLower(extension[3]) == 'v';
 }

@@ -3,22 +3,23 @@
 #include <string.h>
 
 #include "setup_source/relative_path.h"
+#include "text/ascii_text.h"
 #include "text/bounded_text.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace {
 
 bool EndsWithSeparator(const char* text) {
   const char* last = LastChar(text);
-  return last != nullptr && (*last == '\\' || *last == '/');
+  return last != nullptr && IsPathSeparator(*last);
 }
 
 // What follows path's first key name when that is name (small letters and digits), else
-// nullptr. The registry compares key names with ASCII letters in any case; setting the
-// 0x20 bit folds them, and no lead byte ends up as a letter or a digit.
+// nullptr. The registry compares key names with ASCII letters in any case.
 const char* AfterKeyName(const char* path, const char* name) {
   for (; *name != '\0'; ++name, ++path) {
-    if ((*path | 0x20) != *name) return nullptr;
+    if (ToAsciiLower(*path) != *name) return nullptr;
   }
   return *path == '\0' || *path == '\\' ? path : nullptr;
 }
@@ -38,12 +39,12 @@ bool IsUnderSoftwareOutsideSystemTrees(const char* value) {
 bool IsSingleFileName(const char* value) {
   size_t length = strlen(value);
   return length > 0 && FindLastBackslash(value) == nullptr && strpbrk(value, "/:") == nullptr &&
-         !IsDotsOnly(value, length) && !IsDeviceName(value, length);
+         !IsDotsAndBlanksOnly(value, length) && !IsDeviceName(value, length);
 }
 
 bool IsPathInGameFolder(const char* value) {
-  return value[0] != '\0' && IsPathInsideGameFolder(value) && !AnyComponent(value, IsDotsOnly) &&
-         !EndsWithSeparator(value);
+  return value[0] != '\0' && IsPathInsideGameFolder(value) &&
+         !AnyComponent(value, IsDotsAndBlanksOnly) && !EndsWithSeparator(value);
 }
 
 bool IsGameFolderName(const char* value) {

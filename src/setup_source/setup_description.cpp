@@ -6,13 +6,6 @@
 
 SetupDescription g_Setup;
 
-namespace {
-// Defaults hold from program start, before any file is read.
-struct SetupDefaultsAtStart {
-  SetupDefaultsAtStart() { ResetSetupDescriptionToDefaults(); }
-} g_setupDefaultsAtStart;
-}  // namespace
-
 void ResetSetupDescriptionToDefaults() {
   memset(&g_Setup, 0, sizeof g_Setup);
   CopyText(g_Setup.TITLE, sizeof g_Setup.TITLE, "Titleだよ");

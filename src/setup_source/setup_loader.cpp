@@ -16,7 +16,9 @@
 #include "setup_source/setup_stream.h"
 #include "setup_source/source_measure.h"
 #include "setup_source/type_reference.h"
+#include "text/ascii_text.h"
 #include "text/bounded_text.h"
+#include "text/size_text.h"
 
 namespace {
 
@@ -40,8 +42,7 @@ bool AddSize(int32_t* total, int64_t add) {
 
 bool SameLetters(const char* a, const char* b) {
   for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-    char ua = (*a >= 'a' && *a <= 'z') ? static_cast<char>(*a - 'a' + 'A') : *a;
-    if (ua != *b) return false;
+    if (ToAsciiUpper(*a) != *b) return false;
   }
   return *a == *b;
 }
@@ -196,8 +197,7 @@ void TotalTypeSets() {
     for (int e = 0; e < set.count && e < kMaxSetEntries; ++e) {
       int type = set.entries[e];
       if (type < 0 || type >= g_Setup.typeCount) continue;
-      int64_t rounded = (static_cast<int64_t>(g_Setup.types[type].size) + 1023) / 1024 * 1024;
-      whole = AddSize(&set.size, rounded) && whole;
+      whole = AddSize(&set.size, RoundUpToWholeKiB(g_Setup.types[type].size)) && whole;
     }
     if (!whole) {
       ReportSetupProblem(kSetupError, kSizePassesLimit, kTypeSetNames[s]);

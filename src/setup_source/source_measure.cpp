@@ -3,7 +3,7 @@
 
 #include <stdint.h>
 
-#include "platform/platform.h"
+#include "platform/file_system.h"
 #include "setup_source/setup_report.h"
 #include "setup_source/source_path.h"
 

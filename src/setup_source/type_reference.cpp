@@ -15,6 +15,8 @@ int FindDataType(const char* reference) {
       if (strncmp(g_Setup.types[i].name, reference, n) == 0) return i;
     }
   }
+  // Deliberate: these two "TEST" boxes are what the launcher has always shown a publisher
+  // testing a disc with such a reference; setup-check reports the line instead.
   if (!ReportSetupProblem(kSetupError, kUnknownTypeReference, reference)) {
     OsMessageBox(OsMessageBoxOwner(), "not list type", "TEST");
     OsMessageBox(OsMessageBoxOwner(), reference, "TEST");

@@ -7,3 +7,18 @@ void FormatSizeText(char* out, size_t cap, int32_t bytes) {
   uint32_t hundredths = kib * 100u / 1024u;  // kib < 2^21, so kib * 100 fits 32 bits
   FormatText(out, cap, "%u.%02uM", hundredths / 100u, hundredths % 100u);
 }
+
+void FormatByteSize(char* out, size_t cap, uint64_t bytes) {
+  if (bytes <= 0x7fffffffu) {
+    FormatSizeText(out, cap, static_cast<int32_t>(bytes));
+    return;
+  }
+  // The labels' rule (whole KiB, then whole hundredths of a MiB) carried on past 2 GiB. The
+  // box shows sizes below the largest extent (16 types of under 2 GiB), far below 2^32 MiB.
+  uint64_t mib = bytes >> 20;
+  unsigned hundredths = static_cast<unsigned>(((bytes >> 10) & 1023) * 100 >> 10);
+  unsigned whole = mib > 0xffffffffu ? 0xffffffffu : static_cast<unsigned>(mib);
+  FormatText(out, cap, "%u.%02uM", whole, hundredths);
+}
+
+int64_t RoundUpToWholeKiB(int64_t bytes) { return (bytes + 1023) / 1024 * 1024; }

@@ -5,3 +5,9 @@
 
 // out needs 16 bytes for any 32-bit count; a negative count shows as 0.00M.
 void FormatSizeText(char* out, size_t cap, int32_t bytes);
+
+// Any byte count in the same form, also past 2 GiB. out needs 24 bytes.
+void FormatByteSize(char* out, size_t cap, uint64_t bytes);
+
+// bytes rounded up to a whole number of KiB, as each type's total is counted.
+int64_t RoundUpToWholeKiB(int64_t bytes);

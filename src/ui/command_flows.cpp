@@ -62,6 +62,9 @@ void RunInstallFlow() {
   uint32_t attributes;
   bool exists = OsGetFileAttributes(g_InstallFolder, &attributes);
   BeginFolderLog();
+  // The returns below skip the final log write on purpose: each folder was written to the
+  // log as it was made (once the install folder exists to hold it), so a write here would add
+  // nothing; the next install or the window's end frees the block.
   if (!exists) {
     if (!MakeInstallFolder()) return;
   } else if ((attributes & kAttributeDirectory) != 0) {

@@ -50,7 +50,7 @@ void OnBrowse(HWND dialog) {
   char prompt[1024];
   FormatText(prompt, sizeof prompt, "選択したフォルダの下に%sを作成します", g_Setup.PATH);
   char chosen[1024];
-  if (!ChooseFolder(dialog, chosen, sizeof chosen, prompt)) return;
+  if (!GuiChooseFolder(dialog, chosen, sizeof chosen, prompt)) return;
   JoinBrowsedFolder(g_InstallFolder, sizeof g_InstallFolder, chosen, g_Setup.PATH);
   GuiSetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder);
 }

@@ -15,8 +15,6 @@ bool g_CommandRunning;
 namespace {
 
 char g_ClassName[kTitleCapacity + 1];
-HWND g_MainWindow;
-HWND g_InstallButton, g_UninstallButton, g_RunGameButton, g_ExitButton;
 // In keyboard order, MainButtonSlot.
 HWND g_ButtonsInKeyOrder[kMainButtonCount];
 
@@ -35,6 +33,8 @@ void OnPaint(HWND window) {
   PAINTSTRUCT paint;
   BeginPaint(window, &paint);
   HBITMAP splash = GuiLoadBitmapFile("setup.bmp", kSplashWidth, kSplashHeight);
+  // GetDC, not paint.hdc, whose clip is only the invalid part: the picture always goes out
+  // whole. BeginPaint still validates the area, so no WM_PAINT repeats.
   HDC client = GetDC(window);
   HDC memory = CreateCompatibleDC(client);
   // Without a picture the splash area keeps the class's grey background.
@@ -103,7 +103,7 @@ HWND CreateButton(HWND parent, const char* text, int id, int top) {
 
 }  // namespace
 
-HWND MainWindow() { return g_MainWindow; }
+HWND MainWindow() { return static_cast<HWND>(OsMessageBoxOwner()); }
 
 bool CreateMainWindow(int showCommand) {
   CopyText(g_ClassName, sizeof g_ClassName, g_Setup.TITLE);
@@ -117,27 +117,24 @@ bool CreateMainWindow(int showCommand) {
   HWND window = GuiCreateWindow(g_Instance, g_ClassName, g_Setup.TITLE, WS_SYSMENU, x, y,
                                 kClientWidth, 256, nullptr, 0);
   if (window == nullptr) return false;
-  g_MainWindow = window;
   OsSetMessageBoxOwner(window);
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 
-  g_InstallButton = CreateButton(window, "インストール", IDC_INSTALL_BUTTON, 60);
-  g_UninstallButton = CreateButton(window, "アンインストール", IDC_UNINSTALL_BUTTON, 120);
-  g_RunGameButton = CreateButton(window, "ゲーム実行", IDC_RUN_GAME_BUTTON, 0);
-  g_ExitButton = CreateButton(window, "終了", IDC_EXIT_BUTTON, 180);
-  g_ButtonsInKeyOrder[kRunGameSlot] = g_RunGameButton;
-  g_ButtonsInKeyOrder[kInstallSlot] = g_InstallButton;
-  g_ButtonsInKeyOrder[kUninstallSlot] = g_UninstallButton;
-  g_ButtonsInKeyOrder[kExitSlot] = g_ExitButton;
+  // Created top to bottom in this order, which is not the key order.
+  HWND* buttons = g_ButtonsInKeyOrder;
+  buttons[kInstallSlot] = CreateButton(window, "インストール", IDC_INSTALL_BUTTON, 60);
+  buttons[kUninstallSlot] = CreateButton(window, "アンインストール", IDC_UNINSTALL_BUTTON, 120);
+  buttons[kRunGameSlot] = CreateButton(window, "ゲーム実行", IDC_RUN_GAME_BUTTON, 0);
+  buttons[kExitSlot] = CreateButton(window, "終了", IDC_EXIT_BUTTON, 180);
   return true;
 }
 
 void SetButtonStates(bool installed) {
-  EnableWindow(g_InstallButton, !installed);
-  EnableWindow(g_UninstallButton, installed);
-  EnableWindow(g_RunGameButton, installed);
-  EnableWindow(g_ExitButton, TRUE);
+  EnableWindow(g_ButtonsInKeyOrder[kInstallSlot], !installed);
+  EnableWindow(g_ButtonsInKeyOrder[kUninstallSlot], installed);
+  EnableWindow(g_ButtonsInKeyOrder[kRunGameSlot], installed);
+  EnableWindow(g_ButtonsInKeyOrder[kExitSlot], TRUE);
 }
 
 namespace {
@@ -181,7 +178,7 @@ bool HandleMainWindowKey(const MSG& message) {
       return true;
     case VK_ESCAPE:
       GuiSendMessage(window, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(g_ExitButton));
+                     reinterpret_cast<LPARAM>(g_ButtonsInKeyOrder[kExitSlot]));
       return true;
   }
   return false;

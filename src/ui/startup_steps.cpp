@@ -5,15 +5,15 @@
 #include "install/installed_state.h"
 #include "platform/platform.h"
 #include "setup_source/disc_discovery.h"
+#include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_stream.h"
-#include "text/bounded_text.h"
 #include "ui/launcher.h"
 
 bool PrepareProcessStep(int) {
   OsPrepareProcess();
-  g_InstallKind = kInstallNone;
-  g_TypeMask = 0;
+  // The settings a setup.ini leaves out keep these; nothing installed is the zero state.
+  ResetSetupDescriptionToDefaults();
   return true;
 }
 
@@ -23,8 +23,8 @@ bool FindDiscStep(int) {
     OsMessageBox(nullptr, "BrellvanのCDが見つかりません", "SETUP.EXE　エラー");
     return false;
   }
-  char root[8];
-  FormatText(root, sizeof root, "%c:\\", 'A' + drive);
+  char root[4];
+  FormDriveRoot(drive, root);
   OsSetCurrentFolder(root);
   return true;
 }

@@ -7,6 +7,7 @@
 #include "platform/drives.h"
 #include "setup_source/disc_discovery.h"
 #include "setup_source/setup_description.h"
+#include "text/ascii_text.h"
 #include "text/bounded_text.h"
 
 DiscDrive g_DiscDrive;
@@ -31,7 +32,7 @@ void CheckDiscDrive() {
   const char* folder = g_Setup.SourceFolder;
   if (!IsDriveRoot(folder)) return;
   g_DiscDrive.isDriveRoot = true;
-  char letter = folder[0] >= 'a' ? static_cast<char>(folder[0] - 'a' + 'A') : folder[0];
+  char letter = ToAsciiUpper(folder[0]);
   FormatText(g_DiscDrive.root, sizeof g_DiscDrive.root, "%c:\\", letter);
   g_DiscDrive.type = OsGetDriveType(g_DiscDrive.root);
   OsGetVolumeLabel(g_DiscDrive.root, g_DiscDrive.label, sizeof g_DiscDrive.label);

@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "platform/stdio_file.h"
 #include "text/bounded_text.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 #include "utf8_output.h"
 
@@ -31,7 +32,7 @@ bool TakeFolderName(char* name, size_t cap) {
   if (!OsGetCurrentFolder(path, sizeof path)) return false;
   const char* last = path;
   for (const char* p = path; *p != '\0'; p += CharLength(p)) {
-    if ((*p == '\\' || *p == '/') && p[1] != '\0') last = p + 1;
+    if (IsPathSeparator(*p) && p[1] != '\0') last = p + 1;
   }
   CopyText(name, cap, last);
   RemoveTrailingBackslash(name);

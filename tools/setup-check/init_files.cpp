@@ -7,6 +7,7 @@
 #include "platform/folder_listing.h"
 #include "setup_source/line_end.h"
 #include "setup_source/relative_path.h"
+#include "text/ascii_text.h"
 #include "text/bounded_text.h"
 #include "text/sjis.h"
 
@@ -14,14 +15,12 @@ SetupDraft g_Draft;
 
 namespace {
 
-char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // Compares by whole characters, ASCII letters case folded, as a folder window sorts.
 int CompareNames(const char* a, const char* b) {
   while (*a != '\0' && *b != '\0') {
     size_t step = CharLength(a);
-    if (step == 1 && CharLength(b) == 1 && FoldCase(*a) != FoldCase(*b)) {
-      return FoldCase(*a) - FoldCase(*b);
+    if (step == 1 && CharLength(b) == 1 && ToAsciiLower(*a) != ToAsciiLower(*b)) {
+      return ToAsciiLower(*a) - ToAsciiLower(*b);
     }
     if (step == 2 || CharLength(b) == 2) {
       int d = memcmp(a, b, 2);
@@ -44,7 +43,7 @@ int CompareDraftFiles(const void* left, const void* right) {
 bool SameFolded(const char* text, size_t length, const char* lower) {
   if (strlen(lower) != length) return false;
   for (size_t i = 0; i < length; ++i) {
-    if (FoldCase(text[i]) != lower[i]) return false;
+    if (ToAsciiLower(text[i]) != lower[i]) return false;
   }
   return true;
 }

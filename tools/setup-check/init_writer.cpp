@@ -5,6 +5,7 @@
 #include "init_draft.h"
 #include "setup_source/directive_line.h"
 #include "setup_source/setup_keywords.h"
+#include "text/ascii_text.h"
 #include "text/bounded_text.h"
 #include "text/sjis.h"
 
@@ -70,8 +71,8 @@ bool PutSetting(Text& text, const char* keyword, const char* value) {
 bool IsExecutable(const DraftFile& file) {
   const char* dot = strrchr(file.line, '.');
   return file.type == kDraftExe && dot != nullptr && FindLastBackslash(file.line) == nullptr &&
-         (dot[1] | 0x20) == 'e' && (dot[2] | 0x20) == 'x' && (dot[3] | 0x20) == 'e' &&
-         dot[4] == '\0';
+         ToAsciiLower(dot[1]) == 'e' && ToAsciiLower(dot[2]) == 'x' &&
+         ToAsciiLower(dot[3]) == 'e' && dot[4] == '\0';
 }
 
 // The first .exe directly in the game folder, in name order; a warning names the others.

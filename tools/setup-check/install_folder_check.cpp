@@ -7,13 +7,12 @@
 #include "platform/windows_folder.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
+#include "text/path_text.h"
 
 namespace {
 
 bool IsAbsoluteOnDrive(const char* folder) {
-  char drive = folder[0];
-  bool letter = (drive >= 'A' && drive <= 'Z') || (drive >= 'a' && drive <= 'z');
-  return letter && folder[1] == ':' && (folder[2] == '\\' || folder[2] == '/');
+  return HasDriveLetter(folder) && IsPathSeparator(folder[2]);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "publisher_checks.h"
 #include "reports.h"
+#include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_report.h"
 #include "setup_source/setup_stream.h"
@@ -26,6 +27,7 @@ int Usage() {
 }  // namespace
 
 int RunSetupCheck(int argc, char** argv) {
+  ResetSetupDescriptionToDefaults();
   bool json = false;
   const char* root = nullptr;
   const char* gameFolder = nullptr;

@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <fnmatch.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -26,6 +27,18 @@ bool OsGetFileAttributes(const char* path, uint32_t* attributes) {
   if ((info.st_mode & S_IWUSR) == 0) found |= kAttributeReadOnly;
   *attributes = found;
   return true;
+}
+
+bool OsGetFileSize(const char* path, uint64_t* size) {
+  char native[4096];
+  if (!ToNativePath(path, native, sizeof native)) return false;
+  int fd = open(native, O_RDONLY);
+  if (fd < 0) return false;
+  struct stat info;
+  bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  close(fd);
+  if (ok) *size = static_cast<uint64_t>(info.st_size);
+  return ok;
 }
 
 bool OsSetFileAttributes(const char* path, uint32_t attributes) {

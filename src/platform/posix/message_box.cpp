@@ -6,11 +6,3 @@
 void OsMessageBox(WindowHandle, const char* text, const char* caption) {
   fprintf(stderr, "[%s] %s\n", caption, text);
 }
-
-namespace {
-WindowHandle g_MessageBoxOwner;
-}  // namespace
-
-void OsSetMessageBoxOwner(WindowHandle owner) { g_MessageBoxOwner = owner; }
-
-WindowHandle OsMessageBoxOwner() { return g_MessageBoxOwner; }

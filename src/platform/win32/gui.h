@@ -25,7 +25,7 @@ void GuiSetItemText(HWND dialog, int id, const char* text);
 // Cut at cap - 1 bytes at a whole character. Characters without a code page 932 form come
 // back as '?', which no Windows path may contain, and the result is false: a folder typed
 // with them can then not be created, instead of turning into another folder.
-bool ToCodePage932Marked(const wchar_t* text, char* out, size_t cap);
+bool GuiToCodePage932Marked(const wchar_t* text, char* out, size_t cap);
 bool GuiGetItemText(HWND dialog, int id, char* out, size_t cap);
 void GuiSetWindowText(HWND window, const char* text);
 
@@ -37,4 +37,4 @@ bool GuiStartProcess(const char* executable, const char* commandLine);
 
 // The shell folder browser. true with the chosen folder's path (at most 259 bytes) in
 // out; false when cancelled, unavailable, or the path has no code page 932 form.
-bool ChooseFolder(HWND owner, char* out, size_t cap, const char* prompt);
+bool GuiChooseFolder(HWND owner, char* out, size_t cap, const char* prompt);

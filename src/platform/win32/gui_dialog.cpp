@@ -32,7 +32,7 @@ void GuiSetItemText(HWND dialog, int id, const char* text) {
   GuiSetWindowText(GetDlgItem(dialog, id), text);
 }
 
-bool ToCodePage932Marked(const wchar_t* text, char* out, size_t cap) {
+bool GuiToCodePage932Marked(const wchar_t* text, char* out, size_t cap) {
   if (cap == 0) return false;
   // One character at a time: one without a code page 932 form is marked, and a cut at cap
   // never splits a character.
@@ -60,7 +60,7 @@ bool ToCodePage932Marked(const wchar_t* text, char* out, size_t cap) {
 bool GuiGetItemText(HWND dialog, int id, char* out, size_t cap) {
   wchar_t wide[kWideCapacity];
   GetDlgItemTextW(dialog, id, wide, kWideCapacity);
-  return ToCodePage932Marked(wide, out, cap);
+  return GuiToCodePage932Marked(wide, out, cap);
 }
 
 void GuiSetWindowText(HWND window, const char* text) {

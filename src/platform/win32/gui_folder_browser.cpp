@@ -44,7 +44,7 @@ int CALLBACK BrowserCallback(HWND browser, UINT message, LPARAM value, LPARAM ap
 
 }  // namespace
 
-bool ChooseFolder(HWND owner, char* out, size_t cap, const char* prompt) {
+bool GuiChooseFolder(HWND owner, char* out, size_t cap, const char* prompt) {
   IMalloc* allocator = nullptr;
   if (!LoadShell() || FAILED(g_GetMalloc(&allocator))) return false;
   wchar_t widePrompt[kWideCapacity];

@@ -10,11 +10,3 @@ void OsMessageBox(WindowHandle owner, const char* text, const char* caption) {
   ToWideShown(caption, wideCaption, kWideCapacity);
   MessageBoxW(static_cast<HWND>(owner), wideText, wideCaption, MB_OK);
 }
-
-namespace {
-WindowHandle g_MessageBoxOwner;
-}  // namespace
-
-void OsSetMessageBoxOwner(WindowHandle owner) { g_MessageBoxOwner = owner; }
-
-WindowHandle OsMessageBoxOwner() { return g_MessageBoxOwner; }

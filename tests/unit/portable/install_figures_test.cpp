@@ -4,6 +4,7 @@
 #include "install/install_selection.h"
 #include "install/pass_progress.h"
 #include "scratch_folder.h"
+#include "text/size_text.h"
 
 using InstallFigures = ScratchFolder;
 

@@ -24,7 +24,7 @@ TEST(FieldText, ConvertsOrMarksEveryCharacter) {
   };
   for (const auto& c : cases) {
     char out[1024];
-    EXPECT_EQ(ToCodePage932Marked(c.typed, out, c.cap), c.exact) << c.expected;
+    EXPECT_EQ(GuiToCodePage932Marked(c.typed, out, c.cap), c.exact) << c.expected;
     EXPECT_STREQ(out, c.expected);
   }
 }
