@@ -1,6 +1,7 @@
 #include "install/refused_folder.h"
 
 #include "install/folder_relation.h"
+#include "setup_source/relative_path.h"
 #include "text/path_text.h"
 
 bool IsDriveRoot(const char* folder) {
@@ -12,7 +13,9 @@ bool IsDriveRoot(const char* folder) {
 }
 
 bool IsRefusedInstallFolder(const char* folder, const char* windowsFolder) {
-  if (IsDriveRoot(folder)) return true;
+  // "C:\Games\.." is the drive's root and "C:\Windows\." the Windows folder: a component
+  // the system resolves to another name is never compared by its text.
+  if (IsDriveRoot(folder) || AnyComponent(folder, IsDotsAndBlanksOnly)) return true;
   if (windowsFolder[0] == '\0') return false;
   FolderRelation relation = RelateFolders(folder, windowsFolder);
   return relation == kFolderSame || relation == kFolderInside;
