@@ -174,7 +174,8 @@ TEST_F(InstallFolder, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
   EXPECT_EQ(Step(), kCopyStepNoFileLeft);  // over stays over
   WriteFolderLog();
   EXPECT_EQ(ReadBytes(kLogPath), "W:\\inst\\表\\\n");
-  std::string shown = std::string(pass_.discFolder) + "\\disc\\表\\a.bin>W:\\inst\\表\\a.bin";
+  // The disc is this test's own folder, not whatever the pass recorded.
+  std::string shown = folder_.string() + "\\disc\\表\\a.bin>W:\\inst\\表\\a.bin";
   EXPECT_EQ(g_Shown, std::vector<std::string>(2, shown));
 }
 

@@ -52,7 +52,7 @@ class SampleDisc : public SetupDisc {
 
 // Texts go out as UTF-8; a byte that is no code page 932 character shows as \xNN.
 TEST_F(SampleDisc, ExitStatusAndReports) {
-  // setup.ini (null: none), the option, the exit status, a part of standard output.
+  // setup.ini (null: none), the option, the exit status, a part of standard output ("": none).
   const std::tuple<const char*, const char*, int, std::string> cases[] = {
       {kSample, nullptr, 1, Expected(kSampleTablesAfterSettings) + Expected(kSampleProblems)},
       {kSample, "--json", 1, "{\"name\": \"INSTALL_B\", \"entries\": [0, 1, 2, 4], \"mask\": 23"},
@@ -80,15 +80,19 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv)), status) << setupIni;
     std::string shown = testing::internal::GetCapturedStdout();
-    EXPECT_NE(shown.find(part), std::string::npos) << shown;
-    EXPECT_EQ(shown.empty(), status == 2) << shown;  // nothing half written
+    if (part.empty()) {
+      EXPECT_EQ(shown, "");  // nothing half written
+    } else {
+      EXPECT_NE(shown.find(part), std::string::npos) << shown;
+    }
   }
   // A second load of the same stream rewinds and resets first.
   WriteBytes("setup.ini", kSample);
   OpenSetupFile();
   LoadSetupDescription();
   LoadSetupDescription();
-  EXPECT_EQ(g_Setup.typeCount + g_Setup.fileCount * 100, 505);  // 5 types, 5 files
+  EXPECT_EQ(g_Setup.typeCount, 5);
+  EXPECT_EQ(g_Setup.fileCount, 5);
   CloseSetupFile();
 }
 
