@@ -61,6 +61,18 @@ TEST_F(SetupLoad, WithoutAFileNothingChangesAndSettingsStayBetweenLoads) {
   EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\Maker\\T2");
 }
 
+// A second load of the same stream rewinds and resets first.
+TEST_F(SetupLoad, ASecondLoadOfTheSameStreamStartsAfresh) {
+  WriteBytes("setup.ini",
+             "#INSTALL_LST\n[EXE]\n[DATA]\n##\n#FILE\n[EXE]\ngame.exe\n[DATA]\na\nb\n");
+  OpenSetupFile();
+  LoadSetupDescription();
+  LoadSetupDescription();
+  EXPECT_EQ(g_Setup.typeCount, 2);
+  EXPECT_EQ(g_Setup.fileCount, 3);
+  CloseSetupFile();
+}
+
 TEST_F(SetupLoad, ReadsLinesAsTextInPiecesOf511Bytes) {
   const char text[] = "#DEFDIR a\rb\r\n#INSTALL_LST\r\nX\rY\r\nZ\0W\n\r\n   \t\r\n";
   Load(std::string(text, sizeof text - 1) + std::string(511, 'a') + "#TITLE piece\n[Z]\n#FILE\n" +

@@ -1,5 +1,7 @@
 // Uninstall of a real tree on drive W: with its record in the registry: only what the install
 // made goes (listed files, logged folders in or above it, an empty maker's key), kept saves stay.
+#include "install/uninstaller.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,7 +13,6 @@
 #include "install/folder_log.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
-#include "install/uninstaller.h"
 #include "raw_registry.h"
 #include "text/bounded_text.h"
 
