@@ -39,7 +39,7 @@ class SampleDisc : public SetupDisc {
     WriteBytes("SAMPLE\\game.exe", std::string(600000, 'x'));
     WriteBytes("SAMPLE\\se.dat", std::string(2000001, 'x'));
     WriteBytes("SAMPLE\\data\\script.dat", std::string(70000, 'x'));
-    ASSERT_TRUE(OsGetCurrentFolder(disc_, sizeof disc_));
+    disc_ = folder_.string();  // the test's own folder, not what the product reads back
   }
   // The report's own text with the scratch disc's folder for {disc}.
   std::string Expected(const char* text) {
@@ -47,7 +47,7 @@ class SampleDisc : public SetupDisc {
     for (size_t at; (at = out.find("{disc}")) != std::string::npos;) out.replace(at, 6, disc_);
     return out;
   }
-  char disc_[512];
+  std::string disc_;
 };
 
 // Texts go out as UTF-8; a byte that is no code page 932 character shows as \xNN.
