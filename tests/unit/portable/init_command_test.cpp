@@ -4,7 +4,6 @@
 #include <map>
 #include <vector>
 
-#include "init_draft.h"
 #include "scratch_folder.h"
 #include "setup_check.h"
 #include "setup_source/setup_stream.h"
@@ -144,17 +143,6 @@ TEST_F(SetupInit, RefusesNamesTheLauncherCouldNotUseAndWritesNothing) {
     EXPECT_NE(errors.find(part), std::string::npos) << errors;
     EXPECT_FALSE(Exists("disc\\setup.ini")) << part;
   }
-}
-
-TEST(DraftType, OneRuleByPlaceAndExtension) {
-  const std::pair<const char*, DraftType> cases[] = {
-      {"game.exe", kDraftExe},       {"LIB.DLL", kDraftExe},        {"bin\\tool.exe", kDraftData},
-      {"Sound\\a.dat", kDraftSound}, {"data\\bgm.wav", kDraftData}, {"CG16\\x\\y.bmp", kDraftCg16},
-      {"cg24\\a.png", kDraftCg24},   {"cg240\\a.png", kDraftData},  {"music\\a.OGG", kDraftSound},
-      {"a.mid", kDraftSound},        {"sound.dat", kDraftData},     {"表\\a.mp3", kDraftSound},
-      {"表\\a.exe", kDraftData},     {"readme", kDraftData},
-  };
-  for (const auto& [line, type] : cases) EXPECT_EQ(DraftTypeOf(line), type) << line;
 }
 
 }  // namespace

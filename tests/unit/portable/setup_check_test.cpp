@@ -1,8 +1,8 @@
-// The sample description loads to exactly its listed values, however often the same
-// stream is loaded; setup-check shows them with its exit status.
+// setup-check's reports of a sample description, text and JSON, with its exit status.
+#include "setup_check.h"
+
 #include "reports.h"
 #include "scratch_folder.h"
-#include "setup_check.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ class SampleDisc : public SetupDisc {
     WriteBytes("SAMPLE\\game.exe", std::string(600000, 'x'));
     WriteBytes("SAMPLE\\se.dat", std::string(2000001, 'x'));
     WriteBytes("SAMPLE\\data\\script.dat", std::string(70000, 'x'));
-    ASSERT_TRUE(OsGetCurrentFolder(disc_, sizeof disc_));
+    disc_ = folder_.string();  // the test's own folder, not what the product reads back
   }
   // The report's own text with the scratch disc's folder for {disc}.
   std::string Expected(const char* text) {
@@ -47,12 +47,12 @@ class SampleDisc : public SetupDisc {
     for (size_t at; (at = out.find("{disc}")) != std::string::npos;) out.replace(at, 6, disc_);
     return out;
   }
-  char disc_[512];
+  std::string disc_;
 };
 
 // Texts go out as UTF-8; a byte that is no code page 932 character shows as \xNN.
 TEST_F(SampleDisc, ExitStatusAndReports) {
-  // setup.ini (null: none), the option, the exit status, a part of standard output.
+  // setup.ini (null: none), the option, the exit status, a part of standard output ("": none).
   const std::tuple<const char*, const char*, int, std::string> cases[] = {
       {kSample, nullptr, 1, Expected(kSampleTablesAfterSettings) + Expected(kSampleProblems)},
       {kSample, "--json", 1, "{\"name\": \"INSTALL_B\", \"entries\": [0, 1, 2, 4], \"mask\": 23"},
@@ -80,16 +80,12 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv)), status) << setupIni;
     std::string shown = testing::internal::GetCapturedStdout();
-    EXPECT_NE(shown.find(part), std::string::npos) << shown;
-    EXPECT_EQ(shown.empty(), status == 2) << shown;  // nothing half written
+    if (part.empty()) {
+      EXPECT_EQ(shown, "");  // nothing half written
+    } else {
+      EXPECT_NE(shown.find(part), std::string::npos) << shown;
+    }
   }
-  // A second load of the same stream rewinds and resets first.
-  WriteBytes("setup.ini", kSample);
-  OpenSetupFile();
-  LoadSetupDescription();
-  LoadSetupDescription();
-  EXPECT_EQ(g_Setup.typeCount + g_Setup.fileCount * 100, 505);  // 5 types, 5 files
-  CloseSetupFile();
 }
 
 }  // namespace

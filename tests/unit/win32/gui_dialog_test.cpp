@@ -1,10 +1,8 @@
 // Texts read from dialog fields: a folder typed with characters that code page 932 lacks
-// must come back unusable as a path, never as another path. Texts shown from setup.ini mark
-// each byte that is not code page 932, where a name fails.
+// must come back unusable as a path, never as another path.
 #include <gtest/gtest.h>
 
 #include "platform/win32/gui.h"
-#include "platform/win32/wide_text.h"
 
 TEST(FieldText, ConvertsOrMarksEveryCharacter) {
   const struct {
@@ -26,19 +24,5 @@ TEST(FieldText, ConvertsOrMarksEveryCharacter) {
     char out[1024];
     EXPECT_EQ(GuiToCodePage932Marked(c.typed, out, c.cap), c.exact) << c.expected;
     EXPECT_STREQ(out, c.expected);
-  }
-}
-
-TEST(ShownText, EachUndecodableByteIsMarked) {
-  const std::tuple<const char*, size_t, const wchar_t*> cases[] = {
-      {"A\x81 B", 1024, L"A\xFFFD B"},  // a first byte without its second; the blank stays
-      {"ゲ\x82", 1024, L"ゲ\xFFFD"},
-      {"\xE6\x98\x9F\xE8\xA6\x8B", 4, L"譏溯ｦ"},  // cut at a whole character
-  };
-  for (const auto& [bytes, cap, expected] : cases) {
-    wchar_t shown[1024];
-    ToWideShown(bytes, shown, cap);
-    EXPECT_STREQ(shown, expected) << bytes;
-    EXPECT_FALSE(ToWide(bytes, shown, 1024)) << "as a name it fails";
   }
 }

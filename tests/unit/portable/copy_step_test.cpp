@@ -1,0 +1,64 @@
+// One step of the copy pass into the install folder on a real file system.
+#include "install/copy_step.h"
+
+#include "install_folder.h"
+
+TEST_F(InstallFolder, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
+  WriteBytes("disc\\表\\a.bin", "abc");
+  ASSERT_TRUE(OsSetFileAttributes("disc\\表\\a.bin", kAttributeReadOnly));
+  EXPECT_EQ(List({"表\\a.bin", "skip.bin", "表\\a.bin"}), 2);
+  EXPECT_EQ(Step(), kCopyStepCopied);
+  EXPECT_EQ(ReadBytes("W:\\inst\\表\\a.bin"), "abc");
+  // The source's read-only bit came along and went; the folder, there now, is logged once.
+  EXPECT_EQ(Step(), kCopyStepCopied);
+  EXPECT_EQ(Step(), kCopyStepNoFileLeft);
+  EXPECT_EQ(Step(), kCopyStepNoFileLeft);  // over stays over
+  WriteFolderLog();
+  EXPECT_EQ(ReadBytes(kLogPath), "W:\\inst\\表\\\n");
+  // The disc is this test's own folder, not whatever the pass recorded.
+  std::string shown = folder_.string() + "\\disc\\表\\a.bin>W:\\inst\\表\\a.bin";
+  EXPECT_EQ(g_Shown, std::vector<std::string>(2, shown));
+}
+
+TEST_F(InstallFolder, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
+  for (const char* name : {"disc\\ro.bin", "disc\\b.bin"}) WriteBytes(name, "new");
+  WriteBytes("W:\\inst\\ro.bin", "old");
+  ASSERT_TRUE(OsSetFileAttributes("W:\\inst\\ro.bin", kAttributeReadOnly));
+  List({"missing.bin", "ro.bin", "deep\\er\\b.bin", "b.bin"});
+  EXPECT_EQ(Step(), kCopyStepFailed);
+  EXPECT_STREQ(pass_.paths.target, "W:\\inst\\missing.bin");
+  EXPECT_EQ(Step(), kCopyStepFailed);  // refused, then made writable
+  uint32_t attributes = 0;
+  EXPECT_TRUE(OsGetFileAttributes("W:\\inst\\ro.bin", &attributes));
+  EXPECT_EQ(ReadBytes("W:\\inst\\ro.bin") + std::to_string(attributes & kAttributeReadOnly),
+            "old0");
+  EXPECT_EQ(Step(), kCopyStepFailed);  // only one level is created
+  EXPECT_EQ(Step([](unsigned long long, unsigned long long) { return false; }), kCopyStepStopped);
+  for (const char* gone : {"W:\\inst\\missing.bin", "W:\\inst\\deep", "W:\\inst\\b.bin"}) {
+    EXPECT_FALSE(Exists(gone)) << gone;
+  }
+  EXPECT_EQ(List({"b.bin"}), 1);  // begun again mid-walk: from the first file
+  EXPECT_EQ(Step(), kCopyStepCopied);
+}
+
+TEST_F(InstallFolder, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {
+  std::string install = "W:\\inst\\" + std::string(251, 'x');  // with "\表\" over 259 bytes
+  ASSERT_TRUE(OsCreateFolder(install.c_str()));
+  CopyText(g_InstallFolder, sizeof g_InstallFolder, install.c_str());
+  WriteBytes("disc\\表\\a.bin", "abc");
+  List({"表\\a.bin"});
+  EXPECT_EQ(Step(), kCopyStepFailed);
+  EXPECT_FALSE(Exists((install + "\\表").c_str()));  // the sub-folder cut to fit
+  EXPECT_EQ(g_Shown.size(), 1u);
+}
+
+TEST_F(InstallFolder, ASaveFileAlreadyThereIsThePlayersAndStays) {
+  for (const char* name : {"disc\\game.SAV", "disc\\new.sav", "W:\\inst\\game.SAV"}) {
+    WriteBytes(name, name);
+  }
+  List({"game.SAV", "new.sav"});
+  EXPECT_EQ(Step(), kCopyStepCopied);
+  EXPECT_EQ(Step(), kCopyStepCopied);
+  EXPECT_EQ(ReadBytes("W:\\inst\\game.SAV") + ReadBytes("W:\\inst\\new.sav"),
+            "W:\\inst\\game.SAVdisc\\new.sav");
+}

@@ -1,0 +1,16 @@
+#include "install/folder_creation.h"
+
+#include "install_folder.h"
+
+// The install flows show what 1, 0 and -1 mean; these are the paths no flow reaches.
+TEST_F(InstallFolder, CreationByWholeCharactersLoggedParentsFirst) {
+  WriteBytes("W:\\inst\\file", "");
+  // No folder is named after the first byte of 表 or ソ alone.
+  EXPECT_EQ(CreateFolderPath("W:\\inst\\ゲーム\\表\\ソ\\"), 1);
+  EXPECT_EQ(CreateFolderPath("W:\\inst\\file\\sub"), -1);
+  EXPECT_EQ(CreateFolderPath(("W:\\inst\\" + std::string(255, 'x')).c_str()), 0);  // not cut
+  EXPECT_TRUE(Exists("W:\\inst\\ゲーム\\表\\ソ"));
+  // On disk as soon as made, with no write at the end.
+  EXPECT_EQ(ReadBytes(kLogPath),
+            "W:\\inst\\ゲーム\nW:\\inst\\ゲーム\\表\nW:\\inst\\ゲーム\\表\\ソ\n");
+}

@@ -1,0 +1,29 @@
+// The folder log as read back: its line rules, and what is not a log at all.
+#include "install_folder.h"
+
+TEST_F(InstallFolder, ReaderLineRules) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(ReadEntries("C:\\A\r\n\\\\s\\B\\\n"), (V{"C:\\A", "\\\\s\\B\\"}));
+  EXPECT_EQ(ReadEntries("C:\\A\n\nc:/B"), (V{"C:\\A", "", "c:/B"}));
+  EXPECT_EQ(ReadEntries(""), V{});
+  EXPECT_EQ(ReadEntries("C:\\" + std::string(597, 'x') + "\n"),
+            (V{"C:\\" + std::string(508, 'x'), std::string(89, 'x')}));
+  // A two-byte character at the cut is not split between two entries.
+  EXPECT_EQ(ReadEntries("C:\\" + std::string(507, 'x') + "表\n"),
+            (V{"C:\\" + std::string(507, 'x'), "表"}));
+  std::string many;
+  for (int i = 0; i < 1000; ++i) many += "C:\\F" + std::to_string(i) + "\n";
+  EXPECT_EQ(ReadEntries(many).size(), 512u);
+  // Not a log: a save, a relative line, a lone carriage return, half or no character of
+  // code page 932, a control byte.
+  for (const std::string& bytes :
+       {std::string("SAVE\0\x01", 6), std::string("C:\\a\nslot1.sav\n"),
+        std::string("C:\\a\rC:\\b"), std::string("C:\\\x81"), std::string("C:\\\x81\x20"),
+        std::string("C:\\\xFD"), std::string("C:\\a\n\x1A"), std::string("C:a\n"),
+        std::string("\\a\n")}) {
+    EXPECT_EQ(ReadEntries(bytes), V{"<no file>"}) << bytes;
+  }
+  OsDeleteFile(kLogPath);
+  FolderLogEntries none;
+  EXPECT_FALSE(ReadFolderLog(kLogPath, &none));
+}

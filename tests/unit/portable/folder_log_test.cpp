@@ -1,0 +1,71 @@
+#include "install/folder_log.h"
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/resource.h>
+#endif
+
+#include "install_folder.h"
+
+// Old log, a log a killed launcher left under the temporary name (replaced), folders there now,
+// folders this install makes -> the merged log; the temporary one is gone.
+TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
+  using Folders = std::vector<const char*>;
+  const std::tuple<const char*, const char*, Folders, Folders, const char*> cases[] = {
+      // A parent made again by this install comes before the child an earlier one made.
+      {"W:\\inst\\a\\b\\\n", "", {"a\\b"}, {"W:\\inst\\a"}, "W:\\inst\\a\nW:\\inst\\a\\b\\\n"},
+      // Gone folders drop out; the same folder in other letters is named once.
+      {"W:\\inst\\gone\r\nW:\\inst\\B\\\n\nW:\\inst\\c\n",
+       "W:\\inst\\c\\d\n",
+       {"b", "c\\d"},
+       {"W:\\inst\\b\\", "W:\\inst\\x"},
+       "W:\\inst\\c\nW:\\inst\\b\\\n"},
+      {"", "", {"e\\f"}, {"W:\\inst\\e\\f", "W:\\inst\\e"}, "W:\\inst\\e\nW:\\inst\\e\\f\n"}};
+  for (const auto& [old, leftover, folders, logged, merged] : cases) {
+    ReleaseFolderLog();  // the folders there before
+    for (const char* folder : folders) {
+      CreateFolderPath((std::string("W:\\inst\\") + folder).c_str());
+    }
+    WriteBytes(kLogPath, old);
+    if (*leftover) WriteBytes("W:\\inst\\game._m~", leftover);
+    BeginFolderLog();
+    for (const char* folder : logged) LogCreatedFolder(folder);
+    EXPECT_EQ(ReadBytes(kLogPath), merged);
+    EXPECT_FALSE(Exists("W:\\inst\\game._m~"));
+  }
+}
+
+// Of an old log of 512 and 2 new folders, the 510 newest old ones stay, the new ones last.
+TEST_F(InstallFolder, AFullLogKeepsTheNewestEntries) {
+  std::string old;
+  for (int i = 1000; i < 1512; ++i) {
+    old += "W:\\inst\\o" + std::to_string(i) + "\n";
+    ASSERT_TRUE(OsCreateFolder(("W:\\inst\\o" + std::to_string(i)).c_str()));
+  }
+  WriteBytes(kLogPath, old);
+  for (const char* folder : {"W:\\inst\\n1", "W:\\inst\\n2"}) {
+    ASSERT_TRUE(OsCreateFolder(folder));
+    LogCreatedFolder(folder);
+  }
+  std::vector<std::string> read = ReadEntries(ReadBytes(kLogPath));
+  ASSERT_EQ(read.size(), 512u);
+  EXPECT_EQ(read[0] + read[509] + read[510] + read[511],
+            "W:\\inst\\o1002W:\\inst\\o1511W:\\inst\\n1W:\\inst\\n2");
+}
+
+#ifndef _WIN32  // a size limit is POSIX only; a failed move on Windows takes the same path
+// A file size limit stops the write part way, as a full disk would.
+TEST_F(InstallFolder, ALogThatCannotBeWrittenStaysWhole) {
+  const std::string old = "W:\\inst\\" + std::string(120, 'o');
+  ASSERT_TRUE(OsCreateFolder(old.c_str()) && OsCreateFolder("W:\\inst\\n"));
+  WriteBytes(kLogPath, old + "\n");
+  signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = {100, RLIM_INFINITY};
+  setrlimit(RLIMIT_FSIZE, &limit);
+  LogCreatedFolder("W:\\inst\\n");
+  limit.rlim_cur = RLIM_INFINITY;
+  setrlimit(RLIMIT_FSIZE, &limit);
+  EXPECT_EQ(ReadBytes(kLogPath), old + "\n");
+  EXPECT_FALSE(Exists("W:\\inst\\game._m~"));
+}
+#endif
