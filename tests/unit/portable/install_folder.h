@@ -47,14 +47,14 @@ class InstallFolder : public ScratchFolder {
     ReleaseFolderLogEntries(&entries);
     return out;
   }
-  // Lists the files, of the chosen type unless named skip.bin; returns the pass's count.
-  int List(std::vector<const char*> names) {
+  // Lists the files, of the chosen type unless named skip.bin, and begins the pass.
+  void List(std::vector<const char*> names) {
     g_Setup.fileCount = static_cast<int>(names.size());
     for (size_t i = 0; i < names.size(); ++i) {
       CopyText(g_Setup.files[i].name, sizeof g_Setup.files[i].name, names[i]);
       g_Setup.files[i].mask = std::string(names[i]) == "skip.bin" ? 2 : 1;
     }
-    return BeginCopyPass(&pass_);
+    BeginCopyPass(&pass_);
   }
   CopyStepResult Step(OsCopyProgress progress = Go) { return CopyNextFile(&pass_, Show, progress); }
   CopyPass pass_;
