@@ -1,7 +1,4 @@
-// The launcher's flows as a player walks them, each from the real setup.exe on the sample
-// disc, checked on its windows, files, registry, log bytes and exit code; and the faults of
-// the player's machine that reach the copy pass: the launcher says so, goes on and deletes
-// nothing it did not make.
+// The launcher's flows as a player walks them, and the machine's faults that reach the copy pass.
 #include "launcher_test.h"
 
 namespace e2e {
@@ -75,9 +72,8 @@ TEST_F(LauncherTest, InstallRunGameAndUninstall) {
   EXPECT_LE(ValueCount(), 0) << "no value left (the next evaluation makes the key again)";
 }
 
-// An existing folder is asked about; declined, nothing is copied. Accepted, the copy goes
-// over what is there but refuses a read-only file and clears its bit, so that an uninstall
-// can remove it; no folder is made, so the old log stays; the user's own file stays.
+// An existing folder: declined, nothing is copied; accepted, a read-only file is refused and
+// made writable for the uninstall, the old log and the user's own file stay.
 TEST_F(LauncherTest, ExistingFolderWithReadOnlyFile) {
   const std::wstring folder = Target(L"exist"), game = folder + L"\\game.exe";
   for (const wchar_t* sub : {L"sound\\se", L"data\\map", L"cg16", L"cg24"}) {
@@ -197,10 +193,8 @@ TEST_F(LauncherTest, DiscFileVanishesMidCopy) {
   }
 }
 
-// S: is a 4 MiB drive. With 1.50M free, the maximum (1.88M) is refused at 開始 before
-// anything is made and INSTALL stays open. Emptied, the maximum fits at 開始, but a filler
-// written while the folder question is up leaves too little room: the copy runs out part way
-// and leaves the filler alone.
+// 1.50M free refuses the maximum (1.88M) at 開始; a filler written while the folder question
+// is up makes the copy run out part way, leaving the filler alone.
 TEST_F(SmallDriveTest, FreeSpaceAndDiskFull) {
   const std::wstring small = L"S:\\small\\HOSHIMI", full = L"S:\\full\\HOSHIMI";
   LeaveFree(1536 * 1024);

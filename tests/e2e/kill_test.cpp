@@ -1,7 +1,4 @@
-// The launcher killed (TerminateProcess) at moments of an install and of an uninstall, each
-// moment found by what is on disk. The log is there then; started again, an install of the
-// maximum into the same folder and an uninstall leave nothing either install made, and the
-// player's own files beside it as they were.
+// The launcher killed during an install and an uninstall: run again, it leaves nothing behind.
 #include <algorithm>
 
 #include "launcher_test.h"

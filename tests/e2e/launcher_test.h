@@ -1,6 +1,4 @@
-// The fixture of the end-to-end tests: the real setup.exe started from the sample disc in
-// drive Q:, a clean registry and empty scratch drives, the steps of its dialogs, and what it
-// leaves on the machine read back raw (registry types and bytes, files, the log's bytes).
+// The end-to-end fixture: setup.exe from the sample disc in Q:, its dialogs, what it leaves.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,8 +19,7 @@ inline const wchar_t kTitle[] = L"星見の丘";
 inline const wchar_t kProductKey[] = L"Software\\ほしみ工房\\HOSHIMI";
 const DWORD kWait = 60000, kMinimumMask = 0x07, kMaximumMask = 0x1F;
 
-// The typed FILE entries of the sample's setup.ini in their order, with the sub-folder the
-// copy pass creates and logs for each when it is the first to need it.
+// The sample's typed FILE entries in order, with the sub-folder each is the first to need.
 struct DiscFile {
   const wchar_t* path;
   int type;
@@ -162,20 +159,17 @@ class LauncherTest : public ::testing::Test {
     main = Wait(kTitle, IDC_INSTALL_BUTTON);
     Sync(main);  // its buttons are made before it takes messages
   }
-  // Clicks, waits until the window is gone and the launcher has done what that started.
   void Press(HWND window, int id) {
     id == IDCLOSE ? RequestClose(window) : Click(window, id);
     WaitForDestroyed(window, kWait);
     if (IsWindow(main)) Sync(main);
   }
-  // A question or message box: its text and owner.
   HWND Box(const wchar_t* caption, int childId, const std::wstring& text, HWND owner) {
     HWND box = Wait(caption, childId);
     EXPECT_EQ(ItemText(box, childId == IDOK ? 0xFFFF : IDC_MESSAGE_TEXT), text);
     EXPECT_EQ(GetWindow(box, GW_OWNER), owner) << Utf8(caption);
     return box;
   }
-  // Install alone, or Uninstall and Run game; Exit always.
   void ExpectButtons(bool installed) {
     auto shown = [&] {
       return Enabled(main, IDC_INSTALL_BUTTON) != installed &&
@@ -246,9 +240,7 @@ class LauncherTest : public ::testing::Test {
               kWait);
     return copy;
   }
-  // Lets the copy pass run to its end, answering every failure box; returns their texts.
-  // All along, the bar never moves back and the install is not recorded; when the pass ends by
-  // itself (not cancelled), the bar's last position is full, unless its last file failed.
+  // Answers every failure box to the pass's end; the bar never moves back, nothing is recorded.
   Texts FinishCopy(HWND copy = nullptr, bool cancelled = false) {
     copy = copy ? copy : CopyDialog();
     EXPECT_EQ(GetWindow(copy, GW_OWNER), nullptr);
@@ -299,8 +291,7 @@ class LauncherTest : public ::testing::Test {
   std::vector<std::wstring> movedAway;
 };
 
-// The cases on S:, a 4 MiB drive that run-e2e.sh mounts where it may (as root); ctest runs
-// them apart, so that without the drive they alone are reported skipped.
+// On S:, a 4 MiB drive run-e2e.sh mounts where it may; without it these alone are skipped.
 class SmallDriveTest : public LauncherTest {
  protected:
   void SetUp() override {

@@ -1,6 +1,4 @@
-// What the main window holds to, whatever comes from outside: its place and size, one command
-// at a time, the folder browser of INSTALL, and the developer boxes of a disc whose files name
-// a type it never declares.
+// The main window's place and size, one command at a time, INSTALL's browser, developer boxes.
 #include <shlobj.h>
 
 #include "launcher_test.h"

@@ -1,5 +1,4 @@
-// The created-folder log reader on arbitrary file contents: a file that is not a log is
-// refused; a log gives never more than 512 entries, each terminated inside its 512-byte slot.
+// The folder log reader on any bytes: a non-log refused, at most 512 entries, each ended.
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>

@@ -1,5 +1,4 @@
-// Any setup.ini loads without a write past a table or text, into a description to trust:
-// counts in capacity, texts ended, one bit per file, no setting or file name leading outside.
+// Any setup.ini loads without a write past a table or text, into a description to trust.
 #include <ctype.h>
 #include <fcntl.h>
 #include <stdio.h>

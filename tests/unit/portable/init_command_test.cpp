@@ -1,5 +1,4 @@
-// setup-check --init on game folders made here: the bytes it writes, the types it gives
-// (against the committed sample's own), and every refusal, which leaves no setup.ini.
+// setup-check --init: the bytes it writes, the types it gives, every refusal (no setup.ini).
 #include <fstream>
 #include <map>
 #include <vector>

@@ -1,5 +1,4 @@
-// A scratch install folder W:\inst with its log begun, and a disc folder beside it whose
-// file list the tests set. 表 and ソ end in byte 0x5C, no separator.
+// Scratch install folder W:\inst, log begun, a disc folder beside it; 表 and ソ end in byte 0x5C.
 #pragma once
 #include <string>
 #include <vector>

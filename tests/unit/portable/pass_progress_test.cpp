@@ -1,5 +1,4 @@
-// The FILECOPY bar over the whole pass: the bytes handled so far and the bar's position,
-// sizes past 2 GiB and 32 bits.
+// The FILECOPY bar over the whole pass, sizes past 2 GiB and 32 bits.
 #include "install/pass_progress.h"
 
 #include "install/install_selection.h"

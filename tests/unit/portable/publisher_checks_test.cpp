@@ -1,6 +1,4 @@
-// What setup-check tells a publisher beyond what loading reports: text that is not code
-// page 932, a half-width katakana that takes a quote or backslash with it, a default
-// install folder the launcher refuses, and control bytes that must not reach a terminal.
+// What setup-check tells a publisher beyond what loading reports.
 #include "scratch_folder.h"
 #include "setup_check.h"
 

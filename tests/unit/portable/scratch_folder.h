@@ -1,5 +1,4 @@
-// A fresh current folder for each test, removed after it, with the description at its
-// defaults; SetupDisc loads setup.ini there and collects problems as setup-check does.
+// A fresh current folder per test; SetupDisc loads setup.ini there and collects problems.
 #pragma once
 #include <gtest/gtest.h>
 #include <stdio.h>

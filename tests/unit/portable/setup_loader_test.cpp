@@ -1,5 +1,4 @@
-// Loading setup.ini from a small scratch disc: sections, groups, type references, reading
-// rules, sizes, every capacity, and the settings and file lines that name places.
+// Loading setup.ini from a small scratch disc.
 #include <algorithm>
 
 #include "scratch_folder.h"
@@ -61,7 +60,6 @@ TEST_F(SetupLoad, WithoutAFileNothingChangesAndSettingsStayBetweenLoads) {
   EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\Maker\\T2");
 }
 
-// A second load of the same stream rewinds and resets first.
 TEST_F(SetupLoad, ASecondLoadOfTheSameStreamStartsAfresh) {
   WriteBytes("setup.ini",
              "#INSTALL_LST\n[EXE]\n[DATA]\n##\n#FILE\n[EXE]\ngame.exe\n[DATA]\na\nb\n");

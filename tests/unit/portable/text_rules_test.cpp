@@ -1,5 +1,4 @@
-// The text helpers, table by table, mostly where a byte-wise routine goes wrong: the
-// character rule, bounded text, size labels.
+// The text helpers where a byte-wise routine goes wrong: characters, bounded text, sizes.
 #include <gtest/gtest.h>
 
 #include "text/bounded_text.h"

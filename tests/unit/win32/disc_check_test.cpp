@@ -1,5 +1,4 @@
-// setup-check pointed at the root of a drive (drives.sh maps them): the drive's type and
-// label, and whether the launcher's own search ends there, with the reason when not.
+// setup-check pointed at a drive's root (drives.sh maps them), and why a search ends there.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,5 +1,4 @@
-// The disc search on real drives (drives.sh maps them): only a CD-ROM drive labelled
-// exactly BV qualifies, the first in letter order wins, an empty drive is passed over.
+// The disc search on real drives: a CD-ROM drive labelled exactly BV, first by letter.
 #include "setup_source/disc_discovery.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Measuring a listed file by name: its whole 64-bit size, and no size for a folder or a
-// missing name, which the loader reports as a file it cannot read.
+// A listed file's 64-bit size; none for a folder or a missing name.
 #include <gtest/gtest.h>
 #include <windows.h>
 

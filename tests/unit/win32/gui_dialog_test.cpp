@@ -1,5 +1,4 @@
-// Texts read from dialog fields: a folder typed with characters that code page 932 lacks
-// must come back unusable as a path, never as another path.
+// A typed folder with characters code page 932 lacks comes back unusable, not another path.
 #include <gtest/gtest.h>
 
 #include "platform/win32/gui.h"

@@ -1,5 +1,4 @@
-// The installed-state record against the real registry: Japanese folders under either ANSI
-// code page, and records that other programs (or damage) left behind.
+// The installed-state record against the real registry, Japanese or damaged.
 #include "install/installed_state.h"
 
 #include <gtest/gtest.h>
@@ -48,9 +47,8 @@ TEST_F(InstalledState, JapaneseFolderAndBit31ComeBackWhole) {
   EXPECT_STREQ(g_InstallFolder, "D:\\ゲーム\\表");
 }
 
-// A sound record (values made in name order, the order Wine also gives them back) with
-// one value replaced. Numbers are their first four bytes whatever the type; a value over
-// 256 bytes (a folder too) is refused, not cut, and the reading goes on after it.
+// A sound record with one value replaced: numbers are their first four bytes whatever the
+// type; a value over 256 bytes is refused, not cut, and the reading goes on after it.
 TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
   const struct {
     const wchar_t* name;

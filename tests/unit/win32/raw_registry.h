@@ -1,5 +1,4 @@
-// The registry as another program sees it, through the wide API directly: the keys the
-// engine leaves, and hand-made values it must survive.
+// The registry as another program sees it, through the wide API directly.
 #pragma once
 #include <windows.h>
 

@@ -1,5 +1,4 @@
-// Uninstall of a real tree on drive W: with its record in the registry: only what the install
-// made goes (listed files, logged folders in or above it, an empty maker's key), kept saves stay.
+// Uninstall of a real tree on W: with its record: only what the install made goes.
 #include "install/uninstaller.h"
 
 #include <gtest/gtest.h>
@@ -34,8 +33,7 @@ void WideWrite(const fs::path& path, const std::string& bytes) {
 
 class Uninstaller : public ::testing::Test {
  protected:
-  // What an install leaves: the record, the log (sub-folders end in a backslash, as the copy
-  // step logs them), files of two types and of the no-type bit, saves listed or not.
+  // What an install leaves: the record, the log, files of two types and the no-type bit, saves.
   void SetUp() override {
     TearDown();
     ResetSetupDescriptionToDefaults();
