@@ -37,4 +37,3 @@ bool RemoveTrailingBackslash(char* text) {
   text[strlen(text) - 1] = '\0';
   return true;
 }
-

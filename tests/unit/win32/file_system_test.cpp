@@ -1,11 +1,12 @@
 // A listed file's 64-bit size; none for a folder or a missing name.
+#include "platform/file_system.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 #include <tuple>
 
-#include "platform/file_system.h"
 #include "platform/platform.h"
 #include "platform/stdio_file.h"
 
