@@ -200,13 +200,9 @@ TEST_F(SmallDriveTest, FreeSpaceAndDiskFull) {
   LeaveFree(1536 * 1024);
   StartToMain();
   HWND options = OpenOptions();
-  SetItemText(options, IDC_FOLDER_EDIT, small);
-  Click(options, IDOK);
-  Press(Box(L"空き容量の不足", IDOK,
-            L"インストール先のドライブの空き容量が足りません。\n必要な容量：1.88M\n空き容量：1.50M",
-            options),
-        IDOK);
-  EXPECT_TRUE(IsWindowVisible(options));
+  ExpectRefused(
+      options, small, L"空き容量の不足",
+      L"インストール先のドライブの空き容量が足りません。\n必要な容量：1.88M\n空き容量：1.50M");
   EXPECT_FALSE(fs::exists(L"S:\\small"));
   EXPECT_EQ(ValueCount(), 0);
   Press(options, IDCANCEL);

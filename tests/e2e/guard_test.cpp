@@ -11,13 +11,9 @@ TEST_F(LauncherTest, DriveRootsAndTheWindowsFolderAreRefused) {
   HWND options = OpenOptions();
   for (const wchar_t* folder :
        {L"T:\\", L"t:", L"T:\\HOSHIMI.V2", L"C:\\WINDOWS\\Games\\HOSHIMI", L"c:\\Windows"}) {
-    SetItemText(options, IDC_FOLDER_EDIT, folder);
-    Click(options, IDOK);
-    Press(Box(L"フォルダ名の失敗", IDOK,
-              L"このフォルダにはインストールできません。\nほかのフォルダを指定してください。",
-              options),
-          IDOK);
-    EXPECT_TRUE(IsWindowVisible(options) && !FindWindowOf(launcher.Id(), L"フォルダの作成", 0) &&
+    ExpectRefused(options, folder, L"フォルダ名の失敗",
+                  L"このフォルダにはインストールできません。\nほかのフォルダを指定してください。");
+    EXPECT_TRUE(!FindWindowOf(launcher.Id(), L"フォルダの作成", 0) &&
                 !FindWindowOf(launcher.Id(), L"インストールフォルダの決定", 0))
         << Utf8(folder);
   }

@@ -221,6 +221,14 @@ class LauncherTest : public ::testing::Test {
     Click(dialog, id);
     EXPECT_TRUE(WaitUntil([&] { return Checked(dialog, id) == state; }, 10000)) << id;
   }
+  // 開始 refused with a box owned by INSTALL, which stays open for another choice.
+  void ExpectRefused(HWND options, const std::wstring& folder, const wchar_t* caption,
+                     const std::wstring& text) {
+    SetItemText(options, IDC_FOLDER_EDIT, folder);
+    Click(options, IDOK);
+    Press(Box(caption, IDOK, text, options), IDOK);
+    EXPECT_TRUE(IsWindowVisible(options)) << Utf8(folder);
+  }
   void StartInstall(HWND options, const std::wstring& folder, int kindId = 0) {
     SetItemText(options, IDC_FOLDER_EDIT, folder);
     if (kindId != 0) Toggle(options, kindId, 1);
