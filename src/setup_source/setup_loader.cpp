@@ -9,8 +9,8 @@
 #include "platform/platform.h"
 #include "setup_source/directive_line.h"
 #include "setup_source/line_end.h"
-#include "setup_source/log_name_rule.h"
 #include "setup_source/relative_path.h"
+#include "setup_source/settled_settings.h"
 #include "setup_source/setup_keywords.h"
 #include "setup_source/setup_report.h"
 #include "setup_source/setup_stream.h"
@@ -64,7 +64,7 @@ void ApplySetting(const SetupKeyword& k, const char* value) {
     ReportSetupProblem(kSetupError, k.refusal, k.name, stored, k.name, k.setting);
     return;
   }
-  if (k.setting == g_Setup.MD) NoteLogNameLine();
+  NoteSettledSettingLine(k);
   CopyText(k.setting, k.cap, stored);
   if (!whole) {
     ReportSetupProblem(kSetupError, kSettingCut, k.name, static_cast<unsigned>(k.cap - 1));
@@ -235,10 +235,10 @@ void LoadSetupDescription() {
 
   // What follows concerns the whole text, not one of its lines.
   g_SetupTextLine = 0;
+  SettleSettings();
   if (!FormatText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath, "%s\\%s\\%s",
                   g_Setup.REG_P, g_Setup.REG_S, g_Setup.REG_T)) {
     ReportSetupProblem(kSetupError, kKeyPathCut, static_cast<unsigned>(kRegistrySettingCapacity));
   }
   TotalTypeSets();
-  SettleLogName();
 }

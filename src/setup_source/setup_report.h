@@ -17,6 +17,7 @@ enum SetupProblem {
   kKeyPathRefused,         // the same
   kKeyNameRefused,         // the same
   kLogNameRefused,         // the same
+  kMakerKeyRefused,        // the same
   kCommentKeyword,         // text after '#', keyword
   kTooManyTypes,           // limit, line
   kTypeNameCut,            // capacity

@@ -161,8 +161,10 @@ TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
       {"#EXE bin\\\n", R, "game.exe"}, {"#PATH\n", A, ""}, {"#PATH ソ\n", A, "ソ"},
       {"#PATH SAMPLE\\\n", A, "SAMPLE\\"}, {"#PATH A\\\\\n", R, "GAME"}, {"#PATH \\\n", R, "GAME"},
       {"#PATH ..\n", R, "GAME"}, {"#PATH d:\\x\n", R, "GAME"}, {"#REG_S 表\n", A, "表"},
-      {"#REG_S\n", R, "QUERN FIELD"},
+      {"#REG_S\n", R, "QUERN FIELD"}, {"#REG_S Microsoft\n", R, "QUERN FIELD"},
       {"#REG_S Microsoft\\Windows\\CurrentVersion\n", R, "QUERN FIELD"},
+      {"#REG_S Maker\n#REG_S wow6432NODE\n", R, "Maker"},
+      {"#REG_P Software\\A\n#REG_S Microsoft\n", A, "Microsoft"},
       {"#REG_T Run\n", A, "Run"}, {"#REG_T a\\b\n", R, "GAME"}, {"#REG_P\n", R, "Software"},
       {"#REG_P \\Software\n", R, "Software"}, {"#REG_P Software\\\n", R, "Software"},
       {"#REG_P Software\\\\B\n", R, "Software"}, {"#REG_P Softwares\n", R, "Software"},
@@ -180,7 +182,7 @@ TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
   };
   for (const auto& [lines, refused, kept] : cases) {
     EXPECT_EQ(LoadRefusesLast(lines), refused) << lines;
-    const char* keyword = strchr(lines, '#') + 1;
+    const char* keyword = strrchr(lines, '#') + 1;
     std::string name(keyword, strcspn(keyword, " \n"));
     auto k = std::find_if(std::begin(kSetupKeywords), std::end(kSetupKeywords),
                           [&](const SetupKeyword& k) { return name == k.name; });
@@ -190,18 +192,24 @@ TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
 
 // setup-check's words for each refusal; MD is judged by the files listed below it too.
 TEST_F(SetupLoad, RefusalsOfForeignNamesAreWordedOnTheirLines) {
+  // REG_S is judged below the REG_P of the whole text, which here comes after it.
   Load(
-      "#REG_P Software\\Microsoft\\Windows\n#MD a.log\n#MD game.exe\n#FILE\ngame.exe\nslot1.sav "
-      ".\n");
+      "#REG_P Software\\A\n#REG_S Classes\n#REG_P Software\\Microsoft\\Windows\n#REG_P "
+      "Software\n#MD a.log\n#MD game.exe\n#FILE\ngame.exe\nslot1.sav .\n");
   EXPECT_TRUE(
-      HasProblem(kSetupError, 1,
+      HasProblem(kSetupError, 3,
                  "REG_P value \"Software\\Microsoft\\Windows\" is refused: it must be Software or "
                  "key names below it joined by single backslashes, not in Software\\Microsoft, "
-                 "Classes, Policies or Wow6432Node; REG_P stays \"Software\""));
-  EXPECT_TRUE(HasProblem(kSetupError, 3,
+                 "Classes, Policies or Wow6432Node; REG_P stays \"Software\\A\""));
+  EXPECT_TRUE(HasProblem(kSetupError, 2,
+                         "REG_S value \"Classes\" is refused: it must be a key name that keeps the "
+                         "maker's key, below REG_P, out of Software\\Microsoft, Classes, Policies "
+                         "and Wow6432Node; REG_S stays \"QUERN FIELD\""));
+  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\QUERN FIELD\\GAME");
+  EXPECT_TRUE(HasProblem(kSetupError, 6,
                          "MD value \"game.exe\" is refused: it must be no save file (.sav) and no "
                          "file listed directly in the game folder; MD stays \"a.log\""));
-  EXPECT_TRUE(HasProblem(kSetupError, 6,
+  EXPECT_TRUE(HasProblem(kSetupError, 9,
                          "\"slot1.sav .\" ends a name with a dot, a blank or a separator, which "
                          "Windows drops; it was dropped"));
 }

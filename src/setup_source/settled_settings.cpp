@@ -1,0 +1,70 @@
+#include "setup_source/settled_settings.h"
+
+#include "install/folder_relation.h"
+#include "setup_source/save_name.h"
+#include "setup_source/setting_rules.h"
+#include "setup_source/setup_keywords.h"
+#include "setup_source/setup_report.h"
+#include "setup_source/setup_stream.h"
+#include "text/bounded_text.h"
+
+namespace {
+
+struct SettledSetting {
+  char* setting;
+  size_t cap;
+  const char* name;
+  const char* fallback;  // the default, never refused
+  SetupProblem refusal;
+  bool (*refuses)(const char* value);
+  char earlier[kRegistrySettingCapacity + 1] = "";
+  int line = 0;  // 0 while the text had no line of it
+};
+
+// A listed file of that name in the game folder itself, compared as the file system
+// compares names; MD's trailing dots and blanks go first, as Windows drops them.
+bool CollidesWithGameFile(const char* name) {
+  if (HasSaveExtension(name)) return true;
+  char trimmed[kShortSettingCapacity + 1];
+  CopyTextPart(trimmed, sizeof trimmed, name, WindowsNameLength(name));
+  for (int i = 0; i < g_Setup.fileCount; ++i) {
+    if (RelateFolders(g_Setup.files[i].name, trimmed) == kFolderSame) return true;
+  }
+  return false;
+}
+
+// Below REG_P "Software" alone, a maker named Microsoft would put the record in that tree.
+bool PutsMakerKeyInSystemTree(const char* maker) {
+  char path[2 * kRegistrySettingCapacity + 2];
+  FormatText(path, sizeof path, "%s\\%s", g_Setup.REG_P, maker);
+  return !IsRegistryKeyPath(path);
+}
+
+SettledSetting g_Settled[] = {
+    {g_Setup.MD, sizeof g_Setup.MD, "MD", "game._md", kLogNameRefused, CollidesWithGameFile},
+    {g_Setup.REG_S, sizeof g_Setup.REG_S, "REG_S", "QUERN FIELD", kMakerKeyRefused,
+     PutsMakerKeyInSystemTree},
+};
+
+}  // namespace
+
+void NoteSettledSettingLine(const SetupKeyword& k) {
+  for (SettledSetting& s : g_Settled) {
+    if (s.setting != k.setting) continue;
+    CopyText(s.earlier, sizeof s.earlier, s.setting);
+    s.line = g_SetupTextLine;
+  }
+}
+
+void SettleSettings() {
+  for (SettledSetting& s : g_Settled) {
+    int line = s.line;
+    s.line = 0;  // the next load starts without a line of it
+    if (line == 0 || !s.refuses(s.setting)) continue;
+    const char* kept = s.refuses(s.earlier) ? s.fallback : s.earlier;
+    g_SetupTextLine = line;
+    ReportSetupProblem(kSetupError, s.refusal, s.name, s.setting, s.name, kept);
+    g_SetupTextLine = 0;
+    CopyText(s.setting, s.cap, kept);
+  }
+}
