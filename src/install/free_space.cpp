@@ -3,6 +3,7 @@
 
 #include "install/pass_progress.h"
 #include "platform/file_system.h"
+#include "setup_source/save_name.h"
 #include "text/bounded_text.h"
 #include "text/path_text.h"
 #include "text/sjis.h"
@@ -18,7 +19,8 @@ uint64_t RequiredBytes(const char* installFolder, TypeMask mask) {
     if ((g_Setup.files[i].mask & mask) != 0 &&
         FormatText(target, sizeof target, "%s\\%s", installFolder, g_Setup.files[i].name) &&
         OsGetFileSize(target, &size)) {
-      existing += size;
+      // A save already there is the player's: the copy leaves it and adds nothing for it.
+      existing += HasSaveExtension(g_Setup.files[i].name) ? g_Setup.files[i].size : size;
     }
   }
   uint64_t extent = PassBytes(mask, -1);

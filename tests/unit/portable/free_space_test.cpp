@@ -8,7 +8,8 @@
 using InstallFigures = ScratchFolder;
 
 // What an install adds to its drive: the selected files' bytes in 64 bits, less those of the
-// selected files already in the folder, which the copy replaces.
+// selected files already in the folder, which the copy replaces, and of saves already there,
+// which it leaves.
 TEST_F(InstallFigures, RequiredBytesLeaveOutWhatIsAlreadyThere) {
   const FileEntry files[] = {{"game.exe", 0x1, 65536},        {"sound\\bgm.dat", 0x2, 1073741824},
                              {"cg\\a.dat", 0x4, 1073741824},  {"cg\\b.dat", 0x4, 1073741824},
@@ -22,7 +23,7 @@ TEST_F(InstallFigures, RequiredBytesLeaveOutWhatIsAlreadyThere) {
   WriteBytes("inst\\readme.txt", std::string(500, 'r'));
   const std::tuple<const char*, TypeMask, uint64_t> cases[] = {
       {"none", 0x7, 3221291108u},  // three types of 1 GiB: past 2 GiB, not clamped
-      {"inst", 0x7, 3221289808u},  // less the 1,000 and 300 bytes there
+      {"inst", 0x7, 3221290008u},  // less game.exe's 1,000 bytes there and the save's 100
       {"inst", 0x2, 1073741824u},
       {"inst", kNoTypeBit, 0u},  // 500 bytes there for 200 to copy: never below 0
   };
