@@ -14,7 +14,7 @@ if [ -d "$scratch" ]; then chmod -R u+w "$scratch" && rm -rf "$scratch"; fi
 mkdir -p "$scratch"
 printf 'MZ stand-in' >"$scratch/game.exe"
 printf 'MZ stand-in launcher' >"$scratch/setup.exe"
-bash "$here/../e2e/stage-disc.sh" "$here/../../sample" "$scratch/disc" "$scratch/game.exe" \
+bash "$here/../../scripts/stage-disc.sh" "$here/../../sample" "$scratch/disc" "$scratch/game.exe" \
   "$scratch/setup.exe"
 # A copy of the staged disc to change: copy_disc NAME
 copy_disc() { cp -r "$scratch/disc" "$scratch/$1" && chmod -R u+w "$scratch/$1"; }
