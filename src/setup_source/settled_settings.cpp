@@ -17,8 +17,6 @@ struct SettledSetting {
   const char* fallback;  // the default, never refused
   SetupProblem refusal;
   bool (*refuses)(const char* value);
-  char earlier[kRegistrySettingCapacity + 1] = "";
-  int line = 0;  // 0 while the text had no line of it
 };
 
 // A listed file of that name in the game folder itself, compared as the file system
@@ -40,28 +38,36 @@ bool PutsMakerKeyInSystemTree(const char* maker) {
   return !IsRegistryKeyPath(path);
 }
 
-SettledSetting g_Settled[] = {
+const SettledSetting kSettled[] = {
     {g_Setup.MD, sizeof g_Setup.MD, "MD", "game._md", kLogNameRefused, CollidesWithGameFile},
     {g_Setup.REG_S, sizeof g_Setup.REG_S, "REG_S", "QUERN FIELD", kMakerKeyRefused,
      PutsMakerKeyInSystemTree},
 };
+const int kSettledCount = sizeof kSettled / sizeof kSettled[0];
+
+// Apart from the table, so that these zeroed buffers take no room in the program file.
+struct NotedLine {
+  char earlier[kRegistrySettingCapacity + 1];
+  int line;  // 0 while the text had no line of the setting
+} g_Noted[kSettledCount];
 
 }  // namespace
 
 void NoteSettledSettingLine(const SetupKeyword& k) {
-  for (SettledSetting& s : g_Settled) {
-    if (s.setting != k.setting) continue;
-    CopyText(s.earlier, sizeof s.earlier, s.setting);
-    s.line = g_SetupTextLine;
+  for (int i = 0; i < kSettledCount; ++i) {
+    if (kSettled[i].setting != k.setting) continue;
+    CopyText(g_Noted[i].earlier, sizeof g_Noted[i].earlier, k.setting);
+    g_Noted[i].line = g_SetupTextLine;
   }
 }
 
 void SettleSettings() {
-  for (SettledSetting& s : g_Settled) {
-    int line = s.line;
-    s.line = 0;  // the next load starts without a line of it
+  for (int i = 0; i < kSettledCount; ++i) {
+    const SettledSetting& s = kSettled[i];
+    int line = g_Noted[i].line;
+    g_Noted[i].line = 0;  // the next load starts without a line of it
     if (line == 0 || !s.refuses(s.setting)) continue;
-    const char* kept = s.refuses(s.earlier) ? s.fallback : s.earlier;
+    const char* kept = s.refuses(g_Noted[i].earlier) ? s.fallback : g_Noted[i].earlier;
     g_SetupTextLine = line;
     ReportSetupProblem(kSetupError, s.refusal, s.name, s.setting, s.name, kept);
     g_SetupTextLine = 0;
