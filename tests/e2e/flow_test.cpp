@@ -72,36 +72,6 @@ TEST_F(LauncherTest, InstallRunGameAndUninstall) {
   EXPECT_LE(ValueCount(), 0) << "no value left (the next evaluation makes the key again)";
 }
 
-// An existing folder: declined, nothing is copied; accepted, a read-only file is refused and
-// made writable for the uninstall, the old log and the user's own file stay.
-TEST_F(LauncherTest, ExistingFolderWithReadOnlyFile) {
-  const std::wstring folder = Target(L"exist"), game = folder + L"\\game.exe";
-  for (const wchar_t* sub : {L"sound\\se", L"data\\map", L"cg16", L"cg24"}) {
-    fs::create_directories(folder + L"\\" + sub);
-  }
-  WriteBytes(folder + L"\\hoshimi._md", "T:\\old\n");
-  WriteBytes(folder + L"\\notes.txt", "the user's notes");
-  WriteBytes(game, "an older game");
-  SetFileAttributesW(game.c_str(), FILE_ATTRIBUTE_READONLY);
-  StartToMain();
-  StartInstall(OpenOptions(), folder);
-  AnswerFolder(false, folder, IDCANCEL);
-  EXPECT_EQ(FindWindowOf(launcher.Id(), L"インストール中です・・・", 0), nullptr);
-  StartInstall(OpenOptions(), folder);
-  AnswerFolder(false, folder, IDOK);
-  EXPECT_EQ(FinishCopy(), Texts{CopyFailure(folder, L"game.exe")});
-  EXPECT_EQ(ReadBytes(game), "an older game");
-  EXPECT_FALSE(GetFileAttributesW(game.c_str()) & FILE_ATTRIBUTE_READONLY);
-  EXPECT_TRUE(ReadBytes(folder + L"\\cg24\\表紙.dat") == ReadBytes(L"Q:\\HOSHIMI\\cg24\\表紙.dat"));
-  ExpectRecord(2, kMaximumMask, folder);
-  ExpectButtons(true);
-  EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), "T:\\old\n");
-  Press(OpenUninstall(), IDOK);
-  ExpectButtons(false);
-  EXPECT_EQ(ReadBytes(folder + L"\\notes.txt"), "the user's notes");
-  EXPECT_FALSE(fs::is_regular_file(game));
-}
-
 // Enter pressed in FILECOPY while files remain (during a 32 MiB file on the disc) neither
 // ends the pass nor records the install: the pass ends by itself, with every file there.
 TEST_F(LauncherTest, CustomMaskAndEnterDuringTheCopy) {
@@ -128,11 +98,12 @@ TEST_F(LauncherTest, CustomMaskAndEnterDuringTheCopy) {
   ExpectLog(Target(L"custom"), folder, 0x0B, 10);
 }
 
-// A folder that is a file, a file in the path, an empty name, a declined folder and 戻る:
-// each ends the install, with nothing written; then a cancelled copy.
+// A folder that is a file, a file in the path, an empty name, a declined new or existing
+// folder and 戻る: each ends the install, with nothing written; then a cancelled copy.
 TEST_F(LauncherTest, FolderFailuresAndCancel) {
   const std::wstring file = Target(L"afile"), declined = Target(L"declined");
   WriteBytes(file, "not a folder");
+  fs::create_directories(Target(L"exist"));
   StartToMain();
   auto noQuestion = [&] { return !FindWindowOf(launcher.Id(), L"フォルダの作成", 0); };
   StartInstall(OpenOptions(), file);
@@ -152,6 +123,9 @@ TEST_F(LauncherTest, FolderFailuresAndCancel) {
   StartInstall(OpenOptions(), declined + L"\\HOSHIMI");
   AnswerFolder(true, declined + L"\\HOSHIMI", IDCANCEL);
   EXPECT_FALSE(fs::is_directory(declined));
+  StartInstall(OpenOptions(), Target(L"exist"));
+  AnswerFolder(false, Target(L"exist"), IDCANCEL);
+  EXPECT_TRUE(fs::is_empty(Target(L"exist")));
   Press(OpenOptions(), IDCANCEL);
   EXPECT_TRUE(noQuestion()) << "戻る ends the install";
   // The close box of FILECOPY after game.exe: what is copied stays, logged, and no record.

@@ -5,31 +5,13 @@
 
 namespace e2e {
 
-namespace {
-
-// A visible window of the process owned by `owner`: the folder browser has no fixed caption.
-HWND OwnedWindow(DWORD processId, HWND owner) {
-  struct Search {
-    DWORD processId;
-    HWND owner, found;
-  } search{processId, owner, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM value) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(value);
-        DWORD id = 0;
-        GetWindowThreadProcessId(window, &id);
-        if (id != s->processId || !IsWindowVisible(window) ||
-            GetWindow(window, GW_OWNER) != s->owner) {
-          return TRUE;
-        }
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+// A visible window owned by `owner`: the folder browser has no fixed caption.
+HWND OwnedWindow(HWND owner) {
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+    if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
 }
-
-}  // namespace
 
 // Centred on the 800 x 600 screen by its 464 x 240 client; a resize from outside, larger or
 // smaller, gives the client back its size.
@@ -75,7 +57,7 @@ TEST_F(LauncherTest, BrowseForTheParentFolder) {
   for (const auto& [answer, field] : answers) {
     Click(options, IDC_BROWSE);
     HWND browser = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (browser = OwnedWindow(launcher.Id(), options)); }, kWait));
+    ASSERT_TRUE(WaitUntil([&] { return (browser = OwnedWindow(options)); }, kWait));
     // The shell opens on the desktop, a folder of the file system.
     Press(browser, answer);
     EXPECT_EQ(ItemText(options, IDC_FOLDER_EDIT), field) << answer;

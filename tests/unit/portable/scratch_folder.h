@@ -33,6 +33,12 @@ inline std::string ReadBytes(const char* path) {
   return bytes;
 }
 
+// Whether text holds part; a failure shows the whole text.
+inline testing::AssertionResult Contains(const std::string& text, const std::string& part) {
+  if (text.find(part) != std::string::npos) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "no \"" << part << "\" in:\n" << text;
+}
+
 inline bool Exists(const char* path) {
   uint32_t attributes;
   return OsGetFileAttributes(path, &attributes);

@@ -11,17 +11,12 @@ source "$here/../../../scripts/wine-env.sh"
 
 root="$(dirname "$WINEPREFIX")/win32-drives"
 drives=("h cdrom" "i hd BV" "j cdrom bv" "k cdrom BVX" "l cdrom BV" "m cdrom BV" "w hd")
-# Wine's mount manager reads drive types and labels when its server starts: restart
-# exactly this prefix's server after every change of the mapping.
-restart_server() {
-  wine_down
-  "$WINESERVER" -w >/dev/null 2>&1 || true
-  wine_up
-}
+# Wine's mount manager reads drive types and labels when its server starts: this prefix's
+# server is restarted after every change of the mapping.
 cleanup() {
   for drive in "${drives[@]}"; do wine_unmap_drive "${drive%% *}"; done
   rm -rf "$root"
-  restart_server
+  wine_restart_server && wine_up
 }
 trap cleanup EXIT
 rm -rf "$root"
@@ -32,6 +27,6 @@ for drive in "${drives[@]}"; do
   [ "$letter" = h ] || mkdir -p "$root/$letter"
   wine_map_drive "$letter" "$root/$letter" "$type" "$label"
 done
-restart_server
+wine_restart_server && wine_up
 
 "$here/../../../scripts/wine-run.sh" "$@"
