@@ -11,17 +11,13 @@ TEST_F(LauncherTest, NoDisc) {
   EXPECT_EQ(ValueCount(), -1) << "without the disc no registry key is made";
 }
 
-// The first start, from the keyboard: the focus on the first enabled button, Tab over the
-// enabled ones only, Enter presses the focused one; the exit question by button and close box.
+// The first start, from the keyboard: the focus on the first enabled button, Enter presses
+// it; the exit question by button and close box.
 TEST_F(LauncherTest, FirstStart) {
   StartToMain();
   EXPECT_EQ(ValueCount(), 0) << "the first start makes the product key, empty";
   ExpectButtons(false);
   EXPECT_EQ(FocusId(), IDC_INSTALL_BUTTON);
-  for (int id : {IDC_EXIT_BUTTON, IDC_INSTALL_BUTTON}) {
-    PressKey(VK_TAB);
-    ExpectFocus(id);
-  }
   PressKey(VK_RETURN);
   Press(Wait(L"INSTALL", IDC_KIND_MINIMUM), IDCANCEL);
   EXPECT_EQ(FocusId(), IDC_INSTALL_BUTTON) << "back on the first enabled button";
@@ -36,7 +32,7 @@ TEST_F(LauncherTest, FirstStart) {
 TEST_F(LauncherTest, InstallRunGameAndUninstall) {
   const std::wstring parent = Target(L"ソフト"), folder = parent + L"\\星見の丘";
   StartToMain();
-  Install(folder, 0, true);
+  Install(folder, 0);
   ExpectButtons(true);
   ExpectInstalledFiles(folder, kMaximumMask);
   ExpectRecord(2, kMaximumMask, folder);
@@ -86,8 +82,7 @@ TEST_F(LauncherTest, CustomMaskAndEnterDuringTheCopy) {
   }
   Toggle(options, IDC_TYPE2_CHECK, 0);  // 0x1F without 0x04 and 0x10
   Toggle(options, IDC_TYPE4_CHECK, 0);
-  StartInstall(options, folder);
-  AnswerFolder(true, folder, IDOK);
+  StartInstall(options, folder, IDOK);
   HWND copy = CopyDialogAt(L"bgm01");
   ASSERT_TRUE(IsChild(copy, Focus(launcher)) || Focus(launcher) == copy) << "keys reach FILECOPY";
   PressKey(VK_RETURN);
@@ -115,23 +110,19 @@ TEST_F(LauncherTest, FolderFailuresAndCancel) {
       {file + L"\\sub\\HOSHIMI", L"フォルダ名と同じファイルが存在します。"},
       {L"", L"フォルダが作成できませんでした。"}};
   for (const auto& [folder, text] : failures) {
-    StartInstall(OpenOptions(), folder);
-    AnswerFolder(true, folder, IDOK);
+    StartInstall(OpenOptions(), folder, IDOK);
     Press(Box(L"フォルダの作成の失敗", IDOK, text, main), IDOK);
   }
   EXPECT_EQ(ReadBytes(file), "not a folder");
-  StartInstall(OpenOptions(), declined + L"\\HOSHIMI");
-  AnswerFolder(true, declined + L"\\HOSHIMI", IDCANCEL);
+  StartInstall(OpenOptions(), declined + L"\\HOSHIMI", IDCANCEL);
   EXPECT_FALSE(fs::is_directory(declined));
-  StartInstall(OpenOptions(), Target(L"exist"));
-  AnswerFolder(false, Target(L"exist"), IDCANCEL);
+  StartInstall(OpenOptions(), Target(L"exist"), IDCANCEL);
   EXPECT_TRUE(fs::is_empty(Target(L"exist")));
   Press(OpenOptions(), IDCANCEL);
   EXPECT_TRUE(noQuestion()) << "戻る ends the install";
   // The close box of FILECOPY after game.exe: what is copied stays, logged, and no record.
   const std::wstring folder = Target(L"cancel\\HOSHIMI");
-  StartInstall(OpenOptions(), folder);
-  AnswerFolder(true, folder, IDOK);
+  StartInstall(OpenOptions(), folder, IDOK);
   HWND copy = CopyDialogAt(L"bgm01");
   RequestClose(copy);
   EXPECT_EQ(FinishCopy(copy, true), Texts{});
@@ -152,8 +143,7 @@ TEST_F(LauncherTest, DiscFileVanishesMidCopy) {
   const std::wstring folder = Target(L"vanish\\HOSHIMI");
   MoveDiscFileAway(L"game.exe");
   StartToMain();
-  StartInstall(OpenOptions(false), folder);
-  AnswerFolder(true, folder, IDOK);
+  StartInstall(OpenOptions(false), folder, IDOK);
   HWND copy = CopyDialog();
   Wait(L"ファイルコピー失敗", IDOK);
   MoveDiscFileAway(L"cg24\\表紙.dat");

@@ -35,7 +35,7 @@ class KillTest : public LauncherTest, public ::testing::WithParamInterface<KillP
  protected:
   // A complete install, then 300 saves or 300 more logged folders to lengthen its uninstall.
   void InstallWithMore(bool saves) {
-    Install(kFolder, IDC_KIND_MAXIMUM, true);
+    Install(kFolder, IDC_KIND_MAXIMUM);
     const std::wstring log = kFolder + std::wstring(L"\\hoshimi._md");
     std::string bytes = ReadBytes(log) + "T:\\kill\\new\\HOSHIMI\\zz\n";
     for (int i = 1000; i < 1300; ++i) {
@@ -82,8 +82,7 @@ TEST_P(KillTest, LeavesWhatTheNextInstallAndUninstallRemove) {
   movedAway.clear();
   StartToMain();
   // Not Install(): the record of a killed uninstall says installed while the pass runs.
-  StartInstall(OpenOptions(), folder);
-  AnswerFolder(!fs::is_directory(folder), folder, IDOK);
+  StartInstall(OpenOptions(), folder, IDOK);
   WaitForDestroyed(CopyDialog(), kWait);
   Sync(main);
   ExpectInstalledFiles(folder, kMaximumMask);

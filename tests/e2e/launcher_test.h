@@ -229,10 +229,13 @@ class LauncherTest : public ::testing::Test {
     Press(Box(caption, IDOK, text, options), IDOK);
     EXPECT_TRUE(IsWindowVisible(options)) << Utf8(folder);
   }
-  void StartInstall(HWND options, const std::wstring& folder, int kindId = 0) {
+  // 開始 with folder, then, unless answer is 0, the folder question the disk calls for.
+  void StartInstall(HWND options, const std::wstring& folder, int answer = 0, int kindId = 0) {
+    const bool exists = fs::is_directory(folder);
     SetItemText(options, IDC_FOLDER_EDIT, folder);
     if (kindId != 0) Toggle(options, kindId, 1);
     Press(options, IDOK);
+    if (answer != 0) AnswerFolder(!exists, folder, answer);
   }
   void AnswerFolder(bool create, const std::wstring& folder, int answer) {
     Press(create ? Box(L"フォルダの作成", IDC_MESSAGE_TEXT,
@@ -281,9 +284,8 @@ class LauncherTest : public ::testing::Test {
     Sync(main);
     return failures;
   }
-  void Install(const std::wstring& folder, int kindId, bool folderIsNew) {
-    StartInstall(OpenOptions(), folder, kindId);
-    AnswerFolder(folderIsNew, folder, IDOK);
+  void Install(const std::wstring& folder, int kindId) {
+    StartInstall(OpenOptions(), folder, IDOK, kindId);
     EXPECT_EQ(FinishCopy(), Texts{});
   }
   HWND OpenUninstall() {

@@ -2,14 +2,33 @@
 
 #include <gtest/gtest.h>
 
-// A component of dots and blanks only names another folder on Windows, wherever it stands.
-TEST(SettingRules, NoComponentOfDotsAndBlanks) {
-  const std::pair<const char*, bool> cases[] = {
-      {"bin\\game.exe", true},     {"a b\\game.exe", true},     {"a\\.\\game.exe", false},
-      {"a\\   \\game.exe", false}, {"a\\ . \\game.exe", false},
+#include <vector>
+
+// A hand-written disc must not name a place outside the game's folder or key: a parent step,
+// a root, a drive, a device, a component of dots and blanks only (which names another folder
+// on Windows), a system tree of the registry.
+TEST(SettingRules, WhatEachSettingMayName) {
+  const struct {
+    bool (*rule)(const char* value);
+    std::vector<const char*> accepted, refused;
+  } cases[] = {
+      // clang-format off
+      {IsSingleFileName, {"x.log ", "表.log", "CONX", "a b"},  // MD
+       {"", "..\\docs\\thesis.txt", "a/b", "c:x", "..", ".", "   ", "Nul.txt", "com1", "LPT9 .x"}},
+      {IsPathInGameFolder, {"bin\\game.exe", "\tgame.exe", "a b\\game.exe"},  // EXE
+       {"", "\\game.exe", "/g.exe", "c:g.exe", ".\\g.exe", "a\\..\\..\\g", "bin\\",
+        "a\\.\\game.exe", "a\\   \\game.exe", "a\\ . \\game.exe"}},
+      {IsGameFolderName, {"", "ソ", "SAMPLE\\"}, {"A\\\\", "\\", "..", "d:\\x"}},  // PATH
+      {IsRegistryKeyName, {"表", "Run", "Microsoft"},  // REG_S and REG_T
+       {"", "Microsoft\\Windows\\CurrentVersion", "a\\b"}},
+      {IsRegistryKeyPath, {"Software", "SOFTWARE\\Microsoft2", "Software\\A\\Microsoft"},  // REG_P
+       {"", "\\Software", "Software\\", "Software\\\\B", "Softwares", "System",
+        "Software\\Microsoft", "software\\CLASSES\\x", "Software\\Policies",
+        "Software\\wow6432node"}},
+      // clang-format on
   };
-  for (const auto& [value, accepted] : cases)
-    EXPECT_EQ(IsPathInGameFolder(value), accepted) << value;
-  EXPECT_FALSE(IsSingleFileName("   "));
-  EXPECT_TRUE(IsSingleFileName("a b"));
+  for (const auto& c : cases) {
+    for (const char* value : c.accepted) EXPECT_TRUE(c.rule(value)) << value;
+    for (const char* value : c.refused) EXPECT_FALSE(c.rule(value)) << value;
+  }
 }

@@ -49,26 +49,23 @@ TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
   for (const auto& r : references) EXPECT_EQ(FindDataType(r.first), r.second) << r.first;
 }
 
-TEST_F(SetupLoad, WithoutAFileNothingChangesAndSettingsStayBetweenLoads) {
+// Settings stay from one load to the next; the tables start afresh, on the same stream too.
+TEST_F(SetupLoad, WithoutAFileNothingChangesAndOnlySettingsStayBetweenLoads) {
   testing::internal::CaptureStdout();
   OpenSetupFile();
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "SETUP.LST が開けませんでした。\n");
   LoadSetupDescription();
   EXPECT_STREQ(g_Setup.SourceFolder, "");  // nothing to load: nothing changes
   Load("#REG_S Maker\n");
-  Load("#REG_T T2\n");
-  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\Maker\\T2");
-}
-
-TEST_F(SetupLoad, ASecondLoadOfTheSameStreamStartsAfresh) {
   WriteBytes("setup.ini",
-             "#INSTALL_LST\n[EXE]\n[DATA]\n##\n#FILE\n[EXE]\ngame.exe\n[DATA]\na\nb\n");
+             "#REG_T T2\n#INSTALL_LST\n[EXE]\n[DATA]\n#FILE\n[EXE]\nexe\n[DATA]\na\nb\n");
   OpenSetupFile();
   LoadSetupDescription();
   LoadSetupDescription();
+  CloseSetupFile();
+  EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\Maker\\T2");
   EXPECT_EQ(g_Setup.typeCount, 2);
   EXPECT_EQ(g_Setup.fileCount, 3);
-  CloseSetupFile();
 }
 
 TEST_F(SetupLoad, ReadsLinesAsTextInPiecesOf511Bytes) {
@@ -143,36 +140,22 @@ TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
   EXPECT_TRUE(HasProblem(kSetupError, 299, "more than 256 files"));
 }
 
-// A hand-written disc must not name a place outside the game's folder or key.
+// A refused value is an error on its line and leaves the setting as it was (each setting's
+// rule is tested on its own); MD and REG_S are judged once the whole text is read.
 TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
   const bool A = false, R = true;  // accepted, refused
   // Lines, whether the last is refused, what the setting holds after loading.
   const std::tuple<const char*, bool, const char*> cases[] = {
       // clang-format off
-      {"#MD x.log \n", A, "x.log "}, {"#MD 表.log\n", A, "表.log"}, {"#MD CONX\n", A, "CONX"},
-      {"#MD ..\\docs\\thesis.txt\n", R, "game._md"}, {"#MD a.log\n#MD\n", R, "a.log"},
-      {"#MD a/b\n", R, "game._md"}, {"#MD c:x\n", R, "game._md"}, {"#MD ..\n", R, "game._md"},
-      {"#MD .\n", R, "game._md"}, {"#MD a.log\n#MD Nul.txt\n", R, "a.log"},
-      {"#MD com1\n", R, "game._md"}, {"#MD LPT9 .x\n", R, "game._md"},
-      {"#EXE bin\\game.exe\n", A, "bin\\game.exe"}, {"#EXE \"\tgame.exe\"\n", A, "\tgame.exe"},
-      {"#EXE\n", R, "game.exe"}, {"#EXE \\game.exe\n", R, "game.exe"},
-      {"#EXE /g.exe\n", R, "game.exe"}, {"#EXE c:g.exe\n", R, "game.exe"},
-      {"#EXE .\\g.exe\n", R, "game.exe"}, {"#EXE a\\..\\..\\g\n", R, "game.exe"},
-      {"#EXE bin\\\n", R, "game.exe"}, {"#PATH\n", A, ""}, {"#PATH ソ\n", A, "ソ"},
-      {"#PATH SAMPLE\\\n", A, "SAMPLE\\"}, {"#PATH A\\\\\n", R, "GAME"}, {"#PATH \\\n", R, "GAME"},
-      {"#PATH ..\n", R, "GAME"}, {"#PATH d:\\x\n", R, "GAME"}, {"#REG_S 表\n", A, "表"},
-      {"#REG_S\n", R, "QUERN FIELD"}, {"#REG_S Microsoft\n", R, "QUERN FIELD"},
-      {"#REG_S Microsoft\\Windows\\CurrentVersion\n", R, "QUERN FIELD"},
-      {"#REG_S Maker\n#REG_S wow6432NODE\n", R, "Maker"},
-      {"#REG_P Software\\A\n#REG_S Microsoft\n", A, "Microsoft"},
-      {"#REG_T Run\n", A, "Run"}, {"#REG_T a\\b\n", R, "GAME"}, {"#REG_P\n", R, "Software"},
-      {"#REG_P \\Software\n", R, "Software"}, {"#REG_P Software\\\n", R, "Software"},
-      {"#REG_P Software\\\\B\n", R, "Software"}, {"#REG_P Softwares\n", R, "Software"},
-      {"#REG_P SOFTWARE\\Microsoft2\n", A, "SOFTWARE\\Microsoft2"},
-      {"#REG_P Software\\A\\Microsoft\n", A, "Software\\A\\Microsoft"},
+      {"#MD x.log \n", A, "x.log "}, {"#MD a.log\n#MD\n", R, "a.log"},
+      {"#MD ..\\docs\\thesis.txt\n", R, "game._md"}, {"#EXE \"\tgame.exe\"\n", A, "\tgame.exe"},
+      {"#EXE \\game.exe\n", R, "game.exe"}, {"#PATH\n", A, ""}, {"#PATH SAMPLE\\\n", A, "SAMPLE\\"},
+      {"#PATH ..\n", R, "GAME"}, {"#REG_T Run\n", A, "Run"}, {"#REG_T a\\b\n", R, "GAME"},
+      {"#REG_S\n", R, "QUERN FIELD"},
       {"#REG_P Software\\A\n#REG_P software\\CLASSES\\x\n", R, "Software\\A"},
-      {"#REG_P Software\\Policies\n", R, "Software"}, {"#REG_P System\n", R, "Software"},
-      {"#REG_P Software\\wow6432node\n", R, "Software"},
+      // Below REG_P Software itself, REG_S must not open one of the system's trees.
+      {"#REG_S Microsoft\n", R, "QUERN FIELD"}, {"#REG_S Maker\n#REG_S wow6432NODE\n", R, "Maker"},
+      {"#REG_P Software\\A\n#REG_S Microsoft\n", A, "Microsoft"},
       // The log must not be written over a save or a file the install copies beside it.
       {"#MD a.log\n#MD Slot1.SAV. .\n", R, "a.log"}, {"#MD game.sav.log\n", A, "game.sav.log"},
       {"game.exe\n#MD game.EXE .\n", R, "game._md"}, {"表.LOG\n#MD 表.log\n", R, "game._md"},

@@ -129,22 +129,19 @@ TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
   EXPECT_FALSE(InTree(L"game._md"));
 }
 
-TEST_F(Uninstaller, MakersKeyGoesOnlyWhenItHoldsNothing) {
-  SetRaw(kMaker, L"OTHER", REG_SZ, L"x", 4);  // another product's value
-  Uninstall(false);
-  EXPECT_TRUE(KeyExists(kMaker));
-}
-
-// The disc may name another program's key: what that program keeps there stays.
-TEST_F(Uninstaller, ProductKeyKeepsForeignValuesAndKeys) {
+// The disc may name another program's key: what that program keeps there stays, and the
+// maker's key with another product's value.
+TEST_F(Uninstaller, ProductAndMakersKeysKeepForeignValuesAndKeys) {
   const std::wstring sub = std::wstring(kKey) + L"\\Theme";
   for (bool withKey : {false, true}) {
     SetUp();
     SetRaw(kKey, L"", REG_SZ, L"d", 4);
     SetRaw(kKey, L"Licence", REG_SZ, L"x", 4);
     if (withKey) SetRaw(sub.c_str(), L"v", REG_SZ, L"y", 4);
+    if (!withKey) SetRaw(kMaker, L"OTHER", REG_SZ, L"x", 4);
     Uninstall(false);
     EXPECT_EQ(KeyExists(sub.c_str()), withKey);
+    EXPECT_TRUE(KeyExists(kMaker));
     for (const wchar_t* name :
          {L"Licence", L"", L"INSTFLAG", L"INSTTYPE", L"CDPATH", L"GAMEPATH"}) {
       LONG found = RegGetValueW(HKEY_CURRENT_USER, kKey, name, RRF_RT_ANY, 0, 0, 0);
