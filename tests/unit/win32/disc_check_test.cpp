@@ -1,11 +1,11 @@
 // setup-check pointed at a drive's root (drives.sh maps them), and why a search ends there.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <tuple>
 
 #include "platform/platform.h"
-#include "platform/stdio_file.h"
 #include "setup_check.h"
 
 namespace {
@@ -46,10 +46,7 @@ TEST(SetupCheckOnADrive, SaysWhetherTheLauncherFindsTheDisc) {
   };
   for (const auto& [root, expected] : cases) {
     std::string path = std::string(root) + "setup.ini";
-    FILE* file = OsOpenFile(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr) << path;
-    fputs("#TITLE x\n", file);
-    fclose(file);
+    ASSERT_TRUE(std::ofstream(path) << "#TITLE x\n") << path;
     const char* argv[] = {"setup-check", root, nullptr};
     testing::internal::CaptureStdout();
     EXPECT_EQ(RunSetupCheck(2, const_cast<char**>(argv)), 0) << root;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -40,14 +41,12 @@ class Uninstaller : public ::testing::Test {
     CopyText(g_Setup.REG_S, sizeof g_Setup.REG_S, "H2 アンインストール");
     CopyText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath,
              "Software\\H2 アンインストール\\GAME");
-    const char* names[] = {"game.exe", "data\\a.bin",    "data\\bgm\\b.wav", "ソ\\表.dat",
-                           "init.sav", "data\\slot.SAV", "notes.save"};
-    const TypeMask masks[] = {1, 2, 2, 1u << 31, 1, 2, 1};  // 表.dat of the no-type bit only
-    for (g_Setup.fileCount = 0; g_Setup.fileCount < 7; ++g_Setup.fileCount) {
-      FileEntry& entry = g_Setup.files[g_Setup.fileCount];
-      CopyText(entry.name, sizeof entry.name, names[g_Setup.fileCount]);
-      entry.mask = masks[g_Setup.fileCount];
-    }
+    const FileEntry files[] = {{"game.exe", 1, 0},         {"data\\a.bin", 2, 0},
+                               {"data\\bgm\\b.wav", 2, 0}, {"ソ\\表.dat", 1u << 31, 0},  // no type
+                               {"init.sav", 1, 0},         {"data\\slot.SAV", 2, 0},
+                               {"notes.save", 1, 0}};
+    g_Setup.fileCount = 7;
+    std::copy(std::begin(files), std::end(files), g_Setup.files);
     CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\h2u\\ゲーム\\表");
     fs::create_directories(kTree / L"data\\bgm");
     fs::create_directories(kTree / L"ソ");
