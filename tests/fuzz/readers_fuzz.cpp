@@ -1,4 +1,6 @@
-// Any setup.ini loads without a write past a table or text, into a description to trust.
+// The readers of files from outside, on any bytes: setup.ini loads without a write past a
+// table or text, into a description to trust; as a folder log the same bytes are refused or
+// read into at most 512 entries, each ended.
 #include <ctype.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -10,6 +12,7 @@
 #include <fstream>
 #include <regex>
 
+#include "install/folder_log.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_report.h"
@@ -18,7 +21,7 @@
 namespace {
 
 // The disc is current only while an input loads: libFuzzer reads its corpus by relative paths.
-char g_Disc[] = "/tmp/loader_fuzz_XXXXXX";
+char g_Disc[] = "/tmp/readers_fuzz_XXXXXX";
 int g_Home = -1;
 
 // A scratch disc with a game folder holding a few files, so that file lines get measured.
@@ -122,6 +125,15 @@ void CheckDescription() {
   for (int t = 0; t < d.typeCount; ++t) CHECK(typeTotals[t] == d.types[t].size);
 }
 
+void CheckFolderLog(const char* path) {
+  FolderLogEntries entries;
+  if (!ReadFolderLog(path, &entries)) return;
+  CHECK(entries.count >= 0 && entries.count <= kFolderLogMaxEntries);
+  for (int i = 0; i < entries.count; ++i)
+    CHECK(memchr(entries.slots[i], '\0', kFolderLogEntryBytes) != nullptr);
+  ReleaseFolderLogEntries(&entries);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -132,6 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!OpenSetupStream()) abort();
   LoadSetupDescription();
   CloseSetupFile();
+  CheckFolderLog("setup.ini");
   if (fchdir(g_Home) != 0) abort();
   CheckDescription();
   return 0;
