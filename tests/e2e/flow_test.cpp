@@ -11,10 +11,21 @@ TEST_F(LauncherTest, NoDisc) {
   EXPECT_EQ(ValueCount(), -1) << "without the disc no registry key is made";
 }
 
-// The first start, from the keyboard: the focus on the first enabled button, Enter presses
-// it; the exit question by button and close box.
+// The first start: the window centred on the 800 x 600 screen by its 464 x 240 client, which
+// a resize from outside, larger or smaller, gives back; from the keyboard, the focus on the
+// first enabled button, Enter presses it; the exit question by button and close box.
 TEST_F(LauncherTest, FirstStart) {
   StartToMain();
+  RECT frame, client;
+  GetWindowRect(main, &frame);
+  EXPECT_EQ(std::make_pair(frame.left, frame.top), std::make_pair(168L, 180L));
+  for (SIZE size : {SIZE{700, 500}, SIZE{200, 100}}) {
+    SetWindowPos(main, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    Sync(main);
+    GetClientRect(main, &client);
+    EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(464L, 240L))
+        << size.cx << " x " << size.cy;
+  }
   EXPECT_EQ(ValueCount(), 0) << "the first start makes the product key, empty";
   ExpectButtons(false);
   EXPECT_EQ(FocusId(), IDC_INSTALL_BUTTON);

@@ -1,4 +1,4 @@
-// The main window's place and size, one command at a time, INSTALL's browser, developer boxes.
+// One command at a time, INSTALL's folder browser, the developer boxes of an undeclared type.
 #include <shlobj.h>
 
 #include "launcher_test.h"
@@ -11,22 +11,6 @@ HWND OwnedWindow(HWND owner) {
     if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window)) return window;
   }
   return nullptr;
-}
-
-// Centred on the 800 x 600 screen by its 464 x 240 client; a resize from outside, larger or
-// smaller, gives the client back its size.
-TEST_F(LauncherTest, MainWindowKeepsItsPlaceAndSize) {
-  StartToMain();
-  RECT frame, client;
-  GetWindowRect(main, &frame);
-  EXPECT_EQ(std::make_pair(frame.left, frame.top), std::make_pair(168L, 180L));
-  for (SIZE size : {SIZE{700, 500}, SIZE{200, 100}}) {
-    SetWindowPos(main, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-    Sync(main);
-    GetClientRect(main, &client);
-    EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(464L, 240L))
-        << size.cx << " x " << size.cy;
-  }
 }
 
 // The flows' dialogs leave the main window usable; while one runs, a click on Install or the
