@@ -39,8 +39,8 @@ bool PutsMakerKeyInSystemTree(const char* maker) {
 }
 
 const SettledSetting kSettled[] = {
-    {g_Setup.MD, sizeof g_Setup.MD, "MD", "game._md", kLogNameRefused, CollidesWithGameFile},
-    {g_Setup.REG_S, sizeof g_Setup.REG_S, "REG_S", "QUERN FIELD", kMakerKeyRefused,
+    {g_Setup.MD, sizeof g_Setup.MD, "MD", kDefaultLogName, kLogNameRefused, CollidesWithGameFile},
+    {g_Setup.REG_S, sizeof g_Setup.REG_S, "REG_S", kDefaultMakerName, kMakerKeyRefused,
      PutsMakerKeyInSystemTree},
 };
 const int kSettledCount = sizeof kSettled / sizeof kSettled[0];

@@ -63,5 +63,9 @@ struct SetupDescription {
 
 extern SetupDescription g_Setup;
 
+// The built-in MD and REG_S, which a refused value of either falls back to.
+extern const char kDefaultLogName[];
+extern const char kDefaultMakerName[];
+
 // Puts every setting back to its built-in default and empties the tables (program start).
 void ResetSetupDescriptionToDefaults();
