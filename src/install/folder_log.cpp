@@ -29,10 +29,9 @@ void BeginFolderLog() {
   g_LogCount = 0;
 }
 
-// Written at once, before anything is copied into the folder: a launcher killed at any
-// later moment leaves a log that names it. Entries are held one after another, each with
-// its terminating zero, so that each can be used as a text of its own.
-void LogCreatedFolder(const char* folder) {
+// Entries are held one after another, each with its terminating zero, so that each can be
+// used as a text of its own.
+void AddToFolderLog(const char* folder) {
   if (!g_LogEnabled) return;
   size_t length = strlen(folder);
   // The entry, its zero and the block's final zero must fit; one that does not is dropped.
@@ -40,6 +39,13 @@ void LogCreatedFolder(const char* folder) {
   memcpy(g_LogText + g_LogLength, folder, length + 1);
   g_LogLength += length + 1;
   ++g_LogCount;
+}
+
+// Written at once, before anything is copied into the folder: a launcher killed at any
+// later moment leaves a log that names it.
+void LogCreatedFolder(const char* folder) {
+  if (!g_LogEnabled) return;
+  AddToFolderLog(folder);
   WriteFolderLog();
 }
 
@@ -130,6 +136,10 @@ void WriteFolderLog() {
   MergedLog merged;
   merged.count = 0;
   KeepNewestFirst(&merged, old);
+  if (merged.count == 0) {
+    ReleaseFolderLogEntries(&old);
+    return;
+  }
   FILE* file = OsOpenFile(temporary, "wb");
   bool written = file != nullptr && WriteParentsFirst(file, merged);
   if (file != nullptr && fclose(file) != 0) written = false;

@@ -8,6 +8,8 @@ enum { kFolderLogBlockBytes = 262144, kFolderLogMaxEntries = 512, kFolderLogEntr
 void BeginFolderLog();
 // Appends the folder and writes the log file at once (when the install folder exists).
 void LogCreatedFolder(const char* folder);
+// Appends without writing; WriteFolderLog then writes them all.
+void AddToFolderLog(const char* folder);
 // Merges this install's folders into the log file: parents before children, only folders
 // that exist, the newest 512 when more. A file there that is not a log stays untouched.
 void WriteFolderLog();

@@ -12,6 +12,9 @@ enum InstallKindCode : uint32_t {
   kInstallCustom = 3,
 };
 
+// The types a custom install offers, by position: 0 to 4.
+const TypeMask kCustomChoiceTypes = 0x1F;
+
 extern uint32_t g_InstallKind;
 extern TypeMask g_TypeMask;
 // Normalised, without a trailing backslash.

@@ -1,12 +1,17 @@
-// Removing the recorded install: its files, the save files unless kept, the folders its
-// log names (deepest first, empty ones only), then the record.
+// Removing the recorded install: the game's files, the save files unless kept, the folders
+// its log names (deepest first, empty ones only), then the record. What cannot be removed
+// is told to the player and stays in the log, so that the next install and uninstall
+// finish the job.
 #include "install/uninstaller.h"
+
+#include <string.h>
 
 #include "install/folder_log.h"
 #include "install/folder_relation.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "platform/file_system.h"
+#include "platform/folder_listing.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
 #include "setup_source/file_set.h"
@@ -16,67 +21,192 @@
 
 namespace {
 
-// A path that does not fit is never used: a cut name could be another file.
-void DeleteInFolder(const char* name) {
-  char path[kFolderCapacity + 1];
-  if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, name)) return;
+struct UninstallRun {
+  bool keepSaves;
+  bool leftover;          // something this uninstall was to remove is still there
+  FolderLogEntries log;   // the logged folders; count 0 without a log
+};
+
+bool Exists(const char* path) {
   uint32_t attributes = 0;
-  if (OsGetFileAttributes(path, &attributes)) OsDeleteFile(path);
+  return OsGetFileAttributes(path, &attributes);
 }
 
-// Kept saves stay kept even when the disc lists them among the game's files.
-void DeleteInstalledFiles(bool keepSaves) {
-  BeginFileSet(g_TypeMask);
+bool IsFolder(const char* path) {
+  uint32_t attributes = 0;
+  return OsGetFileAttributes(path, &attributes) && (attributes & kAttributeDirectory) != 0;
+}
+
+// Every type some extent can install. A killed pass, a smaller second install or another
+// window may have put any of them there; a type no extent installs is never copied, so a
+// file of that name is the player's.
+TypeMask InstallableTypes() {
+  return g_Setup.sets[kInstallS].mask | g_Setup.sets[kInstallB].mask | kCustomChoiceTypes;
+}
+
+bool IsKeptSave(const UninstallRun& run, const char* name) {
+  return run.keepSaves && HasSaveExtension(name);
+}
+
+// A path that does not fit is never used: a cut name could be another file.
+void DeleteInFolder(UninstallRun* run, const char* name) {
+  char path[kFolderCapacity + 1];
+  if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, name) || !Exists(path)) return;
+  OsDeleteFile(path);
+  if (Exists(path) && !IsFolder(path)) run->leftover = true;
+}
+
+void DeleteInstalledFiles(UninstallRun* run) {
+  BeginFileSet(InstallableTypes());
   char name[kFileNameCapacity + 1];
   while (NextFileInSet(name, sizeof name) == 0) {
-    if (!(keepSaves && HasSaveExtension(name))) DeleteInFolder(name);
+    if (!IsKeptSave(*run, name)) DeleteInFolder(run, name);
   }
 }
 
-void DeleteSaveFiles() {
+void DeleteSaveFiles(UninstallRun* run) {
   char pattern[kFolderCapacity + 1];
   if (!FormatText(pattern, sizeof pattern, "%s\\*.sav", g_InstallFolder)) return;
   OsFileSearch search;
   if (!OsFindFirstFile(pattern, &search)) return;
   do {
-    char path[kFolderCapacity + 1];
-    if (HasSaveExtension(search.name) &&
-        FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, search.name)) {
-      OsDeleteFile(path);
-    }
+    if (HasSaveExtension(search.name)) DeleteInFolder(run, search.name);
   } while (OsFindNextFile(&search));
   OsFindClose(&search);
 }
 
+bool FormLogPaths(char* logPath, char* temporary) {
+  return FormatText(logPath, kFolderCapacity + 1, "%s\\%s", g_InstallFolder, g_Setup.MD) &&
+         FolderLogTemporaryPath(logPath, temporary, kFolderCapacity + 1);
+}
+
+// Only what an install could have made is touched: the install folder, its parents and
+// what lies inside it.
+bool IsOursToRemove(const char* folder) {
+  return RelateToInstallFolder(folder, g_InstallFolder) != kFolderUnrelated;
+}
+
 // The log may have been edited: only folders are removed, and the system removes only
-// empty ones, so no file is ever deleted because of what the log says. Only what an
-// install could have made is touched: the folders inside the install folder first; then,
-// once the log is gone, the install folder and its parents, which held it. A launcher
-// killed on the way leaves a log that still names what is left.
-void RemoveLoggedFolders() {
+// empty ones, so no file is ever deleted because of what the log says. The folders inside
+// the install folder go first; then, once the log is gone, the install folder and its
+// parents, which held it. A launcher killed on the way leaves a log that still names what
+// is left.
+void RemoveLoggedFolders(UninstallRun* run) {
   char logPath[kFolderCapacity + 1];
   char temporary[kFolderCapacity + 1];
-  FolderLogEntries entries;
-  if (!FormatText(logPath, sizeof logPath, "%s\\%s", g_InstallFolder, g_Setup.MD) ||
-      !FolderLogTemporaryPath(logPath, temporary, sizeof temporary)) {
-    return;
-  }
+  if (!FormLogPaths(logPath, temporary)) return;
   // A log a killed install was writing under the temporary name goes too.
   if (!IsForeignFile(temporary)) OsDeleteFile(temporary);
-  if (!ReadFolderLog(logPath, &entries)) return;
+  if (!ReadFolderLog(logPath, &run->log)) return;
   for (int holders = 0; holders < 2; ++holders) {
     if (holders) OsDeleteFile(logPath);
-    for (int i = entries.count - 1; i >= 0; --i) {
-      const char* folder = entries.slots[i];
-      FolderRelation relation = RelateToInstallFolder(folder, g_InstallFolder);
-      uint32_t attributes = 0;
-      if (relation != kFolderUnrelated && (relation != kFolderInside) == (holders != 0) &&
-          OsGetFileAttributes(folder, &attributes) && (attributes & kAttributeDirectory) != 0) {
+    for (int i = run->log.count - 1; i >= 0; --i) {
+      const char* folder = run->log.slots[i];
+      bool inside = RelateToInstallFolder(folder, g_InstallFolder) == kFolderInside;
+      if (IsOursToRemove(folder) && inside != (holders != 0) && IsFolder(folder)) {
         OsRemoveFolder(folder);
       }
     }
   }
-  ReleaseFolderLogEntries(&entries);
+}
+
+bool IsLoggedFolder(const UninstallRun& run, const char* path) {
+  for (int i = 0; i < run.log.count; ++i) {
+    if (IsOursToRemove(run.log.slots[i]) && RelateFolders(run.log.slots[i], path) == kFolderSame) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Whether this uninstall was to delete the file name in folder: a listed file of the game
+// or, in the install folder itself, a save (unless kept) or the log.
+bool WasToGo(const UninstallRun& run, const char* folder, const char* name) {
+  char path[kFolderCapacity + 1];
+  char listed[kFolderCapacity + 1];
+  if (!FormatText(path, sizeof path, "%s\\%s", folder, name)) return false;
+  bool inInstallFolder = RelateToInstallFolder(folder, g_InstallFolder) == kFolderSame;
+  if (inInstallFolder && HasSaveExtension(name) && !run.keepSaves) return true;
+  char logPath[kFolderCapacity + 1];
+  char temporary[kFolderCapacity + 1];
+  if (inInstallFolder && FormLogPaths(logPath, temporary) &&
+      (RelateFolders(path, logPath) == kFolderSame ||
+       RelateFolders(path, temporary) == kFolderSame)) {
+    return true;
+  }
+  BeginFileSet(InstallableTypes());
+  char entry[kFileNameCapacity + 1];
+  while (NextFileInSet(entry, sizeof entry) == 0) {
+    if (IsKeptSave(run, entry) ||
+        !FormatText(listed, sizeof listed, "%s\\%s", g_InstallFolder, entry)) {
+      continue;
+    }
+    if (RelateToInstallFolder(path, listed) == kFolderSame) return true;
+  }
+  return false;
+}
+
+struct HolderCheck {
+  const UninstallRun* run;
+  const char* folder;
+  bool onlyWhatWasToGo;
+};
+
+bool HoldsOnlyWhatWasToGo(const UninstallRun& run, const char* folder);
+
+bool CheckHeldEntry(const OsFolderEntry* entry, void* context) {
+  HolderCheck* check = static_cast<HolderCheck*>(context);
+  char path[kFolderCapacity + 1];
+  // A name without a code page 932 form was never written by the launcher.
+  bool ours = entry->name[0] != '\0' &&
+              FormatText(path, sizeof path, "%s\\%s", check->folder, entry->name);
+  if (ours && entry->isFolder) {
+    ours = IsLoggedFolder(*check->run, path) && HoldsOnlyWhatWasToGo(*check->run, path);
+  } else if (ours) {
+    ours = entry->isFile && WasToGo(*check->run, check->folder, entry->name);
+  }
+  check->onlyWhatWasToGo = ours;
+  return ours;
+}
+
+// A logged folder still there is a failure when nothing of the player's keeps it: it
+// holds only failed files, failed logged folders, or names pending deletion.
+bool HoldsOnlyWhatWasToGo(const UninstallRun& run, const char* folder) {
+  HolderCheck check = {&run, folder, true};
+  return OsListFolder(folder, CheckHeldEntry, &check) && check.onlyWhatWasToGo;
+}
+
+// The install folder, or the deepest logged folder still there: where the player is to look.
+const char* LeftoverPlace(const UninstallRun& run) {
+  if (IsFolder(g_InstallFolder)) return g_InstallFolder;
+  const char* deepest = g_InstallFolder;
+  for (int i = 0; i < run.log.count; ++i) {
+    const char* folder = run.log.slots[i];
+    if (IsOursToRemove(folder) && IsFolder(folder) && strlen(folder) >= strlen(deepest)) {
+      deepest = folder;
+    }
+  }
+  return deepest;
+}
+
+// The log names again the logged folders still there, so that the next install merges
+// them and the next uninstall removes them. Without a folder to hold it, none is written.
+void KeepLeftoversInLog(const UninstallRun& run) {
+  BeginFolderLog();
+  for (int i = 0; i < run.log.count; ++i) {
+    if (IsOursToRemove(run.log.slots[i])) AddToFolderLog(run.log.slots[i]);
+  }
+  WriteFolderLog();
+  ReleaseFolderLog();
+}
+
+void CheckLoggedFolders(UninstallRun* run) {
+  for (int i = 0; i < run->log.count && !run->leftover; ++i) {
+    const char* folder = run->log.slots[i];
+    if (IsOursToRemove(folder) && IsFolder(folder) && HoldsOnlyWhatWasToGo(*run, folder)) {
+      run->leftover = true;
+    }
+  }
 }
 
 // Deleting a key deletes its values with it, and another product of the same maker may
@@ -102,21 +232,28 @@ void DeleteRegistryKeys() {
 
 }  // namespace
 
-void Uninstall(bool keepSaves) {
+bool Uninstall(bool keepSaves, char* leftoverPlace, size_t cap) {
+  CopyText(leftoverPlace, cap, "");
   if (g_InstallKind == kInstallNone) {
     // Deliberate, like the type reference's boxes: what the launcher has always shown when
     // the record says nothing is installed; nothing is deleted then.
     OsMessageBox(OsMessageBoxOwner(), "no setup del?", "TEST");
-    return;
+    return true;
   }
+  UninstallRun run = {keepSaves, false, {nullptr, 0}};
   // Without a folder every path would start at the root of the current drive.
   if (g_InstallFolder[0] != '\0') {
-    DeleteInstalledFiles(keepSaves);
-    if (!keepSaves) DeleteSaveFiles();
-    RemoveLoggedFolders();
+    DeleteInstalledFiles(&run);
+    if (!keepSaves) DeleteSaveFiles(&run);
+    RemoveLoggedFolders(&run);
+    CheckLoggedFolders(&run);
+    if (run.leftover) KeepLeftoversInLog(run);
   }
   g_InstallKind = kInstallNone;
   g_TypeMask = 0;
   WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
   if (!keepSaves) DeleteRegistryKeys();
+  if (run.leftover) CopyText(leftoverPlace, cap, LeftoverPlace(run));
+  ReleaseFolderLogEntries(&run.log);
+  return !run.leftover;
 }

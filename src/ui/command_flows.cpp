@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "platform/win32/gui.h"
+#include "text/bounded_text.h"
 #include "ui/dialog_outcome.h"
 #include "ui/launcher.h"
 
@@ -89,6 +90,15 @@ void RunUninstallFlow() {
   g_DialogOutcome.uninstallConfirmed = 0;
   ShowConfirmDialog(kConfirmUninstall, nullptr);
   if (!g_DialogOutcome.uninstallConfirmed) return;
-  Uninstall(g_DialogOutcome.keepSaves != 0);
+  char leftover[kFolderCapacity + 1];
+  bool done = Uninstall(g_DialogOutcome.keepSaves != 0, leftover, sizeof leftover);
   ShowStoredInstalledState();
+  if (!done) {
+    char text[sizeof leftover + 128];
+    FormatText(text, sizeof text,
+               "%s\nの中に削除できなかったものがあります。\n"
+               "使っているプログラムを終了してから、手動で削除してください。",
+               leftover);
+    OsMessageBox(MainWindow(), text, "削除の失敗");
+  }
 }

@@ -41,11 +41,13 @@ class Uninstaller : public ::testing::Test {
     CopyText(g_Setup.REG_S, sizeof g_Setup.REG_S, "H2 アンインストール");
     CopyText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath,
              "Software\\H2 アンインストール\\GAME");
+    // A type no extent installs (bit 6): a file of its name is the player's.
     const FileEntry files[] = {{"game.exe", 1, 0},         {"data\\a.bin", 2, 0},
                                {"data\\bgm\\b.wav", 2, 0}, {"ソ\\表.dat", 1u << 31, 0},  // no type
                                {"init.sav", 1, 0},         {"data\\slot.SAV", 2, 0},
-                               {"notes.save", 1, 0}};
-    g_Setup.fileCount = 7;
+                               {"notes.save", 1, 0},       {"extra.dat", 1u << 6, 0}};
+    g_Setup.fileCount = 8;
+    g_Setup.sets[kInstallS].mask = 0x80000001u;
     std::copy(std::begin(files), std::end(files), g_Setup.files);
     CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\h2u\\ゲーム\\表");
     fs::create_directories(kTree / L"data\\bgm");
@@ -53,12 +55,24 @@ class Uninstaller : public ::testing::Test {
     WideWrite(kTree / L"game._md", kLog);
     for (const wchar_t* file :
          {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat", L"init.sav",
-          L"data\\slot.SAV", L"notes.save", L"Top.SAV", L"data\\deep.sav", L"diary.save"}) {
+          L"data\\slot.SAV", L"notes.save", L"Top.SAV", L"data\\deep.sav", L"diary.save",
+          L"extra.dat"}) {
       WideWrite(kTree / file, "x");
     }
-    g_InstallKind = kInstallCustom;
-    g_TypeMask = 0x80000003u;
+    // The minimum is recorded; a killed maximum or another window put the rest there.
+    g_InstallKind = kInstallMinimum;
+    g_TypeMask = 0x1;
     WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
+  }
+  bool Run(bool keepSaves) {
+    char leftover[1024];
+    bool done = Uninstall(keepSaves, leftover, sizeof leftover);
+    place = leftover;
+    return done;
+  }
+  std::string LogText() {
+    std::ifstream log(kTree / L"game._md", std::ios::binary);
+    return log ? std::string(std::istreambuf_iterator<char>(log), {}) : "<none>";
   }
   void TearDown() override {
     std::error_code ignored;
@@ -66,12 +80,13 @@ class Uninstaller : public ::testing::Test {
     fs::remove_all(L"W:\\h2out", ignored);
     DeleteTree(kMaker);
   }
+  std::string place;
 };
 
 }  // namespace
 
 TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
-  Uninstall(false);
+  EXPECT_TRUE(Run(false));
   for (const wchar_t* gone : {L"game.exe", L"data\\a.bin", L"data\\bgm", L"ソ", L"init.sav",
                               L"data\\slot.SAV", L"notes.save", L"Top.SAV", L"game._md"}) {
     EXPECT_FALSE(InTree(gone)) << gone;
@@ -80,22 +95,52 @@ TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
   // below the top level is not matched, and keeps data\ and the folders above it.
   EXPECT_TRUE(InTree(L"diary.save"));
   EXPECT_TRUE(InTree(L"data\\deep.sav"));
+  EXPECT_TRUE(InTree(L"extra.dat"));
   EXPECT_FALSE(KeyExists(kKey));
   EXPECT_FALSE(KeyExists(kMaker));
 }
 
 TEST_F(Uninstaller, KeptSavesStayListedOrNot) {
-  Uninstall(true);
+  EXPECT_TRUE(Run(true));
   const std::pair<const wchar_t*, bool> cases[] = {{L"init.sav", true},
                                                    {L"data\\slot.SAV", true},
                                                    {L"Top.SAV", true},
                                                    {L"notes.save", false},
                                                    {L"game.exe", false}};
   for (const auto& [file, kept] : cases) EXPECT_EQ(InTree(file), kept) << file;
+  EXPECT_EQ(LogText(), "<none>") << "the player's saves keep the folder: no failure";
+}
+
+// A file in use or a held folder: the uninstall says where, the record is cleared, and the
+// log names again the logged folders still there, so that the next uninstall removes them.
+TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
+  const std::pair<const wchar_t*, const char*> cases[] = {
+      {L"data\\a.bin", "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n"},
+      {L"", "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\n"}};  // the folder itself
+  for (const auto& [held, log] : cases) {
+    SetUp();
+    for (const wchar_t* file : {L"diary.save", L"data\\deep.sav", L"extra.dat"}) {
+      fs::remove(kTree / file);
+    }
+    HANDLE handle = CreateFileW((kTree / held).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(Run(false));
+    CloseHandle(handle);
+    EXPECT_EQ(place, "W:\\h2u\\ゲーム\\表");
+    EXPECT_EQ(LogText(), log);
+    EXPECT_FALSE(KeyExists(kKey));
+    g_InstallKind = kInstallMinimum;
+    EXPECT_TRUE(Run(false)) << "the next uninstall finishes the job";
+    EXPECT_FALSE(fs::exists(L"W:\\h2u"));
+  }
 }
 
 TEST_F(Uninstaller, LoggedFoldersGoOnlyInOrAboveTheInstallFolder) {
-  for (const wchar_t* file : {L"diary.save", L"data\\deep.sav"}) fs::remove(kTree / file);
+  for (const wchar_t* file : {L"diary.save", L"data\\deep.sav", L"extra.dat"}) {
+    fs::remove(kTree / file);
+  }
   const std::tuple<const wchar_t*, const char*, bool> cases[] = {
       {L"W:\\h2u\\ゲーム", "W:\\h2u\\ゲーム", true},  // a parent, emptied
       {kTree.c_str(), "W:\\h2u\\ゲーム\\表\\", true},
@@ -106,7 +151,7 @@ TEST_F(Uninstaller, LoggedFoldersGoOnlyInOrAboveTheInstallFolder) {
   for (const auto& [folder, entry, removed] : cases) log << entry << "\n";
   log.close();
   for (const auto& [folder, entry, removed] : cases) fs::create_directories(folder);
-  Uninstall(false);
+  EXPECT_TRUE(Run(false));
   for (const auto& [folder, entry, removed] : cases) {
     EXPECT_NE(fs::exists(folder), removed) << entry;
   }
@@ -121,7 +166,7 @@ TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
   std::string log = "W:\\h2out\\full\r\nW:\\h2out\\file.txt\r\nW:\\h2out\\empty\r\n";
   for (int i = 0; i < 1000; ++i) log += "W:\\h2out\\nothing" + std::to_string(i) + "\n";
   WideWrite(kTree / L"game._md", log);
-  Uninstall(false);
+  EXPECT_TRUE(Run(false));
   EXPECT_TRUE(fs::exists(L"W:\\h2out\\full\\keep.txt"));
   EXPECT_TRUE(fs::exists(L"W:\\h2out\\file.txt"));
   EXPECT_TRUE(fs::exists(L"W:\\h2out\\empty"));  // outside the install folder
@@ -138,7 +183,7 @@ TEST_F(Uninstaller, ProductAndMakersKeysKeepForeignValuesAndKeys) {
     SetRaw(kKey, L"Licence", REG_SZ, L"x", 4);
     if (withKey) SetRaw(sub.c_str(), L"v", REG_SZ, L"y", 4);
     if (!withKey) SetRaw(kMaker, L"OTHER", REG_SZ, L"x", 4);
-    Uninstall(false);
+    EXPECT_TRUE(Run(false));
     EXPECT_EQ(KeyExists(sub.c_str()), withKey);
     EXPECT_TRUE(KeyExists(kMaker));
     for (const wchar_t* name :
@@ -153,7 +198,7 @@ TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
   for (const wchar_t* file : {L"W:\\game.exe", L"W:\\root.sav"}) WideWrite(file, "x");
   SetCurrentDirectoryW(L"W:\\");
   g_InstallFolder[0] = '\0';
-  Uninstall(false);
+  EXPECT_TRUE(Run(false));
   SetCurrentDirectoryW(L"C:\\");
   EXPECT_TRUE(fs::remove(L"W:\\game.exe"));
   EXPECT_TRUE(fs::remove(L"W:\\root.sav"));
@@ -170,7 +215,7 @@ TEST_F(Uninstaller, AFileThatIsNotALogStays) {
     BeginFolderLog();
     EXPECT_EQ(CreateFolderPath("W:\\h2u\\ゲーム\\表\\new"), 1);
     ReleaseFolderLog();
-    Uninstall(false);
+    EXPECT_TRUE(Run(false));
     std::ifstream log(kTree / L"game._md", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}), bytes);
     EXPECT_TRUE(InTree(L"new") && InTree(L"data\\bgm"));
@@ -182,7 +227,7 @@ TEST_F(Uninstaller, ARecordInADriveRootIsUninstalledCompletely) {
   CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:");
   fs::create_directories(L"W:\\data\\bgm");
   WideWrite(L"W:\\game._md", "W:\\data\\\nW:\\data\\bgm\\\n");
-  Uninstall(false);
+  EXPECT_TRUE(Run(false));
   EXPECT_FALSE(fs::exists(L"W:\\data"));
   EXPECT_FALSE(fs::exists(L"W:\\game._md"));
   std::error_code ignored;
