@@ -79,6 +79,39 @@ TEST_F(LauncherTest, InstallRunGameAndUninstall) {
   EXPECT_LE(ValueCount(), 0) << "no value left (the next evaluation makes the key again)";
 }
 
+// A file in use (opened without delete sharing), then the install folder held: each
+// uninstall says so and clears the record; once they are let go, the next install and
+// uninstall leave nothing.
+TEST_F(LauncherTest, UninstallWithAFileInUseThenAHeldFolder) {
+  const std::wstring parent = Target(L"held"), folder = parent + L"\\HOSHIMI";
+  StartToMain();
+  Install(folder, IDC_KIND_MINIMUM);
+  for (const wchar_t* held : {L"\\sound\\bgm01.dat", L""}) {
+    HANDLE handle = CreateFileW((folder + held).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    HWND question = OpenUninstall();
+    Toggle(question, IDC_KEEP_SAVES, 0);
+    Press(question, IDOK);
+    Press(Box(L"削除の失敗", IDOK,
+              folder + L"\nの中に削除できなかったものがあります。\n"
+                       L"使っているプログラムを終了してから、手動で削除してください。",
+              main),
+          IDOK);
+    ExpectButtons(false);
+    EXPECT_LE(ValueCount(), 0);
+    CloseHandle(handle);
+    StartInstall(OpenOptions(), folder, IDOK, IDC_KIND_MINIMUM);
+    EXPECT_EQ(FinishCopy(), Texts{});
+  }
+  HWND question = OpenUninstall();
+  Toggle(question, IDC_KEEP_SAVES, 0);
+  Press(question, IDOK);
+  ExpectButtons(false);
+  EXPECT_FALSE(fs::exists(parent)) << "the folders the first install made";
+}
+
 // Enter pressed in FILECOPY while files remain (during a 32 MiB file on the disc) neither
 // ends the pass nor records the install: the pass ends by itself, with every file there.
 TEST_F(LauncherTest, CustomMaskAndEnterDuringTheCopy) {
