@@ -4,6 +4,7 @@
 
 #include "install/folder_log.h"
 #include "install/install_selection.h"
+#include "install/path_limits.h"
 #include "install/path_spans.h"
 #include "platform/platform.h"
 #include "setup_source/file_set.h"
@@ -35,16 +36,16 @@ bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const cha
   PathSpans spans;
   FindPathSpans(relative, &spans);
   size_t directoryLength = spans.directoryEnd - spans.driveEnd;
-  // A directory part this long cannot fit the sub-folder path either. The copy takes the
-  // part's whole characters and stops there; that it leaves the rest out is the point.
-  char directory[kSubFolderCapacity] = "";
+  // A directory part this long cannot fit the sub-folder path either: then only what is
+  // shown is formed, from the part's leading whole characters.
+  char directory[kCopyPathCapacity] = "";
   bool whole = directoryLength < sizeof directory;
   if (whole) CopyText(directory, directoryLength + 1, relative + spans.driveEnd);
   whole =
       FormatText(paths->subFolder, sizeof paths->subFolder, "%s\\%s", installFolder, directory) &&
-      whole;
-  whole =
-      FormatText(paths->target, sizeof paths->target, "%s\\%s", installFolder, relative) && whole;
+      whole && FolderPathFits(paths->subFolder);
+  whole = FormatText(paths->target, sizeof paths->target, "%s\\%s", installFolder, relative) &&
+          whole && FilePathFits(paths->target);
   return FormSourcePath(discFolder, gameFolder, relative, paths->source, sizeof paths->source) &&
          whole;
 }

@@ -3,17 +3,18 @@
 #pragma once
 #include "platform/file_system.h"
 
-enum { kCopyPathCapacity = 1024, kSubFolderCapacity = 260, kDiscFolderCapacity = 512 };
+enum { kCopyPathCapacity = 1024, kDiscFolderCapacity = 512 };
 
 struct CopyStepPaths {
-  char subFolder[kSubFolderCapacity];  // the target's folder, with a trailing backslash
+  char subFolder[kCopyPathCapacity];  // the target's folder, with a trailing backslash
   char target[kCopyPathCapacity];
   char source[kCopyPathCapacity];
 };
 
 // Forms the three paths for the entry relative (a path below the game folder gameFolder on
-// the disc at discFolder). false when one of them does not fit: the step must then not
-// touch the file system and counts as a failed copy.
+// the disc at discFolder). false when one of them does not fit its buffer, or the target
+// or its folder is longer than Windows takes: the step must then not touch the file system
+// and counts as a failed copy.
 bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const char* installFolder,
                        const char* relative, CopyStepPaths* paths);
 

@@ -5,13 +5,12 @@
 #include <string.h>
 
 #include "install/folder_log.h"
+#include "install/path_limits.h"
 #include "platform/file_system.h"
 #include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace {
-
-enum { kMaxCreatablePath = 259 };
 
 // The largest backslash position q with 0 < q < limit, or 0.
 size_t SeparatorBefore(const char* path, size_t limit) {
@@ -37,8 +36,8 @@ size_t SeparatorAfter(const char* path, size_t from, size_t length) {
 int CreateFolderPath(const char* path) {
   size_t length = strlen(path);
   // A longer path cannot be made on Windows; refusing it shows "cannot create".
-  if (length > kMaxCreatablePath) return 0;
-  char prefix[kMaxCreatablePath + 1];
+  if (length > kFolderCapacity || !FolderPathFits(path)) return 0;
+  char prefix[kFolderCapacity + 1];
   size_t driveLength = DrivePrefixLength(path);
 
   size_t p = length;

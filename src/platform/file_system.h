@@ -15,6 +15,9 @@ bool OsGetFileAttributes(const char* path, uint32_t* attributes);
 // taken for a small one. false when it is missing, a folder, or cannot be measured.
 bool OsGetFileSize(const char* path, uint64_t* size);
 bool OsSetFileAttributes(const char* path, uint32_t attributes);
+// The UTF-16 units of path's full form, as the system completes it (drive, current folder,
+// separators), without the terminating zero.
+bool OsGetFullPathUnits(const char* path, size_t* units);
 bool OsCreateFolder(const char* path);
 bool OsRemoveFolder(const char* path);
 bool OsDeleteFile(const char* path);

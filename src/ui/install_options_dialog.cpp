@@ -3,6 +3,7 @@
 #include "install/folder_normalise.h"
 #include "install/free_space.h"
 #include "install/install_selection.h"
+#include "install/path_limits.h"
 #include "install/refused_folder.h"
 #include "platform/platform.h"
 #include "platform/win32/gui.h"
@@ -82,11 +83,16 @@ bool ExtentFits(HWND dialog, TypeMask mask) {
 }
 
 // A drive root or the Windows folder: an uninstall there would sweep files that are not
-// the game's. Refused before the free-space check, with the dialog kept open.
-bool FolderAllowed(HWND dialog) {
+// the game's. A folder Windows would name otherwise, or too long for it to make or to hold
+// the game's files. Refused before the free-space check, with the dialog kept open.
+bool FolderAllowed(HWND dialog, TypeMask mask) {
   char windowsFolder[kFolderCapacity + 1];
   OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
-  if (!IsRefusedInstallFolder(g_InstallFolder, windowsFolder)) return true;
+  if (!IsRefusedInstallFolder(g_InstallFolder, windowsFolder) &&
+      !IsRefusedExistingFolder(g_InstallFolder, windowsFolder) &&
+      InstallPathsFit(g_InstallFolder, mask)) {
+    return true;
+  }
   OsMessageBox(dialog,
                "このフォルダにはインストールできません。\nほかのフォルダを指定してください。",
                "フォルダ名の失敗");
@@ -116,7 +122,7 @@ void OnStart(HWND dialog) {
   // named: the flow then reports that the folder cannot be created.
   GuiGetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder, sizeof g_InstallFolder);
   NormaliseInstallFolder();
-  if (!FolderAllowed(dialog) || !ExtentFits(dialog, mask)) {
+  if (!FolderAllowed(dialog, mask) || !ExtentFits(dialog, mask)) {
     CopyText(g_InstallFolder, sizeof g_InstallFolder, shownFolder);
     return;
   }

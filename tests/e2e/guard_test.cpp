@@ -4,13 +4,17 @@
 
 namespace e2e {
 
-// Each folder is a drive root or in the Windows folder (C:\windows here) once normalised: a
-// box over INSTALL, which stays open for another folder; no question follows, nothing is made.
+// Each folder is a drive root or in the Windows folder (C:\windows here) once normalised, a
+// name Windows reads otherwise, or too long for the game's files: a box over INSTALL, which
+// stays open for another folder; no question follows, nothing is made.
 TEST_F(LauncherTest, DriveRootsAndTheWindowsFolderAreRefused) {
   StartToMain();
   HWND options = OpenOptions();
-  for (const wchar_t* folder :
-       {L"T:\\", L"t:", L"T:\\HOSHIMI.V2", L"C:\\WINDOWS\\Games\\HOSHIMI", L"c:\\Windows"}) {
+  const std::wstring tooLong = L"T:\\" + std::wstring(240, L'x');
+  for (const std::wstring& folder :
+       {std::wstring(L"T:\\"), std::wstring(L"t:"), std::wstring(L"T:\\HOSHIMI.V2"),
+        std::wstring(L"C:\\WINDOWS\\Games\\HOSHIMI"), std::wstring(L"c:\\Windows"),
+        std::wstring(L"C:\\Windows.\\Games"), std::wstring(L"C:\\ｿ\\..\\"), tooLong}) {
     ExpectRefused(options, folder, L"フォルダ名の失敗",
                   L"このフォルダにはインストールできません。\nほかのフォルダを指定してください。");
     EXPECT_TRUE(!FindWindowOf(launcher.Id(), L"フォルダの作成", 0) &&

@@ -29,6 +29,14 @@ bool OsGetFileAttributes(const char* path, uint32_t* attributes) {
   return true;
 }
 
+// Every code page 932 character is one UTF-16 unit; the path is taken as it stands.
+bool OsGetFullPathUnits(const char* path, size_t* units) {
+  size_t count = 0;
+  for (const char* p = path; *p; p += CharLength(p)) ++count;
+  *units = count;
+  return true;
+}
+
 bool OsGetFileSize(const char* path, uint64_t* size) {
   char native[4096];
   if (!ToNativePath(path, native, sizeof native)) return false;

@@ -35,6 +35,16 @@ bool OsSetFileAttributes(const char* path, uint32_t attributes) {
   return ToWide(path, wide, kWideCapacity) && SetFileAttributesW(wide, attributes) != FALSE;
 }
 
+bool OsGetFullPathUnits(const char* path, size_t* units) {
+  wchar_t wide[kWideCapacity];
+  if (!ToWide(path, wide, kWideCapacity)) return false;
+  // Asked with no buffer, the call gives the size the full path needs, its zero included.
+  DWORD needed = GetFullPathNameW(wide, 0, nullptr, nullptr);
+  if (needed == 0) return false;
+  *units = needed - 1;
+  return true;
+}
+
 bool OsCreateFolder(const char* path) {
   wchar_t wide[kWideCapacity];
   return ToWide(path, wide, kWideCapacity) && CreateDirectoryW(wide, nullptr) != FALSE;

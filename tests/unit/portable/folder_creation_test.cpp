@@ -8,9 +8,14 @@ TEST_F(InstallFolder, CreationByWholeCharactersLoggedParentsFirst) {
   // No folder is named after the first byte of 表 or ソ alone.
   EXPECT_EQ(CreateFolderPath("W:\\inst\\ゲーム\\表\\ソ\\"), 1);
   EXPECT_EQ(CreateFolderPath("W:\\inst\\file\\sub"), -1);
-  EXPECT_EQ(CreateFolderPath(("W:\\inst\\" + std::string(255, 'x')).c_str()), 0);  // not cut
+  // Windows makes no folder past 247 characters, whatever their bytes; a longer one is not cut.
+  std::string kanji80;
+  for (int i = 0; i < 80; ++i) kanji80 += "表";
+  EXPECT_EQ(CreateFolderPath(("W:\\inst\\" + kanji80 + "\\" + kanji80).c_str()), 1);
+  EXPECT_EQ(CreateFolderPath(("W:\\inst\\" + std::string(240, 'x')).c_str()), 0);
   EXPECT_TRUE(Exists("W:\\inst\\ゲーム\\表\\ソ"));
   // On disk as soon as made, with no write at the end.
   EXPECT_EQ(ReadBytes(kLogPath),
-            "W:\\inst\\ゲーム\nW:\\inst\\ゲーム\\表\nW:\\inst\\ゲーム\\表\\ソ\n");
+            "W:\\inst\\ゲーム\nW:\\inst\\ゲーム\\表\nW:\\inst\\ゲーム\\表\\ソ\nW:\\inst\\" +
+                kanji80 + "\nW:\\inst\\" + kanji80 + "\\" + kanji80 + "\n");
 }

@@ -16,6 +16,9 @@ TEST(RefusedFolder, DriveRootsAndTheWindowsFolder) {
       {"C:\\表", "C:\\表", true},  // 表 ends in 0x5C, yet is one whole component
       {"C:\\Games\\..", "", true}, {"C:\\Windows\\.", "C:\\WINDOWS", true},
       {"C:\\Games\\ . ", "", true}, {"C:\\Games\\.x", "", false},
+      // Windows drops a final dot or blank: the folder made would not be the one typed.
+      {"C:\\Windows.\\Games", "C:\\WINDOWS", true}, {"C:\\Games \\x", "", true},
+      {"D:\\Game.", "", true}, {"D:\\a.b\\c", "", false},
       // clang-format on
   };
   for (const auto& [folder, windows, refused] : cases) {

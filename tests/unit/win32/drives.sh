@@ -27,6 +27,9 @@ for drive in "${drives[@]}"; do
   [ "$letter" = h ] || mkdir -p "$root/$letter"
   wine_map_drive "$letter" "$root/$letter" "$type" "$label"
 done
+# Links on W: to the Windows folder and to I:'s root, which no install may reach by another name.
+ln -s "$WINEPREFIX/drive_c/windows" "$root/w/to-windows"
+ln -s "$root/i" "$root/w/to-i"
 wine_restart_server && wine_up
 
 "$here/../../../scripts/wine-run.sh" "$@"

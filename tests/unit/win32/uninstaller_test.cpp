@@ -53,10 +53,9 @@ class Uninstaller : public ::testing::Test {
     fs::create_directories(kTree / L"data\\bgm");
     fs::create_directories(kTree / L"ソ");
     WideWrite(kTree / L"game._md", kLog);
-    for (const wchar_t* file :
-         {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat", L"init.sav",
-          L"data\\slot.SAV", L"notes.save", L"Top.SAV", L"data\\deep.sav", L"diary.save",
-          L"extra.dat"}) {
+    for (const wchar_t* file : {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat",
+                                L"init.sav", L"data\\slot.SAV", L"notes.save", L"Top.SAV",
+                                L"data\\deep.sav", L"diary.save", L"extra.dat"}) {
       WideWrite(kTree / file, "x");
     }
     // The minimum is recorded; a killed maximum or another window put the rest there.
@@ -115,16 +114,17 @@ TEST_F(Uninstaller, KeptSavesStayListedOrNot) {
 // log names again the logged folders still there, so that the next uninstall removes them.
 TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
   const std::pair<const wchar_t*, const char*> cases[] = {
-      {L"data\\a.bin", "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n"},
+      {L"data\\a.bin",
+       "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n"},
       {L"", "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\n"}};  // the folder itself
   for (const auto& [held, log] : cases) {
     SetUp();
     for (const wchar_t* file : {L"diary.save", L"data\\deep.sav", L"extra.dat"}) {
       fs::remove(kTree / file);
     }
-    HANDLE handle = CreateFileW((kTree / held).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE handle =
+        CreateFileW((kTree / held).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     ASSERT_NE(handle, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(Run(false));
     CloseHandle(handle);
@@ -236,11 +236,12 @@ TEST_F(Uninstaller, ARecordInADriveRootIsUninstalledCompletely) {
 
 // A folder path too long for a system temporary name still gets its log.
 TEST_F(Uninstaller, ALongInstallFolderGetsItsLog) {
-  const std::string folder = "W:\\h2u\\" + std::string(241, 'L');  // its log's path: 257
+  const std::string folder =
+      "W:\\h2u\\" + std::string(240, 'L');  // 247 characters; its log's path 256
   CopyText(g_InstallFolder, sizeof g_InstallFolder, folder.c_str());
   BeginFolderLog();
   EXPECT_EQ(CreateFolderPath(folder.c_str()), 1);
   ReleaseFolderLog();
-  std::ifstream log(fs::path(L"W:\\h2u") / std::string(241, 'L') / L"game._md", std::ios::binary);
+  std::ifstream log(fs::path(L"W:\\h2u") / std::string(240, 'L') / L"game._md", std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}), folder + "\n");
 }

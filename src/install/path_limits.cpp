@@ -1,0 +1,47 @@
+#include "install/path_limits.h"
+
+#include <string.h>
+
+#include "install/path_spans.h"
+#include "platform/file_system.h"
+#include "setup_source/file_set.h"
+#include "text/bounded_text.h"
+#include "text/sjis.h"
+
+namespace {
+
+bool FitsUnits(const char* path, size_t limit) {
+  size_t units = 0;
+  return OsGetFullPathUnits(path, &units) && units <= limit;
+}
+
+}  // namespace
+
+bool FolderPathFits(const char* folder) {
+  char trimmed[kFolderCapacity + 1];
+  if (!CopyText(trimmed, sizeof trimmed, folder)) return false;
+  RemoveTrailingBackslash(trimmed);
+  return FitsUnits(trimmed, kMaxFolderPathUnits);
+}
+
+bool FilePathFits(const char* path) { return FitsUnits(path, kMaxFilePathUnits); }
+
+bool InstallPathsFit(const char* installFolder, TypeMask mask) {
+  char path[kFolderCapacity + 1];
+  if (!FolderPathFits(installFolder) ||
+      !FormatText(path, sizeof path, "%s\\%s", installFolder, g_Setup.MD) || !FilePathFits(path)) {
+    return false;
+  }
+  BeginFileSet(mask);
+  char name[kFileNameCapacity + 1];
+  while (NextFileInSet(name, sizeof name) == 0) {
+    PathSpans spans;
+    FindPathSpans(name, &spans);
+    if (!FormatText(path, sizeof path, "%s\\%s", installFolder, name) || !FilePathFits(path)) {
+      return false;
+    }
+    path[strlen(installFolder) + 1 + spans.directoryEnd] = '\0';
+    if (!FolderPathFits(path)) return false;
+  }
+  return true;
+}
