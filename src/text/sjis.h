@@ -9,7 +9,8 @@
 //   half-width katakana 0xA1-0xDF and 0x80, 0xA0, 0xFD-0xFF stand alone. Used wherever a
 //   path is searched for a separator: path_text, path_spans, folder normalisation, creation
 //   and relations, the refused folders, the browse join, the file lines' path checks
-//   (relative_path, setting_rules), setup-check's --init walk, the native path.
+//   (relative_path, setting_rules), setup-check's --init walk, the native path, and the
+//   folder log's reader.
 #pragma once
 #include <stddef.h>
 

@@ -7,10 +7,12 @@ TEST_F(InstallFolder, CreationByWholeCharactersLoggedParentsFirst) {
   WriteBytes("W:\\inst\\file", "");
   // No folder is named after the first byte of 表 or ソ alone.
   EXPECT_EQ(CreateFolderPath("W:\\inst\\ゲーム\\表\\ソ\\"), 1);
+  EXPECT_EQ(CreateFolderPath("W:\\inst\\ｿﾌﾄ\\GAME"), 1);  // ﾄ is one byte, then a separator
   EXPECT_EQ(CreateFolderPath("W:\\inst\\file\\sub"), -1);
   EXPECT_EQ(CreateFolderPath(("W:\\inst\\" + std::string(255, 'x')).c_str()), 0);  // not cut
   EXPECT_TRUE(Exists("W:\\inst\\ゲーム\\表\\ソ"));
   // On disk as soon as made, with no write at the end.
   EXPECT_EQ(ReadBytes(kLogPath),
-            "W:\\inst\\ゲーム\nW:\\inst\\ゲーム\\表\nW:\\inst\\ゲーム\\表\\ソ\n");
+            "W:\\inst\\ゲーム\nW:\\inst\\ゲーム\\表\nW:\\inst\\ゲーム\\表\\ソ\n"
+            "W:\\inst\\ｿﾌﾄ\nW:\\inst\\ｿﾌﾄ\\GAME\n");
 }
