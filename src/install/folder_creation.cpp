@@ -15,7 +15,7 @@ namespace {
 // The largest backslash position q with 0 < q < limit, or 0.
 size_t SeparatorBefore(const char* path, size_t limit) {
   size_t found = 0;
-  for (size_t i = 0; i < limit && path[i] != '\0'; i += CharLength(path + i)) {
+  for (size_t i = 0; i < limit && path[i] != '\0'; i += PathCharLength(path + i)) {
     if (path[i] == '\\' && i > 0) found = i;
   }
   return found;
@@ -24,8 +24,8 @@ size_t SeparatorBefore(const char* path, size_t limit) {
 // The smallest backslash position greater than from, or the path's length.
 size_t SeparatorAfter(const char* path, size_t from, size_t length) {
   size_t i = 0;
-  while (i <= from && i < length) i += CharLength(path + i);
-  for (; i < length; i += CharLength(path + i)) {
+  while (i <= from && i < length) i += PathCharLength(path + i);
+  for (; i < length; i += PathCharLength(path + i)) {
     if (path[i] == '\\') return i;
   }
   return length;

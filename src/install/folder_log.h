@@ -20,10 +20,13 @@ struct FolderLogEntries {
   char (*slots)[kFolderLogEntryBytes];
   int count;
 };
-// false when the file cannot be opened, is not a folder log (every non-empty line an
-// absolute folder, "X:\..." or "\\server...", code page 932, no control byte but line
+// false when the file cannot be opened, is not a folder log (every non-empty line begins
+// with a drive letter and a colon or "\\server", code page 932, no control byte but line
 // ends), or there is no memory for the table.
 bool ReadFolderLog(const char* path, FolderLogEntries* entries);
+// The same for a temporary log, whose write a kill may have cut short: a last line without
+// its line feed is dropped, not read.
+bool ReadTemporaryFolderLog(const char* path, FolderLogEntries* entries);
 // Something is there that is not a folder log (nor can be read as one): not ours to touch.
 bool IsForeignFile(const char* path);
 // Where the log is written before it replaces the old one: the log's path with its last

@@ -3,68 +3,99 @@
 // stops at the table's size. A file that is not a folder log at all (a save, a game file
 // the MD setting happens to name) is not read, so that nothing ever replaces or deletes it.
 #include <stdio.h>
+#include <string.h>
 
 #include "install/folder_log.h"
 #include "platform/memory.h"
 #include "platform/stdio_file.h"
 #include "text/path_text.h"
+#include "text/sjis.h"
 
 namespace {
 
-// A line begins "X:\", "X:/" or "\\server": an absolute folder, never relative to whatever
-// folder is current when the uninstaller runs. Slashes come from folders typed with them.
+// A line begins with a drive letter and a colon ("X:\", "X:/", or "X:GAME", which the install
+// folder's tidying keeps) or "\\server": never relative to whatever folder is current when
+// the uninstaller runs. Slashes come from folders typed with them.
 bool AbsoluteStart(const unsigned char* start, size_t length) {
   const char* text = reinterpret_cast<const char*>(start);
-  bool separator = IsPathSeparator(text[2]);
-  if (length < 3) return false;
-  if (start[1] == ':') return HasDriveLetter(text) && separator;
-  return start[0] == '\\' && start[1] == '\\' && !separator;
+  if (length >= 2 && HasDriveLetter(text)) return true;
+  return length >= 3 && start[0] == '\\' && start[1] == '\\' && !IsPathSeparator(text[2]);
 }
 
 // Every byte of the file, in binary (text mode would end it at a 0x1A byte): no control
-// byte but the line feed (a carriage return only right before one), every two-byte
-// character whole, every non-empty line absolute. Lines go into the slots; a line longer
-// than a slot goes on in the next one, cut between whole characters.
-bool ReadLogLines(FILE* file, FolderLogEntries* entries) {
+// byte but the line feed (a carriage return only right before one), two-byte characters by
+// code page 932's own lead bytes, as the folders were split, every non-empty line absolute.
+// A line ends at its line feed whatever comes before it: a lead byte there, or at the end,
+// stands alone. Lines go into the slots; a line longer than a slot goes on in the next one,
+// cut between whole characters. dropCut: a last line without a line feed was cut by a kill.
+bool ReadLogLines(FILE* file, FolderLogEntries* entries, bool dropCut) {
   unsigned char start[3] = {};
   size_t lineLength = 0;
-  size_t used = 0;  // bytes in the current slot
+  size_t used = 0;   // bytes in the current slot
+  int lineSlot = 0;  // the slot the current line began in
   for (int c; (c = getc(file)) != EOF;) {
     if (c == '\r' && getc(file) != '\n') return false;
     if (c == '\r' || c == '\n') {
       if (lineLength > 0 && !AbsoluteStart(start, lineLength)) return false;
       if (entries->count < kFolderLogMaxEntries) ++entries->count;
       lineLength = used = 0;
+      lineSlot = entries->count;
       continue;
     }
-    int trail = 0;
-    if (c < 0x20 || (c >= 0x80 && (trail = getc(file)) < 0x40)) return false;
-    if (lineLength < sizeof start) start[lineLength] = static_cast<unsigned char>(c);
-    size_t size = trail != 0 ? 2 : 1;
+    if (c < 0x20) return false;
+    unsigned char bytes[2] = {static_cast<unsigned char>(c), 0};
+    size_t size = 1;
+    if (IsPathLeadByte(bytes[0])) {
+      int trail = getc(file);
+      if (trail == '\r' || trail == '\n') ungetc(trail, file);
+      if (trail != '\r' && trail != '\n' && trail != EOF) {
+        if (trail < 0x40) return false;
+        bytes[1] = static_cast<unsigned char>(trail);
+        size = 2;
+      }
+    }
+    for (size_t k = 0; k < size && lineLength + k < sizeof start; ++k) {
+      start[lineLength + k] = bytes[k];
+    }
     lineLength += size;
     if (used + size >= kFolderLogEntryBytes) {
       if (entries->count < kFolderLogMaxEntries) ++entries->count;
       used = 0;
     }
     if (entries->count == kFolderLogMaxEntries) continue;
-    entries->slots[entries->count][used++] = static_cast<char>(c);
-    if (trail != 0) entries->slots[entries->count][used++] = static_cast<char>(trail);
+    for (size_t k = 0; k < size; ++k) entries->slots[entries->count][used++] = bytes[k];
+  }
+  if (ferror(file)) return false;
+  if (lineLength > 0 && dropCut) {
+    for (int i = lineSlot; i <= entries->count && i < kFolderLogMaxEntries; ++i) {
+      memset(entries->slots[i], 0, kFolderLogEntryBytes);
+    }
+    entries->count = lineSlot;
+    return true;
   }
   if (lineLength > 0 && entries->count < kFolderLogMaxEntries) ++entries->count;
-  return !ferror(file) && (lineLength == 0 || AbsoluteStart(start, lineLength));
+  return lineLength == 0 || AbsoluteStart(start, lineLength);
+}
+
+bool ReadLog(const char* path, FolderLogEntries* entries, bool dropCut) {
+  entries->count = 0;
+  entries->slots = static_cast<char(*)[kFolderLogEntryBytes]>(
+      OsAllocateZeroedBlock(kFolderLogMaxEntries * kFolderLogEntryBytes));
+  FILE* file = entries->slots != nullptr ? OsOpenFile(path, "rb") : nullptr;
+  bool read = file != nullptr && ReadLogLines(file, entries, dropCut);
+  if (file != nullptr) fclose(file);
+  if (!read) ReleaseFolderLogEntries(entries);
+  return read;
 }
 
 }  // namespace
 
 bool ReadFolderLog(const char* path, FolderLogEntries* entries) {
-  entries->count = 0;
-  entries->slots = static_cast<char(*)[kFolderLogEntryBytes]>(
-      OsAllocateZeroedBlock(kFolderLogMaxEntries * kFolderLogEntryBytes));
-  FILE* file = entries->slots != nullptr ? OsOpenFile(path, "rb") : nullptr;
-  bool read = file != nullptr && ReadLogLines(file, entries);
-  if (file != nullptr) fclose(file);
-  if (!read) ReleaseFolderLogEntries(entries);
-  return read;
+  return ReadLog(path, entries, false);
+}
+
+bool ReadTemporaryFolderLog(const char* path, FolderLogEntries* entries) {
+  return ReadLog(path, entries, true);
 }
 
 void ReleaseFolderLogEntries(FolderLogEntries* entries) {

@@ -17,7 +17,7 @@ void CollapseBackslashes(const char* kept, size_t length, char* out, size_t cap)
   CopyText(out, cap, "");
   size_t i = 0;
   while (i < length && kept[i] != '\0' && kept[i] != '\r' && kept[i] != '\n') {
-    size_t step = CharLength(kept + i);
+    size_t step = PathCharLength(kept + i);
     if (i + step > length) break;
     bool doubled = kept[i] == '\\' && i + 1 < length && kept[i + 1] == '\\';
     if (!doubled && !AppendTextPart(out, cap, kept + i, step)) break;
@@ -26,7 +26,7 @@ void CollapseBackslashes(const char* kept, size_t length, char* out, size_t cap)
 }
 
 bool EndsWithSlash(const char* text) {
-  const char* last = LastChar(text);
+  const char* last = LastPathChar(text);
   return last != nullptr && *last == '/';
 }
 

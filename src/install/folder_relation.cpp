@@ -29,7 +29,7 @@ bool NextComponent(const char** cursor, Component* component) {
   while (IsPathSeparator(*p)) ++p;
   if (*p == '\0') return false;
   component->start = p;
-  while (*p != '\0' && !IsPathSeparator(*p)) p += CharLength(p);
+  while (*p != '\0' && !IsPathSeparator(*p)) p += PathCharLength(p);
   component->length = static_cast<size_t>(p - component->start);
   *cursor = p;
   return true;
@@ -38,8 +38,8 @@ bool NextComponent(const char** cursor, Component* component) {
 bool SameComponent(const Component& a, const Component& b) {
   if (a.length != b.length) return false;
   for (size_t i = 0; i < a.length;) {
-    size_t step = CharLength(a.start + i);
-    if (step != CharLength(b.start + i)) return false;
+    size_t step = PathCharLength(a.start + i);
+    if (step != PathCharLength(b.start + i)) return false;
     if (step == 1 && ToAsciiLower(a.start[i]) != ToAsciiLower(b.start[i])) return false;
     // The second byte of ア is 'A' and that of ヂ is 'a': two-byte characters are not folded.
     if (step == 2 && (a.start[i] != b.start[i] || a.start[i + 1] != b.start[i + 1])) return false;

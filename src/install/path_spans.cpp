@@ -10,11 +10,11 @@ void FindPathSpans(const char* path, PathSpans* spans) {
   spans->end = end;
   spans->driveEnd = DrivePrefixLength(path);
   spans->directoryEnd = spans->driveEnd;
-  for (const char* p = path + spans->driveEnd; *p; p += CharLength(p)) {
+  for (const char* p = path + spans->driveEnd; *p; p += PathCharLength(p)) {
     if (IsPathSeparator(*p)) spans->directoryEnd = static_cast<size_t>(p - path) + 1;
   }
   spans->nameEnd = end;
-  for (const char* p = path + spans->directoryEnd; *p; p += CharLength(p)) {
+  for (const char* p = path + spans->directoryEnd; *p; p += PathCharLength(p)) {
     if (*p == '.') spans->nameEnd = static_cast<size_t>(p - path);
   }
 }

@@ -22,7 +22,7 @@ bool HasUnusableCharacter(const char* text) {
   for (const char* p = text; *p; ++p) {
     if (static_cast<unsigned char>(*p) < 0x20 || strchr(":*?\"<>", *p) != nullptr) return true;
   }
-  for (const char* p = text; *p; p += CharLength(p)) {
+  for (const char* p = text; *p; p += PathCharLength(p)) {
     if (*p == '|') return true;
   }
   return false;
@@ -53,7 +53,7 @@ bool IsDeviceName(const char* component, size_t length) {
 bool AnyComponent(const char* path, bool (*rule)(const char* component, size_t length)) {
   const char* start = path;
   for (const char* p = path;;) {
-    size_t step = CharLength(p);
+    size_t step = PathCharLength(p);
     if (step == 0 || (step == 1 && IsPathSeparator(*p))) {
       if (rule(start, static_cast<size_t>(p - start))) return true;
       if (step == 0) return false;

@@ -11,7 +11,7 @@
 namespace {
 
 bool EndsWithSeparator(const char* text) {
-  const char* last = LastChar(text);
+  const char* last = LastPathChar(text);
   return last != nullptr && IsPathSeparator(*last);
 }
 
@@ -61,7 +61,7 @@ bool IsRegistryKeyName(const char* value) {
 
 bool IsRegistryKeyPath(const char* value) {
   bool afterSeparator = true;  // a leading backslash is an empty first component
-  for (const char* p = value; *p; p += CharLength(p)) {
+  for (const char* p = value; *p; p += PathCharLength(p)) {
     bool separator = *p == '\\';
     if (separator && afterSeparator) return false;
     afterSeparator = separator;

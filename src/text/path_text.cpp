@@ -6,8 +6,8 @@
 bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
 
 size_t DrivePrefixLength(const char* path) {
-  bool ascii = path[0] != '\0' && !IsLeadByte(static_cast<unsigned char>(path[0]));
-  return ascii && path[1] == ':' ? 2 : 0;
+  bool single = path[0] != '\0' && !IsPathLeadByte(static_cast<unsigned char>(path[0]));
+  return single && path[1] == ':' ? 2 : 0;
 }
 
 bool HasDriveLetter(const char* path) { return IsAsciiLetter(path[0]) && path[1] == ':'; }

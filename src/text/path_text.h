@@ -6,8 +6,8 @@
 // A backslash or a slash; Windows takes either between components.
 bool IsPathSeparator(char c);
 
-// 2 when path begins with an ASCII character and a colon, which Windows reads as a drive
-// ("C:", but also "1:"); 0 otherwise.
+// 2 when path begins with a one-byte character and a colon, which Windows reads as a drive
+// ("C:", but also "1:" and "ｱ:"); 0 otherwise.
 size_t DrivePrefixLength(const char* path);
 
 // Whether path begins with a drive letter (A-Z in either case) and a colon: a drive that

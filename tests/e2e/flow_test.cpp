@@ -37,11 +37,12 @@ TEST_F(LauncherTest, FirstStart) {
   Exit(kCloseBox, IDOK);
 }
 
-// A new folder with Japanese names (ソ has 0x5C as its second byte). After the install the
+// A new folder with Japanese names (ソ has 0x5C as its second byte; the half-width ﾄ is one
+// byte, and the backslash after it a separator of its own). After the install the
 // keys lead to Run game, which starts the game and ends the launcher; the next start finds
 // the install from the record and uninstalls it, keeping nothing.
 TEST_F(LauncherTest, InstallRunGameAndUninstall) {
-  const std::wstring parent = Target(L"ソフト"), folder = parent + L"\\星見の丘";
+  const std::wstring parent = Target(L"ソフトｿﾌﾄ"), folder = parent + L"\\星見の丘";
   StartToMain();
   Install(folder, 0);
   ExpectButtons(true);

@@ -31,7 +31,7 @@ bool TakeFolderName(char* name, size_t cap) {
   char path[1024];
   if (!OsGetCurrentFolder(path, sizeof path)) return false;
   const char* last = path;
-  for (const char* p = path; *p != '\0'; p += CharLength(p)) {
+  for (const char* p = path; *p != '\0'; p += PathCharLength(p)) {
     if (IsPathSeparator(*p) && p[1] != '\0') last = p + 1;
   }
   CopyText(name, cap, last);

@@ -50,7 +50,7 @@ bool SameFolded(const char* text, size_t length, const char* lower) {
 
 // The first whole backslash character (the second byte of 表 is no separator), or nullptr.
 const char* FirstSeparator(const char* line) {
-  for (const char* p = line; *p != '\0'; p += CharLength(p)) {
+  for (const char* p = line; *p != '\0'; p += PathCharLength(p)) {
     if (*p == '\\') return p;
   }
   return nullptr;
@@ -125,15 +125,8 @@ bool VisitEntry(const OsFolderEntry* entry, void* context) {
   char line[sizeof walk->prefix + sizeof entry->name];
   FormatText(line, sizeof line, "%s%s", walk->prefix, entry->name);
   if (entry->isFolder) {
-    // The launcher takes a half-width character together with the byte after it, so a
-    // folder name ending in one would swallow the separator that follows it.
     if (strlen(line) + 1 >= sizeof walk->prefix || !AppendText(line, sizeof line, "\\")) {
       Refuse("\"%s\": the names below this folder are too long for the launcher", line);
-    } else if (!EndsWithBackslash(line)) {
-      Refuse(
-          "\"%s\": the launcher reads the folder name's last half-width character together "
-          "with the backslash after it; rename the folder",
-          line);
     } else {
       WalkFolder(line);
     }

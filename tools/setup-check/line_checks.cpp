@@ -21,20 +21,6 @@ void CheckDecodable(const char* what, const char* text, size_t offset) {
                 what, text, static_cast<unsigned>(offset + static_cast<size_t>(bad) + 1));
 }
 
-// Folder separators of paths and registry key paths: the launcher's checks and folder
-// creation split there by its own rule, Windows by its own.
-void CheckSeparators(const char* what, const char* text, const char* noun) {
-  long at = FirstSwallowedByte(text, strlen(text), '\\');
-  if (at < 0) return;
-  char before[512];
-  CopyTextPart(before, sizeof before, text, static_cast<size_t>(at));
-  AddDiagnostic(g_SetupTextLine, kSetupWarning,
-                "the backslash after \"%s\" is read as part of a two-byte character: the "
-                "launcher reads %s \"%s\" as one name, Windows as the %s \"%s\" and a name in "
-                "it; use full-width katakana before the backslash",
-                before, what, text, noun, before);
-}
-
 // valueEnd: the byte of the line where the launcher's value stops.
 void CheckValueEnd(const char* keyword, const char* value, char valueEnd) {
   long at = FirstSwallowedByte(value, strlen(value), '"');
@@ -58,11 +44,6 @@ void CheckSetting(int index, const char* line, size_t offset, const char* keywor
   FormatText(what, sizeof what, "%s value", k.name);
   CheckDecodable(what, value, offset + start);
   CheckValueEnd(k.name, value, line[start + strlen(value)]);
-  if (k.setting != g_Setup.TITLE) {
-    FormatText(what, sizeof what, "the %s value", k.name);
-    bool key = strncmp(k.name, "REG_", 4) == 0;
-    CheckSeparators(what, value, key ? "key" : "folder");
-  }
   // The last line whose value the setting holds is the one that set it; a refused value
   // left the setting as it was.
   char stored[kRegistrySettingCapacity + 1];
@@ -110,7 +91,6 @@ void CheckPlainLine(const char* line, size_t offset, SetupSection section) {
         break;
       }
       CheckDecodable("file line", text, offset);
-      CheckSeparators("the file line", text, "folder");
       break;
   }
 }

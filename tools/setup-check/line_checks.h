@@ -4,7 +4,8 @@
 #include "setup_source/setup_keywords.h"
 
 // With the stream open: reports each setting value, type name, type reference and file
-// line that is not code page 932, and each quote or backslash that a half-width katakana
-// takes as its second byte where it matters. lines[i] gets the text line that set setting
+// line that is not code page 932, and each quote that a half-width katakana takes as its
+// second byte where it ends a value. Paths are split as Windows splits them: a backslash
+// after one is a separator to both. lines[i] gets the text line that set setting
 // i of kSetupKeywords to the value it holds (0: its default).
 void CheckSetupLines(int lines[kSettingKeywordCount]);

@@ -32,7 +32,7 @@ bool ToNativePath(const char* path, char* out, size_t cap) {
   char slashed[2048];
   size_t n = 0;
   for (const char* p = path; *p;) {
-    size_t step = CharLength(p);
+    size_t step = PathCharLength(p);
     if (n + step >= sizeof slashed) return false;
     // Only a whole backslash character is a separator; the second byte of 表 stays.
     if (step == 1 && *p == '\\') {

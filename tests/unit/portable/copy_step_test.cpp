@@ -4,19 +4,20 @@
 #include "install_folder.h"
 
 TEST_F(InstallFolder, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
-  WriteBytes("disc\\表\\a.bin", "abc");
-  ASSERT_TRUE(OsSetFileAttributes("disc\\表\\a.bin", kAttributeReadOnly));
-  List({"表\\a.bin", "skip.bin", "表\\a.bin"});
+  ASSERT_TRUE(OsCreateFolder("disc\\表ｿ"));  // ｿ is one byte, the backslash a separator
+  WriteBytes("disc\\表ｿ\\a.bin", "abc");
+  ASSERT_TRUE(OsSetFileAttributes("disc\\表ｿ\\a.bin", kAttributeReadOnly));
+  List({"表ｿ\\a.bin", "skip.bin", "表ｿ\\a.bin"});
   EXPECT_EQ(Step(), kCopyStepCopied);
-  EXPECT_EQ(ReadBytes("W:\\inst\\表\\a.bin"), "abc");
+  EXPECT_EQ(ReadBytes("W:\\inst\\表ｿ\\a.bin"), "abc");
   // The source's read-only bit came along and went; the folder, there now, is logged once.
   EXPECT_EQ(Step(), kCopyStepCopied);
   EXPECT_EQ(Step(), kCopyStepNoFileLeft);
   EXPECT_EQ(Step(), kCopyStepNoFileLeft);  // over stays over
   WriteFolderLog();
-  EXPECT_EQ(ReadBytes(kLogPath), "W:\\inst\\表\\\n");
+  EXPECT_EQ(ReadBytes(kLogPath), "W:\\inst\\表ｿ\\\n");
   // The disc is this test's own folder, not whatever the pass recorded.
-  std::string shown = folder_.string() + "\\disc\\表\\a.bin>W:\\inst\\表\\a.bin";
+  std::string shown = folder_.string() + "\\disc\\表ｿ\\a.bin>W:\\inst\\表ｿ\\a.bin";
   EXPECT_EQ(g_Shown, std::vector<std::string>(2, shown));
 }
 

@@ -7,6 +7,7 @@ TEST_F(InstallFolder, CreationByWholeCharactersLoggedParentsFirst) {
   WriteBytes("W:\\inst\\file", "");
   // No folder is named after the first byte of 表 or ソ alone.
   EXPECT_EQ(CreateFolderPath("W:\\inst\\ゲーム\\表\\ソ\\"), 1);
+  EXPECT_EQ(CreateFolderPath("W:\\inst\\ｿﾌﾄ\\GAME"), 1);  // ﾄ is one byte, then a separator
   EXPECT_EQ(CreateFolderPath("W:\\inst\\file\\sub"), -1);
   // Windows makes no folder past 247 characters, whatever their bytes; a longer one is not cut.
   std::string kanji80;
@@ -16,6 +17,7 @@ TEST_F(InstallFolder, CreationByWholeCharactersLoggedParentsFirst) {
   EXPECT_TRUE(Exists("W:\\inst\\ゲーム\\表\\ソ"));
   // On disk as soon as made, with no write at the end.
   EXPECT_EQ(ReadBytes(kLogPath),
-            "W:\\inst\\ゲーム\nW:\\inst\\ゲーム\\表\nW:\\inst\\ゲーム\\表\\ソ\nW:\\inst\\" +
+            "W:\\inst\\ゲーム\nW:\\inst\\ゲーム\\表\nW:\\inst\\ゲーム\\表\\ソ\n"
+            "W:\\inst\\ｿﾌﾄ\nW:\\inst\\ｿﾌﾄ\\GAME\nW:\\inst\\" +
                 kanji80 + "\nW:\\inst\\" + kanji80 + "\\" + kanji80 + "\n");
 }

@@ -20,7 +20,9 @@ TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
        {"b", "c\\d"},
        {"W:\\inst\\b\\", "W:\\inst\\x"},
        "W:\\inst\\c\nW:\\inst\\b\\\n"},
-      {"", "", {"e\\f"}, {"W:\\inst\\e\\f", "W:\\inst\\e"}, "W:\\inst\\e\nW:\\inst\\e\\f\n"}};
+      {"", "", {"e\\f"}, {"W:\\inst\\e\\f", "W:\\inst\\e"}, "W:\\inst\\e\nW:\\inst\\e\\f\n"},
+      // ｿ is one byte: it never takes the line feed after it.
+      {"W:\\inst\\ｿ\n", "", {"ｿ\\x"}, {"W:\\inst\\ｿ\\x"}, "W:\\inst\\ｿ\nW:\\inst\\ｿ\\x\n"}};
   for (const auto& [old, leftover, folders, logged, merged] : cases) {
     ReleaseFolderLog();  // the folders there before
     for (const char* folder : folders) {

@@ -15,6 +15,7 @@ TEST(FolderText, NormalisedByWholeCharacters) {
       {"\\\\server\\share\\GAME", "\\server\\share\\GAME"}, {"D:GAME", "D:GAME"}, {"GAME", "GAME"},
       {"C:/GAME/", "C:/GAME/"}, {"D:\\ゲーム\\表\\", "D:\\ゲーム\\表"}, {"C:\\GAME\r\nX", "C:\\GAME"},
       {"C:\\表\\\\ソ", "C:\\表\\ソ"},  // trail bytes 0x5C never join a run of backslashes
+      {"D:\\ｿﾌﾄ\\\\GAME\\", "D:\\ｿﾌﾄ\\GAME"}, {"D:\\ｿ\\", "D:\\ｿ"},  // one byte each
       {"", ""}};
   // clang-format on
   for (const auto& c : cases) {

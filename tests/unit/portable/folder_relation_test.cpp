@@ -12,6 +12,7 @@ TEST(FolderRelation, ComponentsCaseAndTwoByteCharacters) {
       {"C:\\GAMES", "C:\\GAME", kFolderUnrelated},
       {"C:\\表x", "C:\\表", kFolderUnrelated},  // 表 ends in 0x5C, yet is one character
       {"C:\\ア", "C:\\ヂ", kFolderUnrelated},   // 0x83 'A' and 0x83 'a'
+      {"C:\\ｿ\\x", "C:\\ｿ", kFolderInside},  // a half-width katakana is one byte
       {"C:\\GAME\\..\\Windows", "C:\\GAME", kFolderUnrelated},  // resolved elsewhere
       {"C:\\GAME\\x\\. .", "C:\\GAME", kFolderUnrelated}, {"", "C:\\GAME", kFolderUnrelated},
       {"C:", "C:\\GAME", kFolderUnrelated},  // the drive's current folder

@@ -38,10 +38,12 @@ class InstallFolder : public ScratchFolder {
     ReleaseFolderLog();
     ScratchFolder::TearDown();
   }
-  static std::vector<std::string> ReadEntries(const std::string& bytes) {
+  using Reader = bool (*)(const char* path, FolderLogEntries* entries);
+  static std::vector<std::string> ReadEntries(const std::string& bytes,
+                                              Reader read = ReadFolderLog) {
     WriteBytes(kLogPath, bytes);
     FolderLogEntries entries;
-    if (!ReadFolderLog(kLogPath, &entries)) return {"<no file>"};
+    if (!read(kLogPath, &entries)) return {"<no file>"};
     std::vector<std::string> out(entries.slots, entries.slots + entries.count);
     ReleaseFolderLogEntries(&entries);
     return out;

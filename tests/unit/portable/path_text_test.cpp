@@ -14,7 +14,7 @@ TEST(PathText, SeparatorsAndDrives) {
   };
   const Case cases[] = {
       {"C:\\GAME", 2, true}, {"c:", 2, true},   {"z:/x", 2, true}, {"1:\\x", 2, false},
-      {"@:", 2, false},      {"[:", 2, false},  {"表:", 0, false}, {"\xb1:", 0, false},
+      {"@:", 2, false},      {"[:", 2, false},  {"表:", 0, false}, {"\xb1:", 2, false},
       {"C", 0, false},       {":\\", 0, false}, {"", 0, false},    {"\\\\s\\x", 0, false},
       {"CC:", 0, false},
   };

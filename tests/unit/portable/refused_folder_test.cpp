@@ -14,7 +14,7 @@ TEST(RefusedFolder, DriveRootsAndTheWindowsFolder) {
       {"D:\\WINDOWS", "C:\\WINDOWS", false}, {"C:\\Games\\x", "", false},
       {"C:\\", "", true}, {"1:\\", "", false}, {"C:x", "", false},
       {"C:\\表", "C:\\表", true},  // 表 ends in 0x5C, yet is one whole component
-      {"C:\\Games\\..", "", true}, {"C:\\Windows\\.", "C:\\WINDOWS", true},
+      {"C:\\Games\\..", "", true}, {"C:\\ｿ\\..", "", true}, {"C:\\Windows\\.", "C:\\WINDOWS", true},
       {"C:\\Games\\ . ", "", true}, {"C:\\Games\\.x", "", false},
       // Windows drops a final dot or blank: the folder made would not be the one typed.
       {"C:\\Windows.\\Games", "C:\\WINDOWS", true}, {"C:\\Games \\x", "", true},

@@ -17,12 +17,12 @@ TEST(SettingRules, WhatEachSettingMayName) {
        {"", "..\\docs\\thesis.txt", "a/b", "c:x", "..", ".", "   ", "Nul.txt", "com1", "LPT9 .x"}},
       {IsPathInGameFolder, {"bin\\game.exe", "\tgame.exe", "a b\\game.exe"},  // EXE
        {"", "\\game.exe", "/g.exe", "c:g.exe", ".\\g.exe", "a\\..\\..\\g", "bin\\",
-        "a\\.\\game.exe", "a\\   \\game.exe", "a\\ . \\game.exe"}},
+        "a\\.\\game.exe", "a\\   \\game.exe", "a\\ . \\game.exe", "ｿ\\..\\g.exe"}},
       {IsGameFolderName, {"", "ソ", "SAMPLE\\"}, {"A\\\\", "\\", "..", "d:\\x"}},  // PATH
       {IsRegistryKeyName, {"表", "Run", "Microsoft"},  // REG_S and REG_T
-       {"", "Microsoft\\Windows\\CurrentVersion", "a\\b"}},
+       {"", "Microsoft\\Windows\\CurrentVersion", "a\\b", "ｷ\\x"}},
       {IsRegistryKeyPath, {"Software", "SOFTWARE\\Microsoft2", "Software\\A\\Microsoft"},  // REG_P
-       {"", "\\Software", "Software\\", "Software\\\\B", "Softwares", "System",
+       {"", "\\Software", "Software\\", "Software\\\\B", "Software\\ｷ\\\\B", "Softwares", "System",
         "Software\\Microsoft", "software\\CLASSES\\x", "Software\\Policies",
         "Software\\wow6432node"}},
       // clang-format on

@@ -12,6 +12,17 @@ TEST(CharacterRule, TheLastCharacterIsWhole) {
   // clang-format on
   for (const auto& [text, last] : cases) EXPECT_EQ(LastChar(text), text + last) << text;
   EXPECT_EQ(LastChar(""), nullptr);
-  const char* path = "C:\\ソフト\\表";
-  EXPECT_EQ(FindLastBackslash(path), path + 9);  // C:\ then three two-byte characters
+}
+
+// Paths go by code page 932's own lead bytes, as Windows splits them.
+TEST(CharacterRule, PathsSplitAtTheBackslashWindowsSees) {
+  const std::pair<const char*, int> cases[] = {
+      // a path, the offset of its last backslash
+      {"C:\\ソフト\\表", 9}, {"D:\\ｿﾌﾄ\\GAME", 6}, {"\x80\\", 1},  {"\xa0\\", 1},
+      {"\xfd\\x", 1},        {"\x81\\", -1},       {"\xfc\\", -1}, {"ｿ\\\x95", 1}};
+  for (const auto& [path, at] : cases) {
+    const char* found = FindLastBackslash(path);
+    EXPECT_EQ(found == nullptr ? -1 : found - path, at) << path;
+    EXPECT_EQ(EndsWithBackslash(path), at >= 0 && path[at + 1] == '\0') << path;
+  }
 }
