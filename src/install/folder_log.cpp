@@ -57,94 +57,130 @@ bool IsForeignFile(const char* path) {
   return !log && OsGetFileAttributes(path, &attributes);
 }
 
-bool FolderLogTemporaryPath(const char* logPath, char* out, size_t cap) {
+// The log's path with its last character replaced, so it fits wherever the log's own path
+// fits: "game._m~", else "game._m!" when a file that is not a log holds the first.
+bool FolderLogTemporaryPath(const char* logPath, int which, char* out, size_t cap) {
+  static const char kLastCharacters[kFolderLogFileCount - 1][2] = {{'~', '_'}, {'!', '$'}};
   if (*logPath == '\0' || !CopyText(out, cap, logPath)) return false;
-  char* last = out + (LastChar(out) - out);
-  last[0] = *last == '~' ? '_' : '~';
+  char* last = out + (LastPathChar(out) - out);
+  const char* choice = kLastCharacters[which - 1];
+  last[0] = *last == choice[0] ? choice[1] : choice[0];
   last[1] = '\0';
   return true;
 }
 
-namespace {
+bool ReadFolderLogFiles(FolderLogFiles* files) {
+  for (int i = 0; i < kFolderLogFileCount; ++i) {
+    files->entries[i].slots = nullptr;
+    files->entries[i].count = 0;
+    files->foreign[i] = false;
+  }
+  if (!FormatText(files->paths[0], sizeof files->paths[0], "%s\\%s", g_InstallFolder, g_Setup.MD)) {
+    return false;
+  }
+  for (int i = 0; i < kFolderLogFileCount; ++i) {
+    if (i > 0 &&
+        !FolderLogTemporaryPath(files->paths[0], i, files->paths[i], sizeof files->paths[i])) {
+      return false;
+    }
+    // A temporary log whose write a kill cut short keeps its whole lines.
+    bool log = i == 0 ? ReadFolderLog(files->paths[i], &files->entries[i])
+                      : ReadTemporaryFolderLog(files->paths[i], &files->entries[i]);
+    uint32_t attributes = 0;
+    files->foreign[i] = !log && OsGetFileAttributes(files->paths[i], &attributes);
+  }
+  return true;
+}
 
-// The entries one merged log keeps, at most what the reader reads back.
-struct MergedLog {
-  const char* entries[kFolderLogMaxEntries];
-  int count;
-};
+void DeleteFolderLogFiles(const FolderLogFiles& files) {
+  for (int i = 0; i < kFolderLogFileCount; ++i) {
+    if (files.entries[i].slots != nullptr) OsDeleteFile(files.paths[i]);
+  }
+}
+
+void ReleaseFolderLogFiles(FolderLogFiles* files) {
+  for (int i = 0; i < kFolderLogFileCount; ++i) ReleaseFolderLogEntries(&files->entries[i]);
+}
+
+namespace {
 
 // A folder that is there now and not named yet. Every entry fits a reader's slot: this
 // install's are at most 259 bytes, and old ones come from the reader.
-void Keep(MergedLog* merged, const char* folder) {
+void Keep(LoggedFolders* merged, const char* folder) {
   uint32_t attributes = 0;
   if (merged->count == kFolderLogMaxEntries || !OsGetFileAttributes(folder, &attributes) ||
       (attributes & kAttributeDirectory) == 0) {
     return;
   }
   for (int i = 0; i < merged->count; ++i) {
-    if (RelateFolders(merged->entries[i], folder) == kFolderSame) return;
+    if (RelateFolders(merged->folders[i], folder) == kFolderSame) return;
   }
-  merged->entries[merged->count++] = folder;
+  merged->folders[merged->count++] = folder;
 }
 
-// Newest first, so that a full log drops the oldest: this install's folders from the last
-// made, then the old log's from its end.
-void KeepNewestFirst(MergedLog* merged, const FolderLogEntries& old) {
-  for (size_t end = g_LogLength; end > 0;) {
-    size_t begin = end - 1;
-    while (begin > 0 && g_LogText[begin - 1] != '\0') --begin;
-    Keep(merged, g_LogText + begin);
-    end = begin;
-  }
-  for (int i = old.count - 1; i >= 0; --i) Keep(merged, old.slots[i]);
-}
-
-// Written oldest first, each folder moved before the first of its sub-folders: the
-// uninstaller goes from the end, and creation order otherwise stays as it was.
-bool WriteParentsFirst(FILE* file, const MergedLog& merged) {
+// Each folder moved before the first of its sub-folders: the uninstaller goes from the
+// end, and creation order otherwise stays as it was.
+void PutParentsFirst(LoggedFolders* merged) {
   const char* order[kFolderLogMaxEntries];
-  for (int n = 0; n < merged.count; ++n) {
-    const char* entry = merged.entries[merged.count - 1 - n];
+  for (int n = 0; n < merged->count; ++n) {
+    const char* entry = merged->folders[merged->count - 1 - n];
     int at = 0;
     while (at < n && RelateFolders(order[at], entry) != kFolderInside) ++at;
     memmove(order + at + 1, order + at, (n - at) * sizeof order[0]);
     order[at] = entry;
   }
-  bool written = true;
-  for (int i = 0; i < merged.count && written; ++i) {
-    written = fputs(order[i], file) >= 0 && fputc('\n', file) != EOF;
-  }
-  return written;
+  memcpy(merged->folders, order, merged->count * sizeof order[0]);
 }
 
 }  // namespace
 
+// Newest first, so that a full log drops the oldest: this install's folders from the last
+// made, then the temporary logs' (a write of the log that a kill stopped), then the log's.
+void MergeLoggedFolders(const FolderLogFiles& files, LoggedFolders* merged) {
+  merged->count = 0;
+  for (size_t end = g_LogEnabled ? g_LogLength : 0; end > 0;) {
+    size_t begin = end - 1;
+    while (begin > 0 && g_LogText[begin - 1] != '\0') --begin;
+    Keep(merged, g_LogText + begin);
+    end = begin;
+  }
+  for (int file = kFolderLogFileCount - 1; file >= 0; --file) {
+    const FolderLogEntries& entries = files.entries[file];
+    for (int i = entries.count - 1; i >= 0; --i) Keep(merged, entries.slots[i]);
+  }
+  PutParentsFirst(merged);
+}
+
 // A second install into the same folder must not forget what the first one created. The
 // whole merged log goes to a file beside it, which replaces the old log only once every
 // byte is out and the file is closed: a failed write or a kill never half-writes it. A
-// file at the log's path, or under the temporary name, that is not a log is never replaced.
+// file at the log's path, or under a temporary name, that is not a log is never replaced.
 void WriteFolderLog() {
   if (!g_LogEnabled || g_LogCount == 0) return;
-  char path[kFolderCapacity + 1];
-  char temporary[kFolderCapacity + 1];
-  if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, g_Setup.MD) ||
-      !FolderLogTemporaryPath(path, temporary, sizeof temporary)) {
+  FolderLogFiles files;
+  bool readable = ReadFolderLogFiles(&files) && !files.foreign[0];
+  // The second temporary name is used only when something else holds the first.
+  int target = files.foreign[1] ? 2 : 1;
+  int other = target == 1 ? 2 : 1;
+  if (!readable || files.foreign[target]) {
+    ReleaseFolderLogFiles(&files);
     return;
   }
-  FolderLogEntries old;
-  if (IsForeignFile(temporary) || (!ReadFolderLog(path, &old) && IsForeignFile(path))) return;
-  MergedLog merged;
-  merged.count = 0;
-  KeepNewestFirst(&merged, old);
-  if (merged.count == 0) {
-    ReleaseFolderLogEntries(&old);
-    return;
+  LoggedFolders merged;
+  MergeLoggedFolders(files, &merged);
+  const char* temporary = files.paths[target];
+  FILE* file = merged.count > 0 ? OsOpenFile(temporary, "wb") : nullptr;
+  bool written = file != nullptr;
+  for (int i = 0; i < merged.count && written; ++i) {
+    written = fputs(merged.folders[i], file) >= 0 && fputc('\n', file) != EOF;
   }
-  FILE* file = OsOpenFile(temporary, "wb");
-  bool written = file != nullptr && WriteParentsFirst(file, merged);
   if (file != nullptr && fclose(file) != 0) written = false;
-  if (!written || !OsMoveFileReplacing(temporary, path)) OsDeleteFile(temporary);
-  ReleaseFolderLogEntries(&old);
+  if (file != nullptr && (!written || !OsMoveFileReplacing(temporary, files.paths[0]))) {
+    OsDeleteFile(temporary);
+  }
+  // The other temporary log, merged now, goes.
+  if (written && files.entries[other].slots != nullptr) OsDeleteFile(files.paths[other]);
+  ReleaseFolderLogFiles(&files);
 }
 
 void ReleaseFolderLog() {

@@ -3,6 +3,8 @@
 #pragma once
 #include <stddef.h>
 
+#include "setup_source/setup_description.h"
+
 enum { kFolderLogBlockBytes = 262144, kFolderLogMaxEntries = 512, kFolderLogEntryBytes = 512 };
 
 void BeginFolderLog();
@@ -29,7 +31,28 @@ bool ReadFolderLog(const char* path, FolderLogEntries* entries);
 bool ReadTemporaryFolderLog(const char* path, FolderLogEntries* entries);
 // Something is there that is not a folder log (nor can be read as one): not ours to touch.
 bool IsForeignFile(const char* path);
-// Where the log is written before it replaces the old one: the log's path with its last
-// character replaced by "~" ("game._m~"), so it fits wherever the log's own path fits.
-bool FolderLogTemporaryPath(const char* logPath, char* out, size_t cap);
+
+// The log of the install folder and the temporary logs beside it, which a write killed
+// before it replaced the log leaves: index 0 the log, 1 and 2 the temporary names.
+enum { kFolderLogFileCount = 3 };
+// The log's path with its last character replaced ("game._m~", then "game._m!"), so it
+// fits wherever the log's own path fits. which is 1 or 2.
+bool FolderLogTemporaryPath(const char* logPath, int which, char* out, size_t cap);
+struct FolderLogFiles {
+  char paths[kFolderLogFileCount][kFolderCapacity + 1];
+  FolderLogEntries entries[kFolderLogFileCount];  // slots null where it is no log
+  bool foreign[kFolderLogFileCount];              // a file there that is not a log
+};
+// Reads those of g_InstallFolder that are logs. false when the paths do not fit.
+bool ReadFolderLogFiles(FolderLogFiles* files);
+void DeleteFolderLogFiles(const FolderLogFiles& files);
+void ReleaseFolderLogFiles(FolderLogFiles* files);
+
+// The folders the files (and, while an install runs, this install) name that are there,
+// each once, parents before their sub-folders; the newest 512 when more.
+struct LoggedFolders {
+  const char* folders[kFolderLogMaxEntries];
+  int count;
+};
+void MergeLoggedFolders(const FolderLogFiles& files, LoggedFolders* merged);
 void ReleaseFolderLogEntries(FolderLogEntries* entries);

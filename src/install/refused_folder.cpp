@@ -40,7 +40,7 @@ bool IsSomeDriveRoot(const OsFileIdentity& folder) {
 // Cuts path to its parent ("C:\a\b" to "C:\a", "C:\a" to "C:\"); false when it has none.
 bool CutToParent(char* path) {
   char* last = nullptr;
-  for (char* p = path + DrivePrefixLength(path); *p; p += CharLength(p)) {
+  for (char* p = path + DrivePrefixLength(path); *p; p += PathCharLength(p)) {
     if (IsPathSeparator(*p) && p[1] != '\0') last = p;
   }
   if (last == nullptr) return false;

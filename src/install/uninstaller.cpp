@@ -23,8 +23,9 @@ namespace {
 
 struct UninstallRun {
   bool keepSaves;
-  bool leftover;          // something this uninstall was to remove is still there
-  FolderLogEntries log;   // the logged folders; count 0 without a log
+  bool leftover;  // something this uninstall was to remove is still there
+  FolderLogFiles logFiles;
+  LoggedFolders logged;  // the folders the logs name that were there at the start
 };
 
 bool Exists(const char* path) {
@@ -75,11 +76,6 @@ void DeleteSaveFiles(UninstallRun* run) {
   OsFindClose(&search);
 }
 
-bool FormLogPaths(char* logPath, char* temporary) {
-  return FormatText(logPath, kFolderCapacity + 1, "%s\\%s", g_InstallFolder, g_Setup.MD) &&
-         FolderLogTemporaryPath(logPath, temporary, kFolderCapacity + 1);
-}
-
 // Only what an install could have made is touched: the install folder, its parents and
 // what lies inside it.
 bool IsOursToRemove(const char* folder) {
@@ -91,17 +87,15 @@ bool IsOursToRemove(const char* folder) {
 // the install folder go first; then, once the log is gone, the install folder and its
 // parents, which held it. A launcher killed on the way leaves a log that still names what
 // is left.
+// A log a killed install was writing under a temporary name is read with it, and goes too.
 void RemoveLoggedFolders(UninstallRun* run) {
-  char logPath[kFolderCapacity + 1];
-  char temporary[kFolderCapacity + 1];
-  if (!FormLogPaths(logPath, temporary)) return;
-  // A log a killed install was writing under the temporary name goes too.
-  if (!IsForeignFile(temporary)) OsDeleteFile(temporary);
-  if (!ReadFolderLog(logPath, &run->log)) return;
+  run->logged.count = 0;
+  if (!ReadFolderLogFiles(&run->logFiles)) return;
+  MergeLoggedFolders(run->logFiles, &run->logged);
   for (int holders = 0; holders < 2; ++holders) {
-    if (holders) OsDeleteFile(logPath);
-    for (int i = run->log.count - 1; i >= 0; --i) {
-      const char* folder = run->log.slots[i];
+    if (holders) DeleteFolderLogFiles(run->logFiles);
+    for (int i = run->logged.count - 1; i >= 0; --i) {
+      const char* folder = run->logged.folders[i];
       bool inside = RelateToInstallFolder(folder, g_InstallFolder) == kFolderInside;
       if (IsOursToRemove(folder) && inside != (holders != 0) && IsFolder(folder)) {
         OsRemoveFolder(folder);
@@ -111,10 +105,9 @@ void RemoveLoggedFolders(UninstallRun* run) {
 }
 
 bool IsLoggedFolder(const UninstallRun& run, const char* path) {
-  for (int i = 0; i < run.log.count; ++i) {
-    if (IsOursToRemove(run.log.slots[i]) && RelateFolders(run.log.slots[i], path) == kFolderSame) {
-      return true;
-    }
+  for (int i = 0; i < run.logged.count; ++i) {
+    const char* folder = run.logged.folders[i];
+    if (IsOursToRemove(folder) && RelateFolders(folder, path) == kFolderSame) return true;
   }
   return false;
 }
@@ -127,12 +120,8 @@ bool WasToGo(const UninstallRun& run, const char* folder, const char* name) {
   if (!FormatText(path, sizeof path, "%s\\%s", folder, name)) return false;
   bool inInstallFolder = RelateToInstallFolder(folder, g_InstallFolder) == kFolderSame;
   if (inInstallFolder && HasSaveExtension(name) && !run.keepSaves) return true;
-  char logPath[kFolderCapacity + 1];
-  char temporary[kFolderCapacity + 1];
-  if (inInstallFolder && FormLogPaths(logPath, temporary) &&
-      (RelateFolders(path, logPath) == kFolderSame ||
-       RelateFolders(path, temporary) == kFolderSame)) {
-    return true;
+  for (int i = 0; i < kFolderLogFileCount && inInstallFolder; ++i) {
+    if (RelateFolders(path, run.logFiles.paths[i]) == kFolderSame) return true;
   }
   BeginFileSet(InstallableTypes());
   char entry[kFileNameCapacity + 1];
@@ -158,8 +147,8 @@ bool CheckHeldEntry(const OsFolderEntry* entry, void* context) {
   HolderCheck* check = static_cast<HolderCheck*>(context);
   char path[kFolderCapacity + 1];
   // A name without a code page 932 form was never written by the launcher.
-  bool ours = entry->name[0] != '\0' &&
-              FormatText(path, sizeof path, "%s\\%s", check->folder, entry->name);
+  bool ours =
+      entry->name[0] != '\0' && FormatText(path, sizeof path, "%s\\%s", check->folder, entry->name);
   if (ours && entry->isFolder) {
     ours = IsLoggedFolder(*check->run, path) && HoldsOnlyWhatWasToGo(*check->run, path);
   } else if (ours) {
@@ -180,8 +169,8 @@ bool HoldsOnlyWhatWasToGo(const UninstallRun& run, const char* folder) {
 const char* LeftoverPlace(const UninstallRun& run) {
   if (IsFolder(g_InstallFolder)) return g_InstallFolder;
   const char* deepest = g_InstallFolder;
-  for (int i = 0; i < run.log.count; ++i) {
-    const char* folder = run.log.slots[i];
+  for (int i = 0; i < run.logged.count; ++i) {
+    const char* folder = run.logged.folders[i];
     if (IsOursToRemove(folder) && IsFolder(folder) && strlen(folder) >= strlen(deepest)) {
       deepest = folder;
     }
@@ -193,16 +182,16 @@ const char* LeftoverPlace(const UninstallRun& run) {
 // them and the next uninstall removes them. Without a folder to hold it, none is written.
 void KeepLeftoversInLog(const UninstallRun& run) {
   BeginFolderLog();
-  for (int i = 0; i < run.log.count; ++i) {
-    if (IsOursToRemove(run.log.slots[i])) AddToFolderLog(run.log.slots[i]);
+  for (int i = 0; i < run.logged.count; ++i) {
+    if (IsOursToRemove(run.logged.folders[i])) AddToFolderLog(run.logged.folders[i]);
   }
   WriteFolderLog();
   ReleaseFolderLog();
 }
 
 void CheckLoggedFolders(UninstallRun* run) {
-  for (int i = 0; i < run->log.count && !run->leftover; ++i) {
-    const char* folder = run->log.slots[i];
+  for (int i = 0; i < run->logged.count && !run->leftover; ++i) {
+    const char* folder = run->logged.folders[i];
     if (IsOursToRemove(folder) && IsFolder(folder) && HoldsOnlyWhatWasToGo(*run, folder)) {
       run->leftover = true;
     }
@@ -240,7 +229,8 @@ bool Uninstall(bool keepSaves, char* leftoverPlace, size_t cap) {
     OsMessageBox(OsMessageBoxOwner(), "no setup del?", "TEST");
     return true;
   }
-  UninstallRun run = {keepSaves, false, {nullptr, 0}};
+  UninstallRun run = {};
+  run.keepSaves = keepSaves;
   // Without a folder every path would start at the root of the current drive.
   if (g_InstallFolder[0] != '\0') {
     DeleteInstalledFiles(&run);
@@ -254,6 +244,6 @@ bool Uninstall(bool keepSaves, char* leftoverPlace, size_t cap) {
   WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
   if (!keepSaves) DeleteRegistryKeys();
   if (run.leftover) CopyText(leftoverPlace, cap, LeftoverPlace(run));
-  ReleaseFolderLogEntries(&run.log);
+  ReleaseFolderLogFiles(&run.logFiles);
   return !run.leftover;
 }

@@ -32,7 +32,7 @@ bool OsGetFileAttributes(const char* path, uint32_t* attributes) {
 // Every code page 932 character is one UTF-16 unit; the path is taken as it stands.
 bool OsGetFullPathUnits(const char* path, size_t* units) {
   size_t count = 0;
-  for (const char* p = path; *p; p += CharLength(p)) ++count;
+  for (const char* p = path; *p; p += PathCharLength(p)) ++count;
   *units = count;
   return true;
 }

@@ -7,8 +7,9 @@
 
 #include "install_folder.h"
 
-// Old log, a log a killed launcher left under the temporary name (replaced), folders there now,
-// folders this install makes -> the merged log; the temporary one is gone.
+// Old log, a log a killed launcher left under the temporary name (its whole lines merged, even
+// when cut inside a character), folders there now, folders this install makes -> the merged
+// log; the temporary one is gone. A file that is no log there stays: the write goes round it.
 TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
   using Folders = std::vector<const char*>;
   const std::tuple<const char*, const char*, Folders, Folders, const char*> cases[] = {
@@ -16,10 +17,10 @@ TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
       {"W:\\inst\\a\\b\\\n", "", {"a\\b"}, {"W:\\inst\\a"}, "W:\\inst\\a\nW:\\inst\\a\\b\\\n"},
       // Gone folders drop out; the same folder in other letters is named once.
       {"W:\\inst\\gone\r\nW:\\inst\\B\\\n\nW:\\inst\\c\n",
-       "W:\\inst\\c\\d\n",
+       "W:\\inst\\c\\d\nW:\\inst\\\x95",
        {"b", "c\\d"},
        {"W:\\inst\\b\\", "W:\\inst\\x"},
-       "W:\\inst\\c\nW:\\inst\\b\\\n"},
+       "W:\\inst\\c\nW:\\inst\\c\\d\nW:\\inst\\b\\\n"},
       {"", "", {"e\\f"}, {"W:\\inst\\e\\f", "W:\\inst\\e"}, "W:\\inst\\e\nW:\\inst\\e\\f\n"},
       // ｿ is one byte: it never takes the line feed after it.
       {"W:\\inst\\ｿ\n", "", {"ｿ\\x"}, {"W:\\inst\\ｿ\\x"}, "W:\\inst\\ｿ\nW:\\inst\\ｿ\\x\n"}};
@@ -35,6 +36,12 @@ TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
     EXPECT_EQ(ReadBytes(kLogPath), merged);
     EXPECT_FALSE(Exists("W:\\inst\\game._m~"));
   }
+  WriteBytes("W:\\inst\\game._m~", "SAVE\x01");
+  ASSERT_TRUE(OsCreateFolder("W:\\inst\\g"));
+  LogCreatedFolder("W:\\inst\\g");
+  EXPECT_EQ(ReadBytes(kLogPath), "W:\\inst\\ｿ\nW:\\inst\\ｿ\\x\nW:\\inst\\g\n");
+  EXPECT_EQ(ReadBytes("W:\\inst\\game._m~"), "SAVE\x01");
+  EXPECT_FALSE(Exists("W:\\inst\\game._m!"));
 }
 
 // Of an old log of 512 and 2 new folders, the 510 newest old ones stay, the new ones last.

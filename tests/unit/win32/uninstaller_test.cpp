@@ -23,9 +23,10 @@ namespace fs = std::filesystem;
 const fs::path kTree = L"W:\\h2u\\ゲーム\\表";
 const wchar_t kKey[] = L"Software\\H2 アンインストール\\GAME";
 const wchar_t kMaker[] = L"Software\\H2 アンインストール";
-const char kLog[] =
-    "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n"
-    "W:\\h2u\\ゲーム\\表\\data\\bgm\\\nW:\\h2u\\ゲーム\\表\\ソ\\\n";
+const char kLog[] = "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n";
+// What a write killed before it replaced the log left, cut inside its last line.
+const char kTemporaryLog[] =
+    "W:\\h2u\\ゲーム\\表\\data\\bgm\\\nW:\\h2u\\ゲーム\\表\\ソ\\\nW:\\h2u\\ゲ";
 
 bool InTree(const wchar_t* relative) { return fs::exists(kTree / relative); }
 void WideWrite(const fs::path& path, const std::string& bytes) {
@@ -53,6 +54,7 @@ class Uninstaller : public ::testing::Test {
     fs::create_directories(kTree / L"data\\bgm");
     fs::create_directories(kTree / L"ソ");
     WideWrite(kTree / L"game._md", kLog);
+    WideWrite(kTree / L"game._m~", kTemporaryLog);
     for (const wchar_t* file : {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat",
                                 L"init.sav", L"data\\slot.SAV", L"notes.save", L"Top.SAV",
                                 L"data\\deep.sav", L"diary.save", L"extra.dat"}) {
@@ -86,8 +88,9 @@ class Uninstaller : public ::testing::Test {
 
 TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
   EXPECT_TRUE(Run(false));
-  for (const wchar_t* gone : {L"game.exe", L"data\\a.bin", L"data\\bgm", L"ソ", L"init.sav",
-                              L"data\\slot.SAV", L"notes.save", L"Top.SAV", L"game._md"}) {
+  for (const wchar_t* gone :
+       {L"game.exe", L"data\\a.bin", L"data\\bgm", L"ソ", L"init.sav", L"data\\slot.SAV",
+        L"notes.save", L"Top.SAV", L"game._md", L"game._m~"}) {
     EXPECT_FALSE(InTree(gone)) << gone;
   }
   // diary.save has a short name ending in .SAV, but its own extension is not .sav; a save
@@ -211,6 +214,7 @@ TEST_F(Uninstaller, AFileThatIsNotALogStays) {
   for (const std::string& bytes :
        {std::string("SAVE\0\x01\xff", 7), std::string("W:\\h2u\\ゲーム\\表\\data\\\nslot 1\n")}) {
     SetUp();
+    fs::remove(kTree / L"game._m~");
     WideWrite(kTree / L"game._md", bytes);
     BeginFolderLog();
     EXPECT_EQ(CreateFolderPath("W:\\h2u\\ゲーム\\表\\new"), 1);
