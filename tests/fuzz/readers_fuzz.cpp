@@ -126,12 +126,14 @@ void CheckDescription() {
 }
 
 void CheckFolderLog(const char* path) {
-  FolderLogEntries entries;
-  if (!ReadFolderLog(path, &entries)) return;
-  CHECK(entries.count >= 0 && entries.count <= kFolderLogMaxEntries);
-  for (int i = 0; i < entries.count; ++i)
-    CHECK(memchr(entries.slots[i], '\0', kFolderLogEntryBytes) != nullptr);
-  ReleaseFolderLogEntries(&entries);
+  for (auto read : {ReadFolderLog, ReadTemporaryFolderLog}) {
+    FolderLogEntries entries;
+    if (!read(path, &entries)) continue;
+    CHECK(entries.count >= 0 && entries.count <= kFolderLogMaxEntries);
+    for (int i = 0; i < entries.count; ++i)
+      CHECK(memchr(entries.slots[i], '\0', kFolderLogEntryBytes) != nullptr);
+    ReleaseFolderLogEntries(&entries);
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@ TEST(FolderText, BrowsedFolderJoinsPathByOneBackslash) {
       {"C:\\Games", "HOSHIMI", "C:\\Games\\HOSHIMI"},
       {"D:\\", "HOSHIMI", "D:\\HOSHIMI"},                      // a drive root already ends in one
       {"D:\\ゲーム\\表", "ほしみ", "D:\\ゲーム\\表\\ほしみ"},  // 表's 0x5C is no backslash
+      {"D:\\ｿ\\", "ほしみ", "D:\\ｿ\\ほしみ"},  // ｿ's next byte is a backslash of its own
   };
   char joined[1024];
   for (const auto& c : cases) {
