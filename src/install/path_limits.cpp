@@ -10,9 +10,11 @@
 
 namespace {
 
+// A path the system cannot complete (empty, or no code page 932 text) is left to the
+// creation or the copy, which fail on it with their own messages.
 bool FitsUnits(const char* path, size_t limit) {
   size_t units = 0;
-  return OsGetFullPathUnits(path, &units) && units <= limit;
+  return !OsGetFullPathUnits(path, &units) || units <= limit;
 }
 
 }  // namespace

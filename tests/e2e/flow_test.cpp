@@ -82,15 +82,15 @@ TEST_F(LauncherTest, InstallRunGameAndUninstall) {
 
 // A file in use (opened without delete sharing), then the install folder held: each
 // uninstall says so and clears the record; once they are let go, the next install and
-// uninstall leave nothing.
+// uninstall leave nothing, with what a killed write of the log left.
 TEST_F(LauncherTest, UninstallWithAFileInUseThenAHeldFolder) {
   const std::wstring parent = Target(L"held"), folder = parent + L"\\HOSHIMI";
   StartToMain();
   Install(folder, IDC_KIND_MINIMUM);
   for (const wchar_t* held : {L"\\sound\\bgm01.dat", L""}) {
-    HANDLE handle = CreateFileW((folder + held).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE handle =
+        CreateFileW((folder + held).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     ASSERT_NE(handle, INVALID_HANDLE_VALUE);
     HWND question = OpenUninstall();
     Toggle(question, IDC_KEEP_SAVES, 0);
@@ -106,6 +106,9 @@ TEST_F(LauncherTest, UninstallWithAFileInUseThenAHeldFolder) {
     StartInstall(OpenOptions(), folder, IDOK, IDC_KIND_MINIMUM);
     EXPECT_EQ(FinishCopy(), Texts{});
   }
+  // What a write of the log killed part way leaves beside it: a folder only it names.
+  fs::create_directories(folder + L"\\zz");
+  WriteBytes(folder + L"\\hoshimi._m~", Utf8(folder) + "\\zz\n" + Utf8(folder) + "\\s");
   HWND question = OpenUninstall();
   Toggle(question, IDC_KEEP_SAVES, 0);
   Press(question, IDOK);
