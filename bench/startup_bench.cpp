@@ -98,6 +98,7 @@ const wchar_t* const kSteps[] = {
     L"process prepared",
     L"disc search",
     L"description loaded, files measured",
+    L"no other launcher for the key",
     L"record read",
     L"apart: the files measured by opening each (the earlier way)",
     L"apart: one splash load",

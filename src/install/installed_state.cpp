@@ -9,7 +9,9 @@
 #include "platform/registry.h"
 #include "setup_source/file_set.h"
 #include "setup_source/setup_description.h"
+#include "text/ascii_text.h"
 #include "text/bounded_text.h"
+#include "text/sjis.h"
 
 void WriteInstalledState(const char* keyPath, const char* installFolder) {
   OsRegistryKey key;
@@ -107,4 +109,18 @@ bool EveryRecordedFilePresent() {
 bool IsGameInstalled() {
   if (g_InstallKind == kInstallNone || g_InstallFolder[0] == '\0') return false;
   return EveryRecordedFilePresent();
+}
+
+void FormLauncherLockName(const char* keyPath, char* out, size_t cap) {
+  uint64_t hash = 0xcbf29ce484222325u;  // FNV-1a, 64 bits
+  for (const char* p = keyPath; *p != '\0';) {
+    // Both bytes of a two-byte character stay as they are: a second byte is no letter.
+    size_t length = CharLength(p);
+    for (const char* end = p + length; p < end; ++p) {
+      char byte = length == 1 ? ToAsciiUpper(*p) : *p;
+      hash = (hash ^ static_cast<unsigned char>(byte)) * 0x100000001b3u;
+    }
+  }
+  FormatText(out, cap, "Local\\SetupLauncher.%08x%08x", static_cast<unsigned>(hash >> 32),
+             static_cast<unsigned>(hash));
 }

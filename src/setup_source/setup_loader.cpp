@@ -55,6 +55,18 @@ void ResetTables() {
   g_Setup.typeCount = 0;
 }
 
+// The length of REG_P\REG_S\REG_T with value in place of k's setting; 0 for other settings.
+size_t KeyPathLength(const SetupKeyword& k, const char* value) {
+  const char* parts[] = {g_Setup.REG_P, g_Setup.REG_S, g_Setup.REG_T};
+  size_t length = 2;
+  bool part = false;
+  for (const char* p : parts) {
+    part = part || p == k.setting;
+    length += strlen(p == k.setting ? value : p);
+  }
+  return part ? length : 0;
+}
+
 // The value as it would be stored (cut to the setting's capacity) is what must pass the
 // setting's rule; a refused value leaves the setting as it was.
 void ApplySetting(const SetupKeyword& k, const char* value) {
@@ -62,6 +74,13 @@ void ApplySetting(const SetupKeyword& k, const char* value) {
   bool whole = CopyText(stored, k.cap, value);
   if (k.accepts != nullptr && !k.accepts(stored)) {
     ReportSetupProblem(kSetupError, k.refusal, k.name, stored, k.name, k.setting);
+    return;
+  }
+  // A cut key would be one the disc never named, and the uninstall would miss it.
+  size_t keyPath = KeyPathLength(k, stored);
+  if (keyPath > kRegistrySettingCapacity) {
+    ReportSetupProblem(kSetupError, kKeyPathTooLong, k.name, static_cast<unsigned>(keyPath),
+                       static_cast<unsigned>(kRegistrySettingCapacity), k.name);
     return;
   }
   NoteSettledSettingLine(k);
@@ -236,9 +255,9 @@ void LoadSetupDescription() {
   // What follows concerns the whole text, not one of its lines.
   g_SetupTextLine = 0;
   SettleSettings();
-  if (!FormatText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath, "%s\\%s\\%s",
-                  g_Setup.REG_P, g_Setup.REG_S, g_Setup.REG_T)) {
-    ReportSetupProblem(kSetupError, kKeyPathCut, static_cast<unsigned>(kRegistrySettingCapacity));
-  }
+  // Fits: each line that would have made it too long was refused. The settling takes REG_S
+  // back only under REG_P "Software" (8 bytes), and no line holds more than 504 bytes of value.
+  FormatText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath, "%s\\%s\\%s", g_Setup.REG_P,
+             g_Setup.REG_S, g_Setup.REG_T);
   TotalTypeSets();
 }

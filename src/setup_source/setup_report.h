@@ -32,7 +32,7 @@ enum SetupProblem {
   kSizePassesLimit,        // type or set name
   kZeroByteInLine,         //
   kLongLine,               // length
-  kKeyPathCut,             // capacity
+  kKeyPathTooLong,         // keyword, key path length, capacity, keyword
   kUnknownTypeReference,   // reference
   kDiscPathTooLong,        // line
   kListedFileUnreadable,   // line, disc path

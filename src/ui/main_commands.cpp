@@ -1,6 +1,7 @@
 // The main window's own commands: start the game, and quit after asking.
 #include "install/game_command_line.h"
 #include "install/install_selection.h"
+#include "platform/platform.h"
 #include "platform/win32/gui.h"
 #include "text/bounded_text.h"
 #include "ui/dialog_outcome.h"
@@ -13,9 +14,15 @@ void StartGame() {
   whole = FormGameCommandLine(commandLine, sizeof commandLine, g_InstallFolder, g_Setup.EXE,
                               g_Setup.SourceFolder) &&
           whole;
-  // A cut path would name another program; the launcher closes all the same.
-  if (whole) GuiStartProcess(executable, commandLine);
-  DestroyWindow(MainWindow());
+  // A cut path would name another program. When the game does not start, the launcher stays
+  // and says so, rather than vanishing without a word.
+  if (whole && GuiStartProcess(executable, commandLine)) {
+    DestroyWindow(MainWindow());
+    return;
+  }
+  char message[sizeof executable + 32];
+  FormatText(message, sizeof message, "%s\nを起動できませんでした。", executable);
+  OsMessageBox(MainWindow(), message, "ゲーム実行の失敗");
 }
 
 void ConfirmExit() {

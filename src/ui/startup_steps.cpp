@@ -4,6 +4,7 @@
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "platform/platform.h"
+#include "platform/win32/gui.h"
 #include "setup_source/disc_discovery.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
@@ -34,6 +35,14 @@ bool LoadDescriptionStep(int) {
   LoadSetupDescription();
   CloseSetupFile();
   return true;
+}
+
+// Two launchers on one record could install into two folders, and an uninstall would then
+// orphan one: a later launcher for the same key hands over to the first and ends.
+bool OneLauncherStep(int) {
+  char lockName[64];
+  FormLauncherLockName(g_Setup.ProductKeyPath, lockName, sizeof lockName);
+  return GuiClaimLauncherLock(lockName);
 }
 
 bool ReadRecordStep(int) {

@@ -7,11 +7,12 @@
 bool PrepareProcessStep(int showCommand);
 bool FindDiscStep(int showCommand);
 bool LoadDescriptionStep(int showCommand);
+bool OneLauncherStep(int showCommand);
 bool ReadRecordStep(int showCommand);
 bool ShowMainWindowStep(int showCommand);
 bool SetButtonsStep(int showCommand);
 
 typedef bool (*StartupStep)(int showCommand);
-inline constexpr StartupStep kStartupSteps[] = {PrepareProcessStep,  FindDiscStep,
-                                                LoadDescriptionStep, ReadRecordStep,
-                                                ShowMainWindowStep,  SetButtonsStep};
+inline constexpr StartupStep kStartupSteps[] = {
+    PrepareProcessStep, FindDiscStep,       LoadDescriptionStep, OneLauncherStep,
+    ReadRecordStep,     ShowMainWindowStep, SetButtonsStep};

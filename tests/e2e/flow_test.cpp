@@ -38,9 +38,10 @@ TEST_F(LauncherTest, FirstStart) {
 }
 
 // A new folder with Japanese names (ソ has 0x5C as its second byte; the half-width ﾄ is one
-// byte, and the backslash after it a separator of its own). After the install the
-// keys lead to Run game, which starts the game and ends the launcher; the next start finds
-// the install from the record and uninstalls it, keeping nothing.
+// byte, and the backslash after it a separator of its own). After the install the keys lead
+// to Run game, which starts the game and ends the launcher (with game.exe gone, a box says
+// so and the launcher stays); the next start finds the install from the record and
+// uninstalls it, keeping nothing.
 TEST_F(LauncherTest, InstallRunGameAndUninstall) {
   const std::wstring parent = Target(L"ソフトｿﾌﾄ"), folder = parent + L"\\星見の丘";
   StartToMain();
@@ -49,6 +50,13 @@ TEST_F(LauncherTest, InstallRunGameAndUninstall) {
   ExpectInstalledFiles(folder, kMaximumMask);
   ExpectRecord(2, kMaximumMask, folder);
   ExpectLog(parent, folder, kMaximumMask, 10);
+  const std::wstring game = folder + L"\\game.exe";
+  fs::rename(game, game + L".away");
+  Click(main, IDC_RUN_GAME_BUTTON);
+  Press(Box(L"ゲーム実行の失敗", IDOK, game + L"\nを起動できませんでした。", main), IDOK);
+  EXPECT_TRUE(IsWindowVisible(main));
+  ExpectButtons(true);
+  fs::rename(game + L".away", game);
   ExpectFocus(IDC_RUN_GAME_BUTTON);
   Exit(kEscape, IDCANCEL);
   EXPECT_EQ(FocusId(), IDC_RUN_GAME_BUTTON);

@@ -15,10 +15,38 @@ HWND OwnedWindow(HWND owner) {
 
 // The flows' dialogs leave the main window usable; while one runs, a click on Install or the
 // close box does nothing. A second flow would open a nested dialog and hold the message
-// unanswered, so each must come back at once with no new window.
+// unanswered, so each must come back at once with no new window. A second launcher for the
+// same key shows none either: it brings the first's window back, or its open dialog, to the
+// front and ends.
 TEST_F(LauncherTest, OneCommandAtATime) {
+  auto startSecond = [&] {
+    Process second;
+    Start(second, L"Q:\\setup.exe", L"C:\\");
+    bool shown = false;  // any window of its own, until it ends
+    WaitUntil(
+        [&] {
+          shown = shown || FindWindowOf(second.Id(), nullptr, 0);
+          return WaitForSingleObject(second.process.hProcess, 0) == WAIT_OBJECT_0;
+        },
+        20000);
+    DWORD code = 1;
+    GetExitCodeProcess(second.process.hProcess, &code);
+    Stop(second);
+    EXPECT_EQ(code, 0u);
+    EXPECT_FALSE(shown);
+  };
   StartToMain();
+  ShowWindow(main, SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(main); }, 10000));
+  startSecond();
+  WaitUntil([&] { return !IsIconic(main) && GetForegroundWindow() == main; }, 10000);
+  EXPECT_EQ(std::make_pair(IsIconic(main), GetForegroundWindow()), std::make_pair(FALSE, main));
   HWND options = OpenOptions();
+  SetForegroundWindow(main);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 10000));
+  startSecond();
+  WaitUntil([&] { return GetForegroundWindow() == options; }, 10000);
+  EXPECT_EQ(GetForegroundWindow(), options);
   DWORD_PTR result = 0;
   EXPECT_TRUE(SendMessageTimeoutW(Item(main, IDC_INSTALL_BUTTON), BM_CLICK, 0, 0, SMTO_NORMAL, 5000,
                                   &result));

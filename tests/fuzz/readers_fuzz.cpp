@@ -98,6 +98,7 @@ void CheckDescription() {
   CHECK(d.EXE[0] != '\0' && StaysInside(d.EXE) && StaysInside(d.PATH));
   CHECK(IsNameChain(d.REG_S, true) && IsNameChain(d.REG_T, true) && IsNameChain(d.REG_P, false));
   CHECK(IsOwnKeyTree(d.REG_P) && IsOwnKeyTree(d.ProductKeyPath));  // the maker's key too
+  CHECK(strlen(d.ProductKeyPath) == strlen(d.REG_P) + strlen(d.REG_S) + strlen(d.REG_T) + 2);
 
   CHECK(d.typeCount <= kMaxDataTypes && d.fileCount >= 0 && d.fileCount <= kMaxFileEntries);
   for (const DataType* t = d.types; t < d.types + d.typeCount; ++t)

@@ -28,7 +28,8 @@ const char* const kSetupProblemTexts[kSetupProblemCount] = {
     "the size of %s passes 2147483647 bytes; it stays there",
     "the line holds a zero byte; it is read only up to there",
     "line longer than %u bytes is read as several lines",
-    "the registry key path is longer than %u bytes; it was cut",
+    "%s value is refused: REG_P\\REG_S\\REG_T would be %u bytes, more than %u; %s keeps its "
+    "earlier value",
     "not list type: \"%s\" is the beginning of no declared type",
     "the disc path of \"%s\" is too long to open",
     "listed file \"%s\" cannot be opened on the disc (%s)",

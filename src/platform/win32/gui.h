@@ -38,3 +38,8 @@ bool GuiStartProcess(const char* executable, const char* commandLine);
 // The shell folder browser. true with the chosen folder's path (at most 259 bytes) in
 // out; false when cancelled, unavailable, or the path has no code page 932 form.
 bool GuiChooseFolder(HWND owner, char* out, size_t cap, const char* prompt);
+
+// One launcher per product key. true when this process is the first under lockName and may
+// go on (it holds the name until it ends); false when another launcher holds it: that one's
+// open dialog, else its main window, has been brought to the front.
+bool GuiClaimLauncherLock(const char* lockName);

@@ -29,6 +29,19 @@ bool LoadShell() {
   return g_GetMalloc != nullptr && g_BrowseForFolder != nullptr && g_PathFromIdList != nullptr;
 }
 
+// The browser needs COM on this thread, apartment-threaded; it stays so until the process
+// ends. ole32 is mapped on first use too, so setup.exe does not import it.
+bool InitializeComOnce() {
+  static bool ready;
+  if (ready) return true;
+  HMODULE ole = LoadLibraryW(L"ole32.dll");
+  if (ole == nullptr) return false;
+  decltype(&CoInitializeEx) initialize = nullptr;
+  Resolve(ole, "CoInitializeEx", &initialize);
+  ready = initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+  return ready;
+}
+
 int CALLBACK BrowserCallback(HWND browser, UINT message, LPARAM value, LPARAM appValue) {
   if (message == BFFM_INITIALIZED) {
     // The application value is 0: no folder is named, the shell picks its own start.
@@ -46,7 +59,7 @@ int CALLBACK BrowserCallback(HWND browser, UINT message, LPARAM value, LPARAM ap
 
 bool GuiChooseFolder(HWND owner, char* out, size_t cap, const char* prompt) {
   IMalloc* allocator = nullptr;
-  if (!LoadShell() || FAILED(g_GetMalloc(&allocator))) return false;
+  if (!InitializeComOnce() || !LoadShell() || FAILED(g_GetMalloc(&allocator))) return false;
   wchar_t widePrompt[kWideCapacity];
   ToWideShown(prompt, widePrompt, kWideCapacity);
   wchar_t displayName[MAX_PATH];

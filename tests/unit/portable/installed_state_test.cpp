@@ -21,3 +21,18 @@ TEST_F(InstallFolder, InstalledWhenFlagFolderAndEveryRecordedFileAreThere) {
     EXPECT_EQ(IsGameInstalled(), installed) << kind << folder << bPresent;
   }
 }
+
+// One launcher per product key. The registry ignores the case of ASCII letters; a second
+// byte of a Japanese character is no letter (ア is 0x83 0x41, ヂ 0x83 0x61).
+TEST(LauncherLockName, NamesTheKeyWhateverTheCaseOfItsLetters) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Software\\QUERN FIELD\\GAME", "Local\\SetupLauncher.87c27a4e0d68525d"},
+      {"software\\quern field\\game", "Local\\SetupLauncher.87c27a4e0d68525d"},
+      {"Software\\ア", "Local\\SetupLauncher.2a18c9ffc7dd604c"},
+      {"Software\\ヂ", "Local\\SetupLauncher.2a18e9ffc7dd96ac"}};
+  for (const auto& [key, name] : cases) {
+    char out[64] = "";
+    FormLauncherLockName(key, out, sizeof out);
+    EXPECT_STREQ(out, name) << key;
+  }
+}

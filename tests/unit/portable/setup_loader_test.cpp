@@ -144,8 +144,9 @@ TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
 // rule is tested on its own); MD and REG_S are judged once the whole text is read.
 TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
   const bool A = false, R = true;  // accepted, refused
+  const std::string s500(500, 's'), t500(500, 't'), p12(12, 'p');
   // Lines, whether the last is refused, what the setting holds after loading.
-  const std::tuple<const char*, bool, const char*> cases[] = {
+  const std::tuple<std::string, bool, const char*> cases[] = {
       // clang-format off
       {"#MD x.log \n", A, "x.log "}, {"#MD a.log\n#MD\n", R, "a.log"},
       {"#MD ..\\docs\\thesis.txt\n", R, "game._md"}, {"#EXE \"\tgame.exe\"\n", A, "\tgame.exe"},
@@ -161,15 +162,23 @@ TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
       {"game.exe\n#MD game.EXE .\n", R, "game._md"}, {"表.LOG\n#MD 表.log\n", R, "game._md"},
       {"x.log\ny.log\n#MD x.log\n#MD y.log\n", R, "game._md"}, {"data\\x\n#MD x\n", A, "x"},
       {"ア.log\n#MD ヂ.log\n", A, "ヂ.log"},  // 0x83 0x61 is no small 0x83 0x41
+      // The line that makes REG_P\REG_S\REG_T longer than 1,023 bytes, whichever comes last.
+      {"#REG_S " + s500 + "\n#REG_T " + t500 + "\n#REG_P Software\\" + p12 + "\n", A,
+       "Software\\pppppppppppp"},
+      {"#REG_S " + s500 + "\n#REG_T " + t500 + "\n#REG_P Software\\" + p12 + "p\n", R, "Software"},
+      {"#REG_P Software\\" + p12 + "p\n#REG_S " + s500 + "\n#REG_T " + t500 + "\n", R, "GAME"},
       // clang-format on
   };
   for (const auto& [lines, refused, kept] : cases) {
     EXPECT_EQ(LoadRefusesLast(lines), refused) << lines;
-    const char* keyword = strrchr(lines, '#') + 1;
+    const char* keyword = strrchr(lines.c_str(), '#') + 1;
     std::string name(keyword, strcspn(keyword, " \n"));
     auto k = std::find_if(std::begin(kSetupKeywords), std::end(kSetupKeywords),
                           [&](const SetupKeyword& k) { return name == k.name; });
     EXPECT_STREQ(k->setting, kept) << lines;
+    EXPECT_EQ(strlen(g_Setup.ProductKeyPath),
+              strlen(g_Setup.REG_P) + strlen(g_Setup.REG_S) + strlen(g_Setup.REG_T) + 2)
+        << "the key of the three settings, never cut";
   }
 }
 
