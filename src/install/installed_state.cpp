@@ -115,7 +115,7 @@ void FormLauncherLockName(const char* keyPath, char* out, size_t cap) {
   uint64_t hash = 0xcbf29ce484222325u;  // FNV-1a, 64 bits
   for (const char* p = keyPath; *p != '\0';) {
     // Both bytes of a two-byte character stay as they are: a second byte is no letter.
-    size_t length = CharLength(p);
+    size_t length = PathCharLength(p);
     for (const char* end = p + length; p < end; ++p) {
       char byte = length == 1 ? ToAsciiUpper(*p) : *p;
       hash = (hash ^ static_cast<unsigned char>(byte)) * 0x100000001b3u;
