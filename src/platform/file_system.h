@@ -33,7 +33,8 @@ enum OsCopyResult { kOsCopyDone, kOsCopyFailed, kOsCopyStopped };
 // Copies source over target in chunks, calling progress before each chunk and once at the
 // end, so the caller's window stays alive. An existing read-only target is refused; a
 // stopped or failed copy leaves no partial target behind. The target takes the source's
-// attributes.
+// attributes but the read-only bit: a disc's files are read-only, and a launcher killed
+// before it cleared the bit would leave a file the next install cannot replace.
 OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
                                     OsCopyProgress progress);
 // Free bytes this user may write on the drive that holds the existing folder.

@@ -1,5 +1,6 @@
 // The chunked copy on a POSIX system, with the Windows meanings the copy step relies on: a
-// read-only target is refused, nothing partial stays behind, the source's mode goes along.
+// read-only target is refused, nothing partial stays behind, the source's mode goes along
+// but made writable.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,6 +58,6 @@ OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
     unlink(nativeTarget);
     return result;
   }
-  if (measured) chmod(nativeTarget, info.st_mode & 07777);
+  if (measured) chmod(nativeTarget, (info.st_mode & 07777) | S_IWUSR);
   return kOsCopyDone;
 }

@@ -83,6 +83,8 @@ OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
     return result;
   }
   DWORD attributes = GetFileAttributesW(wideSource);
-  if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(wideTarget, attributes);
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    SetFileAttributesW(wideTarget, attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+  }
   return kOsCopyDone;
 }

@@ -10,7 +10,13 @@ TEST_F(InstallFolder, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
   List({"表ｿ\\a.bin", "skip.bin", "表ｿ\\a.bin"});
   EXPECT_EQ(Step(), kCopyStepCopied);
   EXPECT_EQ(ReadBytes("W:\\inst\\表ｿ\\a.bin"), "abc");
-  // The source's read-only bit came along and went; the folder, there now, is logged once.
+  // The copy itself leaves the bit off: a kill before the step clears it must not leave a
+  // file the next install cannot replace.
+  uint32_t attributes = 0;
+  ASSERT_EQ(OsCopyFileWithProgress("disc\\表ｿ\\a.bin", "W:\\inst\\b.bin", Go), kOsCopyDone);
+  EXPECT_TRUE(OsGetFileAttributes("W:\\inst\\b.bin", &attributes));
+  EXPECT_EQ(attributes & kAttributeReadOnly, 0u);
+  // The folder, there now, is logged once.
   EXPECT_EQ(Step(), kCopyStepCopied);
   EXPECT_EQ(Step(), kCopyStepNoFileLeft);
   EXPECT_EQ(Step(), kCopyStepNoFileLeft);  // over stays over
