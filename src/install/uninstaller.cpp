@@ -226,7 +226,7 @@ bool Uninstall(bool keepSaves, char* leftoverPlace, size_t cap) {
   if (g_InstallKind == kInstallNone) {
     // Deliberate, like the type reference's boxes: what the launcher has always shown when
     // the record says nothing is installed; nothing is deleted then.
-    OsMessageBox(OsMessageBoxOwner(), "no setup del?", "TEST");
+    OsMessageBox(OsMainWindow(), "no setup del?", "TEST");
     return true;
   }
   UninstallRun run = {};

@@ -18,10 +18,11 @@ bool OsSetCurrentFolder(const char* path);
 
 // A modal box with the OK button only and no icon. owner may be null.
 void OsMessageBox(WindowHandle owner, const char* text, const char* caption);
-// The owner of the boxes the engine shows: the launcher's main window once it exists,
-// null before (boxes during start-up loading have no owner).
-void OsSetMessageBoxOwner(WindowHandle owner);
-WindowHandle OsMessageBoxOwner();
+// The launcher's main window once it exists, null before. It owns the boxes the engine
+// shows (boxes during start-up loading have none); the window code reads it from here too,
+// so that the two cannot disagree.
+void OsSetMainWindow(WindowHandle window);
+WindowHandle OsMainWindow();
 
 // Called first at program start. On Windows an empty CD-ROM drive must read as an empty
 // volume label, not stop the disc search with a system "no disk" box.

@@ -18,8 +18,8 @@ int FindDataType(const char* reference) {
   // Deliberate: these two "TEST" boxes are what the launcher has always shown a publisher
   // testing a disc with such a reference; setup-check reports the line instead.
   if (!ReportSetupProblem(kSetupError, kUnknownTypeReference, reference)) {
-    OsMessageBox(OsMessageBoxOwner(), "not list type", "TEST");
-    OsMessageBox(OsMessageBoxOwner(), reference, "TEST");
+    OsMessageBox(OsMainWindow(), "not list type", "TEST");
+    OsMessageBox(OsMainWindow(), reference, "TEST");
   }
   return -1;
 }

@@ -3,9 +3,6 @@
 #include <windows.h>
 
 extern HINSTANCE g_Instance;
-// Set while a command of the main window runs its dialogs; the main window then ignores
-// its buttons and close requests, so no second flow starts on the same shared state.
-extern bool g_CommandRunning;
 
 HWND MainWindow();
 bool CreateMainWindow(int showCommand);

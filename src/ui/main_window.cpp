@@ -10,9 +10,11 @@
 
 enum { kClientWidth = 464, kClientHeight = 240, kSplashWidth = 320, kSplashHeight = 240 };
 
-bool g_CommandRunning;
-
 namespace {
+
+// Set while a command of the main window runs its dialogs; the main window then ignores
+// its buttons and close requests, so no second flow starts on the same shared state.
+bool g_CommandRunning;
 
 char g_ClassName[kTitleCapacity + 1];
 // In keyboard order, MainButtonSlot.
@@ -103,7 +105,7 @@ HWND CreateButton(HWND parent, const char* text, int id, int top) {
 
 }  // namespace
 
-HWND MainWindow() { return static_cast<HWND>(OsMessageBoxOwner()); }
+HWND MainWindow() { return static_cast<HWND>(OsMainWindow()); }
 
 bool CreateMainWindow(int showCommand) {
   CopyText(g_ClassName, sizeof g_ClassName, g_Setup.TITLE);
@@ -117,11 +119,11 @@ bool CreateMainWindow(int showCommand) {
   HWND window = GuiCreateWindow(g_Instance, g_ClassName, g_Setup.TITLE, WS_SYSMENU, x, y,
                                 kClientWidth, 256, nullptr, 0);
   if (window == nullptr) return false;
-  OsSetMessageBoxOwner(window);
+  OsSetMainWindow(window);
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 
-  // Created top to bottom in this order, which is not the key order.
+  // Created in the order Install, Uninstall, Run game, Exit, not in their order from the top.
   HWND* buttons = g_ButtonsInKeyOrder;
   buttons[kInstallSlot] = CreateButton(window, "インストール", IDC_INSTALL_BUTTON, 60);
   buttons[kUninstallSlot] = CreateButton(window, "アンインストール", IDC_UNINSTALL_BUTTON, 120);

@@ -52,8 +52,8 @@ OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
                                     OsCopyProgress progress) {
   wchar_t wideSource[kWideCapacity];
   wchar_t wideTarget[kWideCapacity];
-  if (!ToWide(source, wideSource, kWideCapacity)) return kOsCopyFailed;
-  if (!ToWide(target, wideTarget, kWideCapacity)) return kOsCopyFailed;
+  if (!ToWideStrict(source, wideSource, kWideCapacity)) return kOsCopyFailed;
+  if (!ToWideStrict(target, wideTarget, kWideCapacity)) return kOsCopyFailed;
   // An existing read-only target refuses to be replaced, as Windows' own copy does; asked
   // here because an emulated file system may let it be opened for writing.
   DWORD existing = GetFileAttributesW(wideTarget);

@@ -7,7 +7,7 @@
 
 bool OsGetFreeSpace(const char* folder, uint64_t* freeBytes) {
   wchar_t wide[kWideCapacity + 1];
-  if (!ToWide(folder, wide, kWideCapacity)) return false;
+  if (!ToWideStrict(folder, wide, kWideCapacity)) return false;
   // A share (\\server\share) is only taken with a trailing backslash; any folder takes one.
   size_t length = wcslen(wide);
   if (length == 0 || wide[length - 1] != L'\\') wcscat(wide, L"\\");

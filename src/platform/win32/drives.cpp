@@ -9,14 +9,14 @@ uint32_t OsGetLogicalDrives() { return GetLogicalDrives(); }
 
 uint32_t OsGetDriveType(const char* root) {
   wchar_t wide[kWideCapacity];
-  if (!ToWide(root, wide, kWideCapacity)) return DRIVE_NO_ROOT_DIR;
+  if (!ToWideStrict(root, wide, kWideCapacity)) return DRIVE_NO_ROOT_DIR;
   return GetDriveTypeW(wide);
 }
 
 bool OsGetVolumeLabel(const char* root, char* label, size_t cap) {
   if (cap > 0) label[0] = '\0';
   wchar_t wide[kWideCapacity];
-  if (!ToWide(root, wide, kWideCapacity)) return false;
+  if (!ToWideStrict(root, wide, kWideCapacity)) return false;
   wchar_t volumeName[128] = L"";
   wchar_t fileSystemName[128] = L"";
   DWORD serial = 0;
@@ -26,5 +26,5 @@ bool OsGetVolumeLabel(const char* root, char* label, size_t cap) {
                              fileSystemName, 128)) {
     return false;
   }
-  return FromWide(volumeName, label, cap);
+  return FromWideStrict(volumeName, label, cap);
 }

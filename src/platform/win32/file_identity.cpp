@@ -6,7 +6,7 @@
 
 bool OsGetFileIdentity(const char* path, OsFileIdentity* identity) {
   wchar_t wide[kWideCapacity];
-  if (!ToWide(path, wide, kWideCapacity)) return false;
+  if (!ToWideStrict(path, wide, kWideCapacity)) return false;
   // No access asked and every sharing allowed: this open disturbs no other program, and
   // the backup flag lets it open a folder.
   HANDLE file = CreateFileW(wide, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

@@ -8,7 +8,7 @@
 
 bool OsGetFileAttributes(const char* path, uint32_t* attributes) {
   wchar_t wide[kWideCapacity];
-  if (!ToWide(path, wide, kWideCapacity)) return false;
+  if (!ToWideStrict(path, wide, kWideCapacity)) return false;
   DWORD found = GetFileAttributesW(wide);
   if (found == INVALID_FILE_ATTRIBUTES) return false;
   *attributes = found;
@@ -21,7 +21,7 @@ bool OsGetFileAttributes(const char* path, uint32_t* attributes) {
 // never has; such a file still fails at its copy with the usual box.
 bool OsGetFileSize(const char* path, uint64_t* size) {
   wchar_t wide[kWideCapacity];
-  if (!ToWide(path, wide, kWideCapacity)) return false;
+  if (!ToWideStrict(path, wide, kWideCapacity)) return false;
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExW(wide, GetFileExInfoStandard, &data)) return false;
   // A folder has no size to count; opening it as a file failed too.
@@ -32,12 +32,12 @@ bool OsGetFileSize(const char* path, uint64_t* size) {
 
 bool OsSetFileAttributes(const char* path, uint32_t attributes) {
   wchar_t wide[kWideCapacity];
-  return ToWide(path, wide, kWideCapacity) && SetFileAttributesW(wide, attributes) != FALSE;
+  return ToWideStrict(path, wide, kWideCapacity) && SetFileAttributesW(wide, attributes) != FALSE;
 }
 
 bool OsGetFullPathUnits(const char* path, size_t* units) {
   wchar_t wide[kWideCapacity];
-  if (!ToWide(path, wide, kWideCapacity)) return false;
+  if (!ToWideStrict(path, wide, kWideCapacity)) return false;
   // Asked with no buffer, the call gives the size the full path needs, its zero included.
   DWORD needed = GetFullPathNameW(wide, 0, nullptr, nullptr);
   if (needed == 0) return false;
@@ -47,27 +47,27 @@ bool OsGetFullPathUnits(const char* path, size_t* units) {
 
 bool OsCreateFolder(const char* path) {
   wchar_t wide[kWideCapacity];
-  return ToWide(path, wide, kWideCapacity) && CreateDirectoryW(wide, nullptr) != FALSE;
+  return ToWideStrict(path, wide, kWideCapacity) && CreateDirectoryW(wide, nullptr) != FALSE;
 }
 
 bool OsRemoveFolder(const char* path) {
   wchar_t wide[kWideCapacity];
-  return ToWide(path, wide, kWideCapacity) && RemoveDirectoryW(wide) != FALSE;
+  return ToWideStrict(path, wide, kWideCapacity) && RemoveDirectoryW(wide) != FALSE;
 }
 
 bool OsDeleteFile(const char* path) {
   wchar_t wide[kWideCapacity];
-  return ToWide(path, wide, kWideCapacity) && DeleteFileW(wide) != FALSE;
+  return ToWideStrict(path, wide, kWideCapacity) && DeleteFileW(wide) != FALSE;
 }
 
 bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
   wchar_t wideFolder[kWideCapacity];
   wchar_t created[MAX_PATH];
-  if (!ToWide(folder, wideFolder, kWideCapacity) ||
+  if (!ToWideStrict(folder, wideFolder, kWideCapacity) ||
       GetTempFileNameW(wideFolder, L"tmp", 0, created) == 0) {
     return false;
   }
-  if (FromWide(created, out, cap)) return true;
+  if (FromWideStrict(created, out, cap)) return true;
   DeleteFileW(created);
   return false;
 }
@@ -75,7 +75,7 @@ bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
 bool OsMoveFileReplacing(const char* source, const char* target) {
   wchar_t wideSource[kWideCapacity];
   wchar_t wideTarget[kWideCapacity];
-  return ToWide(source, wideSource, kWideCapacity) && ToWide(target, wideTarget, kWideCapacity) &&
+  return ToWideStrict(source, wideSource, kWideCapacity) && ToWideStrict(target, wideTarget, kWideCapacity) &&
          MoveFileExW(wideSource, wideTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
              FALSE;
 }
@@ -85,7 +85,7 @@ namespace {
 // Takes the found name when it has a code page 932 form; other names are passed over.
 bool NextConvertible(HANDLE handle, WIN32_FIND_DATAW* found, OsFileSearch* search) {
   for (;;) {
-    if (FromWide(found->cFileName, search->name, sizeof search->name)) return true;
+    if (FromWideStrict(found->cFileName, search->name, sizeof search->name)) return true;
     if (!FindNextFileW(handle, found)) return false;
   }
 }
@@ -96,7 +96,7 @@ bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
   search->handle = nullptr;
   search->name[0] = '\0';
   wchar_t wide[kWideCapacity];
-  if (!ToWide(pattern, wide, kWideCapacity)) return false;
+  if (!ToWideStrict(pattern, wide, kWideCapacity)) return false;
   WIN32_FIND_DATAW found;
   HANDLE handle = FindFirstFileW(wide, &found);
   if (handle == INVALID_HANDLE_VALUE) return false;

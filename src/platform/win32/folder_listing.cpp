@@ -16,8 +16,8 @@ void TakeName(const wchar_t* wide, OsFolderEntry* entry) {
     entry->shown[0] = '\0';
   }
   wchar_t back[kWideCapacity];
-  if (!FromWide(wide, entry->name, sizeof entry->name) ||
-      !ToWide(entry->name, back, kWideCapacity) || wcscmp(back, wide) != 0) {
+  if (!FromWideStrict(wide, entry->name, sizeof entry->name) ||
+      !ToWideStrict(entry->name, back, kWideCapacity) || wcscmp(back, wide) != 0) {
     entry->name[0] = '\0';
   }
 }
@@ -28,7 +28,7 @@ bool OsListFolder(const char* folder, OsFolderVisitor visit, void* context) {
   char pattern[1024];
   wchar_t wide[kWideCapacity];
   if (!FormatText(pattern, sizeof pattern, "%s\\*", folder) ||
-      !ToWide(pattern, wide, kWideCapacity)) {
+      !ToWideStrict(pattern, wide, kWideCapacity)) {
     return false;
   }
   WIN32_FIND_DATAW found;

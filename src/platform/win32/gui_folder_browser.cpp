@@ -80,5 +80,5 @@ bool GuiChooseFolder(HWND owner, char* out, size_t cap, const char* prompt) {
   allocator->Free(item);
   allocator->Release();
   // A folder whose name has no code page 932 form cannot be used: refused, not altered.
-  return chosen && FromWide(path, out, cap);
+  return chosen && FromWideStrict(path, out, cap);
 }

@@ -4,7 +4,7 @@
 
 HBITMAP GuiLoadBitmapFile(const char* path, int width, int height) {
   wchar_t wide[kWideCapacity];
-  if (!ToWide(path, wide, kWideCapacity)) return nullptr;
+  if (!ToWideStrict(path, wide, kWideCapacity)) return nullptr;
   return static_cast<HBITMAP>(
       LoadImageW(nullptr, wide, IMAGE_BITMAP, width, height, LR_LOADFROMFILE));
 }

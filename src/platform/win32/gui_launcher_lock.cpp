@@ -36,7 +36,7 @@ HWND WindowToFront(DWORD process) {
 
 bool GuiClaimLauncherLock(const char* lockName) {
   wchar_t name[kWideCapacity];
-  if (!ToWide(lockName, name, kWideCapacity)) return true;
+  if (!ToWideStrict(lockName, name, kWideCapacity)) return true;
   HANDLE block =
       CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LONG), name);
   // Without the lock the launcher runs as it would alone.

@@ -9,7 +9,7 @@
 
 bool OsCreateUserKey(const char* path, OsRegistryKey* key) {
   wchar_t wide[kWideCapacity];
-  if (!ToWide(path, wide, kWideCapacity)) return false;
+  if (!ToWideStrict(path, wide, kWideCapacity)) return false;
   HKEY created = nullptr;
   DWORD disposition = 0;
   wchar_t noClass[] = L"";
@@ -23,7 +23,7 @@ bool OsCreateUserKey(const char* path, OsRegistryKey* key) {
 
 bool OsOpenUserKey(const char* path, OsRegistryKey* key) {
   wchar_t wide[kWideCapacity];
-  if (!ToWide(path, wide, kWideCapacity)) return false;
+  if (!ToWideStrict(path, wide, kWideCapacity)) return false;
   HKEY opened = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, wide, 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS) {
     return false;
@@ -36,7 +36,7 @@ void OsCloseKey(OsRegistryKey key) { RegCloseKey(static_cast<HKEY>(key)); }
 
 bool OsSetNumberValue(OsRegistryKey key, const char* name, uint32_t value) {
   wchar_t wideName[kWideCapacity];
-  if (!ToWide(name, wideName, kWideCapacity)) return false;
+  if (!ToWideStrict(name, wideName, kWideCapacity)) return false;
   BYTE data[4] = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8),
                   static_cast<BYTE>(value >> 16), static_cast<BYTE>(value >> 24)};
   return RegSetValueExW(static_cast<HKEY>(key), wideName, 0, REG_DWORD, data, 4) == ERROR_SUCCESS;
@@ -45,7 +45,7 @@ bool OsSetNumberValue(OsRegistryKey key, const char* name, uint32_t value) {
 bool OsSetTextValue(OsRegistryKey key, const char* name, const char* text) {
   wchar_t wideName[kWideCapacity];
   wchar_t wideText[kWideCapacity + 1];
-  if (!ToWide(name, wideName, kWideCapacity) || !ToWide(text, wideText, kWideCapacity)) {
+  if (!ToWideStrict(name, wideName, kWideCapacity) || !ToWideStrict(text, wideText, kWideCapacity)) {
     return false;
   }
   // The data is exactly the text's characters, with no terminating zero. The system adds
@@ -72,7 +72,7 @@ bool TextData(const wchar_t* units, DWORD bytes, OsRegistryValue* value) {
   memcpy(text, units, count * sizeof(wchar_t));
   text[count] = L'\0';
   char converted[2 * kUnits + 1];
-  if (!FromWide(text, converted, sizeof converted)) return false;
+  if (!FromWideStrict(text, converted, sizeof converted)) return false;
   size_t length = strlen(converted);
   // The 256 bytes of the record's reader; a longer text is refused, never cut.
   if (length > kRegistryDataCapacity) return false;
@@ -100,7 +100,7 @@ OsEnumResult OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* val
   // A name or data too long for the buffers is one value; the values after it still count.
   if (result == ERROR_MORE_DATA) return kEnumValueSkipped;
   if (result != ERROR_SUCCESS) return kEnumValuesEnd;
-  if (!FromWide(name, value->name, sizeof value->name)) return kEnumValueSkipped;
+  if (!FromWideStrict(name, value->name, sizeof value->name)) return kEnumValueSkipped;
   value->type = type;
   if (IsTextType(type)) return TextData(units, bytes, value) ? kEnumValueRead : kEnumValueSkipped;
   if (bytes > kRegistryDataCapacity) return kEnumValueSkipped;
@@ -122,18 +122,18 @@ bool OsKeyHoldsNothing(OsRegistryKey key) {
 
 bool OsDeleteValue(OsRegistryKey key, const char* name) {
   wchar_t wide[kWideCapacity];
-  return ToWide(name, wide, kWideCapacity) &&
+  return ToWideStrict(name, wide, kWideCapacity) &&
          RegDeleteValueW(static_cast<HKEY>(key), wide) == ERROR_SUCCESS;
 }
 
 bool OsDeleteUserKey(const char* path) {
   wchar_t wide[kWideCapacity];
-  return ToWide(path, wide, kWideCapacity) &&
+  return ToWideStrict(path, wide, kWideCapacity) &&
          RegDeleteKeyW(HKEY_CURRENT_USER, wide) == ERROR_SUCCESS;
 }
 
 bool OsDeleteSubkey(OsRegistryKey key, const char* name) {
   wchar_t wide[kWideCapacity];
-  return ToWide(name, wide, kWideCapacity) &&
+  return ToWideStrict(name, wide, kWideCapacity) &&
          RegDeleteKeyW(static_cast<HKEY>(key), wide) == ERROR_SUCCESS;
 }

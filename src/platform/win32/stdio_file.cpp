@@ -9,6 +9,6 @@
 FILE* OsOpenFile(const char* path, const char* mode) {
   wchar_t widePath[kWideCapacity];
   wchar_t wideMode[16];
-  if (!ToWide(path, widePath, kWideCapacity) || !ToWide(mode, wideMode, 16)) return nullptr;
+  if (!ToWideStrict(path, widePath, kWideCapacity) || !ToWideStrict(mode, wideMode, 16)) return nullptr;
   return _wfopen(widePath, wideMode);
 }

@@ -9,5 +9,5 @@ bool OsGetWindowsFolder(char* out, size_t cap) {
   wchar_t wide[kWideCapacity];
   UINT length = GetWindowsDirectoryW(wide, kWideCapacity);
   if (length == 0 || length >= kWideCapacity) return false;
-  return FromWide(wide, out, cap);
+  return FromWideStrict(wide, out, cap);
 }

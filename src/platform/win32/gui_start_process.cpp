@@ -5,8 +5,8 @@
 bool GuiStartProcess(const char* executable, const char* commandLine) {
   wchar_t wideExecutable[kWideCapacity];
   wchar_t wideCommandLine[kWideCapacity];
-  if (!ToWide(executable, wideExecutable, kWideCapacity)) return false;
-  if (!ToWide(commandLine, wideCommandLine, kWideCapacity)) return false;
+  if (!ToWideStrict(executable, wideExecutable, kWideCapacity)) return false;
+  if (!ToWideStrict(commandLine, wideCommandLine, kWideCapacity)) return false;
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;

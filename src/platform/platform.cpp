@@ -1,0 +1,10 @@
+// What the boundary keeps the same on every system.
+#include "platform/platform.h"
+
+namespace {
+WindowHandle g_MainWindow;
+}  // namespace
+
+void OsSetMainWindow(WindowHandle window) { g_MainWindow = window; }
+
+WindowHandle OsMainWindow() { return g_MainWindow; }

@@ -1,0 +1,27 @@
+// The general calls of the boundary on a POSIX system, for setup-check and the native tests.
+#include "platform/platform.h"
+
+#include <stdio.h>
+#include <unistd.h>
+
+#include "platform/posix/native_path.h"
+
+bool OsGetCurrentFolder(char* out, size_t cap) {
+  if (cap > 0) out[0] = '\0';
+  char native[4096];
+  if (getcwd(native, sizeof native) == nullptr) return false;
+  return FromNativeText(native, out, cap);
+}
+
+bool OsSetCurrentFolder(const char* path) {
+  char native[4096];
+  return ToNativePath(path, native, sizeof native) && chdir(native) == 0;
+}
+
+// No windows here: a box becomes a line on standard error.
+void OsMessageBox(WindowHandle, const char* text, const char* caption) {
+  fprintf(stderr, "[%s] %s\n", caption, text);
+}
+
+// Nothing to prepare: no system boxes for empty drives.
+void OsPrepareProcess() {}
