@@ -6,6 +6,7 @@
 
 #include "bench.h"
 #include "bench_runs.h"
+#include "platform/copy_with_progress.h"
 #include "platform/file_system.h"
 
 namespace bench {

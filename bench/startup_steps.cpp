@@ -7,11 +7,13 @@
 
 #include <cstdio>
 
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_image.h"
+#include "platform/win32/gui_window.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/source_measure.h"
 #include "setup_source/source_path.h"
-#include "ui/launcher.h"
+#include "ui/launcher_main.h"
+#include "ui/main_window.h"
 
 HINSTANCE g_Instance;
 

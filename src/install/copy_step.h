@@ -1,6 +1,7 @@
 // One step of the copy pass: the next listed file of the chosen types goes from the disc
 // into the install folder, its sub-folder prepared and logged, its read-only bit cleared.
 #pragma once
+#include "platform/copy_with_progress.h"
 #include "platform/file_system.h"
 
 enum { kCopyPathCapacity = 1024, kDiscFolderCapacity = 512 };

@@ -3,9 +3,10 @@
 #pragma once
 #include <stddef.h>
 
+#include "install/folder_log_reader.h"
 #include "setup_source/setup_description.h"
 
-enum { kFolderLogBlockBytes = 262144, kFolderLogMaxEntries = 512, kFolderLogEntryBytes = 512 };
+enum { kFolderLogBlockBytes = 262144 };
 
 void BeginFolderLog();
 // Appends the folder and writes the log file at once (when the install folder exists).
@@ -17,18 +18,6 @@ void AddToFolderLog(const char* folder);
 void WriteFolderLog();
 void ReleaseFolderLog();
 
-// The entries of a log file, in file order.
-struct FolderLogEntries {
-  char (*slots)[kFolderLogEntryBytes];
-  int count;
-};
-// false when the file cannot be opened, is not a folder log (every non-empty line begins
-// with a drive letter and a colon or "\\server", code page 932, no control byte but line
-// ends), or there is no memory for the table.
-bool ReadFolderLog(const char* path, FolderLogEntries* entries);
-// The same for a temporary log, whose write a kill may have cut short: a last line without
-// its line feed is dropped, not read.
-bool ReadTemporaryFolderLog(const char* path, FolderLogEntries* entries);
 // Something is there that is not a folder log (nor can be read as one): not ours to touch.
 bool IsForeignFile(const char* path);
 
@@ -55,4 +44,3 @@ struct LoggedFolders {
   int count;
 };
 void MergeLoggedFolders(const FolderLogFiles& files, LoggedFolders* merged);
-void ReleaseFolderLogEntries(FolderLogEntries* entries);

@@ -2,10 +2,11 @@
 // merge. The file may have been edited or damaged: every entry is bounded and the count
 // stops at the table's size. A file that is not a folder log at all (a save, a game file
 // the MD setting happens to name) is not read, so that nothing ever replaces or deletes it.
+#include "install/folder_log_reader.h"
+
 #include <stdio.h>
 #include <string.h>
 
-#include "install/folder_log.h"
 #include "platform/memory.h"
 #include "platform/stdio_file.h"
 #include "text/path_text.h"

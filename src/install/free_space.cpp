@@ -2,6 +2,7 @@
 #include "install/free_space.h"
 
 #include "install/pass_progress.h"
+#include "platform/disk_space.h"
 #include "platform/file_system.h"
 #include "setup_source/save_name.h"
 #include "text/bounded_text.h"

@@ -27,19 +27,6 @@ bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap);
 // Moves source to target, replacing a file there, so that target is never half written.
 bool OsMoveFileReplacing(const char* source, const char* target);
 
-// Called with the bytes copied so far of the file; return false to stop the copy.
-typedef bool (*OsCopyProgress)(unsigned long long copied, unsigned long long total);
-enum OsCopyResult { kOsCopyDone, kOsCopyFailed, kOsCopyStopped };
-// Copies source over target in chunks, calling progress before each chunk and once at the
-// end, so the caller's window stays alive. An existing read-only target is refused; a
-// stopped or failed copy leaves no partial target behind. The target takes the source's
-// attributes but the read-only bit: a disc's files are read-only, and a launcher killed
-// before it cleared the bit would leave a file the next install cannot replace.
-OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
-                                    OsCopyProgress progress);
-// Free bytes this user may write on the drive that holds the existing folder.
-bool OsGetFreeSpace(const char* folder, uint64_t* freeBytes);
-
 // A search by pattern ("C:\GAME\*.sav"). Names come back as code page 932; a name that
 // has no code page 932 form is passed over (it could not be deleted by name anyway).
 struct OsFileSearch {

@@ -1,4 +1,6 @@
 // The chains of dialogs, checks and engine calls behind Install and Uninstall.
+#include "ui/command_flows.h"
+
 #include <stdint.h>
 
 #include "install/folder_creation.h"
@@ -8,10 +10,14 @@
 #include "install/uninstaller.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_dialog.h"
 #include "text/bounded_text.h"
+#include "ui/confirm_dialogs.h"
 #include "ui/dialog_outcome.h"
-#include "ui/launcher.h"
+#include "ui/file_copy_dialog.h"
+#include "ui/install_options_dialog.h"
+#include "ui/launcher_main.h"
+#include "ui/main_window.h"
 
 namespace {
 

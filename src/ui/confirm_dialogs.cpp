@@ -1,11 +1,13 @@
 // The four yes/no dialogs, one procedure over a table. Each clears its flags on opening and
 // sets them on はい; the opener reads the flags, never the dialog result (always 1).
+#include "ui/confirm_dialogs.h"
+
 #include "install/install_selection.h"
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_dialog.h"
 #include "resources/resource_ids.h"
 #include "text/bounded_text.h"
 #include "ui/dialog_outcome.h"
-#include "ui/launcher.h"
+#include "ui/launcher_main.h"
 
 namespace {
 

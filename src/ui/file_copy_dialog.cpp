@@ -1,5 +1,7 @@
 // The FILECOPY dialog: one listed file per 60 ms timer tick, with the paths shown and a
 // progress bar, until the set is exhausted (completed) or the dialog is closed (cancelled).
+#include "ui/file_copy_dialog.h"
+
 #include <windows.h>
 // after windows.h, which it needs
 #include <commctrl.h>
@@ -8,11 +10,11 @@
 #include "install/install_selection.h"
 #include "install/pass_progress.h"
 #include "platform/platform.h"
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_dialog.h"
+#include "platform/win32/gui_window.h"
 #include "resources/resource_ids.h"
 #include "text/bounded_text.h"
 #include "ui/dialog_outcome.h"
-#include "ui/launcher.h"
 
 namespace {
 

@@ -1,4 +1,6 @@
 // The INSTALL dialog: extent of the install, the size of each choice, and the folder.
+#include "ui/install_options_dialog.h"
+
 #include "install/browsed_folder.h"
 #include "install/folder_normalise.h"
 #include "install/free_space.h"
@@ -6,13 +8,13 @@
 #include "install/path_limits.h"
 #include "install/refused_folder.h"
 #include "platform/platform.h"
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_dialog.h"
+#include "platform/win32/gui_folder_browser.h"
 #include "platform/windows_folder.h"
 #include "resources/resource_ids.h"
 #include "text/bounded_text.h"
 #include "text/size_text.h"
 #include "ui/dialog_outcome.h"
-#include "ui/launcher.h"
 
 // The custom install knows data types 0 to 4 by position; 0 and 1 are always in it.
 namespace {

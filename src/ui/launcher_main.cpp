@@ -1,8 +1,10 @@
 // Program entry: the start-up steps in order, then the main window's message loop.
+#include "ui/launcher_main.h"
+
 #include <windows.h>
 
-#include "platform/win32/gui.h"
-#include "ui/launcher.h"
+#include "platform/win32/gui_window.h"
+#include "ui/main_window.h"
 #include "ui/startup_steps.h"
 
 HINSTANCE g_Instance;

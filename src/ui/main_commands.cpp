@@ -1,11 +1,14 @@
 // The main window's own commands: start the game, and quit after asking.
+#include "ui/main_commands.h"
+
 #include "install/game_command_line.h"
 #include "install/install_selection.h"
 #include "platform/platform.h"
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_start_process.h"
 #include "text/bounded_text.h"
+#include "ui/confirm_dialogs.h"
 #include "ui/dialog_outcome.h"
-#include "ui/launcher.h"
+#include "ui/main_window.h"
 
 void StartGame() {
   char executable[1024];

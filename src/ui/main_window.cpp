@@ -1,12 +1,17 @@
 // The launcher's one window: splash on the left, the column of four buttons on the right.
+#include "ui/main_window.h"
+
 #include "install/folder_log.h"
 #include "platform/platform.h"
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_image.h"
+#include "platform/win32/gui_window.h"
 #include "resources/resource_ids.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
 #include "ui/button_order.h"
-#include "ui/launcher.h"
+#include "ui/command_flows.h"
+#include "ui/launcher_main.h"
+#include "ui/main_commands.h"
 
 enum { kClientWidth = 464, kClientHeight = 240, kSplashWidth = 320, kSplashHeight = 240 };
 

@@ -4,12 +4,12 @@
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "platform/platform.h"
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_launcher_lock.h"
 #include "setup_source/disc_discovery.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_stream.h"
-#include "ui/launcher.h"
+#include "ui/main_window.h"
 
 bool PrepareProcessStep(int) {
   OsPrepareProcess();

@@ -1,11 +1,12 @@
 // The chunked copy on a POSIX system, with the Windows meanings the copy step relies on: a
 // read-only target is refused, nothing partial stays behind, the source's mode goes along
 // but made writable.
+#include "platform/copy_with_progress.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/file_system.h"
 #include "platform/posix/native_path.h"
 
 namespace {

@@ -1,7 +1,8 @@
 // Free space of a folder's file system on a POSIX system (native tests).
+#include "platform/disk_space.h"
+
 #include <sys/statvfs.h>
 
-#include "platform/file_system.h"
 #include "platform/posix/native_path.h"
 
 bool OsGetFreeSpace(const char* folder, uint64_t* freeBytes) {

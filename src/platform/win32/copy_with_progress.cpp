@@ -1,9 +1,10 @@
 // One file copy that keeps the caller's window alive: the copy goes in chunks, and between
 // chunks the caller may pump messages and stop it. CopyFileExW is not used because Wine
 // never calls its progress routine, so a large file would freeze the dialog there.
+#include "platform/copy_with_progress.h"
+
 #include <windows.h>
 
-#include "platform/file_system.h"
 #include "platform/win32/wide_text.h"
 
 namespace {

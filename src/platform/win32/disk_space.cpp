@@ -1,8 +1,9 @@
 // Free space of a folder's drive through the wide API.
+#include "platform/disk_space.h"
+
 #include <wchar.h>
 #include <windows.h>
 
-#include "platform/file_system.h"
 #include "platform/win32/wide_text.h"
 
 bool OsGetFreeSpace(const char* folder, uint64_t* freeBytes) {

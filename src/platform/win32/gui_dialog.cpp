@@ -3,7 +3,7 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_dialog.h"
 #include "platform/win32/wide_text.h"
 
 // The copy dialog's progress bar is a common control. Its library is mapped with the first

@@ -1,7 +1,8 @@
 // The shell's folder browser, for picking the parent of the install folder.
+#include "platform/win32/gui_folder_browser.h"
+
 #include <shlobj.h>
 
-#include "platform/win32/gui.h"
 #include "platform/win32/wide_text.h"
 
 namespace {

@@ -1,5 +1,6 @@
 // The splash picture, read from its file on every paint.
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_image.h"
+
 #include "platform/win32/wide_text.h"
 
 HBITMAP GuiLoadBitmapFile(const char* path, int width, int height) {

@@ -1,6 +1,7 @@
 // One launcher per product key: a named block holds the first launcher's process id, and a
 // later launcher brings that one's window to the front instead of showing its own.
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_launcher_lock.h"
+
 #include "platform/win32/wide_text.h"
 
 namespace {

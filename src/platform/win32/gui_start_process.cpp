@@ -1,5 +1,6 @@
 // Starting the installed game with its command line.
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_start_process.h"
+
 #include "platform/win32/wide_text.h"
 
 bool GuiStartProcess(const char* executable, const char* commandLine) {

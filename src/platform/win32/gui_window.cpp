@@ -1,5 +1,6 @@
 // Window class, windows, the message loop and message sends through the wide API.
-#include "platform/win32/gui.h"
+#include "platform/win32/gui_window.h"
+
 #include "platform/win32/wide_text.h"
 
 bool GuiRegisterWindowClass(HINSTANCE instance, const char* className, WNDPROC procedure,

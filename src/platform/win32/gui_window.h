@@ -1,0 +1,22 @@
+// The launcher's windows, their messages and the message loop.
+// Texts cross as code page 932 and are converted explicitly, so Japanese shows right on any
+// system code page.
+#pragma once
+#include <stddef.h>
+#include <windows.h>
+
+// Window class under className with the icon group of this module and the grey brush.
+bool GuiRegisterWindowClass(HINSTANCE instance, const char* className, WNDPROC procedure,
+                            int iconId);
+HWND GuiCreateWindow(HINSTANCE instance, const char* className, const char* title, DWORD style,
+                     int x, int y, int width, int height, HWND parent, int id);
+LRESULT GuiDefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT GuiSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Sees each queued message first; true when it acted on it (nothing more is done with it).
+typedef bool (*GuiKeyHandler)(const MSG& message);
+// Runs until WM_QUIT; returns its wParam. Modal dialogs run loops of their own, so keys
+// meant for them never reach keys.
+int GuiRunMessageLoop(GuiKeyHandler keys);
+// Handles what is waiting in the queue and returns; keeps a window responsive during a
+// long call on the GUI thread. dialog gets its keyboard handling.
+void GuiPumpPendingMessages(HWND dialog);

@@ -1,0 +1,5 @@
+// The main window's own commands: start the game, and quit after asking.
+#pragma once
+
+void StartGame();
+void ConfirmExit();
