@@ -20,8 +20,8 @@ const char kSampleTablesAfterSettings[] =
     "  INSTALL_S  entries 0 2  mask 0x00000005  size 0.63M (670720 bytes)\n"
     "  INSTALL_B  entries 0 1 2 4  mask 0x00000017  size 2.54M (2671616 bytes)\n"
     "  INSTALL_C  entries 0 1  mask 0x00000003  size 2.48M (2600960 bytes)\n\n"
-    "Files (5):\n  readme.txt  (no type)  1002 bytes\n  game.exe  [EXE]  600000 bytes\n"
-    "  se.dat  [SOUND]  2000002 bytes\n  data\\script.dat  [DATA]  70000 bytes\n"
+    "Files (5):\n  readme.txt  (no type)  1001 bytes (counted as 1002)\n"
+    "  game.exe  [EXE]  600000 bytes\n  se.dat  [SOUND]  2000001 bytes (counted as 2000002)\n  data\\script.dat  [DATA]  70000 bytes\n"
     "  manual.txt  (no type)  0 bytes\n\n";
 // Of one load: manual.txt is not on the disc, and two files belong to no type.
 const char kSampleProblems[] =
