@@ -4,6 +4,7 @@
 
 #include "cp932_text.h"
 #include "diagnostics.h"
+#include "platform/stdio_file.h"
 #include "setup_source/directive_line.h"
 #include "setup_source/line_end.h"
 #include "setup_source/setup_stream.h"
@@ -11,10 +12,47 @@
 
 namespace {
 
+// A UTF-8 file gets one error, not one per line that is no code page 932.
+bool g_Utf8Text;
+
+// Bytes that follow a UTF-8 lead byte, or -1 for a byte no character starts with.
+int Utf8Followers(int c) {
+  if (c < 0x80) return 0;
+  if (c >= 0xC2 && c <= 0xDF) return 1;
+  if (c >= 0xE0 && c <= 0xEF) return 2;
+  return c >= 0xF0 && c <= 0xF4 ? 3 : -1;
+}
+
+// Reads setup.ini's raw bytes up to the Ctrl-Z that ends the text. *bom: it begins with a
+// byte order mark. Returns the line of the first multi-byte character (the mark aside)
+// when the whole text is valid UTF-8, else 0.
+int FirstUtf8Line(bool* bom) {
+  FILE* file = OsOpenFile("setup.ini", "rb");
+  *bom = false;
+  if (file == nullptr) return 0;
+  unsigned char mark[3] = {0, 0, 0};
+  *bom = fread(mark, 1, 3, file) == 3 && mark[0] == 0xEF && mark[1] == 0xBB && mark[2] == 0xBF;
+  if (!*bom) rewind(file);
+  int line = 1;
+  int first = 0;
+  int pending = 0;
+  for (int c; pending >= 0 && (c = fgetc(file)) != EOF && c != 0x1A;) {
+    if (pending > 0) {
+      pending = (c & 0xC0) == 0x80 ? pending - 1 : -1;
+      continue;
+    }
+    if (c == '\n') ++line;
+    pending = Utf8Followers(c);
+    if (pending > 0 && first == 0) first = line;
+  }
+  fclose(file);
+  return pending == 0 ? first : 0;
+}
+
 // offset: where text begins in its text line (a long line is read in pieces).
 void CheckDecodable(const char* what, const char* text, size_t offset) {
   long bad = FirstUndecodableByte(text);
-  if (bad < 0) return;
+  if (bad < 0 || g_Utf8Text) return;
   AddDiagnostic(g_SetupTextLine, kSetupError,
                 "%s \"%s\" is not valid code page 932 (byte %u of the line); save setup.ini in "
                 "code page 932 (Shift-JIS)",
@@ -99,6 +137,19 @@ void CheckPlainLine(const char* line, size_t offset, SetupSection section) {
 
 void CheckSetupLines(int lines[kSettingKeywordCount]) {
   for (int i = 0; i < kSettingKeywordCount; ++i) lines[i] = 0;
+  bool bom = false;
+  int utf8Line = FirstUtf8Line(&bom);
+  if (bom) {
+    AddDiagnostic(1, kSetupError,
+                  "setup.ini begins with a UTF-8 byte order mark, so its first line is no keyword "
+                  "line; save setup.ini without it");
+  }
+  g_Utf8Text = utf8Line > 0;
+  if (g_Utf8Text) {
+    AddDiagnostic(utf8Line, kSetupError,
+                  "setup.ini is UTF-8: the launcher reads it as code page 932 and shows every "
+                  "Japanese text garbled; save it as code page 932 (Shift_JIS)");
+  }
   RewindSetupFile();
   SetupSection section = kNoSection;
   char line[512];

@@ -57,9 +57,15 @@ TEST_F(PublisherCheck, EachProblemWithItsLineAndWords) {
        "#FILE\nｱｲ\\a\n表\\b\nｱ\\x.dat\n",
        1, ""},
       // Not code page 932: UTF-8 text, bytes no character starts with, a lone lead byte.
-      {"#TITLE \xe3\x83\x86\xe3\x82\xb9\xe3\x83\x88\n", 1,
-       u8"setup.ini:1: error: TITLE value \"繝\\x86繧ｹ繝\\x88\" is not valid code page 932 (byte "
-       u8"10 of the line); save setup.ini in code page 932 (Shift-JIS)\n"},
+      {"#TITLE x\n#TITLE \xe3\x83\x86\xe3\x82\xb9\n#PATH \xe3\x83\x88\n", 1,
+       "setup.ini:2: error: setup.ini is UTF-8: the launcher reads it as code page 932 and "
+       "shows every Japanese text garbled; save it as code page 932 (Shift_JIS)\n"},
+      {"\xef\xbb\xbf#TITLE x\n", 1,
+       "setup.ini:1: error: setup.ini begins with a UTF-8 byte order mark, so its first line "
+       "is no keyword line; save setup.ini without it\n"},
+      {"#TITLE \xe3\x83\x86\xe3\n", 1,  // not UTF-8 as a whole: each line is told
+       u8"setup.ini:1: error: TITLE value \"繝\\x86\\xe3\" is not valid code page 932 (byte 10 "
+       u8"of the line); save setup.ini in code page 932 (Shift-JIS)\n"},
       {"#INSTALL_LST\nx\x85\x40\n#INSTALL_S\n\xff\n#FILE\n[\x80]\na\xfd.dat\n", 1,
        u8"setup.ini:2: error: data type name \"x\\x85@\" is not valid code page 932 (byte 2 of "
        u8"the line); save setup.ini in code page 932 (Shift-JIS)\n"
