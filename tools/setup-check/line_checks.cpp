@@ -8,6 +8,7 @@
 #include "setup_source/directive_line.h"
 #include "setup_source/line_end.h"
 #include "setup_source/setup_stream.h"
+#include "text/ascii_text.h"
 #include "text/bounded_text.h"
 
 namespace {
@@ -89,6 +90,36 @@ void CheckSetting(int index, const char* line, size_t offset, const char* keywor
   if (strcmp(stored, k.setting) == 0) lines[index] = g_SetupTextLine;
 }
 
+// One letter added, dropped or changed, or two adjacent ones swapped.
+bool OneEditApart(const char* a, const char* b) {
+  size_t la = strlen(a);
+  size_t lb = strlen(b);
+  if (la < lb) return OneEditApart(b, a);
+  size_t i = 0;
+  while (i < lb && a[i] == b[i]) ++i;
+  if (la == lb + 1) return strcmp(a + i + 1, b + i) == 0;
+  if (la != lb || i == la) return false;
+  if (strcmp(a + i + 1, b + i + 1) == 0) return true;
+  return a[i] == b[i + 1] && a[i + 1] == b[i] && strcmp(a + i + 2, b + i + 2) == 0;
+}
+
+// The keyword a comment line's word was meant to be: the same in other case, or a word of
+// capitals one edit from it. nullptr when it reads as a comment meant as one.
+const char* MeantKeyword(const char* word) {
+  char upper[512];
+  bool capitals = word[0] != '\0';
+  size_t n = 0;
+  for (; word[n] != '\0' && n + 1 < sizeof upper; ++n) {
+    upper[n] = ToAsciiUpper(word[n]);
+    capitals = capitals && ((word[n] >= 'A' && word[n] <= 'Z') || word[n] == '_');
+  }
+  upper[n] = '\0';
+  for (const SetupKeyword& k : kSetupKeywords) {
+    if (strcmp(upper, k.name) == 0 || (capitals && OneEditApart(word, k.name))) return k.name;
+  }
+  return nullptr;
+}
+
 void CheckDirective(const char* line, size_t offset, SetupSection* section,
                     int lines[kSettingKeywordCount]) {
   if (line[1] == '#') *section = kNoSection;
@@ -103,6 +134,11 @@ void CheckDirective(const char* line, size_t offset, SetupSection* section,
       CheckSetting(i, line, offset, keyword, value, lines);
     }
     return;
+  }
+  const char* meant = MeantKeyword(keyword);
+  if (meant != nullptr) {
+    AddDiagnostic(g_SetupTextLine, kSetupWarning,
+                  "\"#%s\" is read as a comment line; the keyword is #%s", keyword, meant);
   }
 }
 
@@ -167,5 +203,9 @@ void CheckSetupLines(int lines[kSettingKeywordCount]) {
     } else if (line[0] != '\0') {
       CheckPlainLine(line, offset, section);
     }
+  }
+  if (lines[0] == 0) {
+    AddDiagnostic(0, kSetupWarning,
+                  "TITLE is never set: the window shows the built-in title %s", g_Setup.TITLE);
   }
 }

@@ -59,6 +59,8 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
       {"#TITLE \"\t\x95\x5c\\\"\n", "--json", 0,
        u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
       {"#TITLE \x01\n", "--json", 0, "\"TITLE\": \"\\u0001\","},
+      {"#PATH x\n", nullptr, 0,
+       u8"setup.ini: warning: TITLE is never set: the window shows the built-in title Titleだよ\n"},
       {"#DEFDIR \x85\n", "--json", 1,
        "\"disc\": null,\n  \"types\": [],\n  \"sets\": [\n    {\"name\": \"INSTALL_S\""},
       {"#DEFDIR \x85\n", "--json", 1,
@@ -68,7 +70,7 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
        "an"},
       {"#FILE\n#MD ..\\a\n", "--json", 1,
        "{\"line\": 2, \"severity\": \"error\", \"message\": \"MD value \\\"..\\\\a\\\" is "
-       "refused: it must be a single file name; MD stays \\\"game._md\\\"\"}\n  ]\n}\n"},
+       "refused: it must be a single file name; MD stays \\\"game._md\\\"\"},\n"},
       {nullptr, "--json", 2, ""},
       {"#TITLE x\n", "--bogus", 2, ""},
   };
