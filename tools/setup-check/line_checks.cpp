@@ -11,7 +11,13 @@
 #include "text/ascii_text.h"
 #include "text/bounded_text.h"
 
+int g_FileEntryLines[kMaxFileEntries];
+
 namespace {
+
+// The next row of g_Setup.files to find a line for: the loader keeps file lines in order,
+// each as written, and drops the ones it refuses.
+int g_NextFileEntry;
 
 // A UTF-8 file gets one error, not one per line that is no code page 932.
 bool g_Utf8Text;
@@ -165,6 +171,10 @@ void CheckPlainLine(const char* line, size_t offset, SetupSection section) {
         break;
       }
       CheckDecodable("file line", text, offset);
+      if (g_NextFileEntry < g_Setup.fileCount && g_NextFileEntry < kMaxFileEntries &&
+          strcmp(text, g_Setup.files[g_NextFileEntry].name) == 0) {
+        g_FileEntryLines[g_NextFileEntry++] = g_SetupTextLine;
+      }
       break;
   }
 }
@@ -173,6 +183,7 @@ void CheckPlainLine(const char* line, size_t offset, SetupSection section) {
 
 void CheckSetupLines(int lines[kSettingKeywordCount]) {
   for (int i = 0; i < kSettingKeywordCount; ++i) lines[i] = 0;
+  g_NextFileEntry = 0;
   bool bom = false;
   int utf8Line = FirstUtf8Line(&bom);
   if (bom) {

@@ -9,3 +9,6 @@
 // after one is a separator to both. lines[i] gets the text line that set setting
 // i of kSetupKeywords to the value it holds (0: its default).
 void CheckSetupLines(int lines[kSettingKeywordCount]);
+
+// The text line of each row of g_Setup.files, after CheckSetupLines.
+extern int g_FileEntryLines[kMaxFileEntries];

@@ -4,6 +4,7 @@
 #include "disc_check.h"
 #include "install_folder_check.h"
 #include "line_checks.h"
+#include "listed_files_check.h"
 #include "setup_source/setup_keywords.h"
 
 void RunPublisherChecks() {
@@ -11,6 +12,7 @@ void RunPublisherChecks() {
   CheckSetupLines(lines);
   // PATH and DEFDIR are the second and third settings of the keyword table.
   CheckDefaultInstallFolder(lines[2], lines[1]);
+  CheckListedFiles();
   CheckDiscDrive();
   SortDiagnosticsByLine();
 }

@@ -94,6 +94,23 @@ TEST_F(PublisherCheck, EachProblemWithItsLineAndWords) {
        "setup.ini:3: warning: \"#path\" is read as a comment line; the keyword is #PATH\n"
        "setup.ini:4: warning: \"#XEE\" is read as a comment line; the keyword is #EXE\n"
        "setup.ini:5: warning: \"#FILES\" is read as a comment line; the keyword is #FILE\n"},
+      // One file named twice: the same line, or names Windows takes for one (ASCII, full-width,
+      // Greek and Cyrillic letters in either case; "/" for "\").
+      {"#FILE\na.dat\na.dat\nA.DAT\ns\\\x82\x71.txt\ns/\x82\x92.txt\n\x83\x9f\n\x83\xbf\n\x84\x40\n"
+       "\x84\x70\n\x84\x60\n\x84\x91\n\x84\x80\n",
+       1,
+       "setup.ini:3: warning: the FILE line \"a.dat\" repeats line 2: the file is copied and "
+       "counted twice\n"
+       "setup.ini:4: error: \"A.DAT\" and \"a.dat\" (line 2) are one file on Windows: the second "
+       "copy overwrites the first and the player loses a game file\n"
+       u8"setup.ini:6: error: \"s/ｒ.txt\" and \"s\\Ｒ.txt\" (line 5) are one file on Windows: the "
+       u8"second copy overwrites the first and the player loses a game file\n"
+       u8"setup.ini:8: error: \"α\" and \"Α\" (line 7) are one file on Windows: the second copy "
+       u8"overwrites the first and the player loses a game file\n"
+       u8"setup.ini:10: error: \"а\" and \"А\" (line 9) are one file on Windows: the second copy "
+       u8"overwrites the first and the player loses a game file\n"
+       u8"setup.ini:12: error: \"я\" and \"Я\" (line 11) are one file on Windows: the second copy "
+       u8"overwrites the first and the player loses a game file\n"},
       // The default install folder, DEFDIR and PATH joined and normalised.
       {"#DEFDIR d:/Games\n", 0, ""},
       {"#TITLE x\n#DEFDIR Games\n", 0,
