@@ -216,7 +216,7 @@ void CheckSetupLines(int lines[kSettingKeywordCount]) {
     }
   }
   if (lines[0] == 0) {
-    AddDiagnostic(0, kSetupWarning,
-                  "TITLE is never set: the window shows the built-in title %s", g_Setup.TITLE);
+    AddDiagnostic(0, kSetupWarning, "TITLE is never set: the window shows the built-in title %s",
+                  g_Setup.TITLE);
   }
 }

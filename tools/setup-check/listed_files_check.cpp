@@ -40,6 +40,39 @@ void CheckSameFiles() {
   }
 }
 
+// The game is started from the install folder as EXE: every install must have copied it.
+// A description with no FILE lines yet is a draft, not a missing game.
+void CheckExe(int exeLine) {
+  int count = RowCount();
+  if (count == 0) return;
+  char exe[kShortSettingCapacity + 1];
+  FoldWindowsName(g_Setup.EXE, exe, sizeof exe);
+  int row = 0;
+  while (row < count && strcmp(g_Folded[row], exe) != 0) ++row;
+  if (row == count) {
+    AddRuleDiagnostic("exe-not-listed", exeLine, kSetupWarning,
+                      "EXE \"%s\" is not listed among the FILE lines: no install copies it and "
+                      "the game cannot be started",
+                      g_Setup.EXE);
+    return;
+  }
+  // A custom install always takes types 0 and 1; the other two extents take their sets.
+  TypeMask always = g_Setup.sets[kInstallS].mask & g_Setup.sets[kInstallB].mask & 0x3;
+  TypeMask mask = g_Setup.files[row].mask;
+  if ((mask & always) != 0) return;
+  const char* type = "no data type";
+  for (int t = 0; t < kMaxDataTypes; ++t) {
+    if (mask == (TypeMask{1} << t)) type = g_Setup.types[t].name;
+  }
+  AddDiagnostic(exeLine, kSetupWarning,
+                "EXE \"%s\" is listed on line %d under %s, which not every install copies: list "
+                "it under type 0 or 1, in both INSTALL_S and INSTALL_B",
+                g_Setup.EXE, g_FileEntryLines[row], type);
+}
+
 }  // namespace
 
-void CheckListedFiles() { CheckSameFiles(); }
+void CheckListedFiles(int exeLine) {
+  CheckSameFiles();
+  CheckExe(exeLine);
+}

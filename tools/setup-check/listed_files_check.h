@@ -2,5 +2,5 @@
 // and what the game folder holds that no line lists.
 #pragma once
 
-// After CheckSetupLines (the rows' text lines).
-void CheckListedFiles();
+// After CheckSetupLines (the rows' text lines). exeLine: the line that set EXE (0: default).
+void CheckListedFiles(int exeLine);

@@ -10,9 +10,9 @@
 void RunPublisherChecks() {
   int lines[kSettingKeywordCount];
   CheckSetupLines(lines);
-  // PATH and DEFDIR are the second and third settings of the keyword table.
+  // PATH, DEFDIR and EXE are the second, third and fifth settings of the keyword table.
   CheckDefaultInstallFolder(lines[2], lines[1]);
-  CheckListedFiles();
+  CheckListedFiles(lines[4]);
   CheckDiscDrive();
   SortDiagnosticsByLine();
 }

@@ -3,9 +3,9 @@
 
 #include "diagnostics.h"
 #include "disc_check.h"
+#include "platform/file_system.h"
 #include "reports.h"
 #include "setup_source/setup_description.h"
-#include "platform/file_system.h"
 #include "setup_source/setup_keywords.h"
 #include "setup_source/source_path.h"
 #include "text/size_text.h"

@@ -21,7 +21,8 @@ const char kSampleTablesAfterSettings[] =
     "  INSTALL_B  entries 0 1 2 4  mask 0x00000017  size 2.54M (2671616 bytes)\n"
     "  INSTALL_C  entries 0 1  mask 0x00000003  size 2.48M (2600960 bytes)\n\n"
     "Files (5):\n  readme.txt  (no type)  1001 bytes (counted as 1002)\n"
-    "  game.exe  [EXE]  600000 bytes\n  se.dat  [SOUND]  2000001 bytes (counted as 2000002)\n  data\\script.dat  [DATA]  70000 bytes\n"
+    "  game.exe  [EXE]  600000 bytes\n  se.dat  [SOUND]  2000001 bytes (counted as 2000002)\n  "
+    "data\\script.dat  [DATA]  70000 bytes\n"
     "  manual.txt  (no type)  0 bytes\n\n";
 // Of one load: manual.txt is not on the disc, and two files belong to no type.
 const char kSampleProblems[] =
@@ -59,6 +60,7 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
       {"#TITLE \"\t\x95\x5c\\\"\n", "--json", 0,
        u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
       {"#TITLE \x01\n", "--json", 0, "\"TITLE\": \"\\u0001\","},
+      {"#EXE a.exe\n#FILE\nb.exe\n", "--json", 1, "started\", \"rule\": \"exe-not-listed\"}"},
       {"#PATH x\n", nullptr, 0,
        u8"setup.ini: warning: TITLE is never set: the window shows the built-in title Titleだよ\n"},
       {"#DEFDIR \x85\n", "--json", 1,
