@@ -5,7 +5,11 @@
 #include "cp932_text.h"
 #include "diagnostics.h"
 #include "line_checks.h"
+#include "platform/file_system.h"
+#include "platform/folder_listing.h"
 #include "setup_source/setup_description.h"
+#include "text/bounded_text.h"
+#include "text/sjis.h"
 
 namespace {
 
@@ -70,9 +74,94 @@ void CheckExe(int exeLine) {
                 g_Setup.EXE, g_FileEntryLines[row], type);
 }
 
+enum { kNamedUnlisted = 20 };
+
+int g_Unlisted;  // files of the game folder that no row names
+int g_Named;     // of them, those named in a warning
+
+struct GameWalk {
+  char prefix[512];  // the folder below the game folder, with its trailing backslash, or ""
+};
+
+bool IsListed(const char* line) {
+  char folded[sizeof GameWalk::prefix + 260];
+  FoldWindowsName(line, folded, sizeof folded);
+  for (int i = 0; i < RowCount(); ++i) {
+    if (strcmp(g_Folded[i], folded) == 0) return true;
+  }
+  return false;
+}
+
+bool VisitGameEntry(const OsFolderEntry* entry, void* context);
+
+// PATH below the disc root, without the one trailing backslash it may have.
+void GameFolder(char* out, size_t cap) {
+  CopyText(out, cap, g_Setup.PATH);
+  RemoveTrailingBackslash(out);
+}
+
+void WalkGameFolder(const char* prefix) {
+  GameWalk walk;
+  CopyText(walk.prefix, sizeof walk.prefix, prefix);
+  char folder[1024];
+  GameFolder(folder, sizeof folder);
+  AppendText(folder, sizeof folder, "\\");
+  AppendText(folder, sizeof folder, prefix);
+  RemoveTrailingBackslash(folder);
+  OsListFolder(folder, VisitGameEntry, &walk);
+}
+
+bool VisitGameEntry(const OsFolderEntry* entry, void* context) {
+  const GameWalk* walk = static_cast<const GameWalk*>(context);
+  char line[sizeof walk->prefix + sizeof entry->name + 1];
+  FormatText(line, sizeof line, "%s%s", walk->prefix, entry->name);
+  if (entry->isFolder && entry->name[0] != '\0') {
+    // A folder too deep for the prefix holds nothing the loader could list either.
+    if (AppendText(line, sizeof line, "\\") && strlen(line) < sizeof walk->prefix) {
+      WalkGameFolder(line);
+    }
+    return true;
+  }
+  if (!entry->isFile || (entry->name[0] != '\0' && IsListed(line))) return true;
+  ++g_Unlisted;
+  // A name with no code page 932 form is counted, not named: no FILE line can name it.
+  if (entry->name[0] != '\0' && g_Named < kNamedUnlisted) {
+    ++g_Named;
+    AddDiagnostic(0, kSetupWarning,
+                  "\"%s\" is in the game folder but no FILE line lists it: no install copies it",
+                  line);
+  }
+  return true;
+}
+
+// What a publisher forgot to list is never copied; a game folder missing from the disc
+// makes every listed file fail.
+void CheckGameFolder(int pathLine) {
+  g_Unlisted = 0;
+  g_Named = 0;
+  if (g_Setup.PATH[0] == '\0') return;  // the disc root itself: setup.exe is no game file
+  char folder[1024];
+  GameFolder(folder, sizeof folder);
+  uint32_t attributes = 0;
+  if (!OsGetFileAttributes(folder, &attributes) || !(attributes & kAttributeDirectory)) {
+    if (RowCount() == 0) return;
+    AddDiagnostic(pathLine > 0 ? pathLine : 1, kSetupError,
+                  "the game folder \"%s\" (PATH) is not on the disc: no listed file can be copied",
+                  g_Setup.PATH);
+    return;
+  }
+  WalkGameFolder("");
+  int rest = g_Unlisted - g_Named;
+  if (rest > 0) {
+    AddDiagnostic(0, kSetupWarning, "%d more file%s in the game folder %s listed by no FILE line",
+                  rest, rest == 1 ? "" : "s", rest == 1 ? "is" : "are");
+  }
+}
+
 }  // namespace
 
-void CheckListedFiles(int exeLine) {
+void CheckListedFiles(int pathLine, int exeLine) {
   CheckSameFiles();
   CheckExe(exeLine);
+  CheckGameFolder(pathLine);
 }

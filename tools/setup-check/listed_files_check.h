@@ -2,5 +2,6 @@
 // and what the game folder holds that no line lists.
 #pragma once
 
-// After CheckSetupLines (the rows' text lines). exeLine: the line that set EXE (0: default).
-void CheckListedFiles(int exeLine);
+// After CheckSetupLines (the rows' text lines), in the disc root. pathLine, exeLine: the
+// lines that set PATH and EXE (0: the default).
+void CheckListedFiles(int pathLine, int exeLine);

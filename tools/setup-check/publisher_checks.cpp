@@ -12,7 +12,7 @@ void RunPublisherChecks() {
   CheckSetupLines(lines);
   // PATH, DEFDIR and EXE are the second, third and fifth settings of the keyword table.
   CheckDefaultInstallFolder(lines[2], lines[1]);
-  CheckListedFiles(lines[4]);
+  CheckListedFiles(lines[1], lines[4]);
   CheckDiscDrive();
   SortDiagnosticsByLine();
 }

@@ -24,6 +24,7 @@ class PublisherCheck : public ScratchFolder {
       std::string line = report.substr(at, end - at);
       if (line.rfind("setup.ini:", 0) != 0 || line.rfind("setup.ini: ", 0) == 0 ||
           line.find("cannot be opened") != std::string::npos ||
+          line.find("is not on the disc") != std::string::npos ||
           line.find("longer than") != std::string::npos ||
           line.find("belongs to no data type") != std::string::npos) {
         continue;

@@ -40,6 +40,8 @@ class SampleDisc : public SetupDisc {
     WriteBytes("SAMPLE\\game.exe", std::string(600000, 'x'));
     WriteBytes("SAMPLE\\se.dat", std::string(2000001, 'x'));
     WriteBytes("SAMPLE\\data\\script.dat", std::string(70000, 'x'));
+    std::filesystem::create_directories(folder_ / "MANY");
+    for (int i = 0; i < 22; ++i) WriteBytes(("MANY\\f" + std::to_string(i)).c_str(), "x");
     disc_ = folder_.string();  // the test's own folder, not what the product reads back
   }
   // The report's own text with the scratch disc's folder for {disc}.
@@ -61,6 +63,14 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
        u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
       {"#TITLE \x01\n", "--json", 0, "\"TITLE\": \"\\u0001\","},
       {"#EXE a.exe\n#FILE\nb.exe\n", "--json", 1, "started\", \"rule\": \"exe-not-listed\"}"},
+      {"#TITLE x\n#PATH SAMPLE\n#FILE\n[]\ngame.exe\nse.dat\nreadme.txt\n", nullptr, 0,
+       "setup.ini: warning: \"data\\script.dat\" is in the game folder but no FILE line lists it: "
+       "no install copies it\n"},
+      {"#TITLE x\n#PATH MANY\n#FILE\nf0\n", nullptr, 0,
+       "setup.ini: warning: 1 more file in the game folder is listed by no FILE line\n"},
+      {"#TITLE x\n#PATH NONE\n#FILE\na.dat\n", nullptr, 1,
+       "setup.ini:2: error: the game folder \"NONE\" (PATH) is not on the disc: no listed file "
+       "can be copied\nsetup.ini:4: error: listed file \"a.dat\" cannot be opened"},
       {"#PATH x\n", nullptr, 0,
        u8"setup.ini: warning: TITLE is never set: the window shows the built-in title Titleだよ\n"},
       {"#DEFDIR \x85\n", "--json", 1,
