@@ -14,5 +14,6 @@ void RunPublisherChecks() {
   CheckDefaultInstallFolder(lines[2], lines[1]);
   CheckListedFiles(lines[1], lines[4]);
   CheckDiscDrive();
+  CheckDiscRootFiles();
   SortDiagnosticsByLine();
 }

@@ -100,4 +100,56 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
   }
 }
 
+// The picture's header: signature, header size, width, height, planes, bits, compression.
+std::string Bmp(const char* sig, uint32_t dib, int32_t w, int32_t h, int planes, int bits, int z) {
+  std::string b = std::string(sig) + std::string(52 + 4, '\0');
+  auto put = [&b](size_t at, uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  put(10, 54, 4), put(14, dib, 4), put(18, w, 4), put(22, h, 4), put(26, planes, 2);
+  put(28, bits, 2), put(30, z, 4);
+  if (dib == 12) put(18, w, 2), put(20, h, 2), put(22, planes, 2), put(24, bits, 2);
+  return b;
+}
+
+// The launcher and its picture in the disc root ("": no warning about either).
+TEST_F(SampleDisc, DiscRootFiles) {
+  const std::tuple<bool, std::string, const char*> cases[] = {
+      {false, Bmp("BM", 40, 320, 240, 1, 24, 0),
+       "setup.ini: warning: setup.exe is not in the disc root: the disc has no launcher for the "
+       "player to start\n"},
+      {true, "",
+       "setup.ini: warning: setup.bmp is not in the disc root: the window shows a grey panel "
+       "where the picture goes\n"},
+      {true, Bmp("GI", 40, 320, 240, 1, 24, 0),
+       "setup.ini: warning: setup.bmp is no picture the launcher can load: the window shows a "
+       "grey panel; save it as a Windows BMP, the only format the launcher loads\n"},
+      {true, Bmp("BM", 40, 320, 240, 1, 24, 4), "no picture the launcher can load"},  // JPEG
+      {true, Bmp("BM", 40, 320, 240, 0, 24, 0), "no picture the launcher can load"},
+      {true, Bmp("BM", 40, 320, 240, 1, 7, 0), "no picture the launcher can load"},
+      {true, Bmp("BM", 20, 320, 240, 1, 24, 0), "no picture the launcher can load"},
+      {true, Bmp("BM", 40, 0, 240, 1, 24, 0), "no picture the launcher can load"},
+      {true, Bmp("BM", 40, 640, 480, 1, 24, 0),
+       "setup.ini: warning: setup.bmp is 640 x 480: the window scales it to 320 x 240\n"},
+      {true, Bmp("BM", 40, 320, -240, 1, 32, 3), ""},  // top-down, bit fields
+      {true, Bmp("BM", 12, 320, 240, 1, 8, 0), ""},
+  };
+  for (const auto& [exe, bmp, part] : cases) {
+    remove("setup.exe");
+    remove("setup.bmp");
+    if (exe) WriteBytes("setup.exe", "MZ");
+    if (!bmp.empty()) WriteBytes("setup.bmp", bmp);
+    WriteBytes("setup.ini", "#TITLE x\n");
+    const char* argv[] = {"setup-check", nullptr};
+    testing::internal::CaptureStdout();
+    RunSetupCheck(1, const_cast<char**>(argv));
+    std::string shown = testing::internal::GetCapturedStdout();
+    if (*part == '\0') {
+      EXPECT_EQ(shown.find("warning: setup."), std::string::npos) << shown;
+    } else {
+      EXPECT_TRUE(Contains(shown, part));
+    }
+  }
+}
+
 }  // namespace
