@@ -43,7 +43,7 @@ class PublisherCheck : public ScratchFolder {
 
 TEST_F(PublisherCheck, EachProblemWithItsLineAndWords) {
   // setup.ini, the exit status, every problem line (UTF-8, as shown).
-  const std::tuple<std::string, int, const char*> cases[] = {
+  const std::tuple<std::string, int, std::string> cases[] = {
       // Half-width katakana: an odd run before a quote, an even run, 表, one before a
       // backslash (paths are split as Windows splits them).
       {"#TITLE \"ﾃｽﾄ\"\n", 0,
@@ -132,6 +132,14 @@ TEST_F(PublisherCheck, EachProblemWithItsLineAndWords) {
       {"#PATH \"\"\n", 1,
        u8"setup.ini:1: error: the default install folder \"c:\" (DEFDIR and PATH joined) is the "
        u8"root of a drive: the launcher refuses to install there\n"},
+      {"#DEFDIR C:\\Games.\n", 1,
+       "setup.ini:1: error: the default install folder \"C:\\Games.\\GAME\" (DEFDIR and PATH "
+       "joined) has a folder name that ends in a dot or a blank, which Windows drops: the "
+       "launcher refuses to install there\n"},
+      {"#DEFDIR C:\\" + std::string(240, 'a') + "\n", 1,
+       "setup.ini:1: error: the default install folder \"C:\\" + std::string(240, 'a') +
+           "\\GAME\" (DEFDIR and PATH joined) is too long: a folder or file of the maximum "
+           "install would pass Windows' 247 or 259 characters, and the launcher refuses it\n"},
       {"#PATH SYS\n#DEFDIR C:\\WINDOWS\\system32\n", 1,
        u8"setup.ini:2: error: the default install folder \"C:\\WINDOWS\\system32\\SYS\" (DEFDIR "
        u8"and PATH joined) lies in the Windows "
