@@ -84,6 +84,15 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
        "{\"line\": 2, \"severity\": \"error\", \"message\": \"MD value \\\"..\\\\a\\\" is "
        "refused: it must be a single file name; MD stays \\\"game._md\\\"\"},\n"},
       {nullptr, "--json", 2, ""},
+      {kSample, "SAMPLE", 2,
+       "setup-check: SAMPLE holds no setup.ini, but the folder above it does: give that disc "
+       "folder (setup-check .)\n"},
+      {kSample, "SAMPLE/data", 2,
+       "setup-check: SAMPLE/data holds no setup.ini: give the disc folder that holds setup.ini, "
+       "the parent of the game folder\n"},
+      {kSample, "SAMPLE/se.dat", 2,
+       "setup-check: SAMPLE/se.dat is a file: setup-check takes the disc folder that holds "
+       "setup.ini; to check a disc image, run make-disc --verify IMAGE DISC_FOLDER\n"},
       {"#TITLE x\n", "--bogus", 2, ""},
   };
   for (const auto& [setupIni, option, status, part] : cases) {
@@ -92,11 +101,14 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
     if (setupIni != nullptr) WriteBytes("setup.ini", setupIni);
     const char* argv[] = {"setup-check", option, nullptr};
     testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
     EXPECT_EQ(RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv)), status) << setupIni;
+    std::string errors = testing::internal::GetCapturedStderr();
     std::string shown = testing::internal::GetCapturedStdout();
-    // "": nothing at all, not a report half written.
+    OsSetCurrentFolder(disc_.c_str());
+    // "": nothing at all, not a report half written; a refusal says why on standard error.
     EXPECT_TRUE(part.empty() ? testing::AssertionResult(shown.empty()) << shown
-                             : Contains(shown, part));
+                             : Contains(status == 2 ? errors : shown, part));
   }
 }
 
