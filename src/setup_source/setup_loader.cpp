@@ -16,7 +16,6 @@
 #include "setup_source/setup_stream.h"
 #include "setup_source/source_measure.h"
 #include "setup_source/type_reference.h"
-#include "text/ascii_text.h"
 #include "text/bounded_text.h"
 #include "text/size_text.h"
 
@@ -38,13 +37,6 @@ bool AddSize(int32_t* total, int64_t add) {
   int64_t sum = static_cast<int64_t>(*total) + add;
   *total = sum > kMaxSize ? kMaxSize : static_cast<int32_t>(sum);
   return sum <= kMaxSize;
-}
-
-bool SameLetters(const char* a, const char* b) {
-  for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-    if (ToAsciiUpper(*a) != *b) return false;
-  }
-  return *a == *b;
 }
 
 void ResetTables() {
@@ -103,12 +95,6 @@ void ApplyDirective(const char* line, LoadState& state) {
       ApplySetting(k, value);
     }
     return;
-  }
-  for (const SetupKeyword& k : kSetupKeywords) {
-    if (SameLetters(keyword, k.name)) {
-      ReportSetupProblem(kSetupWarning, kCommentKeyword, keyword, k.name);
-      return;
-    }
   }
 }
 

@@ -18,7 +18,6 @@ enum SetupProblem {
   kKeyNameRefused,         // the same
   kLogNameRefused,         // the same
   kMakerKeyRefused,        // the same
-  kCommentKeyword,         // text after '#', keyword
   kTooManyTypes,           // limit, line
   kTypeNameCut,            // capacity
   kTooManySetEntries,      // limit, set name, line

@@ -45,3 +45,48 @@ long FirstSwallowedByte(const char* text, size_t length, char c) {
   }
   return -1;
 }
+
+namespace {
+
+// The capital of a two-byte small letter, by code page 932's rows of ａ-ｚ, α-ω and а-я.
+void FoldPair(unsigned char lead, unsigned char* trail) {
+  unsigned char t = *trail;
+  if (lead == 0x82 && t >= 0x81 && t <= 0x9A) *trail = static_cast<unsigned char>(t - 0x21);
+  if (lead == 0x83 && t >= 0xBF && t <= 0xD6) *trail = static_cast<unsigned char>(t - 0x20);
+  // а-я run 0x8470-0x8491 with 0x847F left out; А-Я run 0x8440-0x8460.
+  if (lead == 0x84 && t >= 0x70 && t <= 0x7E) *trail = static_cast<unsigned char>(t - 0x30);
+  if (lead == 0x84 && t >= 0x80 && t <= 0x91) *trail = static_cast<unsigned char>(t - 0x31);
+}
+
+void DropComponentEnd(char* out, size_t* n) {
+  while (*n > 0 && (out[*n - 1] == '.' || out[*n - 1] == ' ') &&
+         (*n < 2 || !IsPathLeadByte(static_cast<unsigned char>(out[*n - 2])))) {
+    --*n;
+  }
+}
+
+}  // namespace
+
+void FoldWindowsName(const char* name, char* out, size_t cap) {
+  if (cap == 0) return;
+  size_t n = 0;
+  for (const char* p = name; *p != '\0';) {
+    size_t step = PathCharLength(p);
+    if (n + step >= cap) break;
+    unsigned char c = static_cast<unsigned char>(*p);
+    if (step == 2) {
+      unsigned char trail = static_cast<unsigned char>(p[1]);
+      FoldPair(c, &trail);
+      out[n++] = *p;
+      out[n++] = static_cast<char>(trail);
+    } else if (c == '/' || c == '\\') {
+      DropComponentEnd(out, &n);
+      out[n++] = '\\';
+    } else {
+      out[n++] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : *p;
+    }
+    p += step;
+  }
+  DropComponentEnd(out, &n);
+  out[n] = '\0';
+}

@@ -18,3 +18,8 @@ long FirstUndecodableByte(const char* text);
 // own where the launcher's two-byte rule takes it as a second byte (an odd run of
 // half-width katakana before it), or -1.
 long FirstSwallowedByte(const char* text, size_t length, char c);
+
+// name as Windows matches file names: "/" as "\", the letters NTFS folds (ASCII, full-width
+// Latin, Greek, Cyrillic) in capitals, and each component's trailing dots and blanks dropped.
+// Two names that fold alike are one file. out is cut to cap.
+void FoldWindowsName(const char* name, char* out, size_t cap);

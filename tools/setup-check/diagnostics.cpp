@@ -16,12 +16,13 @@ void ClearDiagnostics() {
 
 namespace {
 
-void Keep(int line, SetupSeverity severity, const char* format, va_list args) {
+void Keep(const char* rule, int line, SetupSeverity severity, const char* format, va_list args) {
   if (severity == kSetupError) ++g_ErrorCount;
   if (g_DiagnosticCount >= kMaxDiagnostics) return;
   Diagnostic& d = g_Diagnostics[g_DiagnosticCount++];
   d.line = line;
   d.severity = severity;
+  d.rule = rule;
   FormatTextV(d.message, sizeof d.message, format, args);
 }
 
@@ -30,13 +31,21 @@ int SortKey(const Diagnostic& d) { return d.line > 0 ? d.line : INT_MAX; }
 }  // namespace
 
 void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args) {
-  Keep(line, severity, kSetupProblemTexts[problem], args);
+  Keep(nullptr, line, severity, kSetupProblemTexts[problem], args);
 }
 
 void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  Keep(line, severity, format, args);
+  Keep(nullptr, line, severity, format, args);
+  va_end(args);
+}
+
+void AddRuleDiagnostic(const char* rule, int line, SetupSeverity severity, const char* format,
+                       ...) {
+  va_list args;
+  va_start(args, format);
+  Keep(rule, line, severity, format, args);
   va_end(args);
 }
 

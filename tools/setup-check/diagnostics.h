@@ -6,6 +6,7 @@ struct Diagnostic {
   int line;
   SetupSeverity severity;
   char message[512];
+  const char* rule;  // a stable id for scripts, or nullptr
 };
 
 enum { kMaxDiagnostics = 4096 };
@@ -22,6 +23,9 @@ void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, v
 
 // A problem that setup-check finds itself, beyond the loader's: format as FormatText's.
 void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...);
+
+// The same with a stable id that the JSON report gives (make-disc refuses on some).
+void AddRuleDiagnostic(const char* rule, int line, SetupSeverity severity, const char* format, ...);
 
 // Puts the table in line order, the loader's and setup-check's own problems together;
 // problems of the whole text (line 0) go last.

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "cp932_text.h"
 #include "init_draft.h"
 #include "platform/folder_listing.h"
 #include "setup_source/line_end.h"
@@ -139,6 +140,25 @@ bool VisitEntry(const OsFolderEntry* entry, void* context) {
   return true;
 }
 
+// Names a Linux folder tells apart but Windows takes for one file: installed, the second
+// copy would overwrite the first.
+void RefuseCollidingNames() {
+  static char folded[kMaxFileEntries][kFileNameCapacity + 1];
+  for (int i = 0; i < g_Draft.fileCount; ++i) {
+    FoldWindowsName(g_Draft.files[i].line, folded[i], sizeof folded[i]);
+    for (int j = 0; j < i; ++j) {
+      if (strcmp(folded[i], folded[j]) != 0) continue;
+      char message[2 * kFileNameCapacity + 80];
+      FormatText(message, sizeof message,
+                 "\"%s\" and \"%s\": Windows takes the two names for one file; rename one",
+                 g_Draft.files[j].line, g_Draft.files[i].line);
+      PrintDraftProblem("error", message);
+      ++g_Draft.errorCount;
+      break;
+    }
+  }
+}
+
 }  // namespace
 
 DraftType DraftTypeOf(const char* line) {
@@ -163,4 +183,5 @@ void CollectDraftFiles() {
   WalkFolder("");
   qsort(g_Draft.files, static_cast<size_t>(g_Draft.fileCount), sizeof g_Draft.files[0],
         CompareDraftFiles);
+  RefuseCollidingNames();
 }

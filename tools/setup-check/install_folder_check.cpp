@@ -3,6 +3,7 @@
 #include "diagnostics.h"
 #include "install/folder_normalise.h"
 #include "install/install_selection.h"
+#include "install/path_limits.h"
 #include "install/refused_folder.h"
 #include "platform/windows_folder.h"
 #include "setup_source/setup_description.h"
@@ -45,10 +46,24 @@ void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
                   "the default install folder \"%s\" (DEFDIR and PATH joined) is the root of a "
                   "drive: the launcher refuses to install there",
                   folder);
+  } else if (IsRefusedInstallFolder(folder, "")) {  // with no Windows folder: the name rules
+    AddDiagnostic(line, kSetupError,
+                  "the default install folder \"%s\" (DEFDIR and PATH joined) has a folder name "
+                  "that ends in a dot or a blank, which Windows drops: the launcher refuses to "
+                  "install there",
+                  folder);
   } else if (IsRefusedInstallFolder(folder, windows)) {
     AddDiagnostic(line, kSetupError,
                   "the default install folder \"%s\" (DEFDIR and PATH joined) lies in the "
                   "Windows folder %s%s: the launcher refuses to install there",
                   folder, windows, assumed);
+  }
+  // 開始 measures the maximum install, the deepest the player can ask for.
+  if (!InstallPathsFit(folder, g_Setup.sets[kInstallB].mask)) {
+    AddDiagnostic(line, kSetupError,
+                  "the default install folder \"%s\" (DEFDIR and PATH joined) is too long: a "
+                  "folder or file of the maximum install would pass Windows' 247 or 259 "
+                  "characters, and the launcher refuses it",
+                  folder);
   }
 }

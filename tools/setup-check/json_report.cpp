@@ -80,6 +80,7 @@ void PrintDiagnostics() {
     printf("%s\n    {\"line\": %d, \"severity\": \"%s\", \"message\": ", i == 0 ? "" : ",", d.line,
            d.severity == kSetupError ? "error" : "warning");
     PrintJsonString(stdout, d.message);
+    if (d.rule != nullptr) printf(", \"rule\": \"%s\"", d.rule);
     fputc('}', stdout);
   }
   fputs(g_DiagnosticCount > 0 ? "\n  ]\n" : "]\n", stdout);

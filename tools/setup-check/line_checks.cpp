@@ -4,17 +4,62 @@
 
 #include "cp932_text.h"
 #include "diagnostics.h"
+#include "platform/stdio_file.h"
 #include "setup_source/directive_line.h"
 #include "setup_source/line_end.h"
 #include "setup_source/setup_stream.h"
+#include "text/ascii_text.h"
 #include "text/bounded_text.h"
 
+int g_FileEntryLines[kMaxFileEntries];
+
 namespace {
+
+// The next row of g_Setup.files to find a line for: the loader keeps file lines in order,
+// each as written, and drops the ones it refuses.
+int g_NextFileEntry;
+
+// A UTF-8 file gets one error, not one per line that is no code page 932.
+bool g_Utf8Text;
+
+// Bytes that follow a UTF-8 lead byte, or -1 for a byte no character starts with.
+int Utf8Followers(int c) {
+  if (c < 0x80) return 0;
+  if (c >= 0xC2 && c <= 0xDF) return 1;
+  if (c >= 0xE0 && c <= 0xEF) return 2;
+  return c >= 0xF0 && c <= 0xF4 ? 3 : -1;
+}
+
+// Reads setup.ini's raw bytes up to the Ctrl-Z that ends the text. *bom: it begins with a
+// byte order mark. Returns the line of the first multi-byte character (the mark aside)
+// when the whole text is valid UTF-8, else 0.
+int FirstUtf8Line(bool* bom) {
+  FILE* file = OsOpenFile("setup.ini", "rb");
+  *bom = false;
+  if (file == nullptr) return 0;
+  unsigned char mark[3] = {0, 0, 0};
+  *bom = fread(mark, 1, 3, file) == 3 && mark[0] == 0xEF && mark[1] == 0xBB && mark[2] == 0xBF;
+  if (!*bom) rewind(file);
+  int line = 1;
+  int first = 0;
+  int pending = 0;
+  for (int c; pending >= 0 && (c = fgetc(file)) != EOF && c != 0x1A;) {
+    if (pending > 0) {
+      pending = (c & 0xC0) == 0x80 ? pending - 1 : -1;
+      continue;
+    }
+    if (c == '\n') ++line;
+    pending = Utf8Followers(c);
+    if (pending > 0 && first == 0) first = line;
+  }
+  fclose(file);
+  return pending == 0 ? first : 0;
+}
 
 // offset: where text begins in its text line (a long line is read in pieces).
 void CheckDecodable(const char* what, const char* text, size_t offset) {
   long bad = FirstUndecodableByte(text);
-  if (bad < 0) return;
+  if (bad < 0 || g_Utf8Text) return;
   AddDiagnostic(g_SetupTextLine, kSetupError,
                 "%s \"%s\" is not valid code page 932 (byte %u of the line); save setup.ini in "
                 "code page 932 (Shift-JIS)",
@@ -51,6 +96,36 @@ void CheckSetting(int index, const char* line, size_t offset, const char* keywor
   if (strcmp(stored, k.setting) == 0) lines[index] = g_SetupTextLine;
 }
 
+// One letter added, dropped or changed, or two adjacent ones swapped.
+bool OneEditApart(const char* a, const char* b) {
+  size_t la = strlen(a);
+  size_t lb = strlen(b);
+  if (la < lb) return OneEditApart(b, a);
+  size_t i = 0;
+  while (i < lb && a[i] == b[i]) ++i;
+  if (la == lb + 1) return strcmp(a + i + 1, b + i) == 0;
+  if (la != lb || i == la) return false;
+  if (strcmp(a + i + 1, b + i + 1) == 0) return true;
+  return a[i] == b[i + 1] && a[i + 1] == b[i] && strcmp(a + i + 2, b + i + 2) == 0;
+}
+
+// The keyword a comment line's word was meant to be: the same in other case, or a word of
+// capitals one edit from it. nullptr when it reads as a comment meant as one.
+const char* MeantKeyword(const char* word) {
+  char upper[512];
+  bool capitals = word[0] != '\0';
+  size_t n = 0;
+  for (; word[n] != '\0' && n + 1 < sizeof upper; ++n) {
+    upper[n] = ToAsciiUpper(word[n]);
+    capitals = capitals && ((word[n] >= 'A' && word[n] <= 'Z') || word[n] == '_');
+  }
+  upper[n] = '\0';
+  for (const SetupKeyword& k : kSetupKeywords) {
+    if (strcmp(upper, k.name) == 0 || (capitals && OneEditApart(word, k.name))) return k.name;
+  }
+  return nullptr;
+}
+
 void CheckDirective(const char* line, size_t offset, SetupSection* section,
                     int lines[kSettingKeywordCount]) {
   if (line[1] == '#') *section = kNoSection;
@@ -65,6 +140,11 @@ void CheckDirective(const char* line, size_t offset, SetupSection* section,
       CheckSetting(i, line, offset, keyword, value, lines);
     }
     return;
+  }
+  const char* meant = MeantKeyword(keyword);
+  if (meant != nullptr) {
+    AddDiagnostic(g_SetupTextLine, kSetupWarning,
+                  "\"#%s\" is read as a comment line; the keyword is #%s", keyword, meant);
   }
 }
 
@@ -91,6 +171,10 @@ void CheckPlainLine(const char* line, size_t offset, SetupSection section) {
         break;
       }
       CheckDecodable("file line", text, offset);
+      if (g_NextFileEntry < g_Setup.fileCount && g_NextFileEntry < kMaxFileEntries &&
+          strcmp(text, g_Setup.files[g_NextFileEntry].name) == 0) {
+        g_FileEntryLines[g_NextFileEntry++] = g_SetupTextLine;
+      }
       break;
   }
 }
@@ -99,6 +183,20 @@ void CheckPlainLine(const char* line, size_t offset, SetupSection section) {
 
 void CheckSetupLines(int lines[kSettingKeywordCount]) {
   for (int i = 0; i < kSettingKeywordCount; ++i) lines[i] = 0;
+  g_NextFileEntry = 0;
+  bool bom = false;
+  int utf8Line = FirstUtf8Line(&bom);
+  if (bom) {
+    AddDiagnostic(1, kSetupError,
+                  "setup.ini begins with a UTF-8 byte order mark, so its first line is no keyword "
+                  "line; save setup.ini without it");
+  }
+  g_Utf8Text = utf8Line > 0;
+  if (g_Utf8Text) {
+    AddDiagnostic(utf8Line, kSetupError,
+                  "setup.ini is UTF-8: the launcher reads it as code page 932 and shows every "
+                  "Japanese text garbled; save it as code page 932 (Shift_JIS)");
+  }
   RewindSetupFile();
   SetupSection section = kNoSection;
   char line[512];
@@ -116,5 +214,9 @@ void CheckSetupLines(int lines[kSettingKeywordCount]) {
     } else if (line[0] != '\0') {
       CheckPlainLine(line, offset, section);
     }
+  }
+  if (lines[0] == 0) {
+    AddDiagnostic(0, kSetupWarning, "TITLE is never set: the window shows the built-in title %s",
+                  g_Setup.TITLE);
   }
 }

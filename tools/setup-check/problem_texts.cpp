@@ -14,7 +14,6 @@ const char* const kSetupProblemTexts[kSetupProblemCount] = {
     REFUSED("no save file (.sav) and no file listed directly in the game folder"),
     REFUSED("a key name that keeps the maker's key, below REG_P, out of Software\\Microsoft, "
             "Classes, Policies and Wow6432Node"),
-    "\"#%s\" is a comment line; the keyword is %s",
     "more than %u data types: \"%s\" was dropped",
     "data type name is longer than %u bytes; it was cut",
     "more than %u entries in %s: \"%s\" was dropped",

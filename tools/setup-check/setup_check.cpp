@@ -2,10 +2,12 @@
 
 #include <stdio.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "diagnostics.h"
 #include "init_draft.h"
+#include "platform/file_system.h"
 #include "platform/platform.h"
 #include "publisher_checks.h"
 #include "reports.h"
@@ -13,6 +15,7 @@
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_report.h"
 #include "setup_source/setup_stream.h"
+#include "text/bounded_text.h"
 
 namespace {
 
@@ -21,6 +24,46 @@ int Usage() {
       "usage: setup-check [--json] [DISC_ROOT]\n"
       "       setup-check [--json] --init GAME_FOLDER [--force]\n",
       stderr);
+  return 2;
+}
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+// The folder that holds root, as the publisher typed it: "disc" for "disc/GAME".
+void ParentOf(const char* root, char* out, size_t cap) {
+  CopyText(out, cap, root);
+  size_t n = strlen(out);
+  while (n > 1 && IsSeparator(out[n - 1])) out[--n] = '\0';
+  size_t cut = n;
+  while (cut > 0 && !IsSeparator(out[cut - 1])) --cut;
+  if (strcmp(out + cut, ".") == 0 || strcmp(out + cut, "..") == 0) {
+    FormatText(out, cap, "%s/..", root);
+  } else if (cut == 0) {
+    CopyText(out, cap, ".");
+  } else {
+    out[cut > 1 ? cut - 1 : cut] = '\0';  // "/GAME" keeps its "/"
+  }
+}
+
+// Why there is no setup.ini to load, and what to give instead: the game folder and a disc
+// image are the two usual slips.
+int NoSetupFile(const char* root) {
+  uint32_t attributes = 0;
+  if (root == nullptr || OsGetFileAttributes("setup.ini", &attributes)) {
+    fputs("setup-check: setup.ini cannot be opened\n", stderr);
+  } else if (OsGetFileAttributes("..\\setup.ini", &attributes)) {
+    char parent[1024];
+    ParentOf(root, parent, sizeof parent);
+    fprintf(stderr,
+            "setup-check: %s holds no setup.ini, but the folder above it does: give that disc "
+            "folder (setup-check %s)\n",
+            root, parent);
+  } else {
+    fprintf(stderr,
+            "setup-check: %s holds no setup.ini: give the disc folder that holds setup.ini, the "
+            "parent of the game folder\n",
+            root);
+  }
   return 2;
 }
 
@@ -55,16 +98,21 @@ int RunSetupCheck(int argc, char** argv) {
   }
   // The launcher's paths are code page 932; a folder named in this system's own
   // encoding (UTF-8 on Linux) is still found by the C runtime's chdir.
+  struct stat status;
+  if (root != nullptr && stat(root, &status) == 0 && !S_ISDIR(status.st_mode)) {
+    fprintf(stderr,
+            "setup-check: %s is a file: setup-check takes the disc folder that holds setup.ini; "
+            "to check a disc image, run make-disc --verify IMAGE DISC_FOLDER\n",
+            root);
+    return 2;
+  }
   if (root != nullptr && !OsSetCurrentFolder(root) && chdir(root) != 0) {
     fprintf(stderr, "setup-check: cannot make %s the current folder\n", root);
     return 2;
   }
   // The launcher's own open prints its message on standard output; here it would spoil
   // the JSON, so the quiet open is used and the failure goes to standard error.
-  if (!OpenSetupStream()) {
-    fputs("setup-check: setup.ini cannot be opened\n", stderr);
-    return 2;
-  }
+  if (!OpenSetupStream()) return NoSetupFile(root);
   ClearDiagnostics();
   g_SetupReporter = CollectDiagnostic;
   LoadSetupDescription();

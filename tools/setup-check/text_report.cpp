@@ -3,9 +3,11 @@
 
 #include "diagnostics.h"
 #include "disc_check.h"
+#include "platform/file_system.h"
 #include "reports.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_keywords.h"
+#include "setup_source/source_path.h"
 #include "text/size_text.h"
 #include "utf8_output.h"
 
@@ -72,7 +74,16 @@ void PrintTextReport() {
         }
       }
     }
-    printf("  %ld bytes\n", static_cast<long>(file.size));
+    // The launcher counts an odd size one up; the publisher knows the file by its own.
+    char path[1024];
+    uint64_t real = 0;
+    if (ComposeSourcePath(file.name, path, sizeof path) && OsGetFileSize(path, &real) &&
+        real != static_cast<uint64_t>(file.size)) {
+      printf("  %llu bytes (counted as %ld)\n", static_cast<unsigned long long>(real),
+             static_cast<long>(file.size));
+    } else {
+      printf("  %ld bytes\n", static_cast<long>(file.size));
+    }
   }
 
   if (g_DiagnosticCount > 0) fputc('\n', stdout);

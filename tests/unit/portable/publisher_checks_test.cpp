@@ -16,13 +16,15 @@ class PublisherCheck : public ScratchFolder {
     return testing::internal::GetCapturedStdout();
   }
   // The problem lines, without the loader's reports on missing files, long lines and files
-  // of no type that these discs cause on the way.
+  // of no type that these discs cause on the way, and without the whole disc's (line 0).
   static std::string Problems(const std::string& report) {
     std::string out;
     for (size_t at = 0, end; at < report.size(); at = end + 1) {
       end = report.find('\n', at);
       std::string line = report.substr(at, end - at);
-      if (line.rfind("setup.ini:", 0) != 0 || line.find("cannot be opened") != std::string::npos ||
+      if (line.rfind("setup.ini:", 0) != 0 || line.rfind("setup.ini: ", 0) == 0 ||
+          line.find("cannot be opened") != std::string::npos ||
+          line.find("is not on the disc") != std::string::npos ||
           line.find("longer than") != std::string::npos ||
           line.find("belongs to no data type") != std::string::npos) {
         continue;
@@ -41,7 +43,7 @@ class PublisherCheck : public ScratchFolder {
 
 TEST_F(PublisherCheck, EachProblemWithItsLineAndWords) {
   // setup.ini, the exit status, every problem line (UTF-8, as shown).
-  const std::tuple<std::string, int, const char*> cases[] = {
+  const std::tuple<std::string, int, std::string> cases[] = {
       // Half-width katakana: an odd run before a quote, an even run, 表, one before a
       // backslash (paths are split as Windows splits them).
       {"#TITLE \"ﾃｽﾄ\"\n", 0,
@@ -57,9 +59,15 @@ TEST_F(PublisherCheck, EachProblemWithItsLineAndWords) {
        "#FILE\nｱｲ\\a\n表\\b\nｱ\\x.dat\n",
        1, ""},
       // Not code page 932: UTF-8 text, bytes no character starts with, a lone lead byte.
-      {"#TITLE \xe3\x83\x86\xe3\x82\xb9\xe3\x83\x88\n", 1,
-       u8"setup.ini:1: error: TITLE value \"繝\\x86繧ｹ繝\\x88\" is not valid code page 932 (byte "
-       u8"10 of the line); save setup.ini in code page 932 (Shift-JIS)\n"},
+      {"#TITLE x\n#TITLE \xe3\x83\x86\xe3\x82\xb9\n#PATH \xe3\x83\x88\n", 1,
+       "setup.ini:2: error: setup.ini is UTF-8: the launcher reads it as code page 932 and "
+       "shows every Japanese text garbled; save it as code page 932 (Shift_JIS)\n"},
+      {"\xef\xbb\xbf#TITLE x\n", 1,
+       "setup.ini:1: error: setup.ini begins with a UTF-8 byte order mark, so its first line "
+       "is no keyword line; save setup.ini without it\n"},
+      {"#TITLE \xe3\x83\x86\xe3\n", 1,  // not UTF-8 as a whole: each line is told
+       u8"setup.ini:1: error: TITLE value \"繝\\x86\\xe3\" is not valid code page 932 (byte 10 "
+       u8"of the line); save setup.ini in code page 932 (Shift-JIS)\n"},
       {"#INSTALL_LST\nx\x85\x40\n#INSTALL_S\n\xff\n#FILE\n[\x80]\na\xfd.dat\n", 1,
        u8"setup.ini:2: error: data type name \"x\\x85@\" is not valid code page 932 (byte 2 of "
        u8"the line); save setup.ini in code page 932 (Shift-JIS)\n"
@@ -80,6 +88,42 @@ TEST_F(PublisherCheck, EachProblemWithItsLineAndWords) {
        u8"setup.ini:1: warning: the quote after \"\\xa0\" is read as part of a two-byte "
        u8"character: MD runs on to the end of the line; add a blank before the quote or use "
        u8"full-width katakana\n"},
+      // A keyword misspelt or in small letters makes a comment line; a word further off is one.
+      {"#TITEL x\n#INSTAL_S\n#path y\n#XEE\n#FILES\n#MEMO\n#memo\n#INSTALL_S\n", 0,
+       "setup.ini:1: warning: \"#TITEL\" is read as a comment line; the keyword is #TITLE\n"
+       "setup.ini:2: warning: \"#INSTAL_S\" is read as a comment line; the keyword is #INSTALL_S\n"
+       "setup.ini:3: warning: \"#path\" is read as a comment line; the keyword is #PATH\n"
+       "setup.ini:4: warning: \"#XEE\" is read as a comment line; the keyword is #EXE\n"
+       "setup.ini:5: warning: \"#FILES\" is read as a comment line; the keyword is #FILE\n"},
+      // One file named twice: the same line, or names Windows takes for one (ASCII, full-width,
+      // Greek and Cyrillic letters in either case; "/" for "\").
+      {"#FILE\na.dat\na.dat\nA.DAT\ns\\\x82\x71.txt\ns/\x82\x92.txt\n\x83\x9f\n\x83\xbf\n\x84\x40\n"
+       "\x84\x70\n\x84\x60\n\x84\x91\n\x84\x80\n",
+       1,
+       "setup.ini:3: warning: the FILE line \"a.dat\" repeats line 2: the file is copied and "
+       "counted twice\n"
+       "setup.ini:4: error: \"A.DAT\" and \"a.dat\" (line 2) are one file on Windows: the second "
+       "copy overwrites the first and the player loses a game file\n"
+       u8"setup.ini:6: error: \"s/ｒ.txt\" and \"s\\Ｒ.txt\" (line 5) are one file on Windows: the "
+       u8"second copy overwrites the first and the player loses a game file\n"
+       u8"setup.ini:8: error: \"α\" and \"Α\" (line 7) are one file on Windows: the second copy "
+       u8"overwrites the first and the player loses a game file\n"
+       u8"setup.ini:10: error: \"а\" and \"А\" (line 9) are one file on Windows: the second copy "
+       u8"overwrites the first and the player loses a game file\n"
+       u8"setup.ini:12: error: \"я\" and \"Я\" (line 11) are one file on Windows: the second copy "
+       u8"overwrites the first and the player loses a game file\n"},
+      // EXE must be listed, under a type every install copies.
+      {"#EXE run.exe\n#FILE\ngame.exe\n", 1,
+       "setup.ini:1: warning: EXE \"run.exe\" is not listed among the FILE lines: no install "
+       "copies it and the game cannot be started\n"},
+      {"#EXE Game.exe\n#INSTALL_LST\n[A]\n[B]\n[C]\n#INSTALL_S\n[A]\n[C]\n#INSTALL_B\n[A]\n[B]\n"
+       "[C]\n#FILE\n[B]\ngame.exe\n[C]\nrun.exe\n[A]\nplay.exe\n",
+       1,
+       "setup.ini:1: warning: EXE \"Game.exe\" is listed on line 15 under [B], which not every "
+       "install copies: list it under type 0 or 1, in both INSTALL_S and INSTALL_B\n"},
+      {"#EXE run.exe\n#INSTALL_LST\n[A]\n#INSTALL_S\n[A]\n#INSTALL_B\n[A]\n#FILE\nrun.exe\n", 1,
+       "setup.ini:1: warning: EXE \"run.exe\" is listed on line 9 under no data type, which not "
+       "every install copies: list it under type 0 or 1, in both INSTALL_S and INSTALL_B\n"},
       // The default install folder, DEFDIR and PATH joined and normalised.
       {"#DEFDIR d:/Games\n", 0, ""},
       {"#TITLE x\n#DEFDIR Games\n", 0,
@@ -88,6 +132,14 @@ TEST_F(PublisherCheck, EachProblemWithItsLineAndWords) {
       {"#PATH \"\"\n", 1,
        u8"setup.ini:1: error: the default install folder \"c:\" (DEFDIR and PATH joined) is the "
        u8"root of a drive: the launcher refuses to install there\n"},
+      {"#DEFDIR C:\\Games.\n", 1,
+       "setup.ini:1: error: the default install folder \"C:\\Games.\\GAME\" (DEFDIR and PATH "
+       "joined) has a folder name that ends in a dot or a blank, which Windows drops: the "
+       "launcher refuses to install there\n"},
+      {"#DEFDIR C:\\" + std::string(240, 'a') + "\n", 1,
+       "setup.ini:1: error: the default install folder \"C:\\" + std::string(240, 'a') +
+           "\\GAME\" (DEFDIR and PATH joined) is too long: a folder or file of the maximum "
+           "install would pass Windows' 247 or 259 characters, and the launcher refuses it\n"},
       {"#PATH SYS\n#DEFDIR C:\\WINDOWS\\system32\n", 1,
        u8"setup.ini:2: error: the default install folder \"C:\\WINDOWS\\system32\\SYS\" (DEFDIR "
        u8"and PATH joined) lies in the Windows "

@@ -20,8 +20,9 @@ const char kSampleTablesAfterSettings[] =
     "  INSTALL_S  entries 0 2  mask 0x00000005  size 0.63M (670720 bytes)\n"
     "  INSTALL_B  entries 0 1 2 4  mask 0x00000017  size 2.54M (2671616 bytes)\n"
     "  INSTALL_C  entries 0 1  mask 0x00000003  size 2.48M (2600960 bytes)\n\n"
-    "Files (5):\n  readme.txt  (no type)  1002 bytes\n  game.exe  [EXE]  600000 bytes\n"
-    "  se.dat  [SOUND]  2000002 bytes\n  data\\script.dat  [DATA]  70000 bytes\n"
+    "Files (5):\n  readme.txt  (no type)  1001 bytes (counted as 1002)\n"
+    "  game.exe  [EXE]  600000 bytes\n  se.dat  [SOUND]  2000001 bytes (counted as 2000002)\n  "
+    "data\\script.dat  [DATA]  70000 bytes\n"
     "  manual.txt  (no type)  0 bytes\n\n";
 // Of one load: manual.txt is not on the disc, and two files belong to no type.
 const char kSampleProblems[] =
@@ -39,6 +40,8 @@ class SampleDisc : public SetupDisc {
     WriteBytes("SAMPLE\\game.exe", std::string(600000, 'x'));
     WriteBytes("SAMPLE\\se.dat", std::string(2000001, 'x'));
     WriteBytes("SAMPLE\\data\\script.dat", std::string(70000, 'x'));
+    std::filesystem::create_directories(folder_ / "MANY");
+    for (int i = 0; i < 22; ++i) WriteBytes(("MANY\\f" + std::to_string(i)).c_str(), "x");
     disc_ = folder_.string();  // the test's own folder, not what the product reads back
   }
   // The report's own text with the scratch disc's folder for {disc}.
@@ -59,6 +62,17 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
       {"#TITLE \"\t\x95\x5c\\\"\n", "--json", 0,
        u8"\"TITLE\": \"\\t表\\\\\",\n    \"PATH\": \"GAME\","},
       {"#TITLE \x01\n", "--json", 0, "\"TITLE\": \"\\u0001\","},
+      {"#EXE a.exe\n#FILE\nb.exe\n", "--json", 1, "started\", \"rule\": \"exe-not-listed\"}"},
+      {"#TITLE x\n#PATH SAMPLE\n#FILE\n[]\ngame.exe\nse.dat\nreadme.txt\n", nullptr, 0,
+       "setup.ini: warning: \"data\\script.dat\" is in the game folder but no FILE line lists it: "
+       "no install copies it\n"},
+      {"#TITLE x\n#PATH MANY\n#FILE\nf0\n", nullptr, 0,
+       "setup.ini: warning: 1 more file in the game folder is listed by no FILE line\n"},
+      {"#TITLE x\n#PATH NONE\n#FILE\na.dat\n", nullptr, 1,
+       "setup.ini:2: error: the game folder \"NONE\" (PATH) is not on the disc: no listed file "
+       "can be copied\nsetup.ini:4: error: listed file \"a.dat\" cannot be opened"},
+      {"#PATH x\n", nullptr, 0,
+       u8"setup.ini: warning: TITLE is never set: the window shows the built-in title Titleだよ\n"},
       {"#DEFDIR \x85\n", "--json", 1,
        "\"disc\": null,\n  \"types\": [],\n  \"sets\": [\n    {\"name\": \"INSTALL_S\""},
       {"#DEFDIR \x85\n", "--json", 1,
@@ -68,8 +82,17 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
        "an"},
       {"#FILE\n#MD ..\\a\n", "--json", 1,
        "{\"line\": 2, \"severity\": \"error\", \"message\": \"MD value \\\"..\\\\a\\\" is "
-       "refused: it must be a single file name; MD stays \\\"game._md\\\"\"}\n  ]\n}\n"},
+       "refused: it must be a single file name; MD stays \\\"game._md\\\"\"},\n"},
       {nullptr, "--json", 2, ""},
+      {kSample, "SAMPLE", 2,
+       "setup-check: SAMPLE holds no setup.ini, but the folder above it does: give that disc "
+       "folder (setup-check .)\n"},
+      {kSample, "SAMPLE/data", 2,
+       "setup-check: SAMPLE/data holds no setup.ini: give the disc folder that holds setup.ini, "
+       "the parent of the game folder\n"},
+      {kSample, "SAMPLE/se.dat", 2,
+       "setup-check: SAMPLE/se.dat is a file: setup-check takes the disc folder that holds "
+       "setup.ini; to check a disc image, run make-disc --verify IMAGE DISC_FOLDER\n"},
       {"#TITLE x\n", "--bogus", 2, ""},
   };
   for (const auto& [setupIni, option, status, part] : cases) {
@@ -78,11 +101,66 @@ TEST_F(SampleDisc, ExitStatusAndReports) {
     if (setupIni != nullptr) WriteBytes("setup.ini", setupIni);
     const char* argv[] = {"setup-check", option, nullptr};
     testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
     EXPECT_EQ(RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv)), status) << setupIni;
+    std::string errors = testing::internal::GetCapturedStderr();
     std::string shown = testing::internal::GetCapturedStdout();
-    // "": nothing at all, not a report half written.
+    OsSetCurrentFolder(disc_.c_str());
+    // "": nothing at all, not a report half written; a refusal says why on standard error.
     EXPECT_TRUE(part.empty() ? testing::AssertionResult(shown.empty()) << shown
-                             : Contains(shown, part));
+                             : Contains(status == 2 ? errors : shown, part));
+  }
+}
+
+// The picture's header: signature, header size, width, height, planes, bits, compression.
+std::string Bmp(const char* sig, uint32_t dib, int32_t w, int32_t h, int planes, int bits, int z) {
+  std::string b = std::string(sig) + std::string(52 + 4, '\0');
+  auto put = [&b](size_t at, uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  put(10, 54, 4), put(14, dib, 4), put(18, w, 4), put(22, h, 4), put(26, planes, 2);
+  put(28, bits, 2), put(30, z, 4);
+  if (dib == 12) put(18, w, 2), put(20, h, 2), put(22, planes, 2), put(24, bits, 2);
+  return b;
+}
+
+// The launcher and its picture in the disc root ("": no warning about either).
+TEST_F(SampleDisc, DiscRootFiles) {
+  const std::tuple<bool, std::string, const char*> cases[] = {
+      {false, Bmp("BM", 40, 320, 240, 1, 24, 0),
+       "setup.ini: warning: setup.exe is not in the disc root: the disc has no launcher for the "
+       "player to start\n"},
+      {true, "",
+       "setup.ini: warning: setup.bmp is not in the disc root: the window shows a grey panel "
+       "where the picture goes\n"},
+      {true, Bmp("GI", 40, 320, 240, 1, 24, 0),
+       "setup.ini: warning: setup.bmp is no picture the launcher can load: the window shows a "
+       "grey panel; save it as a Windows BMP, the only format the launcher loads\n"},
+      {true, Bmp("BM", 40, 320, 240, 1, 24, 4), "no picture the launcher can load"},  // JPEG
+      {true, Bmp("BM", 40, 320, 240, 0, 24, 0), "no picture the launcher can load"},
+      {true, Bmp("BM", 40, 320, 240, 1, 7, 0), "no picture the launcher can load"},
+      {true, Bmp("BM", 20, 320, 240, 1, 24, 0), "no picture the launcher can load"},
+      {true, Bmp("BM", 40, 0, 240, 1, 24, 0), "no picture the launcher can load"},
+      {true, Bmp("BM", 40, 640, 480, 1, 24, 0),
+       "setup.ini: warning: setup.bmp is 640 x 480: the window scales it to 320 x 240\n"},
+      {true, Bmp("BM", 40, 320, -240, 1, 32, 3), ""},  // top-down, bit fields
+      {true, Bmp("BM", 12, 320, 240, 1, 8, 0), ""},
+  };
+  for (const auto& [exe, bmp, part] : cases) {
+    remove("setup.exe");
+    remove("setup.bmp");
+    if (exe) WriteBytes("setup.exe", "MZ");
+    if (!bmp.empty()) WriteBytes("setup.bmp", bmp);
+    WriteBytes("setup.ini", "#TITLE x\n");
+    const char* argv[] = {"setup-check", nullptr};
+    testing::internal::CaptureStdout();
+    RunSetupCheck(1, const_cast<char**>(argv));
+    std::string shown = testing::internal::GetCapturedStdout();
+    if (*part == '\0') {
+      EXPECT_EQ(shown.find("warning: setup."), std::string::npos) << shown;
+    } else {
+      EXPECT_TRUE(Contains(shown, part));
+    }
   }
 }
 

@@ -25,7 +25,7 @@ class SetupLoad : public SetupDisc {
 
 TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
   Load(
-      "#title lower\n"                            // a comment, with a warning
+      "#title lower\n"                            // a comment
       "#INSTALL_LSTX\n"                           // a comment
       "#INSTALL_LST more words\n[BGM2]\n[BGM]\n"  // opens the type list
       "  #FILE\n"                                 // a plain line of the type list
@@ -41,7 +41,6 @@ TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
   // The group runs on into the second list; a header of no type gives no type.
   const TypeMask masks[] = {0x2, 0x2, 0x2, kNoTypeBit, kNoTypeBit};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(g_Setup.files[i].mask, masks[i]) << i;
-  EXPECT_TRUE(HasProblem(kSetupWarning, 1, "TITLE"));
   EXPECT_TRUE(HasProblem(kSetupError, 12, "not list type: \"[EXE]\""));
   EXPECT_TRUE(HasProblem(kSetupError, 23, "\"[NONE]\""));  // the header's text, brackets too
   const std::pair<const char*, int> references[] = {

@@ -10,13 +10,15 @@
 
 namespace {
 
-// The report's disc line and its problem lines.
+// The report's disc line and its drive's problem lines.
 std::string DiscLines(const std::string& report) {
   std::string out;
   for (size_t at = 0, end; at < report.size(); at = end + 1) {
     end = report.find('\n', at);
     std::string line = report.substr(at, end - at);
-    if (line.rfind("Disc ", 0) == 0 || line.rfind("setup.ini", 0) == 0) out += line + "\n";
+    if (line.rfind("Disc ", 0) == 0 || line.rfind("setup.ini: warning: drive ", 0) == 0) {
+      out += line + "\n";
+    }
   }
   return out;
 }

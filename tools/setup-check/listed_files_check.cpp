@@ -1,0 +1,167 @@
+#include "listed_files_check.h"
+
+#include <string.h>
+
+#include "cp932_text.h"
+#include "diagnostics.h"
+#include "line_checks.h"
+#include "platform/file_system.h"
+#include "platform/folder_listing.h"
+#include "setup_source/setup_description.h"
+#include "text/bounded_text.h"
+#include "text/sjis.h"
+
+namespace {
+
+char g_Folded[kMaxFileEntries][kFileNameCapacity + 1];
+
+int RowCount() { return g_Setup.fileCount < kMaxFileEntries ? g_Setup.fileCount : kMaxFileEntries; }
+
+// A later row that repeats an earlier one, or names the same file on Windows: the copy
+// pass writes the same target twice.
+void CheckSameFiles() {
+  int count = RowCount();
+  for (int i = 0; i < count; ++i) {
+    FoldWindowsName(g_Setup.files[i].name, g_Folded[i], sizeof g_Folded[i]);
+  }
+  for (int j = 1; j < count; ++j) {
+    for (int i = 0; i < j; ++i) {
+      if (strcmp(g_Folded[i], g_Folded[j]) != 0) continue;
+      const char* earlier = g_Setup.files[i].name;
+      const char* later = g_Setup.files[j].name;
+      if (strcmp(earlier, later) == 0) {
+        AddDiagnostic(g_FileEntryLines[j], kSetupWarning,
+                      "the FILE line \"%s\" repeats line %d: the file is copied and counted twice",
+                      later, g_FileEntryLines[i]);
+      } else {
+        AddDiagnostic(g_FileEntryLines[j], kSetupError,
+                      "\"%s\" and \"%s\" (line %d) are one file on Windows: the second copy "
+                      "overwrites the first and the player loses a game file",
+                      later, earlier, g_FileEntryLines[i]);
+      }
+      break;
+    }
+  }
+}
+
+// The game is started from the install folder as EXE: every install must have copied it.
+// A description with no FILE lines yet is a draft, not a missing game.
+void CheckExe(int exeLine) {
+  int count = RowCount();
+  if (count == 0) return;
+  char exe[kShortSettingCapacity + 1];
+  FoldWindowsName(g_Setup.EXE, exe, sizeof exe);
+  int row = 0;
+  while (row < count && strcmp(g_Folded[row], exe) != 0) ++row;
+  if (row == count) {
+    AddRuleDiagnostic("exe-not-listed", exeLine, kSetupWarning,
+                      "EXE \"%s\" is not listed among the FILE lines: no install copies it and "
+                      "the game cannot be started",
+                      g_Setup.EXE);
+    return;
+  }
+  // A custom install always takes types 0 and 1; the other two extents take their sets.
+  TypeMask always = g_Setup.sets[kInstallS].mask & g_Setup.sets[kInstallB].mask & 0x3;
+  TypeMask mask = g_Setup.files[row].mask;
+  if ((mask & always) != 0) return;
+  const char* type = "no data type";
+  for (int t = 0; t < kMaxDataTypes; ++t) {
+    if (mask == (TypeMask{1} << t)) type = g_Setup.types[t].name;
+  }
+  AddDiagnostic(exeLine, kSetupWarning,
+                "EXE \"%s\" is listed on line %d under %s, which not every install copies: list "
+                "it under type 0 or 1, in both INSTALL_S and INSTALL_B",
+                g_Setup.EXE, g_FileEntryLines[row], type);
+}
+
+enum { kNamedUnlisted = 20 };
+
+int g_Unlisted;  // files of the game folder that no row names
+int g_Named;     // of them, those named in a warning
+
+struct GameWalk {
+  char prefix[512];  // the folder below the game folder, with its trailing backslash, or ""
+};
+
+bool IsListed(const char* line) {
+  char folded[sizeof GameWalk::prefix + 260];
+  FoldWindowsName(line, folded, sizeof folded);
+  for (int i = 0; i < RowCount(); ++i) {
+    if (strcmp(g_Folded[i], folded) == 0) return true;
+  }
+  return false;
+}
+
+bool VisitGameEntry(const OsFolderEntry* entry, void* context);
+
+// PATH below the disc root, without the one trailing backslash it may have.
+void GameFolder(char* out, size_t cap) {
+  CopyText(out, cap, g_Setup.PATH);
+  RemoveTrailingBackslash(out);
+}
+
+void WalkGameFolder(const char* prefix) {
+  GameWalk walk;
+  CopyText(walk.prefix, sizeof walk.prefix, prefix);
+  char folder[1024];
+  GameFolder(folder, sizeof folder);
+  AppendText(folder, sizeof folder, "\\");
+  AppendText(folder, sizeof folder, prefix);
+  RemoveTrailingBackslash(folder);
+  OsListFolder(folder, VisitGameEntry, &walk);
+}
+
+bool VisitGameEntry(const OsFolderEntry* entry, void* context) {
+  const GameWalk* walk = static_cast<const GameWalk*>(context);
+  char line[sizeof walk->prefix + sizeof entry->name + 1];
+  FormatText(line, sizeof line, "%s%s", walk->prefix, entry->name);
+  if (entry->isFolder && entry->name[0] != '\0') {
+    // A folder too deep for the prefix holds nothing the loader could list either.
+    if (AppendText(line, sizeof line, "\\") && strlen(line) < sizeof walk->prefix) {
+      WalkGameFolder(line);
+    }
+    return true;
+  }
+  if (!entry->isFile || (entry->name[0] != '\0' && IsListed(line))) return true;
+  ++g_Unlisted;
+  // A name with no code page 932 form is counted, not named: no FILE line can name it.
+  if (entry->name[0] != '\0' && g_Named < kNamedUnlisted) {
+    ++g_Named;
+    AddDiagnostic(0, kSetupWarning,
+                  "\"%s\" is in the game folder but no FILE line lists it: no install copies it",
+                  line);
+  }
+  return true;
+}
+
+// What a publisher forgot to list is never copied; a game folder missing from the disc
+// makes every listed file fail.
+void CheckGameFolder(int pathLine) {
+  g_Unlisted = 0;
+  g_Named = 0;
+  if (g_Setup.PATH[0] == '\0') return;  // the disc root itself: setup.exe is no game file
+  char folder[1024];
+  GameFolder(folder, sizeof folder);
+  uint32_t attributes = 0;
+  if (!OsGetFileAttributes(folder, &attributes) || !(attributes & kAttributeDirectory)) {
+    if (RowCount() == 0) return;
+    AddDiagnostic(pathLine > 0 ? pathLine : 1, kSetupError,
+                  "the game folder \"%s\" (PATH) is not on the disc: no listed file can be copied",
+                  g_Setup.PATH);
+    return;
+  }
+  WalkGameFolder("");
+  int rest = g_Unlisted - g_Named;
+  if (rest > 0) {
+    AddDiagnostic(0, kSetupWarning, "%d more file%s in the game folder %s listed by no FILE line",
+                  rest, rest == 1 ? "" : "s", rest == 1 ? "is" : "are");
+  }
+}
+
+}  // namespace
+
+void CheckListedFiles(int pathLine, int exeLine) {
+  CheckSameFiles();
+  CheckExe(exeLine);
+  CheckGameFolder(pathLine);
+}
