@@ -81,11 +81,13 @@ TEST_F(SetupInit, RefusesNamesTheLauncherCouldNotUseAndWarnsOfNoExe) {
       {{"#memo.txt"}, 1, "\"#memo.txt\": the launcher would not read this name as a file line"},
       {{"[x].dat"}, 1, "\"[x].dat\": the launcher would not read this name"},
       {{u8"ｱ/x.dat"}, 0, "warning: no .exe directly in \"game\""},  // ｱ ends no name wrongly
+#ifndef _WIN32  // on Windows the file system itself makes each pair one file
       {{"a.dat", "A.DAT"},
        1,
        "\"A.DAT\" and \"a.dat\": Windows takes the two names for one file; rename one"},
       {{"a.dat.", "x.exe", "a.dat"}, 1, "\"a.dat\" and \"a.dat.\": Windows takes"},
       {{u8"ｒ.txt", u8"sub/Ｒ.txt", u8"Ｒ.txt"}, 1, u8"\"Ｒ.txt\" and \"ｒ.txt\": Windows takes"},
+#endif
       {{"empty/"}, 1, "\"game\" holds no file"},
       {many, 1, "\"game\" holds 257 files; the launcher lists at most 256"},
       {{"a.dat"}, 0, "warning: no .exe directly in \"game\": EXE stays at its default game.exe"},
