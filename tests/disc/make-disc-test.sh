@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # make-disc on the staged sample: the image verifies; a disc with an error, an unlisted EXE,
 # no setup.exe or setup.bmp, or too big for its media is refused with nothing written; an
-# image read against a disc folder that lists a file it lacks, that has another size for a
-# file, or an image of another label, fails with the difference named.
+# image read against a disc folder that lists a file it lacks, that has another size or one
+# other byte in a file, or an image of another label, fails with the difference named.
 #   make-disc-test.sh SETUP_CHECK SCRATCH_DIR
 set -euo pipefail
 export SETUP_CHECK=$1
@@ -78,6 +78,12 @@ cd74|690M||warning: 353466 sectors, more than the 333000 of a 74-minute CD
 dvd|809M|--media dvd|414394 sectors of 2048 bytes fit a DVD
 EOF
 [ -z "$(ls -A "$scratch/out")" ] || { echo "FAILED: --dry-run wrote $(ls -A "$scratch/out")"; failures=$((failures + 1)); }
+
+copy_disc flipped
+printf 'Z' | dd of="$scratch/flipped/HOSHIMI/sound/bgm01.dat" bs=1 seek=4096 conv=notrunc status=none
+expect 1 "DIFF  HOSHIMI\\sound\\bgm01.dat: 700001 bytes, other bytes than in the disc folder" \
+  "$make_disc" --verify "$scratch/sample.iso" "$scratch/flipped"
+! ls "$scratch" | grep -F .iso. || { echo "FAILED: a read-back folder was left"; failures=$((failures + 1)); }
 
 copy_disc more
 printf 'x' >"$scratch/more/HOSHIMI/extra.dat"
