@@ -83,7 +83,7 @@ copy_disc flipped
 printf 'Z' | dd of="$scratch/flipped/HOSHIMI/sound/bgm01.dat" bs=1 seek=4096 conv=notrunc status=none
 expect 1 "DIFF  HOSHIMI\\sound\\bgm01.dat: 700001 bytes, other bytes than in the disc folder" \
   "$make_disc" --verify "$scratch/sample.iso" "$scratch/flipped"
-! ls "$scratch" | grep -F .iso. || { echo "FAILED: a read-back folder was left"; failures=$((failures + 1)); }
+! compgen -G "$scratch/*.iso.*" || { echo "FAILED: a read-back folder was left"; failures=$((failures + 1)); }
 
 copy_disc more
 printf 'x' >"$scratch/more/HOSHIMI/extra.dat"

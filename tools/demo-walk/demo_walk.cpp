@@ -4,6 +4,7 @@
 // SHOTS\NAME.png, which demo.sh takes of the whole screen.
 //   demo_walk.exe TARGET_DRIVE SHOTS_FOLDER WAIT_SECONDS
 #include <windows.h>
+// after windows.h, which it needs
 #include <shellapi.h>
 
 #include <cstdio>
