@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Runs the launcher under Wine on the bundled sample disc, or on a disc folder or image
 # given, the disc in CD-ROM drive Q: labelled BV. With a reachable display it opens the
-# launcher for you; without one it saves a picture of the launcher's window and, for the
-# sample, runs the end-to-end install and uninstall walk.
+# launcher for you; without one it walks an install into scratch drive T: (standing for
+# DEFDIR's drive) and an uninstall, with a picture of each step, and fails when a step does.
+# A disc's 32-bit setup.exe, which wine64 cannot run, or a missing one, is replaced in the
+# demo's copy by this tree's x86_64 build.
 #   demo.sh [DISC_FOLDER_OR_IMAGE]
-# DEMO_BUILD_DIR=dir uses another build folder than the mingw-x86_64 preset's.
+# DEMO_BUILD_DIR=dir uses another build folder than the mingw-x86_64 preset's;
+# DEMO_WINEPREFIX another prefix; DEMO_OUT another folder for the disc's copy and the
+# pictures than build/; DEMO_WAIT the seconds a window may take (default 60).
 set -euo pipefail
 given=
 if [ -n "${1-}" ]; then given=$(realpath "$1"); fi
@@ -16,25 +20,30 @@ build=${DEMO_BUILD_DIR:-build/mingw-x86_64}
 echo "demo: building the Windows launcher in $build"
 if [ -z "${DEMO_BUILD_DIR:-}" ]; then
   cmake --preset mingw-x86_64 >/dev/null
-else
+elif [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 fi
-cmake --build "$build" -j 2 --target setup e2e_tests sample_disc >/dev/null
+targets=(setup demo_walk)
+if [ -z "$given" ]; then targets+=(sample_disc); fi
+cmake --build "$build" -j 2 --target "${targets[@]}" >/dev/null
+build=$(realpath "$build")
 
-export WINEPREFIX=$root/build/demo-wineprefix
+export WINEPREFIX=${DEMO_WINEPREFIX:-$root/build/demo-wineprefix}
+out=${DEMO_OUT:-$root/build}
+mkdir -p "$out"
 export WINEDEBUG=-all
 # Wine names files in the locale's charset: without UTF-8 it cannot open the disc's
 # Japanese file names. C.UTF-8 keeps the ANSI code page of an English Windows (1252).
 if [ "$(locale charmap 2>/dev/null)" != "UTF-8" ]; then
   export LC_ALL=C.UTF-8
 fi
-disc=$root/$build/sample-disc
+disc=$build/sample-disc
 label=BV device=
 # A disc of the publisher's is copied, so that no label file is left in it. An image is
 # attached as a loop device, from which Wine reads the label as Windows reads a CD's.
 if [ -f "$given" ]; then
-  disc=$root/build/demo-disc
+  disc=$out/demo-disc
   if [ -d "$disc" ]; then chmod -R u+w "$disc" && rm -rf "$disc"; fi
   xorriso -report_about WARNING -rockridge off -joliet on -osirrox on -indev "$given" \
     -extract / "$disc" >/dev/null 2>&1 || { echo "demo: $given is no disc image" >&2; exit 1; }
@@ -44,9 +53,34 @@ if [ -f "$given" ]; then
     echo "demo: no loop device could be attached; the label BV comes from a file"
   fi
 elif [ -n "$given" ]; then
-  disc=$root/build/demo-disc
+  disc=$out/demo-disc
   if [ -d "$disc" ]; then chmod -R u+w "$disc" && rm -rf "$disc"; fi
   cp -r "$given" "$disc"
+fi
+# The machine field of a PE file's header (014c for 32-bit x86), empty for anything else.
+pe_machine() {
+  local offset
+  [ "$(head -c 2 "$1")" = MZ ] || return 0
+  offset=$(od -An -tu4 -j 60 -N 4 "$1" | tr -d ' ')
+  [ "$(od -An -c -j "$offset" -N 4 "$1" | tr -d ' ')" = 'PE\0\0' ] || return 0
+  od -An -tx2 -j $((offset + 4)) -N 2 "$1" | tr -d ' '
+}
+launcher=$(find "$disc" -maxdepth 1 -type f -iname setup.exe | head -n 1)
+ours="this tree's x86_64 build $build/bin/setup.exe"
+replace=
+if [ -z "$launcher" ]; then
+  echo "demo: the disc has no setup.exe at its root; the demo runs $ours in its place" \
+    "(the disc to ship needs the 32-bit build/mingw-i686/bin/setup.exe)"
+  replace=1
+elif [ "$(pe_machine "$launcher")" = 014c ]; then
+  echo "demo: the disc's setup.exe is a 32-bit build (PE machine 0x14c), which this machine's" \
+    "wine64 cannot run; the demo runs $ours in its place"
+  replace=1
+fi
+if [ -n "$replace" ]; then
+  chmod u+w "$disc"
+  rm -f "$launcher"
+  cp "$build/bin/setup.exe" "$disc/setup.exe"
 fi
 map_disc() {
   if [ -n "$device" ]; then
@@ -58,7 +92,7 @@ map_disc() {
 }
 release_disc() {
   rm -f "$WINEPREFIX/dosdevices/q::"
-  if [ -n "$device" ]; then losetup -d "$device"; fi
+  if [ -n "$device" ]; then losetup -d "$device" && device=; fi
 }
 trap release_disc EXIT
 # shellcheck source=wine-env.sh
@@ -74,28 +108,35 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exit 0
 fi
 
-echo "demo: no display; the launcher on an Xvfb of its own, then the install and uninstall walk"
-shots=$root/build/demo-screenshots
-mkdir -p "$shots"
+echo "demo: no display; on an Xvfb of its own, the install and uninstall walk"
+shots=$out/demo-screenshots
+scratch=$out/demo-run/t-drive
+rm -rf "$shots" "$scratch"
+mkdir -p "$shots" "$scratch"
 wine_up
 wine_start_xvfb "$shots"
-trap 'release_disc; wine_down; wine_stop_xvfb' EXIT
+trap 'release_disc; wine_unmap_drive t; wine_down; wine_stop_xvfb' EXIT
 wine_unattended
+wine_map_drive t "$scratch" hd
 map_disc
-"$WINE64" 'Q:\setup.exe' &
-launcher=$!
-# The picture once a window of setup.exe is on the screen (Wine names its class after the
-# program), and its first paint has had a moment.
-for _ in $(seq 300); do
-  xwininfo -root -tree 2>/dev/null | grep -qi '("setup.exe"' && break
-  sleep 0.1
-done
-sleep 0.5
-/usr/bin/import -window root "$shots/main-window.png"
-kill "$launcher" 2>/dev/null || true
-wine_down
-wine_stop_xvfb
-echo "demo: the main window as the player sees it: $shots/main-window.png"
-if [ -n "$given" ]; then exit 0; fi
-bash tests/e2e/run-e2e.sh "$build/bin/e2e_tests.exe" "$disc" build/demo-run \
-  LauncherTest.InstallRunGameAndUninstall
+# The walk asks for each picture ("shot NAME") and goes on once NAME.png is there.
+status=0
+"$WINE64" "$build/bin/demo_walk.exe" T: "$(winepath_of "$shots")" "${DEMO_WAIT:-60}" </dev/null |
+  while IFS= read -r line; do
+    line=${line%$'\r'}
+    if [[ $line == "shot "* ]]; then
+      name=${line#shot }
+      /usr/bin/import -window root "png:$shots/$name.part"
+      mv "$shots/$name.part" "$shots/$name.png"
+      echo "demo: picture: $shots/$name.png"
+    else
+      echo "demo: $line"
+    fi
+  done || status=$?
+if [ "$status" -ne 0 ]; then
+  shown=
+  if [ -f "$shots/failed.png" ]; then shown="; the screen then: $shots/failed.png"; fi
+  echo "demo: the walk failed (exit $status)$shown" >&2
+  exit 1
+fi
+echo "demo: install and uninstall walked; the pictures are in $shots"
