@@ -12,10 +12,7 @@
 #include "setup_source/setup_description.h"
 #include "setup_source/source_measure.h"
 #include "setup_source/source_path.h"
-#include "ui/launcher_main.h"
-#include "ui/main_window.h"
-
-HINSTANCE g_Instance;
+#include "ui/main_buttons.h"
 
 namespace {
 
@@ -68,9 +65,8 @@ void WriteStamps() {
 
 // The launcher's own list of steps with a stamp after each; before the window, the apart
 // work: every file measured the earlier way, one more splash load, one more measuring.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   Stamp();  // entry, after the loader and the C runtime
-  g_Instance = instance;
   for (StartupStep step : kStartupSteps) {
     if (step == ShowMainWindowStep) {
       for (int i = 0; i < g_Setup.fileCount; ++i) MeasureByOpening(g_Setup.files[i].name);

@@ -11,13 +11,13 @@
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "platform/win32/gui_dialog.h"
+#include "platform/win32/gui_window.h"
 #include "text/bounded_text.h"
 #include "ui/confirm_dialogs.h"
 #include "ui/dialog_outcome.h"
 #include "ui/file_copy_dialog.h"
 #include "ui/install_options_dialog.h"
-#include "ui/launcher_main.h"
-#include "ui/main_window.h"
+#include "ui/main_buttons.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ const char kFolderCreateFailedCaption[] = "フォルダの作成の失敗";
 
 void FailInstall(const char* text, const char* caption) {
   g_DialogOutcome.confirmed = 0;
-  OsMessageBox(MainWindow(), text, caption);
+  OsMessageBox(GuiMainWindow(), text, caption);
 }
 
 bool IsFolder(const char* path) {
@@ -63,7 +63,7 @@ void ShowStoredInstalledState() {
 
 void RunInstallFlow() {
   g_DialogOutcome.confirmed = 0;
-  GuiDialogBox(g_Instance, "INSTALL", nullptr, InstallOptionsDialogProc);
+  GuiDialogBox("INSTALL", nullptr, InstallOptionsDialogProc);
   if (!g_DialogOutcome.confirmed) return;
 
   uint32_t attributes;
@@ -83,7 +83,7 @@ void RunInstallFlow() {
     return;
   }
 
-  GuiDialogBox(g_Instance, "FILECOPY", nullptr, FileCopyDialogProc);
+  GuiDialogBox("FILECOPY", nullptr, FileCopyDialogProc);
   if (g_DialogOutcome.confirmed) {
     WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
     ShowStoredInstalledState();
@@ -105,6 +105,6 @@ void RunUninstallFlow() {
                "%s\nの中に削除できなかったものがあります。\n"
                "使っているプログラムを終了してから、手動で削除してください。",
                leftover);
-    OsMessageBox(MainWindow(), text, "削除の失敗");
+    OsMessageBox(GuiMainWindow(), text, "削除の失敗");
   }
 }

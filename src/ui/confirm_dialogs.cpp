@@ -7,7 +7,6 @@
 #include "resources/resource_ids.h"
 #include "text/bounded_text.h"
 #include "ui/dialog_outcome.h"
-#include "ui/launcher_main.h"
 
 namespace {
 
@@ -75,5 +74,5 @@ INT_PTR CALLBACK ConfirmDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 void ShowConfirmDialog(ConfirmKind kind, HWND owner) {
   g_OpenConfirmDialog = &kConfirmDialogs[kind];
-  GuiDialogBox(g_Instance, g_OpenConfirmDialog->templateName, owner, ConfirmDialogProc);
+  GuiDialogBox(g_OpenConfirmDialog->templateName, owner, ConfirmDialogProc);
 }

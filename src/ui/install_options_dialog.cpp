@@ -6,8 +6,9 @@
 #include "install/free_space.h"
 #include "install/install_selection.h"
 #include "install/path_limits.h"
-#include "install/refused_folder.h"
+#include "path/install_folder_text.h"
 #include "platform/platform.h"
+#include "platform/system_folders.h"
 #include "platform/win32/gui_dialog.h"
 #include "platform/win32/gui_folder_browser.h"
 #include "platform/windows_folder.h"
@@ -36,7 +37,7 @@ void CheckKind(HWND dialog, int chosen) {
 }
 
 void OnOpen(HWND dialog) {
-  FormatText(g_InstallFolder, sizeof g_InstallFolder, "%s\\%s", g_Setup.DEFDIR, g_Setup.PATH);
+  FormDefaultInstallFolder(g_Setup.DEFDIR, g_Setup.PATH, g_InstallFolder, sizeof g_InstallFolder);
   GuiSetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder);
   for (int id = IDC_TYPE0_CHECK; id <= IDC_TYPE4_CHECK; ++id) {
     CheckDlgButton(dialog, id, BST_CHECKED);

@@ -5,10 +5,10 @@
 #include "install/install_selection.h"
 #include "platform/platform.h"
 #include "platform/win32/gui_start_process.h"
+#include "platform/win32/gui_window.h"
 #include "text/bounded_text.h"
 #include "ui/confirm_dialogs.h"
 #include "ui/dialog_outcome.h"
-#include "ui/main_window.h"
 
 void StartGame() {
   char executable[1024];
@@ -20,15 +20,15 @@ void StartGame() {
   // A cut path would name another program. When the game does not start, the launcher stays
   // and says so, rather than vanishing without a word.
   if (whole && GuiStartProcess(executable, commandLine)) {
-    DestroyWindow(MainWindow());
+    DestroyWindow(GuiMainWindow());
     return;
   }
   char message[sizeof executable + 32];
   FormatText(message, sizeof message, "%s\nを起動できませんでした。", executable);
-  OsMessageBox(MainWindow(), message, "ゲーム実行の失敗");
+  OsMessageBox(GuiMainWindow(), message, "ゲーム実行の失敗");
 }
 
 void ConfirmExit() {
-  ShowConfirmDialog(kConfirmExit, MainWindow());
-  if (g_DialogOutcome.exitConfirmed == 1) DestroyWindow(MainWindow());
+  ShowConfirmDialog(kConfirmExit, GuiMainWindow());
+  if (g_DialogOutcome.exitConfirmed == 1) DestroyWindow(GuiMainWindow());
 }

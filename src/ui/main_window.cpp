@@ -1,4 +1,5 @@
 // The launcher's one window: splash on the left, the column of four buttons on the right.
+// The window dispatches its buttons' commands; the buttons themselves are main_buttons'.
 #include "ui/main_window.h"
 
 #include "install/folder_log.h"
@@ -8,9 +9,8 @@
 #include "resources/resource_ids.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
-#include "ui/button_order.h"
 #include "ui/command_flows.h"
-#include "ui/launcher_main.h"
+#include "ui/main_buttons.h"
 #include "ui/main_commands.h"
 
 enum { kClientWidth = 464, kClientHeight = 240, kSplashWidth = 320, kSplashHeight = 240 };
@@ -22,8 +22,6 @@ namespace {
 bool g_CommandRunning;
 
 char g_ClassName[kTitleCapacity + 1];
-// In keyboard order, MainButtonSlot.
-HWND g_ButtonsInKeyOrder[kMainButtonCount];
 
 void OnSize(HWND window, LPARAM lParam) {
   // Whatever the system's frame and caption sizes, the client stays 464 x 240.
@@ -103,90 +101,24 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   return GuiDefWindowProc(window, message, wParam, lParam);
 }
 
-HWND CreateButton(HWND parent, const char* text, int id, int top) {
-  return GuiCreateWindow(g_Instance, "BUTTON", text, WS_CHILD | WS_VISIBLE, kSplashWidth, top,
-                         kClientWidth - kSplashWidth, 60, parent, id);
-}
-
 }  // namespace
-
-HWND MainWindow() { return static_cast<HWND>(OsMainWindow()); }
 
 bool CreateMainWindow(int showCommand) {
   CopyText(g_ClassName, sizeof g_ClassName, g_Setup.TITLE);
-  GuiRegisterWindowClass(g_Instance, g_ClassName, MainWindowProc, IDI_LAUNCHER);
+  GuiRegisterWindowClass(g_ClassName, MainWindowProc, IDI_LAUNCHER);
 
   // Centred on the client height (240), not the window's 256.
   RECT desktop;
   GetWindowRect(GetDesktopWindow(), &desktop);
   int x = ((desktop.right - desktop.left) - kClientWidth) / 2;
   int y = ((desktop.bottom - desktop.top) - kClientHeight) / 2;
-  HWND window = GuiCreateWindow(g_Instance, g_ClassName, g_Setup.TITLE, WS_SYSMENU, x, y,
-                                kClientWidth, 256, nullptr, 0);
+  HWND window =
+      GuiCreateWindow(g_ClassName, g_Setup.TITLE, WS_SYSMENU, x, y, kClientWidth, 256, nullptr, 0);
   if (window == nullptr) return false;
   OsSetMainWindow(window);
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 
-  // Created in the order Install, Uninstall, Run game, Exit, not in their order from the top.
-  HWND* buttons = g_ButtonsInKeyOrder;
-  buttons[kInstallSlot] = CreateButton(window, "インストール", IDC_INSTALL_BUTTON, 60);
-  buttons[kUninstallSlot] = CreateButton(window, "アンインストール", IDC_UNINSTALL_BUTTON, 120);
-  buttons[kRunGameSlot] = CreateButton(window, "ゲーム実行", IDC_RUN_GAME_BUTTON, 0);
-  buttons[kExitSlot] = CreateButton(window, "終了", IDC_EXIT_BUTTON, 180);
+  CreateMainButtons(window);
   return true;
-}
-
-void SetButtonStates(bool installed) {
-  EnableWindow(g_ButtonsInKeyOrder[kInstallSlot], !installed);
-  EnableWindow(g_ButtonsInKeyOrder[kUninstallSlot], installed);
-  EnableWindow(g_ButtonsInKeyOrder[kRunGameSlot], installed);
-  EnableWindow(g_ButtonsInKeyOrder[kExitSlot], TRUE);
-}
-
-namespace {
-
-int EnabledSlotFrom(int current, int step) {
-  bool enabled[kMainButtonCount];
-  for (int slot = 0; slot < kMainButtonCount; ++slot) {
-    enabled[slot] = IsWindowEnabled(g_ButtonsInKeyOrder[slot]) != FALSE;
-  }
-  return NextButtonSlot(enabled, current, step);
-}
-
-}  // namespace
-
-void FocusFirstButton() {
-  if (!IsWindow(MainWindow())) return;
-  int slot = EnabledSlotFrom(-1, 1);
-  if (slot >= 0) SetFocus(g_ButtonsInKeyOrder[slot]);
-}
-
-bool HandleMainWindowKey(const MSG& message) {
-  HWND window = MainWindow();
-  if (message.message != WM_KEYDOWN || window == nullptr) return false;
-  if (message.hwnd != window && GetParent(message.hwnd) != window) return false;
-  int current = -1;
-  for (int slot = 0; slot < kMainButtonCount; ++slot) {
-    if (g_ButtonsInKeyOrder[slot] == message.hwnd) current = slot;
-  }
-  switch (message.wParam) {
-    case VK_TAB: {
-      int next = EnabledSlotFrom(current, GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
-      if (next >= 0) SetFocus(g_ButtonsInKeyOrder[next]);
-      return true;
-    }
-    case VK_RETURN:
-      // Space is the button's own: it presses on the key's release, as with the mouse.
-      if (current >= 0 && IsWindowEnabled(message.hwnd)) {
-        GuiSendMessage(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(message.hwnd), BN_CLICKED),
-                       reinterpret_cast<LPARAM>(message.hwnd));
-      }
-      return true;
-    case VK_ESCAPE:
-      GuiSendMessage(window, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(g_ButtonsInKeyOrder[kExitSlot]));
-      return true;
-  }
-  return false;
 }

@@ -1,12 +1,4 @@
-// The launcher's one window and its four buttons.
+// The launcher's one window: the splash and the column of buttons.
 #pragma once
-#include <windows.h>
 
-HWND MainWindow();
 bool CreateMainWindow(int showCommand);
-// Installed: Install off; Uninstall and Run game on. Exit is always on.
-void SetButtonStates(bool installed);
-// Keyboard focus to the first enabled button in the order Run game, Install, Uninstall, Exit.
-void FocusFirstButton();
-// Tab, Shift+Tab, Enter and Esc on the main window; true when the key was taken.
-bool HandleMainWindowKey(const MSG& message);

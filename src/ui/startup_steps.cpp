@@ -9,6 +9,7 @@
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_stream.h"
+#include "ui/main_buttons.h"
 #include "ui/main_window.h"
 
 bool PrepareProcessStep(int) {

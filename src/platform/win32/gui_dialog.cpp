@@ -21,11 +21,11 @@ static void RegisterProgressControl() {
   if (init != nullptr) init(&controls);
 }
 
-INT_PTR GuiDialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure) {
+INT_PTR GuiDialogBox(const char* templateName, HWND owner, DLGPROC procedure) {
   RegisterProgressControl();
   wchar_t wideName[64];
   if (!ToWideStrict(templateName, wideName, 64)) return -1;
-  return DialogBoxParamW(instance, wideName, owner, procedure, 0);
+  return DialogBoxParamW(GetModuleHandleW(nullptr), wideName, owner, procedure, 0);
 }
 
 void GuiSetItemText(HWND dialog, int id, const char* text) {

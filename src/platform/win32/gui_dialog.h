@@ -5,7 +5,8 @@
 #include <stddef.h>
 #include <windows.h>
 
-INT_PTR GuiDialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure);
+// From the resource template of that name in setup.exe.
+INT_PTR GuiDialogBox(const char* templateName, HWND owner, DLGPROC procedure);
 void GuiSetItemText(HWND dialog, int id, const char* text);
 // The item's text in code page 932, marked where a character has none (see wide_text.h).
 bool GuiGetItemText(HWND dialog, int id, char* out, size_t cap);

@@ -3,8 +3,7 @@
 
 #include "platform/win32/wide_text.h"
 
-bool GuiRegisterWindowClass(HINSTANCE instance, const char* className, WNDPROC procedure,
-                            int iconId) {
+bool GuiRegisterWindowClass(const char* className, WNDPROC procedure, int iconId) {
   // The class is named after the title, which is shown text: a title that is not code page
   // 932 must still register, under the same name GuiCreateWindow then asks for.
   wchar_t wideName[kWideCapacity];
@@ -13,23 +12,23 @@ bool GuiRegisterWindowClass(HINSTANCE instance, const char* className, WNDPROC p
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
   windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(iconId));
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(iconId));
   windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
   windowClass.lpszClassName = wideName;
   return RegisterClassExW(&windowClass) != 0;
 }
 
-HWND GuiCreateWindow(HINSTANCE instance, const char* className, const char* title, DWORD style,
-                     int x, int y, int width, int height, HWND parent, int id) {
+HWND GuiCreateWindow(const char* className, const char* title, DWORD style, int x, int y, int width,
+                     int height, HWND parent, int id) {
   wchar_t wideClass[kWideCapacity];
   wchar_t wideTitle[kWideCapacity];
   ToWideShown(className, wideClass, kWideCapacity);
   ToWideShown(title, wideTitle, kWideCapacity);
   HMENU menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
   return CreateWindowExW(0, wideClass, wideTitle, style, x, y, width, height, parent, menu,
-                         instance, nullptr);
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 LRESULT GuiDefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,0 +1,83 @@
+// The main window's four buttons: made, enabled by the installed state, and walked by keys.
+#include "ui/main_buttons.h"
+
+#include "platform/win32/gui_window.h"
+#include "resources/resource_ids.h"
+#include "ui/button_order.h"
+
+namespace {
+
+enum { kButtonLeft = 320, kButtonWidth = 144, kButtonHeight = 60 };
+
+// In keyboard order, MainButtonSlot.
+HWND g_ButtonsInKeyOrder[kMainButtonCount];
+
+HWND CreateButton(HWND parent, const char* text, int id, int top) {
+  return GuiCreateWindow("BUTTON", text, WS_CHILD | WS_VISIBLE, kButtonLeft, top, kButtonWidth,
+                         kButtonHeight, parent, id);
+}
+
+}  // namespace
+
+void CreateMainButtons(HWND window) {
+  // Created in the order Install, Uninstall, Run game, Exit, not in their order from the top.
+  HWND* buttons = g_ButtonsInKeyOrder;
+  buttons[kInstallSlot] = CreateButton(window, "インストール", IDC_INSTALL_BUTTON, 60);
+  buttons[kUninstallSlot] = CreateButton(window, "アンインストール", IDC_UNINSTALL_BUTTON, 120);
+  buttons[kRunGameSlot] = CreateButton(window, "ゲーム実行", IDC_RUN_GAME_BUTTON, 0);
+  buttons[kExitSlot] = CreateButton(window, "終了", IDC_EXIT_BUTTON, 180);
+}
+
+void SetButtonStates(bool installed) {
+  EnableWindow(g_ButtonsInKeyOrder[kInstallSlot], !installed);
+  EnableWindow(g_ButtonsInKeyOrder[kUninstallSlot], installed);
+  EnableWindow(g_ButtonsInKeyOrder[kRunGameSlot], installed);
+  EnableWindow(g_ButtonsInKeyOrder[kExitSlot], TRUE);
+}
+
+namespace {
+
+int EnabledSlotFrom(int current, int step) {
+  bool enabled[kMainButtonCount];
+  for (int slot = 0; slot < kMainButtonCount; ++slot) {
+    enabled[slot] = IsWindowEnabled(g_ButtonsInKeyOrder[slot]) != FALSE;
+  }
+  return NextButtonSlot(enabled, current, step);
+}
+
+}  // namespace
+
+void FocusFirstButton() {
+  if (!IsWindow(GuiMainWindow())) return;
+  int slot = EnabledSlotFrom(-1, 1);
+  if (slot >= 0) SetFocus(g_ButtonsInKeyOrder[slot]);
+}
+
+bool HandleMainWindowKey(const MSG& message) {
+  HWND window = GuiMainWindow();
+  if (message.message != WM_KEYDOWN || window == nullptr) return false;
+  if (message.hwnd != window && GetParent(message.hwnd) != window) return false;
+  int current = -1;
+  for (int slot = 0; slot < kMainButtonCount; ++slot) {
+    if (g_ButtonsInKeyOrder[slot] == message.hwnd) current = slot;
+  }
+  switch (message.wParam) {
+    case VK_TAB: {
+      int next = EnabledSlotFrom(current, GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+      if (next >= 0) SetFocus(g_ButtonsInKeyOrder[next]);
+      return true;
+    }
+    case VK_RETURN:
+      // Space is the button's own: it presses on the key's release, as with the mouse.
+      if (current >= 0 && IsWindowEnabled(message.hwnd)) {
+        GuiSendMessage(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(message.hwnd), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(message.hwnd));
+      }
+      return true;
+    case VK_ESCAPE:
+      GuiSendMessage(window, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(g_ButtonsInKeyOrder[kExitSlot]));
+      return true;
+  }
+  return false;
+}
