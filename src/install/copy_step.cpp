@@ -5,10 +5,10 @@
 #include "install/folder_log.h"
 #include "install/install_selection.h"
 #include "install/path_limits.h"
-#include "install/path_spans.h"
+#include "path/components.h"
+#include "path/save_name.h"
 #include "platform/platform.h"
 #include "setup_source/file_set.h"
-#include "setup_source/save_name.h"
 #include "setup_source/source_path.h"
 #include "text/bounded_text.h"
 

@@ -6,9 +6,9 @@
 
 #include "install/folder_log.h"
 #include "install/path_limits.h"
+#include "path/drive_prefix.h"
+#include "path/path_characters.h"
 #include "platform/file_system.h"
-#include "text/path_text.h"
-#include "text/sjis.h"
 
 namespace {
 

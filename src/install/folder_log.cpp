@@ -4,14 +4,14 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "install/folder_relation.h"
 #include "install/install_selection.h"
+#include "path/folder_relation.h"
+#include "path/path_characters.h"
 #include "platform/file_system.h"
 #include "platform/memory.h"
 #include "platform/stdio_file.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
-#include "text/sjis.h"
 
 namespace {
 char* g_LogText;

@@ -7,10 +7,10 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "path/drive_prefix.h"
+#include "path/path_characters.h"
 #include "platform/memory.h"
 #include "platform/stdio_file.h"
-#include "text/path_text.h"
-#include "text/sjis.h"
 
 namespace {
 

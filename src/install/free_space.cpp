@@ -2,12 +2,12 @@
 #include "install/free_space.h"
 
 #include "install/pass_progress.h"
+#include "path/drive_prefix.h"
+#include "path/path_characters.h"
+#include "path/save_name.h"
 #include "platform/disk_space.h"
 #include "platform/file_system.h"
-#include "setup_source/save_name.h"
 #include "text/bounded_text.h"
-#include "text/path_text.h"
-#include "text/sjis.h"
 
 uint64_t RequiredBytes(const char* installFolder, TypeMask mask) {
   int32_t count = g_Setup.fileCount < kMaxFileEntries ? g_Setup.fileCount : kMaxFileEntries;

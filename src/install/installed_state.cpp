@@ -5,13 +5,13 @@
 #include <string.h>
 
 #include "install/install_selection.h"
+#include "path/path_characters.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "setup_source/file_set.h"
 #include "setup_source/setup_description.h"
 #include "text/ascii_text.h"
 #include "text/bounded_text.h"
-#include "text/sjis.h"
 
 void WriteInstalledState(const char* keyPath, const char* installFolder) {
   OsRegistryKey key;

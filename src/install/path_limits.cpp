@@ -2,11 +2,11 @@
 
 #include <string.h>
 
-#include "install/path_spans.h"
+#include "path/components.h"
+#include "path/path_characters.h"
 #include "platform/file_system.h"
 #include "setup_source/file_set.h"
 #include "text/bounded_text.h"
-#include "text/sjis.h"
 
 namespace {
 

@@ -7,15 +7,15 @@
 #include <string.h>
 
 #include "install/folder_log.h"
-#include "install/folder_relation.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
+#include "path/folder_relation.h"
+#include "path/save_name.h"
 #include "platform/file_system.h"
 #include "platform/folder_listing.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
 #include "setup_source/file_set.h"
-#include "setup_source/save_name.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
 

@@ -1,9 +1,7 @@
-#include "text/path_text.h"
+#include "path/drive_prefix.h"
 
+#include "path/path_characters.h"
 #include "text/ascii_text.h"
-#include "text/sjis.h"
-
-bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
 
 size_t DrivePrefixLength(const char* path) {
   bool single = path[0] != '\0' && !IsPathLeadByte(static_cast<unsigned char>(path[0]));
@@ -12,10 +10,10 @@ size_t DrivePrefixLength(const char* path) {
 
 bool HasDriveLetter(const char* path) { return IsAsciiLetter(path[0]) && path[1] == ':'; }
 
-bool IsDotsAndBlanksOnly(const char* component, size_t length) {
-  if (length == 0) return false;
-  for (size_t i = 0; i < length; ++i) {
-    if (component[i] != '.' && component[i] != ' ') return false;
+bool IsDriveRoot(const char* folder) {
+  if (!HasDriveLetter(folder)) return false;
+  for (const char* p = folder + 2; *p != '\0'; ++p) {
+    if (!IsPathSeparator(*p)) return false;
   }
   return true;
 }

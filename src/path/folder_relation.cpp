@@ -1,12 +1,12 @@
 // Component-wise comparison of two folder paths.
-#include "install/folder_relation.h"
+#include "path/folder_relation.h"
 
 #include <stddef.h>
 
-#include "install/refused_folder.h"
+#include "path/components.h"
+#include "path/drive_prefix.h"
+#include "path/path_characters.h"
 #include "text/ascii_text.h"
-#include "text/path_text.h"
-#include "text/sjis.h"
 
 namespace {
 

@@ -1,67 +1,60 @@
-#include "install/refused_folder.h"
+#include "path/install_folder_text.h"
 
-#include "install/folder_relation.h"
-#include "platform/drives.h"
-#include "platform/file_identity.h"
-#include "setup_source/relative_path.h"
-#include "setup_source/setup_description.h"
+#include <string.h>
+
+#include "path/components.h"
+#include "path/drive_prefix.h"
+#include "path/folder_relation.h"
+#include "path/path_characters.h"
+#include "path/windows_aliases.h"
 #include "text/bounded_text.h"
-#include "text/path_text.h"
-#include "text/sjis.h"
-
-bool IsDriveRoot(const char* folder) {
-  if (!HasDriveLetter(folder)) return false;
-  for (const char* p = folder + 2; *p != '\0'; ++p) {
-    if (!IsPathSeparator(*p)) return false;
-  }
-  return true;
-}
 
 namespace {
 
-bool EndsInDotOrBlank(const char* component, size_t length) {
-  return length > 0 && (component[length - 1] == '.' || component[length - 1] == ' ');
+// Copies kept[0..length) by whole characters up to a zero, CR or LF, leaving out a
+// backslash that another one follows.
+void CollapseBackslashes(const char* kept, size_t length, char* out, size_t cap) {
+  CopyText(out, cap, "");
+  size_t i = 0;
+  while (i < length && kept[i] != '\0' && kept[i] != '\r' && kept[i] != '\n') {
+    size_t step = PathCharLength(kept + i);
+    if (i + step > length) break;
+    bool doubled = kept[i] == '\\' && i + 1 < length && kept[i + 1] == '\\';
+    if (!doubled && !AppendTextPart(out, cap, kept + i, step)) break;
+    i += step;
+  }
 }
 
-bool IsSomeDriveRoot(const OsFileIdentity& folder) {
-  uint32_t drives = OsGetLogicalDrives();
-  for (int drive = 0; drive < 26; ++drive) {
-    char root[] = "?:\\";
-    root[0] = static_cast<char>('A' + drive);
-    OsFileIdentity rootIdentity;
-    if ((drives >> drive & 1) != 0 && OsGetFileIdentity(root, &rootIdentity) &&
-        SameFile(folder, rootIdentity)) {
-      return true;
-    }
-  }
-  return false;
-}
-
-// Cuts path to its parent ("C:\a\b" to "C:\a", "C:\a" to "C:\"); false when it has none.
-bool CutToParent(char* path) {
-  char* last = nullptr;
-  for (char* p = path + DrivePrefixLength(path); *p; p += PathCharLength(p)) {
-    if (IsPathSeparator(*p) && p[1] != '\0') last = p;
-  }
-  if (last == nullptr) return false;
-  bool atRoot = last == path + DrivePrefixLength(path);
-  last[atRoot ? 1 : 0] = '\0';
-  return true;
+bool EndsWithSlash(const char* text) {
+  const char* last = LastPathChar(text);
+  return last != nullptr && *last == '/';
 }
 
 }  // namespace
 
-bool IsRefusedExistingFolder(const char* folder, const char* windowsFolder) {
-  OsFileIdentity identity;
-  if (OsGetFileIdentity(folder, &identity) && IsSomeDriveRoot(identity)) return true;
-  OsFileIdentity windows;
-  if (windowsFolder[0] == '\0' || !OsGetFileIdentity(windowsFolder, &windows)) return false;
-  char path[kFolderCapacity + 1];
-  if (!CopyText(path, sizeof path, folder)) return false;
-  do {
-    if (OsGetFileIdentity(path, &identity) && SameFile(identity, windows)) return true;
-  } while (CutToParent(path));
-  return false;
+bool FormDefaultInstallFolder(const char* defdir, const char* gameFolder, char* out, size_t cap) {
+  return FormatText(out, cap, "%s\\%s", defdir, gameFolder);
+}
+
+bool NormaliseFolderText(const char* folder, char* out, size_t cap) {
+  PathSpans spans;
+  FindPathSpans(folder, &spans);
+  bool hasExtension = spans.nameEnd < spans.end;
+  size_t keptEnd = hasExtension ? spans.directoryEnd : spans.nameEnd;
+
+  char rest[kFolderTextCapacity];
+  CollapseBackslashes(folder + spans.driveEnd, keptEnd - spans.driveEnd, rest, sizeof rest);
+  RemoveTrailingBackslash(rest);
+
+  char joined[kFolderTextCapacity];
+  memcpy(joined, folder, spans.driveEnd);
+  joined[spans.driveEnd] = '\0';
+  AppendText(joined, sizeof joined, rest);
+  if (rest[0] != '\0' && !EndsWithBackslash(rest) && !EndsWithSlash(rest)) {
+    AppendText(joined, sizeof joined, "\\");
+  }
+  RemoveTrailingBackslash(joined);
+  return CopyText(out, cap, joined);
 }
 
 bool IsRefusedInstallFolder(const char* folder, const char* windowsFolder) {

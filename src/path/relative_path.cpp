@@ -1,10 +1,11 @@
-#include "setup_source/relative_path.h"
+#include "path/relative_path.h"
 
 #include <string.h>
 
-#include "text/ascii_text.h"
-#include "text/path_text.h"
-#include "text/sjis.h"
+#include "path/components.h"
+#include "path/drive_prefix.h"
+#include "path/path_characters.h"
+#include "path/windows_aliases.h"
 
 namespace {
 
@@ -28,40 +29,7 @@ bool HasUnusableCharacter(const char* text) {
   return false;
 }
 
-// An empty component (a doubled or a final separator) is dropped as well.
-bool IsDroppedByWindows(const char* component, size_t length) {
-  return length == 0 || component[length - 1] == '.' || component[length - 1] == ' ';
-}
-
 }  // namespace
-
-bool IsDeviceName(const char* component, size_t length) {
-  size_t base = 0;
-  while (base < length && component[base] != '.') ++base;
-  while (base > 0 && component[base - 1] == ' ') --base;
-  char name[5] = {};
-  if (base < 3 || base > 4) return false;
-  for (size_t i = 0; i < base; ++i) name[i] = ToAsciiUpper(component[i]);
-  if (base == 3) {
-    return strcmp(name, "CON") == 0 || strcmp(name, "PRN") == 0 || strcmp(name, "AUX") == 0 ||
-           strcmp(name, "NUL") == 0;
-  }
-  return (strncmp(name, "COM", 3) == 0 || strncmp(name, "LPT", 3) == 0) && name[3] >= '1' &&
-         name[3] <= '9';
-}
-
-bool AnyComponent(const char* path, bool (*rule)(const char* component, size_t length)) {
-  const char* start = path;
-  for (const char* p = path;;) {
-    size_t step = PathCharLength(p);
-    if (step == 0 || (step == 1 && IsPathSeparator(*p))) {
-      if (rule(start, static_cast<size_t>(p - start))) return true;
-      if (step == 0) return false;
-      start = p + step;
-    }
-    p += step;
-  }
-}
 
 bool IsPathInsideGameFolder(const char* fileLine) {
   if (IsPathSeparator(fileLine[0]) || HasDriveLetter(fileLine)) return false;
@@ -72,5 +40,3 @@ bool IsUsableFileLine(const char* fileLine) {
   return IsPathInsideGameFolder(fileLine) && !HasUnusableCharacter(fileLine) &&
          !AnyComponent(fileLine, IsDeviceName);
 }
-
-bool IsWindowsAlias(const char* fileLine) { return AnyComponent(fileLine, IsDroppedByWindows); }

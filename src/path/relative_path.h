@@ -12,15 +12,3 @@ bool IsPathInsideGameFolder(const char* fileLine);
 // IsPathInsideGameFolder, and a name Windows can use as a file: no component that is a
 // device name, none of : * ? " < > | and no control byte.
 bool IsUsableFileLine(const char* fileLine);
-
-// Whether Windows would read fileLine as another name: a component that ends with a dot
-// or a blank ("." too), which Windows drops, or an empty one (two separators in a row, or
-// one at the end).
-bool IsWindowsAlias(const char* fileLine);
-
-// CON, PRN, AUX, NUL, COM1-COM9 or LPT1-LPT9 in any case, with or without an extension
-// and blanks before it, as Windows takes them wherever they stand in a path.
-bool IsDeviceName(const char* component, size_t length);
-
-// Whether the components of path (separated by backslashes or slashes) meet a rule.
-bool AnyComponent(const char* path, bool (*rule)(const char* component, size_t length));

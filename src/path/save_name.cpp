@@ -1,4 +1,4 @@
-#include "setup_source/save_name.h"
+#include "path/save_name.h"
 
 #include <string.h>
 

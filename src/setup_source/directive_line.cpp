@@ -6,7 +6,7 @@
 #include <string.h>
 
 #include "text/bounded_text.h"
-#include "text/sjis.h"
+#include "text/line_characters.h"
 
 namespace {
 

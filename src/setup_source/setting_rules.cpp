@@ -2,11 +2,12 @@
 
 #include <string.h>
 
-#include "setup_source/relative_path.h"
+#include "path/components.h"
+#include "path/path_characters.h"
+#include "path/relative_path.h"
+#include "path/windows_aliases.h"
 #include "text/ascii_text.h"
 #include "text/bounded_text.h"
-#include "text/path_text.h"
-#include "text/sjis.h"
 
 namespace {
 

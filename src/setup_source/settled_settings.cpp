@@ -1,7 +1,7 @@
 #include "setup_source/settled_settings.h"
 
-#include "install/folder_relation.h"
-#include "setup_source/save_name.h"
+#include "path/folder_relation.h"
+#include "path/save_name.h"
 #include "setup_source/setting_rules.h"
 #include "setup_source/setup_keywords.h"
 #include "setup_source/setup_report.h"

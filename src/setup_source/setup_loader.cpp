@@ -6,10 +6,11 @@
 #include <stdint.h>
 #include <string.h>
 
+#include "path/relative_path.h"
+#include "path/windows_aliases.h"
 #include "platform/platform.h"
 #include "setup_source/directive_line.h"
 #include "setup_source/line_end.h"
-#include "setup_source/relative_path.h"
 #include "setup_source/settled_settings.h"
 #include "setup_source/setup_keywords.h"
 #include "setup_source/setup_report.h"

@@ -1,9 +1,9 @@
 #include "setup_source/source_path.h"
 
+#include "path/path_characters.h"
 #include "platform/platform.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
-#include "text/sjis.h"
 
 bool FormSourcePath(const char* discFolder, const char* gameFolder, const char* fileLine, char* out,
                     size_t cap) {

@@ -1,6 +1,6 @@
 #include "text/bounded_text.h"
 
-#include "text/sjis.h"
+#include "text/line_characters.h"
 
 namespace {
 

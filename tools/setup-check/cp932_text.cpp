@@ -1,7 +1,8 @@
 #include "cp932_text.h"
 
+#include "path/path_characters.h"
 #include "platform/utf8_text.h"
-#include "text/sjis.h"
+#include "text/line_characters.h"
 
 bool IsCodePage932Lead(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);

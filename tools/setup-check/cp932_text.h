@@ -1,5 +1,5 @@
 // How Windows decodes code page 932 text, as opposed to the launcher's two-byte rule
-// (text/sjis.h): the publisher must see where the two readings part.
+// (text/line_characters.h): the publisher must see where the two readings part.
 #pragma once
 #include <stddef.h>
 

@@ -3,7 +3,7 @@
 #include <string.h>
 
 #include "diagnostics.h"
-#include "install/refused_folder.h"
+#include "path/drive_prefix.h"
 #include "platform/drives.h"
 #include "setup_source/disc_discovery.h"
 #include "setup_source/setup_description.h"

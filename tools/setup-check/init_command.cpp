@@ -6,12 +6,12 @@
 #include <unistd.h>
 
 #include "init_draft.h"
+#include "path/path_characters.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "platform/stdio_file.h"
 #include "text/bounded_text.h"
-#include "text/path_text.h"
-#include "text/sjis.h"
+#include "text/line_characters.h"
 #include "utf8_output.h"
 
 namespace {

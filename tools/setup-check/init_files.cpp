@@ -5,12 +5,13 @@
 
 #include "cp932_text.h"
 #include "init_draft.h"
+#include "path/path_characters.h"
+#include "path/relative_path.h"
 #include "platform/folder_listing.h"
 #include "setup_source/line_end.h"
-#include "setup_source/relative_path.h"
 #include "text/ascii_text.h"
 #include "text/bounded_text.h"
-#include "text/sjis.h"
+#include "text/line_characters.h"
 
 SetupDraft g_Draft;
 

@@ -3,11 +3,11 @@
 #include <string.h>
 
 #include "init_draft.h"
+#include "path/path_characters.h"
 #include "setup_source/directive_line.h"
 #include "setup_source/setup_keywords.h"
 #include "text/ascii_text.h"
 #include "text/bounded_text.h"
-#include "text/sjis.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
 #include "install_folder_check.h"
 
 #include "diagnostics.h"
-#include "install/folder_normalise.h"
-#include "install/install_selection.h"
 #include "install/path_limits.h"
-#include "install/refused_folder.h"
+#include "path/drive_prefix.h"
+#include "path/install_folder_text.h"
+#include "path/path_characters.h"
 #include "platform/windows_folder.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
-#include "text/path_text.h"
 
 namespace {
 
@@ -19,14 +18,11 @@ bool IsAbsoluteOnDrive(const char* folder) {
 }  // namespace
 
 void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
-  // The dialog's own steps on the global folder, which is put back afterwards.
-  char saved[kFolderCapacity + 1];
-  CopyText(saved, sizeof saved, g_InstallFolder);
-  FormatText(g_InstallFolder, sizeof g_InstallFolder, "%s\\%s", g_Setup.DEFDIR, g_Setup.PATH);
-  NormaliseInstallFolder();
+  // The install dialog's own steps: the default it offers, tidied as 開始 tidies it.
+  char offered[kFolderCapacity + 1];
   char folder[kFolderCapacity + 1];
-  CopyText(folder, sizeof folder, g_InstallFolder);
-  CopyText(g_InstallFolder, sizeof g_InstallFolder, saved);
+  FormDefaultInstallFolder(g_Setup.DEFDIR, g_Setup.PATH, offered, sizeof offered);
+  NormaliseFolderText(offered, folder, sizeof folder);
 
   if (!IsAbsoluteOnDrive(g_Setup.DEFDIR)) {
     AddDiagnostic(defdirLine, kSetupWarning,

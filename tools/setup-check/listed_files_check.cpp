@@ -5,11 +5,11 @@
 #include "cp932_text.h"
 #include "diagnostics.h"
 #include "line_checks.h"
+#include "path/path_characters.h"
 #include "platform/file_system.h"
 #include "platform/folder_listing.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
-#include "text/sjis.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "path/path_characters.h"
 #include "platform/posix/native_path.h"
 #include "text/bounded_text.h"
-#include "text/sjis.h"
 
 namespace {
 enum { kNative = 4096 };

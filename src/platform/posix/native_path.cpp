@@ -3,7 +3,7 @@
 #include <iconv.h>
 #include <string.h>
 
-#include "text/sjis.h"
+#include "path/path_characters.h"
 
 namespace {
 

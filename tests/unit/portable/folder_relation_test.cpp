@@ -1,4 +1,4 @@
-#include "install/folder_relation.h"
+#include "path/folder_relation.h"
 
 #include <gtest/gtest.h>
 

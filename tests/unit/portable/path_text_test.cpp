@@ -1,7 +1,9 @@
-#include "text/path_text.h"
-
 #include <gtest/gtest.h>
 #include <string.h>
+
+#include "path/components.h"
+#include "path/drive_prefix.h"
+#include "path/path_characters.h"
 
 TEST(PathText, SeparatorsAndDrives) {
   for (char c : {'\\', '/'}) EXPECT_TRUE(IsPathSeparator(c)) << c;

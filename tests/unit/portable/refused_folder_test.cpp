@@ -1,8 +1,8 @@
-#include "install/refused_folder.h"
-
 #include <gtest/gtest.h>
 
 #include <tuple>
+
+#include "path/install_folder_text.h"
 
 TEST(RefusedFolder, DriveRootsAndTheWindowsFolder) {
   const std::tuple<const char*, const char*, bool> cases[] = {

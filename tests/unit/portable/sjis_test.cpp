@@ -1,7 +1,8 @@
 // Code page 932 by whole characters, where a byte-wise routine goes wrong.
-#include "text/sjis.h"
-
 #include <gtest/gtest.h>
+
+#include "path/path_characters.h"
+#include "text/line_characters.h"
 
 TEST(CharacterRule, TheLastCharacterIsWhole) {
   // clang-format off

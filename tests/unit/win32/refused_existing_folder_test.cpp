@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-#include "install/refused_folder.h"
+#include "platform/system_folders.h"
 
 TEST(RefusedExistingFolder, ByIdentityThroughAnyName) {
   CreateDirectoryW(L"W:\\plain", nullptr);

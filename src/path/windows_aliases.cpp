@@ -1,0 +1,36 @@
+#include "path/windows_aliases.h"
+
+#include <string.h>
+
+#include "path/components.h"
+#include "text/ascii_text.h"
+
+namespace {
+
+// An empty component (a doubled or a final separator) is dropped as well.
+bool IsDroppedByWindows(const char* component, size_t length) {
+  return length == 0 || component[length - 1] == '.' || component[length - 1] == ' ';
+}
+
+}  // namespace
+
+bool EndsInDotOrBlank(const char* component, size_t length) {
+  return length > 0 && (component[length - 1] == '.' || component[length - 1] == ' ');
+}
+
+bool IsDeviceName(const char* component, size_t length) {
+  size_t base = 0;
+  while (base < length && component[base] != '.') ++base;
+  while (base > 0 && component[base - 1] == ' ') --base;
+  char name[5] = {};
+  if (base < 3 || base > 4) return false;
+  for (size_t i = 0; i < base; ++i) name[i] = ToAsciiUpper(component[i]);
+  if (base == 3) {
+    return strcmp(name, "CON") == 0 || strcmp(name, "PRN") == 0 || strcmp(name, "AUX") == 0 ||
+           strcmp(name, "NUL") == 0;
+  }
+  return (strncmp(name, "COM", 3) == 0 || strncmp(name, "LPT", 3) == 0) && name[3] >= '1' &&
+         name[3] <= '9';
+}
+
+bool IsWindowsAlias(const char* fileLine) { return AnyComponent(fileLine, IsDroppedByWindows); }
