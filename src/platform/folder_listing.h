@@ -10,7 +10,7 @@ struct OsFolderEntry {
   char name[260];
   char shown[1024];  // the system's own name as UTF-8
   bool isFolder;
-  bool isFile;  // a plain file; anything else is neither
+  bool isFile;  // a plain file; a device or other special entry is neither file nor folder
 };
 
 typedef bool (*OsFolderVisitor)(const OsFolderEntry* entry, void* context);

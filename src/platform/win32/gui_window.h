@@ -15,8 +15,8 @@ LRESULT GuiDefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 LRESULT GuiSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Sees each queued message first; true when it acted on it (nothing more is done with it).
 typedef bool (*GuiKeyHandler)(const MSG& message);
-// Runs until WM_QUIT; returns its wParam. Modal dialogs run loops of their own, so keys
-// meant for them never reach keys.
+// Runs until WM_QUIT; returns its wParam. A modal dialog runs a loop of its own, so the
+// handler never sees the keys pressed in a dialog.
 int GuiRunMessageLoop(GuiKeyHandler keys);
 // Handles what is waiting in the queue and returns; keeps a window responsive during a
 // long call on the GUI thread. dialog gets its keyboard handling.

@@ -19,7 +19,7 @@ TEST_F(InstallFolder, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
   // The folder, there now, is logged once.
   EXPECT_EQ(Step(), kCopyStepCopied);
   EXPECT_EQ(Step(), kCopyStepNoFileLeft);
-  EXPECT_EQ(Step(), kCopyStepNoFileLeft);  // over stays over
+  EXPECT_EQ(Step(), kCopyStepNoFileLeft);  // a pass that is over stays over
   WriteFolderLog();
   EXPECT_EQ(ReadBytes(kLogPath), "W:\\inst\\表ｿ\\\n");
   // The disc is this test's own folder, not whatever the pass recorded.
