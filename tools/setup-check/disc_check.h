@@ -22,7 +22,3 @@ void CheckDiscDrive();
 // "CD-ROM drive", "hard disk", ... for the text report; "cdrom", "fixed", ... for JSON.
 const char* DriveTypeText(uint32_t type);
 const char* DriveTypeName(uint32_t type);
-
-// Warns when the disc root lacks setup.exe or setup.bmp, and when setup.bmp is no Windows
-// BMP the launcher loads or not 320 x 240.
-void CheckDiscRootFiles();

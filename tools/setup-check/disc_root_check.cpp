@@ -1,9 +1,10 @@
 // The launcher and its picture beside setup.ini. The picture is checked by its header
 // alone, portably: what the launcher's load of a Windows BMP would refuse.
+#include "disc_root_check.h"
+
 #include <stdint.h>
 
 #include "diagnostics.h"
-#include "disc_check.h"
 #include "platform/file_system.h"
 #include "platform/stdio_file.h"
 

@@ -1,11 +1,16 @@
 // setup-check --init: finds the game folder and its disc root, refuses what the launcher
 // could not use, and writes the draft so that an existing setup.ini is replaced whole or
 // not at all.
+#include "init_command.h"
+
 #include <stdio.h>
 #include <string.h>
 #include <unistd.h>
 
 #include "init_draft.h"
+#include "init_files.h"
+#include "init_problems.h"
+#include "init_writer.h"
 #include "path/path_characters.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
@@ -48,28 +53,6 @@ bool WriteFile(const char* path, const char* bytes, size_t length) {
 }
 
 }  // namespace
-
-void PrintEscaped(const char* text, bool isUtf8) {
-  for (const char* p = text; *p != '\0';) {
-    size_t step = isUtf8 ? 1 : CharLength(p);
-    unsigned char c = static_cast<unsigned char>(*p);
-    if (c < 0x20 || c == 0x7F) {
-      fprintf(stderr, "\\x%02X", c);
-    } else if (isUtf8) {
-      fputc(c, stderr);
-    } else {
-      char one[3] = {p[0], step == 2 ? p[1] : '\0', '\0'};
-      PrintUtf8(stderr, one);
-    }
-    p += step;
-  }
-}
-
-void PrintDraftProblem(const char* severity, const char* message) {
-  fprintf(stderr, "setup-check --init: %s: ", severity);
-  PrintEscaped(message, false);
-  fputc('\n', stderr);
-}
 
 int WriteSetupDraft(const char* gameFolder, bool force) {
   // As for DISC_ROOT: a code page 932 name, or one in this system's own encoding.

@@ -1,10 +1,13 @@
 // The files of a game folder as the first setup.ini lists them: each name as the launcher
 // will read it, typed by one rule and sorted, and every name it could not use refused.
+#include "init_files.h"
+
 #include <stdlib.h>
 #include <string.h>
 
 #include "cp932_text.h"
 #include "init_draft.h"
+#include "init_problems.h"
 #include "path/path_characters.h"
 #include "path/relative_path.h"
 #include "platform/folder_listing.h"

@@ -1,8 +1,12 @@
 // The text of a first setup.ini: the rule that typed the files, the settings, the five data
 // types of the install dialog, the three sets and the file list, in code page 932 with CR LF.
+#include "init_writer.h"
+
 #include <string.h>
 
 #include "init_draft.h"
+#include "init_files.h"
+#include "init_problems.h"
 #include "path/path_characters.h"
 #include "setup_source/directive_line.h"
 #include "setup_source/setup_keywords.h"

@@ -1,9 +1,10 @@
 // The JSON report, for scripts that check a disc before it is pressed.
+#include "json_report.h"
+
 #include <stdio.h>
 
 #include "diagnostics.h"
 #include "disc_check.h"
-#include "reports.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_keywords.h"
 #include "utf8_output.h"

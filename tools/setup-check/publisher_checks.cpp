@@ -2,6 +2,7 @@
 
 #include "diagnostics.h"
 #include "disc_check.h"
+#include "disc_root_check.h"
 #include "install_folder_check.h"
 #include "line_checks.h"
 #include "listed_files_check.h"

@@ -6,16 +6,17 @@
 #include <unistd.h>
 
 #include "diagnostics.h"
-#include "init_draft.h"
+#include "init_command.h"
+#include "json_report.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "publisher_checks.h"
-#include "reports.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_report.h"
 #include "setup_source/setup_stream.h"
 #include "text/bounded_text.h"
+#include "text_report.h"
 
 namespace {
 

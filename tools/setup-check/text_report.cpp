@@ -1,10 +1,11 @@
 // The readable report: what the launcher will see, in the install dialog's own size form.
+#include "text_report.h"
+
 #include <stdio.h>
 
 #include "diagnostics.h"
 #include "disc_check.h"
 #include "platform/file_system.h"
-#include "reports.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_keywords.h"
 #include "setup_source/source_path.h"

@@ -1,4 +1,6 @@
 // The type setup-check --init gives a file of the game folder.
+#include "init_files.h"
+
 #include <gtest/gtest.h>
 
 #include "init_draft.h"

@@ -1,8 +1,9 @@
 // setup-check's reports of a sample description, text and JSON, with its exit status.
 #include "setup_check.h"
 
-#include "reports.h"
+#include "json_report.h"
 #include "scratch_folder.h"
+#include "text_report.h"
 
 namespace {
 
