@@ -12,8 +12,8 @@
 //  - a title that is never set;
 //  - each quote meant to end a value that a half-width katakana takes as its second byte.
 // Paths are split as Windows splits them: a backslash after a half-width katakana is a
-// separator both to the launcher's path code and to Windows. lines[i] gets the line that set setting i of kSetupKeywords
-// to its current value (0 if it kept its default).
+// separator both to the launcher's path code and to Windows. lines[i] gets the line that
+// set setting i of kSetupKeywords to its current value (0 if it kept its default).
 void CheckSetupLines(int lines[kSettingKeywordCount]);
 
 // The setup.ini line of each row of g_Setup.files, filled by CheckSetupLines.

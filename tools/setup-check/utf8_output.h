@@ -2,7 +2,8 @@
 #pragma once
 #include <stdio.h>
 
-// Bytes that are not a valid code page 932 character are printed as U+FFFD.
+// A byte that is not part of a valid code page 932 character is printed as \xNN, so the
+// publisher can see which byte it is.
 void PrintUtf8(FILE* out, const char* text);
 // The same, printed as a quoted JSON string.
 void PrintJsonString(FILE* out, const char* text);
