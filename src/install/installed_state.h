@@ -1,5 +1,6 @@
-// The installed-state record: INSTFLAG, INSTTYPE, CDPATH and GAMEPATH under
-// HKEY_CURRENT_USER\<ProductKeyPath>. Every registry failure is silent.
+// The installed-state record, which tells the next launcher start what is installed and
+// where: INSTFLAG, INSTTYPE, CDPATH and GAMEPATH under HKEY_CURRENT_USER\<ProductKeyPath>.
+// Registry failures are ignored silently.
 #pragma once
 #include <stddef.h>
 

@@ -8,8 +8,8 @@
 //   windows_aliases  names Windows reads as other names (trailing dots and blanks,
 //                    device names)
 //   save_name        save files, as Windows reads their names
-//   relative_path    file lines that stay inside the game folder
-//   folder_relation  how two folders stand to each other
+//   relative_path    checks that file lines stay inside the game folder
+//   folder_relation  whether one folder is the same as, inside or above another
 //   install_folder_text  the install folder's default, normalisation and refusal by name
 // Checks that need the system (which file a path really opens) are in
 // platform/system_folders.h.

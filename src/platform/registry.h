@@ -46,5 +46,5 @@ bool OsKeyHoldsNothing(OsRegistryKey key);
 bool OsDeleteValue(OsRegistryKey key, const char* name);
 // Deletes HKEY_CURRENT_USER\path with its values. Fails if it has sub-keys.
 bool OsDeleteUserKey(const char* path);
-// Deletes the sub-key name of key.
+// Deletes the sub-key called name under key.
 bool OsDeleteSubkey(OsRegistryKey key, const char* name);

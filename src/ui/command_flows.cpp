@@ -55,7 +55,6 @@ bool MakeInstallFolder() {
   return true;
 }
 
-// After an install or uninstall, re-reads the stored record and sets the buttons from it.
 void ShowStoredInstalledState() {
   ReadInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
   SetButtonStates(IsGameInstalled());

@@ -8,7 +8,7 @@
 struct DiscDrive {
   bool isDriveRoot;  // if false, it is a folder and the fields below are not set
   char root[4];      // "Q:\"
-  uint32_t type;     // as OsGetDriveType
+  uint32_t type;     // as returned by OsGetDriveType
   char label[128];
   bool found;  // the launcher's search would pick this drive
 };

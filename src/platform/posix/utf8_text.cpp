@@ -1,4 +1,4 @@
-// Code page 932 to UTF-8 through iconv, one character at a time.
+// Converts code page 932 to UTF-8 through iconv, one character at a time.
 #include "platform/utf8_text.h"
 
 #include <iconv.h>

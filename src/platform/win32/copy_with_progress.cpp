@@ -33,7 +33,6 @@ OsCopyResult CopyContents(HANDLE in, HANDLE out, OsCopyProgress progress) {
   unsigned long long copied = 0;
   double lastCall = 0.0;
   for (;;) {
-    // Call progress at the start, once everything is copied, and otherwise by the clock.
     double now = Now();
     if (copied == 0 || copied >= total || now - lastCall >= kProgressEverySeconds) {
       if (!progress(copied, total)) return kOsCopyStopped;
