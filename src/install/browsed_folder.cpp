@@ -4,7 +4,8 @@
 #include "text/bounded_text.h"
 
 bool JoinBrowsedFolder(char* out, size_t cap, const char* chosen, const char* gameFolder) {
-  // 表 ends in byte 0x5C and is no backslash: it still gets one.
+  // Check by characters: a folder ending in 表 ends in byte 0x5C, but that is not a
+  // backslash, so it still needs one.
   const char* format = EndsWithBackslash(chosen) ? "%s%s" : "%s\\%s";
   return FormatText(out, cap, format, chosen, gameFolder);
 }

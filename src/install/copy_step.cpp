@@ -17,11 +17,13 @@ namespace {
 void PrepareSubFolder(const char* subFolder) {
   uint32_t attributes;
   if (OsGetFileAttributes(subFolder, &attributes)) return;
-  // Only this level: a missing parent makes the creation and then the copy fail.
+  // Create only this level. If a parent is missing, the creation fails, and then the
+  // copy fails too.
   if (OsCreateFolder(subFolder)) LogCreatedFolder(subFolder);
 }
 
-// An uninstall can then delete the file, and a later install replace it.
+// Clears the read-only bit (files copied from a disc have it), so that an uninstall can
+// delete the file and a later install can replace it.
 void ClearReadOnly(const char* target) {
   uint32_t attributes;
   if (OsGetFileAttributes(target, &attributes)) {
@@ -36,8 +38,8 @@ bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const cha
   PathSpans spans;
   FindPathSpans(relative, &spans);
   size_t directoryLength = spans.directoryEnd - spans.driveEnd;
-  // A directory part this long cannot fit the sub-folder path either: then only what is
-  // shown is formed, from the part's leading whole characters.
+  // If the directory part is this long, the sub-folder path cannot fit either. The step
+  // will fail; the paths are still formed, cut at whole characters, only to be shown.
   char directory[kCopyPathCapacity] = "";
   bool whole = directoryLength < sizeof directory;
   if (whole) CopyText(directory, directoryLength + 1, relative + spans.driveEnd);
@@ -63,10 +65,11 @@ CopyStepResult CopyNextFile(CopyPass* pass, void (*showPaths)(const CopyStepPath
   bool whole = FormCopyStepPaths(pass->discFolder, g_Setup.PATH, g_InstallFolder, relative, &paths);
   if (whole) PrepareSubFolder(paths.subFolder);
   showPaths(paths);
-  // A path that did not fit would name another file: the step fails like a copy.
+  // A path that did not fit would name some other file, so the step fails as a failed
+  // copy would.
   if (!whole) return kCopyStepFailed;
-  // A save file already there is the player's, kept by an earlier uninstall: a copy over it
-  // would lose the game, and a failed copy would delete it.
+  // A save file already there belongs to the player; an earlier uninstall kept it. Copying
+  // over it would lose the player's progress, and a failed copy would delete it.
   uint32_t attributes;
   if (HasSaveExtension(relative) && OsGetFileAttributes(paths.target, &attributes)) {
     return kCopyStepCopied;

@@ -1,5 +1,6 @@
-// One step of the copy pass: the next listed file of the chosen types goes from the disc
-// into the install folder, its sub-folder prepared and logged, its read-only bit cleared.
+// One step of the copy pass: copies the next listed file of the chosen types from the disc
+// into the install folder. The step creates and logs the file's sub-folder, and clears
+// the copy's read-only bit.
 #pragma once
 #include "platform/copy_with_progress.h"
 #include "platform/file_system.h"
@@ -12,15 +13,15 @@ struct CopyStepPaths {
   char source[kCopyPathCapacity];
 };
 
-// Forms the three paths for the entry relative (a path below the game folder gameFolder on
-// the disc at discFolder). false when one of them does not fit its buffer, or the target
-// or its folder is longer than Windows takes: the step must then not touch the file system
-// and counts as a failed copy.
+// Forms the three paths for the file relative, a path below the game folder gameFolder on
+// the disc at discFolder. Returns false if a path does not fit its buffer, or the target
+// or its folder is longer than Windows allows. The step must then not touch the file
+// system, and counts as a failed copy.
 bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const char* installFolder,
                        const char* relative, CopyStepPaths* paths);
 
-// A pass over the files of g_TypeMask into g_InstallFolder. The disc folder is the current
-// folder when the pass began; paths are those of the latest step, for what is shown.
+// A pass that copies the files of g_TypeMask into g_InstallFolder. discFolder is the
+// current folder when the pass began. paths holds the latest step's paths, for display.
 struct CopyPass {
   char discFolder[kDiscFolderCapacity];
   CopyStepPaths paths;
@@ -30,8 +31,8 @@ struct CopyPass {
 void BeginCopyPass(CopyPass* pass);
 
 enum CopyStepResult { kCopyStepCopied, kCopyStepFailed, kCopyStepStopped, kCopyStepNoFileLeft };
-// Copies the next file. showPaths is called before the copy starts, with pass->paths formed
-// (cut when they did not fit: the step then fails without touching the file system);
-// progress as in OsCopyFileWithProgress.
+// Copies the next file. showPaths is called with pass->paths before the copy starts. If a
+// path did not fit, it is shown cut, and the step fails without touching the file system.
+// progress works as in OsCopyFileWithProgress.
 CopyStepResult CopyNextFile(CopyPass* pass, void (*showPaths)(const CopyStepPaths& paths),
                             OsCopyProgress progress);

@@ -1,4 +1,4 @@
-// Creating every missing level of a folder path, parents first, each one logged so that
+// Creates every missing level of a folder path, parents first, and logs each one so that
 // an uninstall can remove it again.
 #include "install/folder_creation.h"
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-// The largest backslash position q with 0 < q < limit, or 0.
+// The position of the last backslash before limit (not at position 0), or 0 if none.
 size_t SeparatorBefore(const char* path, size_t limit) {
   size_t found = 0;
   for (size_t i = 0; i < limit && path[i] != '\0'; i += PathCharLength(path + i)) {
@@ -21,7 +21,7 @@ size_t SeparatorBefore(const char* path, size_t limit) {
   return found;
 }
 
-// The smallest backslash position greater than from, or the path's length.
+// The position of the first backslash after from, or the path's length if none.
 size_t SeparatorAfter(const char* path, size_t from, size_t length) {
   size_t i = 0;
   while (i <= from && i < length) i += PathCharLength(path + i);
@@ -35,7 +35,8 @@ size_t SeparatorAfter(const char* path, size_t from, size_t length) {
 
 int CreateFolderPath(const char* path) {
   size_t length = strlen(path);
-  // A longer path cannot be made on Windows; refusing it shows "cannot create".
+  // Windows cannot create a longer path. Refusing it here makes the caller show its
+  // "cannot create" message.
   if (length > kFolderCapacity || !FolderPathFits(path)) return 0;
   char prefix[kFolderCapacity + 1];
   size_t driveLength = DrivePrefixLength(path);

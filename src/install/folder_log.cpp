@@ -1,4 +1,5 @@
-// The in-memory created-folder log of one install and its file in the install folder.
+// Keeps the list of folders one install created, in memory and in a log file in the
+// install folder, so that an uninstall can remove them again.
 #include "install/folder_log.h"
 
 #include <stdio.h>
@@ -24,25 +25,25 @@ void BeginFolderLog() {
   ReleaseFolderLog();
   g_LogText = static_cast<char*>(OsAllocateZeroedBlock(kFolderLogBlockBytes));
   g_LogLength = 0;
-  // Without a block the log stays disabled: nothing is written into a missing block.
+  // If the memory could not be had, the log stays disabled and nothing is written.
   g_LogEnabled = g_LogText != nullptr;
   g_LogCount = 0;
 }
 
-// Entries are held one after another, each with its terminating zero, so that each can be
-// used as a text of its own.
+// Entries are stored one after another, each with its own terminating zero, so that each
+// can be used as a string on its own.
 void AddToFolderLog(const char* folder) {
   if (!g_LogEnabled) return;
   size_t length = strlen(folder);
-  // The entry, its zero and the block's final zero must fit; one that does not is dropped.
+  // The entry, its zero and the block's final zero must fit; if not, the entry is dropped.
   if (length + 2 > kFolderLogBlockBytes - g_LogLength) return;
   memcpy(g_LogText + g_LogLength, folder, length + 1);
   g_LogLength += length + 1;
   ++g_LogCount;
 }
 
-// Written at once, before anything is copied into the folder: a launcher killed at any
-// later moment leaves a log that names it.
+// The log file is written at once, before anything is copied into the folder. If the
+// launcher is killed at any later moment, the log already names the folder.
 void LogCreatedFolder(const char* folder) {
   if (!g_LogEnabled) return;
   AddToFolderLog(folder);
@@ -58,7 +59,7 @@ bool IsForeignFile(const char* path) {
 }
 
 // The log's path with its last character replaced, so it fits wherever the log's own path
-// fits: "game._m~", else "game._m!" when a file that is not a log holds the first.
+// fits: "game._m~", or "game._m!" when "game._m~" is taken by a file that is not a log.
 bool FolderLogTemporaryPath(const char* logPath, int which, char* out, size_t cap) {
   static const char kLastCharacters[kFolderLogFileCount - 1][2] = {{'~', '_'}, {'!', '$'}};
   if (*logPath == '\0' || !CopyText(out, cap, logPath)) return false;
@@ -83,7 +84,7 @@ bool ReadFolderLogFiles(FolderLogFiles* files) {
         !FolderLogTemporaryPath(files->paths[0], i, files->paths[i], sizeof files->paths[i])) {
       return false;
     }
-    // A temporary log whose write a kill cut short keeps its whole lines.
+    // If a kill cut short the write of a temporary log, its complete lines are still used.
     bool log = i == 0 ? ReadFolderLog(files->paths[i], &files->entries[i])
                       : ReadTemporaryFolderLog(files->paths[i], &files->entries[i]);
     uint32_t attributes = 0;
@@ -104,8 +105,9 @@ void ReleaseFolderLogFiles(FolderLogFiles* files) {
 
 namespace {
 
-// A folder that is there now and not named yet. Every entry fits a reader's slot: this
-// install's are at most 259 bytes, and old ones come from the reader.
+// Adds folder to merged if it exists now and is not in the list yet. Every entry fits a
+// reader's slot: this install's entries are at most 259 bytes, and older ones were read
+// into slots already.
 void Keep(LoggedFolders* merged, const char* folder) {
   uint32_t attributes = 0;
   if (merged->count == kFolderLogMaxEntries || !OsGetFileAttributes(folder, &attributes) ||
@@ -118,8 +120,9 @@ void Keep(LoggedFolders* merged, const char* folder) {
   merged->folders[merged->count++] = folder;
 }
 
-// Each folder moved before the first of its sub-folders: the uninstaller goes from the
-// end, and creation order otherwise stays as it was.
+// Moves each folder before the first of its sub-folders, and otherwise keeps the order in
+// which they were created. The uninstaller works from the end of the list, so it removes
+// sub-folders before their parents.
 void PutParentsFirst(LoggedFolders* merged) {
   const char* order[kFolderLogMaxEntries];
   for (int n = 0; n < merged->count; ++n) {
@@ -134,8 +137,9 @@ void PutParentsFirst(LoggedFolders* merged) {
 
 }  // namespace
 
-// Newest first, so that a full log drops the oldest: this install's folders from the last
-// made, then the temporary logs' (a write of the log that a kill stopped), then the log's.
+// Collects the newest entries first, so that a full list drops the oldest. The order is:
+// this install's folders, the last one made first; then the temporary logs (left when a
+// kill stopped a write of the log); then the log itself.
 void MergeLoggedFolders(const FolderLogFiles& files, LoggedFolders* merged) {
   merged->count = 0;
   for (size_t end = g_LogEnabled ? g_LogLength : 0; end > 0;) {
@@ -151,15 +155,16 @@ void MergeLoggedFolders(const FolderLogFiles& files, LoggedFolders* merged) {
   PutParentsFirst(merged);
 }
 
-// A second install into the same folder must not forget what the first one created. The
-// whole merged log goes to a file beside it, which replaces the old log only once every
-// byte is out and the file is closed: a failed write or a kill never half-writes it. A
-// file at the log's path, or under a temporary name, that is not a log is never replaced.
+// A second install into the same folder must not forget what the first one created, so
+// the old log and this install's folders are merged. The merged log is written to a
+// temporary file beside the log, which replaces the log only after every byte is written
+// and the file is closed. So a failed write or a kill never leaves a half-written log. A
+// file that is not a log, at the log's path or a temporary name, is never replaced.
 void WriteFolderLog() {
   if (!g_LogEnabled || g_LogCount == 0) return;
   FolderLogFiles files;
   bool readable = ReadFolderLogFiles(&files) && !files.foreign[0];
-  // The second temporary name is used only when something else holds the first.
+  // The second temporary name is used only when a file that is not a log has the first.
   int target = files.foreign[1] ? 2 : 1;
   int other = target == 1 ? 2 : 1;
   if (!readable || files.foreign[target]) {
@@ -178,7 +183,7 @@ void WriteFolderLog() {
   if (file != nullptr && (!written || !OsMoveFileReplacing(temporary, files.paths[0]))) {
     OsDeleteFile(temporary);
   }
-  // The other temporary log, merged now, goes.
+  // The other temporary log is merged in now, so delete it.
   if (written && files.entries[other].slots != nullptr) OsDeleteFile(files.paths[other]);
   ReleaseFolderLogFiles(&files);
 }

@@ -1,5 +1,6 @@
-// The folders one install created, collected in memory and written as "<folder>\n" lines
-// into the install folder under the MD name, so that an uninstall can remove them again.
+// Records the folders one install created, so that an uninstall can remove them again.
+// They are collected in memory and written as "<folder>\n" lines to a file in the install
+// folder, named by the MD setting.
 #pragma once
 #include <stddef.h>
 
@@ -11,34 +12,38 @@ enum { kFolderLogBlockBytes = 262144 };
 void BeginFolderLog();
 // Appends the folder and writes the log file at once (when the install folder exists).
 void LogCreatedFolder(const char* folder);
-// Appends without writing; WriteFolderLog then writes them all.
+// Appends the folder without writing the file; WriteFolderLog writes them all later.
 void AddToFolderLog(const char* folder);
-// Merges this install's folders into the log file: parents before children, only folders
-// that exist, the newest 512 when more. A file there that is not a log stays untouched.
+// Merges this install's folders into the log file. Parents come before children, only
+// folders that exist are kept, and if there are more than 512, only the newest 512. A file
+// at that path that is not a log is left untouched.
 void WriteFolderLog();
 void ReleaseFolderLog();
 
-// Something is there that is not a folder log (nor can be read as one): not ours to touch.
+// Whether a file exists at path that cannot be read as a folder log. Such a file is not
+// ours, so it must not be touched.
 bool IsForeignFile(const char* path);
 
-// The log of the install folder and the temporary logs beside it, which a write killed
-// before it replaced the log leaves: index 0 the log, 1 and 2 the temporary names.
+// The log and the two temporary logs beside it. A temporary log is left behind when a
+// write is killed before it replaced the log. Index 0 is the log, 1 and 2 the temporary
+// names.
 enum { kFolderLogFileCount = 3 };
 // The log's path with its last character replaced ("game._m~", then "game._m!"), so it
 // fits wherever the log's own path fits. which is 1 or 2.
 bool FolderLogTemporaryPath(const char* logPath, int which, char* out, size_t cap);
 struct FolderLogFiles {
   char paths[kFolderLogFileCount][kFolderCapacity + 1];
-  FolderLogEntries entries[kFolderLogFileCount];  // slots null where it is no log
-  bool foreign[kFolderLogFileCount];              // a file there that is not a log
+  FolderLogEntries entries[kFolderLogFileCount];  // slots is null if the file is no log
+  bool foreign[kFolderLogFileCount];              // a file is there, but not a log
 };
-// Reads those of g_InstallFolder that are logs. false when the paths do not fit.
+// Reads the log and the temporary logs in g_InstallFolder, where they really are logs.
+// Returns false if the paths do not fit.
 bool ReadFolderLogFiles(FolderLogFiles* files);
 void DeleteFolderLogFiles(const FolderLogFiles& files);
 void ReleaseFolderLogFiles(FolderLogFiles* files);
 
-// The folders the files (and, while an install runs, this install) name that are there,
-// each once, parents before their sub-folders; the newest 512 when more.
+// The existing folders named by the log files (and by this install, while it runs), each
+// once, parents before their sub-folders. If there are more than 512, the newest 512.
 struct LoggedFolders {
   const char* folders[kFolderLogMaxEntries];
   int count;

@@ -1,7 +1,7 @@
-// Reading a created-folder log file back for the uninstaller and for the next install's
-// merge. The file may have been edited or damaged: every entry is bounded and the count
-// stops at the table's size. A file that is not a folder log at all (a save, a game file
-// the MD setting happens to name) is not read, so that nothing ever replaces or deletes it.
+// Reads a folder log file back, for the uninstaller and for the next install's merge. The
+// file may have been edited or damaged, so every entry has a size limit and the count
+// stops at the table's size. A file that is not a folder log at all (a save, or a game
+// file the MD setting happens to name) is refused, so that nothing replaces or deletes it.
 #include "install/folder_log_reader.h"
 
 #include <stdio.h>
@@ -14,21 +14,25 @@
 
 namespace {
 
-// A line begins with a drive letter and a colon ("X:\", "X:/", or "X:GAME", which the install
-// folder's tidying keeps) or "\\server": never relative to whatever folder is current when
-// the uninstaller runs. Slashes come from folders typed with them.
+// Whether a line starts with a drive letter and a colon ("X:\", "X:/", or "X:GAME", which
+// tidying the install folder keeps) or with "\\server". A log line must never depend on
+// the folder that is current when the uninstaller runs. Slashes come from folders the
+// player typed with them.
 bool AbsoluteStart(const unsigned char* start, size_t length) {
   const char* text = reinterpret_cast<const char*>(start);
   if (length >= 2 && HasDriveLetter(text)) return true;
   return length >= 3 && start[0] == '\\' && start[1] == '\\' && !IsPathSeparator(text[2]);
 }
 
-// Every byte of the file, in binary (text mode would end it at a 0x1A byte): no control
-// byte but the line feed (a carriage return only right before one), two-byte characters by
-// code page 932's own lead bytes, as the folders were split, every non-empty line absolute.
-// A line ends at its line feed whatever comes before it: a lead byte there, or at the end,
-// stands alone. Lines go into the slots; a line longer than a slot goes on in the next one,
-// cut between whole characters. dropCut: a last line without a line feed was cut by a kill.
+// Reads the whole file in binary mode (text mode would stop at a 0x1A byte) and returns
+// false unless it looks like a folder log:
+//  - no control byte except line feeds, and carriage returns just before a line feed;
+//  - two-byte characters follow code page 932's own lead bytes, as the folders were split;
+//  - every non-empty line is an absolute path.
+// A line ends at its line feed even if a lead byte comes just before it; that lead byte,
+// like one at the end of the file, counts alone. Each line goes into a slot; a line longer
+// than a slot carries on in the next one, split between whole characters. With dropCut,
+// a last line without a line feed is dropped, because a kill cut it short.
 bool ReadLogLines(FILE* file, FolderLogEntries* entries, bool dropCut) {
   unsigned char start[3] = {};
   size_t lineLength = 0;

@@ -1,5 +1,5 @@
-// Reading a created-folder log file back: for the uninstaller, and for the next install,
-// which merges what an earlier one made.
+// Reads a folder log file back, for the uninstaller and for the next install, which
+// merges in the folders an earlier install made.
 #pragma once
 #include <stddef.h>
 
@@ -10,11 +10,12 @@ struct FolderLogEntries {
   char (*slots)[kFolderLogEntryBytes];
   int count;
 };
-// false when the file cannot be opened, is not a folder log (every non-empty line begins
-// with a drive letter and a colon or "\\server", code page 932, no control byte but line
-// ends), or there is no memory for the table.
+// Returns false if the file cannot be opened, is not a folder log, or there is no memory
+// for the table. In a folder log every non-empty line starts with a drive letter and a
+// colon or with "\\server", the text is code page 932, and the only control bytes are
+// line ends.
 bool ReadFolderLog(const char* path, FolderLogEntries* entries);
-// The same for a temporary log, whose write a kill may have cut short: a last line without
-// its line feed is dropped, not read.
+// The same for a temporary log. A kill may have cut its write short, so a last line
+// without a line feed is dropped.
 bool ReadTemporaryFolderLog(const char* path, FolderLogEntries* entries);
 void ReleaseFolderLogEntries(FolderLogEntries* entries);

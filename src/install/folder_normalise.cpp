@@ -1,4 +1,4 @@
-// The install folder the player accepted, tidied in place.
+// Tidies the install folder the player accepted, in place.
 #include "install/folder_normalise.h"
 
 #include "install/install_selection.h"

@@ -1,6 +1,6 @@
-// Tidying the install folder text the user accepted.
+// Tidies the install folder the player accepted.
 #pragma once
 
-// Rewrites g_InstallFolder: single backslashes, no trailing one, and a last part that
-// looks like a file name (it has an extension) dropped.
+// Rewrites g_InstallFolder: doubled backslashes become one, a trailing backslash goes,
+// and a last part that looks like a file name (it has an extension) is dropped.
 void NormaliseInstallFolder();

@@ -1,4 +1,5 @@
-// Free space against the chosen extent, checked before the install folder is created.
+// Compares the drive's free space with what the chosen install needs, before the install
+// folder is created.
 #include "install/free_space.h"
 
 #include "install/pass_progress.h"
@@ -13,14 +14,15 @@ uint64_t RequiredBytes(const char* installFolder, TypeMask mask) {
   int32_t count = g_Setup.fileCount < kMaxFileEntries ? g_Setup.fileCount : kMaxFileEntries;
   uint64_t existing = 0;
   for (int32_t i = 0; i < count; ++i) {
-    // Only a file opens for its size: a folder of that name, or a path too long to form,
-    // frees nothing.
+    // Only an existing file counts, because the copy replaces it. A folder of that name,
+    // or a path too long to form, frees nothing.
     char target[1024];
     uint64_t size;
     if ((g_Setup.files[i].mask & mask) != 0 &&
         FormatText(target, sizeof target, "%s\\%s", installFolder, g_Setup.files[i].name) &&
         OsGetFileSize(target, &size)) {
-      // A save already there is the player's: the copy leaves it and adds nothing for it.
+      // A save already there belongs to the player. The copy leaves it alone, so it needs
+      // no new space.
       existing += HasSaveExtension(g_Setup.files[i].name) ? g_Setup.files[i].size : size;
     }
   }
@@ -29,16 +31,17 @@ uint64_t RequiredBytes(const char* installFolder, TypeMask mask) {
 }
 
 bool NearestExistingFolder(const char* path, char* out, size_t cap) {
-  // A cut path would name another folder, perhaps on another drive.
+  // Give up if the path was cut: it would name another folder, perhaps on another drive.
   if (!CopyText(out, cap, path)) return false;
   for (;;) {
     uint32_t attributes;
     if (OsGetFileAttributes(out, &attributes)) return (attributes & kAttributeDirectory) != 0;
     char* last = const_cast<char*>(FindLastBackslash(out));
     if (last == nullptr) return false;
-    // Above \\server lies the current drive's root, which is another drive.
+    // Stop at \\server: cutting further would give the current drive's root, which is a
+    // different drive.
     if (last == out + 1 && out[0] == '\\') return false;
-    // A root keeps its backslash: "C:" alone names the drive's current folder.
+    // A root keeps its backslash, because "C:" alone means the drive's current folder.
     bool root = last == out || last == out + DrivePrefixLength(out);
     if (root && last[1] == '\0') return false;
     last[root ? 1 : 0] = '\0';

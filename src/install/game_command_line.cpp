@@ -5,7 +5,8 @@
 namespace {
 
 bool HasBlankOrTab(const char* text) {
-  // Trail bytes of code page 932 are 0x40 or more, so a byte 0x20 or 0x09 is always itself.
+  // Byte by byte is safe: second bytes in code page 932 are 0x40 or more, so a byte 0x20
+  // or 0x09 is always a real blank or tab.
   for (const char* p = text; *p != '\0'; ++p) {
     if (*p == ' ' || *p == '\t') return true;
   }

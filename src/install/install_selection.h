@@ -1,5 +1,6 @@
-// What is (to be) installed and where: set by the install options dialog, stored in and
-// read back from the installed-state record, read by the copy pass and the uninstaller.
+// What is installed, or is to be installed, and where. The install options dialog sets
+// it; it is stored in the installed-state record and read back from there; the copy pass
+// and the uninstaller read it.
 #pragma once
 #include <stdint.h>
 
@@ -12,10 +13,10 @@ enum InstallKindCode : uint32_t {
   kInstallCustom = 3,
 };
 
-// The types a custom install offers, by position: 0 to 4.
+// The types a custom install offers: types 0 to 4.
 const TypeMask kCustomChoiceTypes = 0x1F;
 
 extern uint32_t g_InstallKind;
 extern TypeMask g_TypeMask;
-// Normalised, without a trailing backslash.
+// Always normalised, without a trailing backslash.
 extern char g_InstallFolder[kFolderCapacity + 1];

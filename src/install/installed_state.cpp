@@ -1,4 +1,4 @@
-// The installed-state record under the current user's product key.
+// Reads and writes the installed-state record under the current user's product key.
 #include "install/installed_state.h"
 
 #include <stdint.h>
@@ -25,8 +25,8 @@ void WriteInstalledState(const char* keyPath, const char* installFolder) {
 
 namespace {
 
-// All four bytes count, so that bit 31 of a type mask comes back; bytes the value does
-// not have count as 0, so a one- or two-byte number still reads.
+// Reads all four bytes, so that bit 31 of a type mask survives. Missing bytes count as 0,
+// so a value of only one or two bytes can still be read.
 uint32_t NumberData(const OsRegistryValue& value) {
   uint32_t number = 0;
   for (size_t i = 0; i < 4 && i < value.length; ++i) {
@@ -35,8 +35,8 @@ uint32_t NumberData(const OsRegistryValue& value) {
   return number;
 }
 
-// The text ends at the data length or the first zero, whichever comes first: the
-// platform puts a zero after the data.
+// The text ends at the data length or the first zero, whichever comes first. CopyText is
+// enough, because the platform puts a zero after the data.
 void TextData(const OsRegistryValue& value, char* out, size_t cap) {
   CopyText(out, cap, reinterpret_cast<const char*>(value.data));
 }
@@ -48,7 +48,8 @@ void ReadInstalledState(const char* keyPath, char* installFolderOut) {
   OsRegistryKey key;
   if (!OsCreateUserKey(keyPath, &key)) return;
   OsRegistryValue value;
-  // A value that does not fit is passed over: a foreign one must not hide the record.
+  // Skip a value that does not fit, so that some other program's value cannot hide the
+  // record.
   for (uint32_t index = 0;; ++index) {
     OsEnumResult result = OsEnumValue(key, index, &value);
     if (result == kEnumValuesEnd) break;
@@ -66,8 +67,9 @@ void ReadInstalledState(const char* keyPath, char* installFolderOut) {
   OsCloseKey(key);
 }
 
-// The key may hold another program's values or keys (a disc can name any key): only what
-// the launcher writes goes, and the key itself only when nothing else is left in it.
+// The key may hold another program's values or keys, because a disc can name any key.
+// So only the values the launcher writes are deleted, and the key itself only when
+// nothing else is left in it.
 void DeleteProductKey(const char* keyPath) {
   OsRegistryKey key;
   if (!OsOpenUserKey(keyPath, &key)) return;
@@ -88,14 +90,14 @@ void DeleteRegistrySubkey(const char* parentPath, const char* subkeyName) {
 namespace {
 
 bool EveryRecordedFilePresent() {
-  // Every entry is visited, so the walk always runs to the end of the set.
+  // Visit every entry, even after a missing one, so the walk always runs to the end.
   bool present = true;
   BeginFileSet(g_TypeMask);
   char relative[kFileNameCapacity + 1];
   while (NextFileInSet(relative, sizeof relative) == 0) {
     char path[1024];
     uint32_t attributes;
-    // A path too long to form cannot be asked about; it counts as missing.
+    // A path too long to form cannot be checked, so it counts as missing.
     if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, relative) ||
         !OsGetFileAttributes(path, &attributes)) {
       present = false;
@@ -114,7 +116,8 @@ bool IsGameInstalled() {
 void FormLauncherLockName(const char* keyPath, char* out, size_t cap) {
   uint64_t hash = 0xcbf29ce484222325u;  // FNV-1a, 64 bits
   for (const char* p = keyPath; *p != '\0';) {
-    // Both bytes of a two-byte character stay as they are: a second byte is no letter.
+    // Do not change the case of a two-byte character's bytes: a second byte that looks
+    // like a letter is not one.
     size_t length = PathCharLength(p);
     for (const char* end = p + length; p < end; ++p) {
       char byte = length == 1 ? ToAsciiUpper(*p) : *p;

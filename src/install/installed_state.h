@@ -1,22 +1,27 @@
-// The installed-state record: INSTFLAG, INSTTYPE, CDPATH and GAMEPATH under
-// HKEY_CURRENT_USER\<ProductKeyPath>. Every registry failure is silent.
+// The installed-state record, which tells the next launcher start what is installed and
+// where: INSTFLAG, INSTTYPE, CDPATH and GAMEPATH under HKEY_CURRENT_USER\<ProductKeyPath>.
+// Registry failures are ignored silently.
 #pragma once
 #include <stddef.h>
 
 // Writes g_InstallKind, g_TypeMask, g_Setup.SourceFolder and installFolder.
 void WriteInstalledState(const char* keyPath, const char* installFolder);
 // Empties installFolderOut (kFolderCapacity + 1 bytes), then fills it, SourceFolder,
-// g_InstallKind and g_TypeMask from the values present. Creates the key when missing.
+// g_InstallKind and g_TypeMask from whichever values are present. Creates the key if it
+// is missing.
 void ReadInstalledState(const char* keyPath, char* installFolderOut);
-// Deletes the default value and the four values, then the key when it holds nothing else.
+// Deletes the default value and the four record values, then the key if nothing else is
+// left in it.
 void DeleteProductKey(const char* keyPath);
 void DeleteRegistrySubkey(const char* parentPath, const char* subkeyName);
 
-// What the buttons show: a kind and a folder on record, and every file of the recorded
-// types present in that folder. Reads the globals the record filled.
+// Whether the game counts as installed, which decides the buttons shown: the record has a
+// kind and a folder, and every file of the recorded types is in that folder. Reads the
+// globals that ReadInstalledState filled.
 bool IsGameInstalled();
 
-// The name of the lock that lets one launcher at a time act on the record under keyPath.
-// Kernel object names are case-sensitive and hold no backslash: the key's ASCII letters are
-// folded as the registry folds them, and the bytes hashed.
+// The name of the lock that lets only one launcher at a time act on the record under
+// keyPath. Kernel object names are case-sensitive and cannot hold a backslash, so the
+// key's ASCII letters are upper-cased (the registry ignores their case) and the bytes are
+// hashed.
 void FormLauncherLockName(const char* keyPath, char* out, size_t cap);

@@ -1,4 +1,4 @@
-// Where the FILECOPY bar stands within the whole pass.
+// Works out the FILECOPY bar's position within the whole copy pass.
 #include "install/pass_progress.h"
 
 uint64_t PassBytes(TypeMask mask, int files) {
@@ -16,9 +16,10 @@ uint64_t PassBytes(TypeMask mask, int files) {
 
 static int BytesDonePosition(uint64_t handled, uint64_t current, uint64_t total) {
   uint64_t done = handled + current;
-  if (done < handled || done >= total) return kPassBarRange;  // also a sum that wrapped
-  // done < total. Halving both until the total is below 2^18 keeps 1 / 10,000 of precision
-  // and lets 32 bits do the sum: a 64-bit division would pull a library routine into the exe.
+  if (done < handled || done >= total) return kPassBarRange;  // done < handled: it wrapped
+  // Here done < total. Halve both until total is below 2^18: that still gives 1/10,000
+  // precision, and lets the sum use 32 bits. A 64-bit division would pull a library
+  // routine into the program.
   while (total >= (uint64_t{1} << 18)) {
     total >>= 1;
     done >>= 1;

@@ -10,8 +10,8 @@
 
 namespace {
 
-// A path the system cannot complete (empty, or no code page 932 text) is left to the
-// creation or the copy, which fail on it with their own messages.
+// A path the system cannot expand (empty, or not valid code page 932) passes here. The
+// folder creation or the copy then fails on it and shows its own message.
 bool FitsUnits(const char* path, size_t limit) {
   size_t units = 0;
   return !OsGetFullPathUnits(path, &units) || units <= limit;

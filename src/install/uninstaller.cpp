@@ -1,7 +1,7 @@
-// Removing the recorded install: the game's files, the save files unless kept, the folders
-// its log names (deepest first, empty ones only), then the record. What cannot be removed
-// is told to the player and stays in the log, so that the next install and uninstall
-// finish the job.
+// Removes the recorded install: the game's files, the save files unless the player keeps
+// them, the folders its log names (deepest first, empty ones only), then the record.
+// Anything that cannot be removed is reported to the player and stays in the log, so that
+// the next install and uninstall can finish the job.
 #include "install/uninstaller.h"
 
 #include <string.h>
@@ -23,9 +23,9 @@ namespace {
 
 struct UninstallRun {
   bool keepSaves;
-  bool leftover;  // something this uninstall was to remove is still there
+  bool leftover;  // something this uninstall should remove is still there
   FolderLogFiles logFiles;
-  LoggedFolders logged;  // the folders the logs name that were there at the start
+  LoggedFolders logged;  // the folders named in the logs that existed at the start
 };
 
 bool Exists(const char* path) {
@@ -38,9 +38,9 @@ bool IsFolder(const char* path) {
   return OsGetFileAttributes(path, &attributes) && (attributes & kAttributeDirectory) != 0;
 }
 
-// Every type some extent can install. A killed pass, a smaller second install or another
-// window may have put any of them there; a type no extent installs is never copied, so a
-// file of that name is the player's.
+// Every type that some install choice can install. A killed pass, a smaller second
+// install or another launcher window may have put any of them there. A type that no
+// choice installs is never copied, so a file of that name belongs to the player.
 TypeMask InstallableTypes() {
   return g_Setup.sets[kInstallS].mask | g_Setup.sets[kInstallB].mask | kCustomChoiceTypes;
 }
@@ -49,7 +49,7 @@ bool IsKeptSave(const UninstallRun& run, const char* name) {
   return run.keepSaves && HasSaveExtension(name);
 }
 
-// A path that does not fit is never used: a cut name could be another file.
+// A path that does not fit is never used, because a cut name could be another file.
 void DeleteInFolder(UninstallRun* run, const char* name) {
   char path[kFolderCapacity + 1];
   if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, name) || !Exists(path)) return;
@@ -76,18 +76,18 @@ void DeleteSaveFiles(UninstallRun* run) {
   OsFindClose(&search);
 }
 
-// Only what an install could have made is touched: the install folder, its parents and
-// what lies inside it.
+// Only folders an install could have made are touched: the install folder, its parents
+// and anything inside it.
 bool IsOursToRemove(const char* folder) {
   return RelateToInstallFolder(folder, g_InstallFolder) != kFolderUnrelated;
 }
 
-// The log may have been edited: only folders are removed, and the system removes only
-// empty ones, so no file is ever deleted because of what the log says. The folders inside
-// the install folder go first; then, once the log is gone, the install folder and its
-// parents, which held it. A launcher killed on the way leaves a log that still names what
-// is left.
-// A log a killed install was writing under a temporary name is read with it, and goes too.
+// The log may have been edited. That is safe: only folders are removed, and the system
+// removes only empty ones, so no file is ever deleted because the log names it. Folders
+// inside the install folder go first. Then the log is deleted, and after it the install
+// folder and its parents, which held the log. If the launcher is killed on the way, the
+// log still names what is left.
+// A temporary log that a killed install was writing is read too, and deleted with it.
 void RemoveLoggedFolders(UninstallRun* run) {
   run->logged.count = 0;
   if (!ReadFolderLogFiles(&run->logFiles)) return;
@@ -112,8 +112,8 @@ bool IsLoggedFolder(const UninstallRun& run, const char* path) {
   return false;
 }
 
-// Whether this uninstall was to delete the file name in folder: a listed file of the game
-// or, in the install folder itself, a save (unless kept) or the log.
+// Whether this uninstall should have deleted the file name in folder: a listed file of
+// the game or, in the install folder itself, a save (unless kept) or the log.
 bool WasToGo(const UninstallRun& run, const char* folder, const char* name) {
   char path[kFolderCapacity + 1];
   char listed[kFolderCapacity + 1];
@@ -146,7 +146,7 @@ bool HoldsOnlyWhatWasToGo(const UninstallRun& run, const char* folder);
 bool CheckHeldEntry(const OsFolderEntry* entry, void* context) {
   HolderCheck* check = static_cast<HolderCheck*>(context);
   char path[kFolderCapacity + 1];
-  // A name without a code page 932 form was never written by the launcher.
+  // The launcher never wrote a name that has no code page 932 form.
   bool ours =
       entry->name[0] != '\0' && FormatText(path, sizeof path, "%s\\%s", check->folder, entry->name);
   if (ours && entry->isFolder) {
@@ -158,14 +158,16 @@ bool CheckHeldEntry(const OsFolderEntry* entry, void* context) {
   return ours;
 }
 
-// A logged folder still there is a failure when nothing of the player's keeps it: it
-// holds only failed files, failed logged folders, or names pending deletion.
+// A logged folder that is still there counts as a failure unless something of the
+// player's is in it. This returns true when it holds only files the uninstall failed to
+// delete, logged folders it failed to remove, or names waiting to be deleted.
 bool HoldsOnlyWhatWasToGo(const UninstallRun& run, const char* folder) {
   HolderCheck check = {&run, folder, true};
   return OsListFolder(folder, CheckHeldEntry, &check) && check.onlyWhatWasToGo;
 }
 
-// The install folder, or the deepest logged folder still there: where the player is to look.
+// Where the player should look for what is left: the install folder, or else the deepest
+// logged folder still there.
 const char* LeftoverPlace(const UninstallRun& run) {
   if (IsFolder(g_InstallFolder)) return g_InstallFolder;
   const char* deepest = g_InstallFolder;
@@ -178,8 +180,9 @@ const char* LeftoverPlace(const UninstallRun& run) {
   return deepest;
 }
 
-// The log names again the logged folders still there, so that the next install merges
-// them and the next uninstall removes them. Without a folder to hold it, none is written.
+// Writes the logged folders that are still there into the log again, so that the next
+// install merges them and the next uninstall removes them. If no folder is left to hold
+// the log, none is written.
 void KeepLeftoversInLog(const UninstallRun& run) {
   BeginFolderLog();
   for (int i = 0; i < run.logged.count; ++i) {
@@ -198,8 +201,8 @@ void CheckLoggedFolders(UninstallRun* run) {
   }
 }
 
-// Deleting a key deletes its values with it, and another product of the same maker may
-// keep values in the maker's key: it goes only when it holds nothing at all.
+// Deleting a key deletes its values too, and another product by the same maker may keep
+// values in the maker's key. So the maker's key is deleted only when it is empty.
 bool MakerKeyHoldsNothing() {
   char makerPath[kRegistrySettingCapacity + 1];
   if (!FormatText(makerPath, sizeof makerPath, "%s\\%s", g_Setup.REG_P, g_Setup.REG_S)) {
@@ -212,8 +215,9 @@ bool MakerKeyHoldsNothing() {
   return empty;
 }
 
-// The product key goes only when it holds nothing but the record, so it is not deleted
-// a second time through its parent, which would take foreign values with it.
+// DeleteProductKey deletes the product key only if nothing but the record is in it. The
+// maker's key is deleted only if empty, so the product key is never deleted along with its
+// parent, which would take other programs' values with it.
 void DeleteRegistryKeys() {
   DeleteProductKey(g_Setup.ProductKeyPath);
   if (MakerKeyHoldsNothing()) DeleteRegistrySubkey(g_Setup.REG_P, g_Setup.REG_S);
@@ -224,14 +228,14 @@ void DeleteRegistryKeys() {
 bool Uninstall(bool keepSaves, char* leftoverPlace, size_t cap) {
   CopyText(leftoverPlace, cap, "");
   if (g_InstallKind == kInstallNone) {
-    // Deliberate, like the type reference's boxes: what the launcher has always shown when
-    // the record says nothing is installed; nothing is deleted then.
+    // Deliberate, like the type reference's boxes: the launcher has always shown this box
+    // when the record says nothing is installed. Nothing is deleted then.
     OsMessageBox(OsMainWindow(), "no setup del?", "TEST");
     return true;
   }
   UninstallRun run = {};
   run.keepSaves = keepSaves;
-  // Without a folder every path would start at the root of the current drive.
+  // Without an install folder, every path would start at the current drive's root.
   if (g_InstallFolder[0] != '\0') {
     DeleteInstalledFiles(&run);
     if (!keepSaves) DeleteSaveFiles(&run);

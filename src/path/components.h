@@ -1,17 +1,20 @@
-// A path's components, as Windows splits them: "\" and "/" between them, whole characters
-// by the path rule, so that the second byte 0x5C of 表 is never taken for a separator.
+// Splits a path into components the way Windows does. Both "\" and "/" separate them.
+// The path is read by whole characters, so the second byte of 表 (0x5C, a backslash) is
+// never taken for a separator.
 #pragma once
 #include <stddef.h>
 
-// Whether the components of path (empty ones too: a doubled or a final separator) meet a rule.
+// Returns true if rule holds for any component of path. Empty components count too: a
+// doubled separator, or one at the end, makes one.
 bool AnyComponent(const char* path, bool (*rule)(const char* component, size_t length));
 
-// A non-empty component made of dots and blanks only ("..", ". .", "   "): Windows reads
-// it as another name, never as itself.
+// Whether a non-empty component is made only of dots and blanks ("..", ". .", "   ").
+// Windows never opens such a name as written; it reads it as some other name.
 bool IsDotsAndBlanksOnly(const char* component, size_t length);
 
-// Where a path's drive, directory, name and extension parts end. Callers work on the spans
-// directly: a long part is never cut into another one.
+// Where a path's drive, directory, name and extension parts end. Callers use these
+// offsets on the original path instead of copying each part into a buffer, so a long part
+// is never cut short.
 struct PathSpans {
   size_t driveEnd;      // 2 after "C:", else 0
   size_t directoryEnd;  // just past the last backslash or slash, else driveEnd

@@ -1,4 +1,4 @@
-// Component-wise comparison of two folder paths.
+// Compares two folder paths component by component.
 #include "path/folder_relation.h"
 
 #include <stddef.h>
@@ -10,8 +10,8 @@
 
 namespace {
 
-// One run of separators or more at the start: "\x" (the drive's root) and "\\x" (a share)
-// are different places; a longer run means the same as two.
+// Counts the separators at the start of path, up to two. "\x" (in the drive's root) and
+// "\\x" (a network share) are different places, but three or more mean the same as two.
 size_t LeadingSeparators(const char* path) {
   size_t count = 0;
   while (IsPathSeparator(path[count])) ++count;
@@ -23,7 +23,8 @@ struct Component {
   size_t length;
 };
 
-// The next component at *cursor, or false when none is left.
+// Reads the next component at *cursor and moves the cursor past it. Returns false when
+// no component is left.
 bool NextComponent(const char** cursor, Component* component) {
   const char* p = *cursor;
   while (IsPathSeparator(*p)) ++p;
@@ -41,14 +42,16 @@ bool SameComponent(const Component& a, const Component& b) {
     size_t step = PathCharLength(a.start + i);
     if (step != PathCharLength(b.start + i)) return false;
     if (step == 1 && ToAsciiLower(a.start[i]) != ToAsciiLower(b.start[i])) return false;
-    // The second byte of ア is 'A' and that of ヂ is 'a': two-byte characters are not folded.
+    // Compare two-byte characters exactly. The second byte of ア is 'A' and that of ヂ is
+    // 'a', so case-folding would make them equal.
     if (step == 2 && (a.start[i] != b.start[i] || a.start[i + 1] != b.start[i + 1])) return false;
     i += step;
   }
   return true;
 }
 
-// Every component can be compared by its text alone.
+// Whether the path can be compared by its text alone. It cannot if it is empty, a bare
+// drive, or has a component of only dots and blanks: the system resolves those elsewhere.
 bool Resolvable(const char* path) {
   if (path[0] == '\0') return false;
   if (DrivePrefixLength(path) == 2 && path[2] == '\0') return false;

@@ -11,8 +11,8 @@
 
 namespace {
 
-// Copies kept[0..length) by whole characters up to a zero, CR or LF, leaving out a
-// backslash that another one follows.
+// Copies the first length bytes of kept into out by whole characters, stopping at a zero
+// byte, CR or LF. Doubled backslashes become one.
 void CollapseBackslashes(const char* kept, size_t length, char* out, size_t cap) {
   CopyText(out, cap, "");
   size_t i = 0;
@@ -58,8 +58,9 @@ bool NormaliseFolderText(const char* folder, char* out, size_t cap) {
 }
 
 bool IsRefusedInstallFolder(const char* folder, const char* windowsFolder) {
-  // "C:\Games\.." is the drive's root and "C:\Windows.\x" is in the Windows folder: a
-  // component the system reads as another name is never compared by its text.
+  // Refuse a component that ends in a dot or blank without comparing its text, because
+  // the system reads it as another name: "C:\Games\.." is really the drive's root, and
+  // "C:\Windows.\x" is really inside the Windows folder.
   if (IsDriveRoot(folder) || AnyComponent(folder, EndsInDotOrBlank)) return true;
   if (windowsFolder[0] == '\0') return false;
   FolderRelation relation = RelateFolders(folder, windowsFolder);

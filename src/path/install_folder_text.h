@@ -1,23 +1,28 @@
-// The install folder as text: the default the install dialog offers, the tidying of what the
-// player accepted, and the folders refused by their names alone. What exists is checked by
-// identity too (platform/system_folders.h).
+// Install folder rules that need only the folder's text: the default the install dialog
+// offers, tidying the folder the player accepted, and refusing folders by name. Checks
+// that look at the real folders on disk are in platform/system_folders.h.
 #pragma once
 #include <stddef.h>
 
-// The longest folder text, as the launcher holds it.
+// The buffer size the launcher uses for a folder path.
 enum { kFolderTextCapacity = 1024 };
 
-// "DEFDIR\PATH", as the install dialog first offers it. false when cut.
+// Forms "DEFDIR\PATH", the folder the install dialog offers first. Returns false if the
+// result did not fit.
 bool FormDefaultInstallFolder(const char* defdir, const char* gameFolder, char* out, size_t cap);
 
-// Single backslashes, no trailing one, and a last part that looks like a file name (it has
-// an extension) dropped. false when cut.
+// Tidies a folder path: doubled backslashes become one, a trailing backslash goes, and a
+// last part that looks like a file name (it has an extension) is dropped. Returns false
+// if the result did not fit.
 bool NormaliseFolderText(const char* folder, char* out, size_t cap);
 
-// A drive's root, where an uninstall would sweep the whole drive's save files and listed
-// names; the Windows folder with all inside it; and any folder with a component that ends
-// in a dot or a blank, which Windows drops, so that the folder made is not the one typed
-// ("C:\Windows.\Games", "C:\Games\.."). folder is normalised; windowsFolder is the
-// system's own (empty when unknown: then the Windows folder is not checked). Compared by
-// whole components, ASCII letters without regard to case.
+// Whether folder must be refused as an install folder. Refused are:
+//  - a drive's root, because an uninstall would then delete save files and listed names
+//    all over the drive;
+//  - the Windows folder and everything inside it;
+//  - a folder with a component that ends in a dot or a blank. Windows drops those, so the
+//    folder created would not be the one typed ("C:\Windows.\Games", "C:\Games\..").
+// folder must already be normalised. windowsFolder is the system's Windows folder; when it
+// is empty (unknown), the Windows folder check is skipped. Paths are compared by whole
+// components, ASCII letters in either case.
 bool IsRefusedInstallFolder(const char* folder, const char* windowsFolder);

@@ -9,7 +9,8 @@
 
 namespace {
 
-// Two dots or more, with or without blanks (Windows drops those), step out of the folder.
+// A component of two or more dots steps up out of the folder, with or without blanks
+// (Windows drops the blanks).
 bool IsParentStep(const char* component, size_t length) {
   if (!IsDotsAndBlanksOnly(component, length)) return false;
   size_t dots = 0;
@@ -17,8 +18,9 @@ bool IsParentStep(const char* component, size_t length) {
   return dots >= 2;
 }
 
-// Bytes below 0x40 are never the second byte of a character, so they are looked for
-// byte by byte; the bar can be one (0x7C) and is looked for by whole characters.
+// Control bytes and : * ? " < > are all below 0x40, and no byte below 0x40 can be the
+// second byte of a character, so a byte-by-byte search finds them safely. The bar (0x7C)
+// can be a second byte, so it is searched for by whole characters.
 bool HasUnusableCharacter(const char* text) {
   for (const char* p = text; *p; ++p) {
     if (static_cast<unsigned char>(*p) < 0x20 || strchr(":*?\"<>", *p) != nullptr) return true;

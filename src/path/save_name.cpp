@@ -10,8 +10,8 @@ size_t WindowsNameLength(const char* name) {
   return length;
 }
 
-// Byte by byte: a dot that a lead byte would take as its second byte still counts, so a
-// name that might be a save is kept as one.
+// Checks byte by byte, not by characters: a dot counts even if the byte before it is a
+// lead byte. That way any name that might be a save is treated as one.
 bool HasSaveExtension(const char* name) {
   size_t length = WindowsNameLength(name);
   if (length < 4) return false;

@@ -7,7 +7,8 @@
 
 namespace {
 
-// An empty component (a doubled or a final separator) is dropped as well.
+// Windows drops a trailing dot or blank, and also drops an empty component (a doubled
+// separator, or one at the end).
 bool IsDroppedByWindows(const char* component, size_t length) {
   return length == 0 || component[length - 1] == '.' || component[length - 1] == ' ';
 }

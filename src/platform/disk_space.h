@@ -1,6 +1,6 @@
-// The free space of a drive, asked before an install starts.
+// Reads a drive's free space, which is checked before an install starts.
 #pragma once
 #include <stdint.h>
 
-// Free bytes this user may write on the drive that holds the existing folder.
+// The free bytes this user may write on the drive that holds folder, which must exist.
 bool OsGetFreeSpace(const char* folder, uint64_t* freeBytes);

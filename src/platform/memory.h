@@ -1,9 +1,9 @@
-// The program's only heap memory: zero-filled fixed blocks from the system's global
-// allocator (the created-folder log and the table its reader fills).
+// The program's only heap memory: zero-filled blocks of fixed size from the system's
+// global allocator. Used for the folder log and for the table its reader fills.
 #pragma once
 #include <stddef.h>
 
-// nullptr when the block cannot be had.
+// Returns nullptr if the memory cannot be had.
 void* OsAllocateZeroedBlock(size_t bytes);
-// Harmless with nullptr.
+// Does nothing for nullptr.
 void OsFreeBlock(void* block);

@@ -1,4 +1,4 @@
-// What the boundary keeps the same on every system.
+// The parts of the platform layer that are the same on every system.
 #include "platform/platform.h"
 
 namespace {

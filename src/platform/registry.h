@@ -1,6 +1,6 @@
-// The current user's registry for the installed-state record. Names and texts are code
-// page 932; the Windows side stores texts as UTF-16 through the wide API. A name or text
-// that cannot be converted makes the call fail.
+// Access to the current user's registry, for the installed-state record. Names and texts
+// are code page 932; the Windows side stores texts as UTF-16 through the wide API. A name
+// or text that cannot be converted makes the call fail.
 #pragma once
 #include <stddef.h>
 #include <stdint.h>
@@ -12,19 +12,20 @@ enum : uint32_t {
   kRegistryNumber = 4,  // REG_DWORD
 };
 
-// HKEY_CURRENT_USER\path, created when missing, with all access.
+// Opens HKEY_CURRENT_USER\path with all access, creating it if it is missing.
 bool OsCreateUserKey(const char* path, OsRegistryKey* key);
-// HKEY_CURRENT_USER\path when it exists, with all access.
+// Opens HKEY_CURRENT_USER\path with all access, if it exists.
 bool OsOpenUserKey(const char* path, OsRegistryKey* key);
 void OsCloseKey(OsRegistryKey key);
 
-// A 4-byte little-endian number.
+// Stores a 4-byte little-endian number.
 bool OsSetNumberValue(OsRegistryKey key, const char* name, uint32_t value);
-// A text stored without a terminating zero.
+// Stores a text without a terminating zero.
 bool OsSetTextValue(OsRegistryKey key, const char* name, const char* text);
 
-// One enumerated value. Text types come back as code page 932 bytes, other types as their
-// raw bytes; a zero always follows the data, so it reads as a text of at most 256 bytes.
+// One value read by OsEnumValue. Texts come back as code page 932 bytes, other types as
+// their raw bytes. A zero always follows the data, so it can be read as a text of at most
+// 256 bytes.
 enum { kRegistryNameCapacity = 512, kRegistryDataCapacity = 256 };
 struct OsRegistryValue {
   char name[kRegistryNameCapacity];
@@ -32,17 +33,18 @@ struct OsRegistryValue {
   size_t length;
   uint32_t type;
 };
-// A value whose name is longer than 255 characters, whose data does not fit 256 bytes, or
-// that cannot be converted is skipped, and the next index still reads; any other failure
-// ends the values as their end does.
+// A value is skipped if its name is longer than 255 characters, its data does not fit in
+// 256 bytes, or it cannot be converted; the next index can still be read. Any other
+// failure is treated like the end of the values.
 enum OsEnumResult { kEnumValueRead, kEnumValueSkipped, kEnumValuesEnd };
 OsEnumResult OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* value);
-// true when key has neither sub-keys nor values; false too when that cannot be asked.
+// Returns true if key has neither sub-keys nor values. Returns false if that cannot be
+// checked.
 bool OsKeyHoldsNothing(OsRegistryKey key);
 
-// The value name of key; "" names the default value.
+// Deletes the value name of key; "" is the default value.
 bool OsDeleteValue(OsRegistryKey key, const char* name);
-// Deletes HKEY_CURRENT_USER\path with its values (not when it has sub-keys).
+// Deletes HKEY_CURRENT_USER\path with its values. Fails if it has sub-keys.
 bool OsDeleteUserKey(const char* path);
-// Deletes the sub-key name of key.
+// Deletes the sub-key called name under key.
 bool OsDeleteSubkey(OsRegistryKey key, const char* name);

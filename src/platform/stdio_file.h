@@ -1,7 +1,9 @@
-// Buffered C runtime streams opened by a code page 932 name, so that readers and writers
-// of small text files (setup.ini, the created-folder log) find Japanese paths everywhere.
+// Opens buffered C runtime streams by a code page 932 name, so that code reading and
+// writing small text files (setup.ini, the folder log) finds Japanese paths on every
+// system.
 #pragma once
 #include <stdio.h>
 
-// fopen with a code page 932 path; nullptr when the name cannot be converted or opened.
+// fopen for a code page 932 path. Returns nullptr if the name cannot be converted or the
+// file cannot be opened.
 FILE* OsOpenFile(const char* path, const char* mode);

@@ -26,7 +26,8 @@ bool IsSomeDriveRoot(const OsFileIdentity& folder) {
   return false;
 }
 
-// Cuts path to its parent ("C:\a\b" to "C:\a", "C:\a" to "C:\"); false when it has none.
+// Cuts path to its parent ("C:\a\b" to "C:\a", "C:\a" to "C:\"). Returns false if it has
+// no parent.
 bool CutToParent(char* path) {
   char* last = nullptr;
   for (char* p = path + DrivePrefixLength(path); *p; p += PathCharLength(p)) {

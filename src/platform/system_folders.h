@@ -1,7 +1,8 @@
-// The folders no install may go into, found by what a path opens rather than by its text,
-// so that no short name, junction, forward slash or "\\?\" prefix reaches them.
+// Refuses the folders no install may go into. They are found by what a path really opens,
+// not by its text, so that a short name, a junction, a forward slash or a "\\?\" prefix
+// cannot get around the check.
 #pragma once
 
-// folder exists and is a drive's root, or it or a parent of it that exists is
-// windowsFolder (empty when unknown).
+// Whether folder exists and is a drive's root, or folder or one of its existing parents is
+// windowsFolder. windowsFolder is empty when unknown; then that check is skipped.
 bool IsRefusedExistingFolder(const char* folder, const char* windowsFolder);

@@ -2,6 +2,7 @@
 #pragma once
 #include <stddef.h>
 
-// The folder as code page 932 ("C:\WINDOWS"); false (out empty) when it cannot be had, has
-// no code page 932 form or does not fit cap. POSIX systems have none.
+// The folder as code page 932 ("C:\WINDOWS"). Returns false, with out empty, if it cannot
+// be read, cannot be written in code page 932, or does not fit cap. POSIX systems have no
+// Windows folder.
 bool OsGetWindowsFolder(char* out, size_t cap);

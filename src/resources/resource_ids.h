@@ -1,5 +1,5 @@
-// Numbers shared by the resource script and the dialog code: control ids, the copy
-// step command and the icon group.
+// Numbers shared by the resource script and the dialog code: control ids, the copy step
+// command and the icon.
 #pragma once
 
 #define IDI_LAUNCHER 107

@@ -1,6 +1,7 @@
-// The keyword runs to the first blank or line end; the value starts after the blanks
-// (or right after an opening quote) and runs to a quote or the line end. Both step over
-// whole characters, so a second byte equal to a quote or blank never ends them.
+// Splits a setup.ini directive line into keyword and value. The keyword runs to the first
+// blank or line end. The value starts after the blanks (or just after an opening quote)
+// and runs to a quote or the line end. Both are read by whole characters, so a second byte
+// that equals a quote or a blank never ends them early.
 #include "setup_source/directive_line.h"
 
 #include <string.h>
@@ -13,7 +14,7 @@ namespace {
 bool EndsKeyword(char c) { return c == '\t' || c == ' ' || c == '\r' || c == '\n'; }
 bool EndsValue(char c) { return c == '"' || c == '\r' || c == '\n'; }
 
-// The end of the run of whole characters from p up to one that ends it.
+// Steps from p by whole characters until ends() accepts one; returns where it stopped.
 const char* RunEnd(const char* p, bool (*ends)(char)) {
   while (*p != '\0' && !ends(*p)) p += CharLength(p);
   return p;
@@ -23,8 +24,8 @@ const char* RunEnd(const char* p, bool (*ends)(char)) {
 
 void CutDirectiveLine(const char* line, char* keyword, size_t keywordCap, char* value,
                       size_t valueCap) {
-  // The line's own LF is its end, never the second byte of a character before it: a
-  // half-width katakana at the end of a value must not carry the LF into the setting.
+  // Cut the line at its LF first. Read by characters, a half-width katakana at the end of
+  // a value would take the LF as its second byte and carry it into the setting.
   char text[512];
   CopyTextPart(text, sizeof text, line, strcspn(line, "\n"));
 

@@ -1,8 +1,8 @@
-// Cutting a directive line ("#KEYWORD value") into its keyword and its value.
+// Splits a directive line ("#KEYWORD value") into its keyword and its value.
 #pragma once
 #include <stddef.h>
 
-// line begins with '#'. Both outputs are always terminated; each is cut at a whole
-// character if its buffer is smaller than the line.
+// line must start with '#'. Both outputs are always terminated. If a buffer is too small,
+// its text is cut at a whole character.
 void CutDirectiveLine(const char* line, char* keyword, size_t keywordCap, char* value,
                       size_t valueCap);

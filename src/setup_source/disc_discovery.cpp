@@ -22,7 +22,7 @@ bool IsSourceDisc(int driveIndex) {
   if (driveIndex < 0 || driveIndex > 25) return false;
   char root[4];
   FormDriveRoot(driveIndex, root);
-  // A drive without a readable disc leaves the label empty, which does not match.
+  // A drive with no readable disc gives an empty label, so it does not match.
   char label[128];
   OsGetVolumeLabel(root, label, sizeof label);
   return strcmp(label, "BV") == 0;

@@ -1,9 +1,9 @@
-// Finding the installation disc: the first CD-ROM drive, A to Z, labelled "BV".
+// Finds the installation disc: the first CD-ROM drive, from A to Z, labelled "BV".
 #pragma once
 
-// Drive index (0 = A) of the disc, or -1.
+// Returns the disc's drive index (0 = A), or -1 if no drive holds it.
 int FindSourceDisc();
-// Whether drive index (0 to 25) carries the volume label "BV".
+// Whether drive driveIndex (0 to 25) has the volume label "BV".
 bool IsSourceDisc(int driveIndex);
-// The root of drive index (0 to 25), "A:\" to "Z:\".
+// Writes the root of drive driveIndex (0 to 25), "A:\" to "Z:\", into root.
 void FormDriveRoot(int driveIndex, char (&root)[4]);

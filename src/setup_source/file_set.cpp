@@ -1,4 +1,5 @@
-// The one walk over the listed files whose type a mask selects.
+// Walks the listed files whose type is in a mask (see file_set.h). Only one walk runs at
+// a time, so its position is kept in one global.
 #include "setup_source/file_set.h"
 
 #include "text/bounded_text.h"

@@ -1,4 +1,5 @@
-// The one walk over the listed files of a type mask, in file-list order.
+// Walks the listed files whose type is in a mask, in file-list order. Every pass over the
+// files uses this one walk, so they all see the same files in the same order.
 #pragma once
 #include <stddef.h>
 
@@ -6,6 +7,7 @@
 
 void BeginFileSet(TypeMask mask);
 
-// 0 with the next selected file's relative path in buffer; 1 when the walk is over
-// (buffer untouched). cap must hold a whole name (kFileNameCapacity + 1).
+// Puts the next selected file's relative path in buffer and returns 0. Returns 1, and
+// leaves buffer untouched, when no file is left. cap must fit a whole name
+// (kFileNameCapacity + 1).
 int NextFileInSet(char* buffer, size_t cap);

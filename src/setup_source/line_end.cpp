@@ -1,6 +1,7 @@
-// Trimming a plain line's end. Blanks and line ends are never the second byte of a code
-// page 932 character (those are 0x40 and above), so trimming byte by byte from the end
-// cannot split one; a forward walk would instead let a half-width katakana swallow the LF.
+// Trims blanks and line ends from the end of a plain setup.ini line, byte by byte from the
+// end. This is safe: blanks and line ends are below 0x40, so they are never the second
+// byte of a code page 932 character. Walking forward by characters would be wrong, because
+// a half-width katakana at the end would take the LF as its second byte.
 #include "setup_source/line_end.h"
 
 #include <string.h>

@@ -1,4 +1,4 @@
-// Trimming the end of a plain line of setup.ini.
+// Trims the end of a plain line of setup.ini (one that is not a directive).
 #pragma once
 
 // Removes every tab, line feed, carriage return and space from the end of text.

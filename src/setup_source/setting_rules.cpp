@@ -16,8 +16,9 @@ bool EndsWithSeparator(const char* text) {
   return last != nullptr && IsPathSeparator(*last);
 }
 
-// What follows path's first key name when that is name (small letters and digits), else
-// nullptr. The registry compares key names with ASCII letters in any case.
+// If path's first key name is name, returns a pointer to what follows it; otherwise
+// nullptr. name must be in small letters and digits; path may use either case, because
+// the registry ignores the case of ASCII letters in key names.
 const char* AfterKeyName(const char* path, const char* name) {
   for (; *name != '\0'; ++name, ++path) {
     if (ToAsciiLower(*path) != *name) return nullptr;

@@ -1,21 +1,25 @@
-// The settings of setup.ini that name places. A disc is written by hand, and a typo in
-// one of them must never make an install write, or an uninstall delete, anything
-// outside the game's own folder and registry key; each rule says what a value may be.
+// Rules for the setup.ini settings that name files, folders or registry keys. Publishers
+// write setup.ini by hand, and a typo must never make an install write, or an uninstall
+// delete, anything outside the game's own folder and registry key. Each rule below says
+// which values a setting accepts.
 #pragma once
 
-// MD: a file name in the install folder, no path ("x.log " stays a name).
+// MD: a plain file name in the install folder, with no path. Trailing blanks are allowed
+// ("x.log " is still a name).
 bool IsSingleFileName(const char* value);
 
-// EXE: a relative path below the install folder, every component a name.
+// EXE: a relative path below the install folder. Every component must be a real name:
+// not empty and not only dots and blanks.
 bool IsPathInGameFolder(const char* value);
 
-// PATH: the same as EXE, or empty, and may end with one backslash.
+// PATH: the same rule as EXE, but it may also be empty or end with one backslash.
 bool IsGameFolderName(const char* value);
 
-// REG_S and REG_T: one registry key name, no backslash.
+// REG_S and REG_T: a single registry key name, without a backslash.
 bool IsRegistryKeyName(const char* value);
 
-// REG_P: registry key names joined by single backslashes, Software or below it, and not
-// in the system's own trees there (Microsoft, Classes, Policies, Wow6432Node), whose keys
-// other programs read: the record's values would land among theirs.
+// REG_P: registry key names joined by single backslashes. It must be Software or a key
+// below it, but not inside the system's own trees there (Microsoft, Classes, Policies,
+// Wow6432Node). Other programs read those trees, and the launcher's record would end up
+// mixed in with their values.
 bool IsRegistryKeyPath(const char* value);

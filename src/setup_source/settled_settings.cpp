@@ -19,8 +19,9 @@ struct SettledSetting {
   bool (*refuses)(const char* value);
 };
 
-// A listed file of that name in the game folder itself, compared as the file system
-// compares names; MD's trailing dots and blanks go first, as Windows drops them.
+// Whether MD names a save, or a listed file in the game folder itself. Names are compared
+// the way the file system compares them, after dropping MD's trailing dots and blanks as
+// Windows does.
 bool CollidesWithGameFile(const char* name) {
   if (HasSaveExtension(name)) return true;
   char trimmed[kShortSettingCapacity + 1];
@@ -31,7 +32,8 @@ bool CollidesWithGameFile(const char* name) {
   return false;
 }
 
-// Below REG_P "Software" alone, a maker named Microsoft would put the record in that tree.
+// Whether REG_S puts the maker's key in a system tree. With REG_P just "Software", a maker
+// named Microsoft would put the record inside Microsoft's own tree.
 bool PutsMakerKeyInSystemTree(const char* maker) {
   char path[2 * kRegistrySettingCapacity + 2];
   FormatText(path, sizeof path, "%s\\%s", g_Setup.REG_P, maker);
@@ -45,10 +47,11 @@ const SettledSetting kSettled[] = {
 };
 const int kSettledCount = sizeof kSettled / sizeof kSettled[0];
 
-// Apart from the table, so that these zeroed buffers take no room in the program file.
+// Kept out of the constant table above, so that these zeroed buffers take no room in the
+// program file.
 struct NotedLine {
   char earlier[kRegistrySettingCapacity + 1];
-  int line;  // 0 while the text had no line of the setting
+  int line;  // 0 until a line of the setting is read
 } g_Noted[kSettledCount];
 
 }  // namespace
@@ -65,7 +68,7 @@ void SettleSettings() {
   for (int i = 0; i < kSettledCount; ++i) {
     const SettledSetting& s = kSettled[i];
     int line = g_Noted[i].line;
-    g_Noted[i].line = 0;  // the next load starts without a line of it
+    g_Noted[i].line = 0;  // ready for the next load
     if (line == 0 || !s.refuses(s.setting)) continue;
     const char* kept = s.refuses(g_Noted[i].earlier) ? s.fallback : g_Noted[i].earlier;
     g_SetupTextLine = line;

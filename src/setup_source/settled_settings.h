@@ -1,14 +1,18 @@
-// Two settings are judged against lines that may come after them, so they are settled once
-// the text is read. The folder log is written over whatever bears MD's name in the install
-// folder, and an uninstall deletes it: MD must name neither a save nor a file the install
-// copies there (the files are listed below). REG_S with REG_P (read later or earlier) names
-// the maker's key, which must stay out of the system's own trees, as REG_P must.
+// MD and REG_S are checked only after all of setup.ini is read, because whether they are
+// allowed depends on lines that may come after them.
+//  - The folder log is written over any file named MD in the install folder, and an
+//    uninstall deletes it. So MD must not name a save, nor a file the install copies there
+//    (the file list comes later in setup.ini).
+//  - REG_S, joined to REG_P (which may come before or after it), names the maker's key.
+//    Like REG_P, that key must stay out of the system's own trees.
 #pragma once
 
 struct SetupKeyword;
 
-// A line of the setting is about to replace it: keeps the value it held until then.
+// Called just before a line of setup.ini replaces the setting. Keeps the old value, in
+// case the new one is refused at the end.
 void NoteSettledSettingLine(const SetupKeyword& k);
-// After the text: a refused MD or REG_S goes back to its earlier value, or to its default
-// when that is refused too, with an error on its last line.
+// Called after the whole text is read. A refused MD or REG_S goes back to its earlier
+// value, or to its default if that is refused too. The error is reported on the line
+// that last set it.
 void SettleSettings();

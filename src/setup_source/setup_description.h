@@ -1,6 +1,6 @@
-// The setup description in memory: what setup.ini on the disc says about the game.
-// One process-wide instance, filled once at start-up by LoadSetupDescription; every
-// other part of the launcher reads it. Texts are code page 932 with a terminator.
+// What setup.ini on the disc says about the game, held in memory. There is one instance
+// for the whole process: LoadSetupDescription fills it once at start-up, and the rest of
+// the launcher reads it. Texts are terminated code page 932 strings.
 #pragma once
 #include <stdint.h>
 
@@ -13,8 +13,8 @@ enum {
   kMaxSetEntries = 16,
   kMaxFileEntries = 256,
   kTypeNameCapacity = 63,
-  // Paths up to the Windows path limit: a shorter field would cut a name and copy the
-  // wrong file.
+  // Long enough for a path at the Windows path limit. A shorter field would cut a name,
+  // and the wrong file would be copied.
   kFileNameCapacity = 259,
   kTitleCapacity = 99,
   kShortSettingCapacity = 255,
@@ -31,7 +31,7 @@ struct TypeSet {
   int8_t entries[kMaxSetEntries];  // type indexes; -1 for a reference that matched nothing
   uint8_t count;
   TypeMask mask;
-  int32_t size;  // each entry's type size rounded up to KiB, added up
+  int32_t size;  // sum of the entries' type sizes, each rounded up to KiB
 };
 
 enum TypeSetIndex { kInstallS = 0, kInstallB = 1, kInstallC = 2, kTypeSetCount = 3 };
@@ -52,7 +52,8 @@ struct SetupDescription {
   char REG_S[kRegistrySettingCapacity + 1];
   char REG_T[kRegistrySettingCapacity + 1];
   char ProductKeyPath[kRegistrySettingCapacity + 1];
-  // The disc root when loading began (E:\), or the recorded CDPATH once the record is read.
+  // The disc root when loading began (E:\). Replaced by the recorded CDPATH once the
+  // install record has been read.
   char SourceFolder[kFolderCapacity + 1];
   DataType types[kMaxDataTypes];
   uint8_t typeCount;
@@ -63,9 +64,10 @@ struct SetupDescription {
 
 extern SetupDescription g_Setup;
 
-// The built-in MD and REG_S, which a refused value of either falls back to.
+// The built-in defaults of MD and REG_S. A refused value falls back to these.
 extern const char kDefaultLogName[];
 extern const char kDefaultMakerName[];
 
-// Puts every setting back to its built-in default and empties the tables (program start).
+// Resets every setting to its built-in default and empties the tables. Called at program
+// start.
 void ResetSetupDescriptionToDefaults();

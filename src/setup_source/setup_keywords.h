@@ -1,5 +1,6 @@
-// The keywords of setup.ini: the eight settings with the field each fills, then the
-// section keywords. The loader compares against this table; setup-check names by it.
+// The keywords of setup.ini: first the eight settings, each with the field it fills, then
+// the section keywords. The loader matches lines against this table, and setup-check
+// takes the names in its reports from it.
 #pragma once
 #include <stddef.h>
 
@@ -14,12 +15,12 @@ struct SetupKeyword {
   size_t cap;
   SetupSection section;
   bool (*accepts)(const char* value);  // null when any text will do
-  SetupProblem refusal;                // the report of a value accepts refuses
+  SetupProblem refusal;                // reported when accepts refuses a value
 };
 
 enum { kSettingKeywordCount = 8, kSetupKeywordCount = 13 };
 
-// Settings first, in the order in which keywords are compared and reports show them.
+// Settings come first. Keywords are compared, and reports list them, in this order.
 extern const SetupKeyword kSetupKeywords[kSetupKeywordCount];
 
 // The names of the three type sets, by TypeSetIndex.

@@ -1,6 +1,7 @@
-// One pass over setup.ini: settings, the type list, the three type sets and the file
-// list with every file measured on the disc. No table is ever written past its capacity:
-// what does not fit is cut or dropped and reported (setup-check shows it).
+// Reads setup.ini in one pass: the settings, the type list, the three type sets and the
+// file list, measuring every listed file on the disc. No table is written past its
+// capacity: anything that does not fit is cut or dropped, and reported (setup-check shows
+// the reports).
 #include "setup_source/setup_loader.h"
 
 #include <stdint.h>
@@ -33,7 +34,8 @@ TypeMask MaskBit(int typeIndex) {
   return typeIndex >= 0 && typeIndex < kMaxDataTypes ? TypeMask{1} << typeIndex : kNoTypeBit;
 }
 
-// Adds without passing the largest signed 32-bit count; false when it had to stop there.
+// Adds to *total but stops at the largest signed 32-bit value. Returns false if it had
+// to stop.
 bool AddSize(int32_t* total, int64_t add) {
   int64_t sum = static_cast<int64_t>(*total) + add;
   *total = sum > kMaxSize ? kMaxSize : static_cast<int32_t>(sum);
@@ -48,7 +50,8 @@ void ResetTables() {
   g_Setup.typeCount = 0;
 }
 
-// The length of REG_P\REG_S\REG_T with value in place of k's setting; 0 for other settings.
+// The length REG_P\REG_S\REG_T would have if k's setting were value. 0 if k is not one
+// of those three settings.
 size_t KeyPathLength(const SetupKeyword& k, const char* value) {
   const char* parts[] = {g_Setup.REG_P, g_Setup.REG_S, g_Setup.REG_T};
   size_t length = 2;
@@ -60,8 +63,8 @@ size_t KeyPathLength(const SetupKeyword& k, const char* value) {
   return part ? length : 0;
 }
 
-// The value as it would be stored (cut to the setting's capacity) is what must pass the
-// setting's rule; a refused value leaves the setting as it was.
+// The rule is checked on the value as it would be stored, that is, cut to the setting's
+// capacity. A refused value leaves the setting unchanged.
 void ApplySetting(const SetupKeyword& k, const char* value) {
   char stored[kRegistrySettingCapacity + 1];
   bool whole = CopyText(stored, k.cap, value);
@@ -69,7 +72,8 @@ void ApplySetting(const SetupKeyword& k, const char* value) {
     ReportSetupProblem(kSetupError, k.refusal, k.name, stored, k.name, k.setting);
     return;
   }
-  // A cut key would be one the disc never named, and the uninstall would miss it.
+  // Refuse a value that makes the key path too long. The cut key would not be the one the
+  // disc named, and the uninstall would miss it.
   size_t keyPath = KeyPathLength(k, stored);
   if (keyPath > kRegistrySettingCapacity) {
     ReportSetupProblem(kSetupError, kKeyPathTooLong, k.name, static_cast<unsigned>(keyPath),
@@ -193,8 +197,8 @@ void ApplyPlainLine(char* line, LoadState& state) {
   }
 }
 
-// Each type's total is rounded up to whole KiB on its own, as the install dialog shows
-// sizes; an entry of no type has no total and adds nothing.
+// Each type's total is rounded up to whole KiB separately, as the install dialog shows
+// sizes. An entry that matched no type has no total and adds nothing.
 void TotalTypeSets() {
   for (int s = 0; s < kTypeSetCount; ++s) {
     TypeSet& set = g_Setup.sets[s];
@@ -239,11 +243,12 @@ void LoadSetupDescription() {
     }
   }
 
-  // What follows concerns the whole text, not one of its lines.
+  // The steps below concern the whole text, not one line, so reports carry no line.
   g_SetupTextLine = 0;
   SettleSettings();
-  // Fits: each line that would have made it too long was refused. The settling takes REG_S
-  // back only under REG_P "Software" (8 bytes), and no line holds more than 504 bytes of value.
+  // This always fits. A line that would have made the key path too long was refused.
+  // Settling changes REG_S only when REG_P is just "Software" (8 bytes), and the value it
+  // restores came from a line, which holds at most 504 bytes of value.
   FormatText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath, "%s\\%s\\%s", g_Setup.REG_P,
              g_Setup.REG_S, g_Setup.REG_T);
   TotalTypeSets();

@@ -1,14 +1,14 @@
-// Where problems found while loading setup.ini go. The launcher sets no reporter: there
-// the only visible report is the pair of "TEST" boxes for an unmatched type reference.
-// setup-check sets one and collects every problem with its text line.
+// Passes on the problems found while loading setup.ini. The launcher sets no reporter, so
+// the only problem it shows is an unmatched type reference (two "TEST" boxes).
+// setup-check sets a reporter and collects every problem with its line number.
 #pragma once
 #include <stdarg.h>
 
 enum SetupSeverity { kSetupError, kSetupWarning };
 
-// What went wrong, with the arguments each takes. setup-check words them
-// (tools/setup-check/problem_texts.cpp, one text each, in this order), so that the launcher,
-// which shows none of them, does not carry their texts.
+// The problems, each with the arguments it takes. Their texts live only in setup-check
+// (tools/setup-check/problem_texts.cpp, one per problem, in this order). The launcher
+// shows none of them, so it does not carry the texts.
 enum SetupProblem {
   kSettingCut,             // keyword, capacity
   kGameFolderRefused,      // keyword, value, keyword, kept value
@@ -38,13 +38,13 @@ enum SetupProblem {
   kSetupProblemCount
 };
 
-// line: the 1-based text line of setup.ini being loaded (0 outside a load); args: the
-// problem's arguments (FormatText's %s %u).
+// line is the 1-based line of setup.ini being loaded, or 0 outside a load. args holds the
+// problem's arguments, for FormatText's %s and %u.
 typedef void (*SetupReporter)(int line, SetupSeverity severity, SetupProblem problem, va_list args);
 
 extern SetupReporter g_SetupReporter;
 
-// Hands a problem of the current line to the reporter. false when no reporter is set, so
-// that the caller may fall back to a box. problem is a SetupProblem, passed as an int: the
-// last argument before "..." must not be of a type that is promoted.
+// Passes a problem on the current line to the reporter. Returns false when no reporter
+// is set, so that the caller can show a box instead. problem is a SetupProblem passed as
+// an int, because the last argument before "..." must not be of a type that is promoted.
 bool ReportSetupProblem(SetupSeverity severity, int problem, ...);

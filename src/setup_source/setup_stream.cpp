@@ -1,6 +1,6 @@
-// The one setup.ini stream and its reader. The file is opened in binary mode and the
-// text-mode rules (CR LF to LF, Ctrl-Z ends the text) are applied here, so that a disc
-// reads the same on Windows and on the POSIX systems where setup-check runs.
+// Opens and reads setup.ini. The file is opened in binary mode, and the text-mode rules
+// (CR LF becomes LF, Ctrl-Z ends the text) are applied here by hand, so that a disc reads
+// the same on Windows and on the POSIX systems where setup-check runs.
 #include "setup_source/setup_stream.h"
 
 #include <stdio.h>

@@ -1,22 +1,24 @@
-// The setup.ini stream as the loader reads it: lines of at most cap - 1 bytes, with a CR
-// before LF dropped and the text ended at a Ctrl-Z byte, the same on every system.
+// Reads setup.ini line by line for the loader, the same way on every system: a CR before
+// an LF is dropped, and a Ctrl-Z byte ends the text.
 #pragma once
 #include <stddef.h>
 
-// The launcher's open: prints "SETUP.LST が開けませんでした。" on standard output when
-// the file cannot be opened; no box.
+// Opens setup.ini for the launcher. If it cannot be opened, prints
+// "SETUP.LST が開けませんでした。" on standard output; no box is shown.
 void OpenSetupFile();
 void RewindSetupFile();
 void CloseSetupFile();
 
-// Opens setup.ini in the current folder without any report; false when it cannot be.
+// Opens setup.ini in the current folder without reporting anything. Returns false if it
+// cannot be opened.
 bool OpenSetupStream();
 bool SetupStreamIsOpen();
 
-// The next line into line (up to and including its LF, at most cap - 1 bytes, ended by
-// a zero byte); *length counts its bytes, so a zero byte inside it shows. false at the
-// end of the text.
+// Reads the next line into line, up to and including its LF, at most cap - 1 bytes, and
+// terminates it. *length is the number of bytes read, so the caller can spot a zero byte
+// inside the line. Returns false at the end of the text.
 bool ReadSetupLine(char* line, size_t cap, size_t* length);
 
-// 1-based text line of the last line read; a line cut into pieces keeps one number.
+// The 1-based line number of the last line read. When a long line is read in pieces,
+// every piece gets the same number.
 extern int g_SetupTextLine;

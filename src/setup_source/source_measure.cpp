@@ -1,4 +1,4 @@
-// Measuring the listed files on the disc, where the copy pass later reads them from.
+// Measures the listed files on the disc, at the same paths the copy pass later reads.
 #include "setup_source/source_measure.h"
 
 #include <stdint.h>
@@ -9,7 +9,8 @@
 
 namespace {
 
-// A file of 2 GiB or more would turn negative as a signed count; it stays at the top.
+// Rounds size up to even. A file of 2 GiB or more would turn negative in a signed 32-bit
+// count, so the result is capped at INT32_MAX instead.
 int32_t EvenSize(uint64_t size) {
   uint64_t even = size + (size & 1u);
   return even > INT32_MAX ? INT32_MAX : static_cast<int32_t>(even);

@@ -1,6 +1,7 @@
-// Measuring the listed files on the disc, where the copy pass later reads them from.
+// Measures the listed files on the disc, at the same paths the copy pass later reads.
 #pragma once
 #include <stdint.h>
 
-// Size of a file line below the disc's game folder (current folder, PATH, line).
+// The size of a listed file on the disc, found at current folder\PATH\fileLine. Reports
+// the problem and returns 0 if the file cannot be read.
 int32_t MeasureSourceFile(const char* fileLine);

@@ -1,4 +1,5 @@
-// Type references: a leading part of a declared type's name, first match in index order.
+// Resolves type references. A reference is the start of a declared type's name; the
+// first type that matches, in the order declared, wins.
 #include "setup_source/type_reference.h"
 
 #include <string.h>
@@ -11,12 +12,13 @@ int FindDataType(const char* reference) {
   size_t n = strlen(reference);
   if (n > 0) {
     for (int i = 0; i < g_Setup.typeCount && i < kMaxDataTypes; ++i) {
-      // strncmp stops at the name's terminator: a name shorter than the text never matches.
+      // strncmp stops at the name's terminator, so a name shorter than the reference never
+      // matches.
       if (strncmp(g_Setup.types[i].name, reference, n) == 0) return i;
     }
   }
-  // Deliberate: these two "TEST" boxes are what the launcher has always shown a publisher
-  // testing a disc with such a reference; setup-check reports the line instead.
+  // Deliberate: the launcher has always shown these two "TEST" boxes to a publisher who
+  // tests a disc with such a reference. setup-check reports the line instead.
   if (!ReportSetupProblem(kSetupError, kUnknownTypeReference, reference)) {
     OsMessageBox(OsMainWindow(), "not list type", "TEST");
     OsMessageBox(OsMainWindow(), reference, "TEST");

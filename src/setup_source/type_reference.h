@@ -1,5 +1,6 @@
-// Type references: a leading part of a declared type's name names that type.
+// Resolves type references: the start of a declared type's name stands for that type.
 #pragma once
 
-// Index of the first declared type whose name begins with reference, or -1 (reported).
+// Returns the index of the first declared type whose name begins with reference. When
+// none does, reports the problem and returns -1.
 int FindDataType(const char* reference);

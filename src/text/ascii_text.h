@@ -1,6 +1,6 @@
-// ASCII letters in either case. Windows compares file, drive and key names with ASCII
-// letters folded; a byte of a two-byte character is never to be folded, so callers fold
-// single-byte characters only.
+// Tests and case changes for ASCII letters. Windows ignores the case of ASCII letters in
+// file, drive and registry key names. Callers pass only one-byte characters here: a byte
+// inside a two-byte character must never change case.
 #pragma once
 
 bool IsAsciiLetter(char c);

@@ -24,7 +24,8 @@ struct Sink {
   void PutPart(const char* s, size_t n) {
     for (size_t i = 0; i < n && s[i] != '\0'; ++i) Put(s[i]);
   }
-  // Ends the text; a cut never leaves half of a two-byte character behind.
+  // Terminates the text. After a cut, a lone lead byte at the end is removed too, so no
+  // half of a two-byte character is left.
   bool Finish() {
     if (cap == 0) return false;
     dst[length] = '\0';

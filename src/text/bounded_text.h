@@ -1,21 +1,21 @@
-// Copying and formatting into fixed buffers. Nothing is ever written past cap bytes
-// (terminator included); a text that does not fit is cut at a whole character, and the
-// result says so, so that callers can refuse a cut path instead of using it.
+// Copies and formats text into fixed-size buffers. Nothing is written past cap bytes,
+// counting the terminator. A text that does not fit is cut at a whole character and the
+// function returns false, so that callers can refuse a cut path instead of using it.
 #pragma once
 #include <stdarg.h>
 #include <stddef.h>
 
-// dst := src. Returns false when src was cut.
+// Copies src into dst. Returns false if src was cut.
 bool CopyText(char* dst, size_t cap, const char* src);
 
-// dst := dst + src. Returns false when src was cut.
+// Appends src to dst. Returns false if src was cut.
 bool AppendText(char* dst, size_t cap, const char* src);
 
-// The same for the first length bytes of src (fewer when it ends before).
+// The same, for at most the first length bytes of src.
 bool CopyTextPart(char* dst, size_t cap, const char* src, size_t length);
 bool AppendTextPart(char* dst, size_t cap, const char* src, size_t length);
 
-// A printf subset into dst: %s, %c, %d, %u, %x, %%, with an optional zero-padded
-// width (%02u). Returns false when the result was cut.
+// Formats into dst with a small part of printf: %s, %c, %d, %u, %x and %%, with an
+// optional width that may be zero-padded (%02u). Returns false if the result was cut.
 bool FormatText(char* dst, size_t cap, const char* format, ...);
 bool FormatTextV(char* dst, size_t cap, const char* format, va_list args);

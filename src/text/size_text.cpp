@@ -13,8 +13,9 @@ void FormatByteSize(char* out, size_t cap, uint64_t bytes) {
     FormatSizeText(out, cap, static_cast<int32_t>(bytes));
     return;
   }
-  // The labels' rule (whole KiB, then whole hundredths of a MiB) carried on past 2 GiB. The
-  // box shows sizes below the largest extent (16 types of under 2 GiB), far below 2^32 MiB.
+  // The same rounding as the labels (whole KiB, then whole hundredths of a MiB), extended
+  // past 2 GiB. The dialog shows at most 16 types of under 2 GiB each, far below the
+  // 2^32 MiB where the value below would be capped.
   uint64_t mib = bytes >> 20;
   unsigned hundredths = static_cast<unsigned>(((bytes >> 10) & 1023) * 100 >> 10);
   unsigned whole = mib > 0xffffffffu ? 0xffffffffu : static_cast<unsigned>(mib);

@@ -1,4 +1,5 @@
-// The size labels of the install dialog: whole hundredths of a MiB, truncated, as "1.42M".
+// Formats the sizes shown in the install dialog: MiB with two decimals, truncated, as
+// "1.42M".
 #pragma once
 #include <stddef.h>
 #include <stdint.h>
@@ -6,8 +7,8 @@
 // out needs 16 bytes for any 32-bit count; a negative count shows as 0.00M.
 void FormatSizeText(char* out, size_t cap, int32_t bytes);
 
-// Any byte count in the same form, also past 2 GiB. out needs 24 bytes.
+// The same format for any byte count, including counts past 2 GiB. out needs 24 bytes.
 void FormatByteSize(char* out, size_t cap, uint64_t bytes);
 
-// bytes rounded up to a whole number of KiB, as each type's total is counted.
+// Rounds bytes up to a whole number of KiB, the way each type's total is counted.
 int64_t RoundUpToWholeKiB(int64_t bytes);

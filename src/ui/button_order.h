@@ -1,10 +1,12 @@
 // The main window's keyboard order: Run game, Install, Uninstall, Exit, top to bottom.
-// The buttons are created in another order, so Tab follows this table, not the windows.
+// The buttons are created in a different order, so Tab follows this table rather than the
+// order of the windows.
 #pragma once
 
 enum MainButtonSlot { kRunGameSlot, kInstallSlot, kUninstallSlot, kExitSlot, kMainButtonCount };
 
-// The slot that focus moves to from current (-1: none yet) one step forward (+1, Tab) or
-// back (-1, Shift+Tab), wrapping and passing over disabled buttons; -1 when none is enabled.
-// From -1 forward gives the first enabled button.
+// The slot focus moves to from current, one step forward (step +1, Tab) or back (step -1,
+// Shift+Tab). It wraps around and skips disabled buttons. current is -1 when no button has
+// focus yet; then a step forward gives the first enabled button. Returns -1 if no button
+// is enabled.
 int NextButtonSlot(const bool enabled[kMainButtonCount], int current, int step);

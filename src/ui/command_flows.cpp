@@ -1,4 +1,5 @@
-// The chains of dialogs, checks and engine calls behind Install and Uninstall.
+// What happens when the player presses Install or Uninstall: the dialogs, checks and
+// engine calls, in order.
 #include "ui/command_flows.h"
 
 #include <stdint.h>
@@ -33,7 +34,8 @@ bool IsFolder(const char* path) {
   return OsGetFileAttributes(path, &attributes) && (attributes & kAttributeDirectory) != 0;
 }
 
-// The folder is missing: ask, then create every missing level. true when it now exists.
+// Called when the install folder is missing: asks the player, then creates every missing
+// level. Returns true if the folder now exists.
 bool MakeInstallFolder() {
   ShowConfirmDialog(kConfirmFolderMake, nullptr);
   if (!g_DialogOutcome.confirmed) return false;
@@ -53,7 +55,6 @@ bool MakeInstallFolder() {
   return true;
 }
 
-// After an install or uninstall the buttons follow the record as now stored.
 void ShowStoredInstalledState() {
   ReadInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
   SetButtonStates(IsGameInstalled());
@@ -69,9 +70,10 @@ void RunInstallFlow() {
   uint32_t attributes;
   bool exists = OsGetFileAttributes(g_InstallFolder, &attributes);
   BeginFolderLog();
-  // The returns below skip the final log write on purpose: each folder was written to the
-  // log as it was made (once the install folder exists to hold it), so a write here would add
-  // nothing; the next install or the window's end frees the block.
+  // The early returns below skip the final log write on purpose. Each folder was written
+  // to the log as soon as it was made (once the install folder existed to hold the log),
+  // so another write would add nothing. The log's memory is freed by the next install or
+  // when the window closes.
   if (!exists) {
     if (!MakeInstallFolder()) return;
   } else if ((attributes & kAttributeDirectory) != 0) {

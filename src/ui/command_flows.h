@@ -1,4 +1,5 @@
-// The chains of dialogs, checks and engine calls behind Install and Uninstall.
+// What happens when the player presses Install or Uninstall: the dialogs, checks and
+// engine calls, in order.
 #pragma once
 
 void RunInstallFlow();

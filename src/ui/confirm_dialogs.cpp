@@ -1,5 +1,6 @@
-// The four yes/no dialogs, one procedure over a table. Each clears its flags on opening and
-// sets them on はい; the opener reads the flags, never the dialog result (always 1).
+// The four yes/no dialogs, driven by one dialog procedure and a table. Each dialog clears
+// its flag when it opens and sets it when the player presses はい. The code that opened it
+// reads the flag, never the dialog's result, which is always 1.
 #include "ui/confirm_dialogs.h"
 
 #include "install/install_selection.h"
@@ -14,9 +15,9 @@ struct ConfirmDialog {
   const char* templateName;
   const char* message;  // with one %s for value
   const char* value;
-  bool titleCaption;  // the caption becomes the game's title
+  bool titleCaption;  // use the game's title as the caption
   uint8_t* answer;    // cleared on opening, set on はい
-  bool keepSavesBox;  // checked on opening; its state is the keepSaves answer
+  bool keepSavesBox;  // has a "keep saves" box, checked on opening; it sets keepSaves
 };
 
 const ConfirmDialog kConfirmDialogs[] = {
@@ -57,7 +58,7 @@ INT_PTR CALLBACK ConfirmDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;
-  // はい is IDOK; いいえ, Escape and the close box are IDCANCEL.
+  // はい sends IDOK; いいえ, Escape and the close box send IDCANCEL.
   int id = LOWORD(wParam);
   if (id != IDOK && id != IDCANCEL) return FALSE;
   EndDialog(dialog, 1);

@@ -1,5 +1,6 @@
-// The answers of the dialogs. A dialog always ends with the result 1; what the user
-// chose travels in these flags, read by the code that opened the dialog right after it.
+// The player's answers to the dialogs. A dialog always ends with the result 1; the answer
+// is passed in these flags instead, and the code that opened the dialog reads them right
+// after it closes.
 #pragma once
 #include <stdint.h>
 

@@ -1,9 +1,10 @@
-// The FILECOPY dialog: one listed file per 60 ms timer tick, with the paths shown and a
-// progress bar, until the set is exhausted (completed) or the dialog is closed (cancelled).
+// The FILECOPY dialog copies one listed file per 60 ms timer tick, showing the paths and a
+// progress bar. It ends as completed when no file is left, or as cancelled when the
+// player closes it.
 #include "ui/file_copy_dialog.h"
 
 #include <windows.h>
-// after windows.h, which it needs
+// commctrl.h needs windows.h first
 #include <commctrl.h>
 
 #include "install/copy_step.h"
@@ -24,13 +25,14 @@ struct CopyDialogState {
   CopyPass pass;
   HWND dialog;
   // A step raises stepsDone only at its very end, and a tick starts a step only when the
-  // two differ: a tick delivered inside a step (message box, copy progress) starts nothing.
+  // two counts differ. So a tick that arrives during a step (while a message box is open,
+  // or while the copy handles messages) does not start a second step.
   int stepsDone;
   int stepsAtLastCommand;
   bool copying;
   bool stopRequested;
-  // Set by the pass after its last file: Enter in the dialog also sends IDOK, and must not
-  // record an install whose files are not all there.
+  // Set by the pass after its last file. Pressing Enter in the dialog also sends IDOK, and
+  // that must not record an install whose files are not all there.
   bool passEnded;
   int shownProgress;
   // Bytes of the whole pass and of the files already handled, as measured at start-up.
@@ -40,7 +42,7 @@ struct CopyDialogState {
 CopyDialogState g_CopyDialog;
 
 void SetProgress(int position) {
-  // The copy reports every chunk; the bar is redrawn only when it moves.
+  // The copy reports after every chunk; redraw the bar only when it moves.
   if (position == g_CopyDialog.shownProgress) return;
   g_CopyDialog.shownProgress = position;
   GuiSendMessage(GetDlgItem(g_CopyDialog.dialog, IDC_COPY_PROGRESS), PBM_SETPOS,
@@ -102,11 +104,12 @@ void OnStep(HWND dialog, LPARAM stepsAtCommand) {
   }
   if (result == kCopyStepFailed) ReportFailedCopy(dialog, g_CopyDialog.pass.paths);
   ++g_CopyDialog.stepsDone;
-  // Failed or skipped, the file counts as handled with its measured size.
+  // A failed or skipped file still counts as handled, with its measured size.
   g_CopyDialog.passHandled = PassBytes(g_TypeMask, g_CopyDialog.stepsDone);
   SetProgress(PassBarPosition(g_CopyDialog.shownProgress, g_CopyDialog.passHandled, 0,
                               g_CopyDialog.passTotal));
-  // A close request that came during the copy ends the pass now, as one between files does.
+  // If the player asked to close during the copy, end the pass now, as a close between
+  // files would.
   if (g_CopyDialog.stopRequested) EndPass(dialog, false);
 }
 

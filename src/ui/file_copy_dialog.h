@@ -1,4 +1,4 @@
-// The FILECOPY dialog, which runs the copy pass one file per timer tick.
+// The FILECOPY dialog, which runs the copy pass, one file per timer tick.
 #pragma once
 #include <windows.h>
 

@@ -1,4 +1,5 @@
-// The INSTALL dialog: extent of the install, the size of each choice, and the folder.
+// The INSTALL dialog: the player picks how much to install (minimum, maximum or custom)
+// and the folder, and sees the size of each choice.
 #include "ui/install_options_dialog.h"
 
 #include "install/browsed_folder.h"
@@ -17,7 +18,8 @@
 #include "text/size_text.h"
 #include "ui/dialog_outcome.h"
 
-// The custom install knows data types 0 to 4 by position; 0 and 1 are always in it.
+// The custom install offers data types 0 to 4, one check box each; types 0 and 1 are
+// always installed.
 namespace {
 
 enum { kCustomTypeCount = 5 };
@@ -30,7 +32,7 @@ void SetSizeLabel(HWND dialog, int id, int32_t bytes) {
 }
 
 void CheckKind(HWND dialog, int chosen) {
-  // Custom is not in the radio group of the other two, so exclusivity is kept here.
+  // Custom is not in the same radio group as the other two, so uncheck the others here.
   for (int id = IDC_KIND_MINIMUM; id <= IDC_KIND_CUSTOM; ++id) {
     CheckDlgButton(dialog, id, id == chosen ? BST_CHECKED : BST_UNCHECKED);
   }
@@ -67,8 +69,9 @@ TypeMask CustomMask(HWND dialog) {
   return mask;
 }
 
-// Before anything is created: an extent larger than the free space of the drive that will
-// hold the folder is refused with a box, and the dialog stays open for another choice.
+// Checked before anything is created. If the choice needs more than the free space on the
+// drive that will hold the folder, a box says so and the dialog stays open for another
+// choice.
 bool ExtentFits(HWND dialog, TypeMask mask) {
   uint64_t required = RequiredBytes(g_InstallFolder, mask);
   uint64_t free;
@@ -85,9 +88,10 @@ bool ExtentFits(HWND dialog, TypeMask mask) {
   return false;
 }
 
-// A drive root or the Windows folder: an uninstall there would sweep files that are not
-// the game's. A folder Windows would name otherwise, or too long for it to make or to hold
-// the game's files. Refused before the free-space check, with the dialog kept open.
+// Refuses a drive root or the Windows folder, where an uninstall would delete files that
+// are not the game's. Also refuses a folder that Windows would read as another name, and
+// one too long for Windows to create or to hold the game's files. This runs before the
+// free-space check, and the dialog stays open.
 bool FolderAllowed(HWND dialog, TypeMask mask) {
   char windowsFolder[kFolderCapacity + 1];
   OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
@@ -103,8 +107,8 @@ bool FolderAllowed(HWND dialog, TypeMask mask) {
 }
 
 void OnStart(HWND dialog) {
-  // Kind and mask are taken only when the install goes ahead, so 戻る after a refusal
-  // leaves them as they were.
+  // Kind and mask are stored only when the install goes ahead, so pressing 戻る after a
+  // refusal leaves them as they were.
   uint32_t kind = g_InstallKind;
   TypeMask mask = g_TypeMask;
   if (IsDlgButtonChecked(dialog, IDC_KIND_MINIMUM) != BST_UNCHECKED) {
@@ -121,8 +125,8 @@ void OnStart(HWND dialog) {
   }
   static char shownFolder[sizeof g_InstallFolder];
   CopyText(shownFolder, sizeof shownFolder, g_InstallFolder);
-  // A character without a code page 932 form comes back as '?', which no folder can be
-  // named: the flow then reports that the folder cannot be created.
+  // A character with no code page 932 form comes back as '?', which no folder name may
+  // contain. The install then reports that the folder cannot be created.
   GuiGetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder, sizeof g_InstallFolder);
   NormaliseInstallFolder();
   if (!FolderAllowed(dialog, mask) || !ExtentFits(dialog, mask)) {

@@ -1,4 +1,5 @@
-// The INSTALL dialog: extent of the install, the size of each choice, and the folder.
+// The INSTALL dialog: the player picks how much to install and the folder, and sees the
+// size of each choice.
 #pragma once
 #include <windows.h>
 

@@ -1,4 +1,5 @@
-// Program entry: the start-up steps in order, then the main window's message loop.
+// The program's entry point: runs the start-up steps in order, then the main window's
+// message loop.
 #include <windows.h>
 
 #include "platform/win32/gui_window.h"

@@ -1,4 +1,5 @@
-// The main window's four buttons: made, enabled by the installed state, and walked by keys.
+// The main window's four buttons: creates them, enables them by the installed state, and
+// moves focus between them with the keyboard.
 #include "ui/main_buttons.h"
 
 #include "platform/win32/gui_window.h"
@@ -9,7 +10,7 @@ namespace {
 
 enum { kButtonLeft = 320, kButtonWidth = 144, kButtonHeight = 60 };
 
-// In keyboard order, MainButtonSlot.
+// Indexed by MainButtonSlot, that is, in keyboard order.
 HWND g_ButtonsInKeyOrder[kMainButtonCount];
 
 HWND CreateButton(HWND parent, const char* text, int id, int top) {
@@ -20,7 +21,8 @@ HWND CreateButton(HWND parent, const char* text, int id, int top) {
 }  // namespace
 
 void CreateMainButtons(HWND window) {
-  // Created in the order Install, Uninstall, Run game, Exit, not in their order from the top.
+  // Created in the order Install, Uninstall, Run game, Exit, which is not their order on
+  // screen.
   HWND* buttons = g_ButtonsInKeyOrder;
   buttons[kInstallSlot] = CreateButton(window, "インストール", IDC_INSTALL_BUTTON, 60);
   buttons[kUninstallSlot] = CreateButton(window, "アンインストール", IDC_UNINSTALL_BUTTON, 120);
@@ -68,7 +70,8 @@ bool HandleMainWindowKey(const MSG& message) {
       return true;
     }
     case VK_RETURN:
-      // Space is the button's own: it presses on the key's release, as with the mouse.
+      // Only Enter is handled here. The button handles Space itself: it clicks when the
+      // key is released, as with the mouse.
       if (current >= 0 && IsWindowEnabled(message.hwnd)) {
         GuiSendMessage(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(message.hwnd), BN_CLICKED),
                        reinterpret_cast<LPARAM>(message.hwnd));

@@ -1,11 +1,14 @@
-// The main window's four buttons, in the column right of the splash.
+// The main window's four buttons, in the column to the right of the splash picture.
 #pragma once
 #include <windows.h>
 
 void CreateMainButtons(HWND window);
-// Installed: Install off; Uninstall and Run game on. Exit is always on.
+// When installed, Install is disabled and Uninstall and Run game are enabled; otherwise
+// the reverse. Exit is always enabled.
 void SetButtonStates(bool installed);
-// Keyboard focus to the first enabled button in the order Run game, Install, Uninstall, Exit.
+// Gives keyboard focus to the first enabled button, in the order Run game, Install,
+// Uninstall, Exit.
 void FocusFirstButton();
-// Tab, Shift+Tab, Enter and Esc on the main window; true when the key was taken.
+// Handles Tab, Shift+Tab, Enter and Esc on the main window. Returns true if it handled
+// the key.
 bool HandleMainWindowKey(const MSG& message);

@@ -1,4 +1,4 @@
-// The main window's own commands: start the game, and quit after asking.
+// The main window's own commands: start the game, and quit after asking the player.
 #include "ui/main_commands.h"
 
 #include "install/game_command_line.h"
@@ -17,8 +17,8 @@ void StartGame() {
   whole = FormGameCommandLine(commandLine, sizeof commandLine, g_InstallFolder, g_Setup.EXE,
                               g_Setup.SourceFolder) &&
           whole;
-  // A cut path would name another program. When the game does not start, the launcher stays
-  // and says so, rather than vanishing without a word.
+  // Do not start a cut path; it would name another program. If the game does not start,
+  // the launcher stays open and says so, rather than vanishing without a word.
   if (whole && GuiStartProcess(executable, commandLine)) {
     DestroyWindow(GuiMainWindow());
     return;

@@ -1,4 +1,4 @@
-// The main window's own commands: start the game, and quit after asking.
+// The main window's own commands: start the game, and quit after asking the player.
 #pragma once
 
 void StartGame();

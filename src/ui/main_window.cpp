@@ -1,5 +1,6 @@
-// The launcher's one window: splash on the left, the column of four buttons on the right.
-// The window dispatches its buttons' commands; the buttons themselves are main_buttons'.
+// The launcher's only window: the splash picture on the left and a column of four buttons
+// on the right. This file handles the window's messages and runs the buttons' commands;
+// the buttons themselves are made in main_buttons.cpp.
 #include "ui/main_window.h"
 
 #include "install/folder_log.h"
@@ -17,14 +18,16 @@ enum { kClientWidth = 464, kClientHeight = 240, kSplashWidth = 320, kSplashHeigh
 
 namespace {
 
-// Set while a command of the main window runs its dialogs; the main window then ignores
-// its buttons and close requests, so no second flow starts on the same shared state.
+// Set while a main window command runs its dialogs. Meanwhile the main window ignores its
+// buttons and close requests, so that a second command cannot start and change the same
+// shared state.
 bool g_CommandRunning;
 
 char g_ClassName[kTitleCapacity + 1];
 
 void OnSize(HWND window, LPARAM lParam) {
-  // Whatever the system's frame and caption sizes, the client stays 464 x 240.
+  // Keep the inside of the window at 464 x 240, whatever the system's frame and caption
+  // sizes.
   RECT outer;
   GetWindowRect(window, &outer);
   int clientWidth = LOWORD(lParam);
@@ -34,15 +37,16 @@ void OnSize(HWND window, LPARAM lParam) {
 }
 
 void OnPaint(HWND window) {
-  // Read from the disc on every paint; nothing is cached between paints.
+  // The picture is read from the disc on every paint; nothing is kept between paints.
   PAINTSTRUCT paint;
   BeginPaint(window, &paint);
   HBITMAP splash = GuiLoadBitmapFile("setup.bmp", kSplashWidth, kSplashHeight);
-  // GetDC, not paint.hdc, whose clip is only the invalid part: the picture always goes out
-  // whole. BeginPaint still validates the area, so no WM_PAINT repeats.
+  // Use GetDC, not paint.hdc, because paint.hdc only draws the part that needs repainting,
+  // and the picture is always drawn whole. BeginPaint still marks the area as painted, so
+  // WM_PAINT does not repeat.
   HDC client = GetDC(window);
   HDC memory = CreateCompatibleDC(client);
-  // Without a picture the splash area keeps the class's grey background.
+  // If there is no picture, the splash area keeps the class's grey background.
   if (splash != nullptr) {
     HGDIOBJ previous = SelectObject(memory, splash);
     BitBlt(client, 0, 0, kSplashWidth, kSplashHeight, memory, 0, 0, SRCCOPY);
@@ -90,7 +94,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       RunCommand(ConfirmExit);
       return 0;
     case WM_SETFOCUS:
-      // The window itself takes no keys: whenever it is activated, a button gets them.
+      // The window itself handles no keys, so whenever it gets focus, pass it to a button.
       FocusFirstButton();
       return 0;
     case WM_DESTROY:
@@ -107,7 +111,7 @@ bool CreateMainWindow(int showCommand) {
   CopyText(g_ClassName, sizeof g_ClassName, g_Setup.TITLE);
   GuiRegisterWindowClass(g_ClassName, MainWindowProc, IDI_LAUNCHER);
 
-  // Centred on the client height (240), not the window's 256.
+  // Centre the window using the inside height (240), not the full window height (256).
   RECT desktop;
   GetWindowRect(GetDesktopWindow(), &desktop);
   int x = ((desktop.right - desktop.left) - kClientWidth) / 2;

@@ -1,4 +1,4 @@
-// The launcher's one window: the splash and the column of buttons.
+// The launcher's only window: the splash picture and the column of buttons.
 #pragma once
 
 bool CreateMainWindow(int showCommand);

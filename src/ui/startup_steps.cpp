@@ -1,4 +1,5 @@
-// Start-up: find the disc, load its description and the record, then show the window.
+// The start-up steps: find the disc, load setup.ini and the install record, then show the
+// window.
 #include "ui/startup_steps.h"
 
 #include "install/install_selection.h"
@@ -14,7 +15,8 @@
 
 bool PrepareProcessStep(int) {
   OsPrepareProcess();
-  // The settings a setup.ini leaves out keep these; nothing installed is the zero state.
+  // Settings that setup.ini leaves out keep these defaults. The install state needs no
+  // setting: all zeros means nothing is installed.
   ResetSetupDescriptionToDefaults();
   return true;
 }
@@ -38,8 +40,9 @@ bool LoadDescriptionStep(int) {
   return true;
 }
 
-// Two launchers on one record could install into two folders, and an uninstall would then
-// orphan one: a later launcher for the same key hands over to the first and ends.
+// Two launchers sharing one record could install into two folders, and an uninstall would
+// then forget one of them. So a second launcher for the same key brings the first one to
+// the front and exits.
 bool OneLauncherStep(int) {
   char lockName[64];
   FormLauncherLockName(g_Setup.ProductKeyPath, lockName, sizeof lockName);

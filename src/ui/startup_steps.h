@@ -1,9 +1,9 @@
 // The launcher's start-up as one list of steps, run in order until one says stop. WinMain
-// runs the list; the bench runs the same list with a time stamp after each step, so the two
-// cannot drift apart and the launcher itself carries no timing code.
+// runs the list, and the bench runs the same list, taking the time after each step. So
+// the two cannot drift apart, and the launcher itself has no timing code.
 #pragma once
 
-// Each returns false when the program is to end now (with exit code 0, as on every path).
+// Each step returns false when the program should end now. The exit code is 0 either way.
 bool PrepareProcessStep(int showCommand);
 bool FindDiscStep(int showCommand);
 bool LoadDescriptionStep(int showCommand);

@@ -1,10 +1,10 @@
-// The demo's install and uninstall walk on whatever disc is in Q:, as a player would click
-// through it. The title, folders and product key come from the disc's own setup.ini, read by
-// the launcher's loader. Before each step's picture it prints "shot NAME" and waits for
-// SHOTS\NAME.png, which demo.sh takes of the whole screen.
+// Drives the launcher through an install and an uninstall for the demo, clicking through
+// whatever disc is in Q: as a player would. The title, folders and product key come from
+// the disc's own setup.ini, read by the launcher's loader. Before each step's picture it
+// prints "shot NAME" and waits for SHOTS\NAME.png, a screenshot that demo.sh takes.
 //   demo_walk.exe TARGET_DRIVE SHOTS_FOLDER WAIT_SECONDS
 #include <windows.h>
-// after windows.h, which it needs
+// shellapi.h needs windows.h first
 #include <shellapi.h>
 
 #include <cstdio>
@@ -42,7 +42,8 @@ struct Walk {
       throw WindowError(L"no picture came for " + std::wstring(name));
     }
   }
-  // A window's first paint has had a moment once its thread takes messages again.
+  // Once the window's thread handles messages again, wait a moment more so that its first
+  // paint is done before the picture is taken.
   void ShotOf(HWND window, const wchar_t* name) {
     Sync(window);
     Sleep(300);
@@ -78,7 +79,7 @@ struct Walk {
 
   void Run() {
     step = L"main window";
-    Start(launcher, L"Q:\\setup.exe", L"C:\\");  // from C:\, as the e2e tests: it finds Q:
+    Start(launcher, L"Q:\\setup.exe", L"C:\\");  // start in C:\, like the e2e tests
     auto shown = [&] {
       DWORD code = STILL_ACTIVE;
       GetExitCodeProcess(launcher.process.hProcess, &code);
@@ -94,7 +95,8 @@ struct Walk {
     step = L"install dialog";
     Click(main, IDC_INSTALL_BUTTON);
     HWND options = Wait(L"INSTALL", IDC_KIND_MINIMUM);
-    // DEFDIR\PATH as the launcher offers it, on the scratch drive standing for DEFDIR's.
+    // Take the folder the launcher offers (DEFDIR\PATH), but on the scratch drive instead
+    // of DEFDIR's drive.
     std::wstring folder = ItemText(options, IDC_FOLDER_EDIT);
     if (folder.size() > 1 && folder[1] == L':') folder = drive + folder.substr(2);
     SetItemText(options, IDC_FOLDER_EDIT, folder);
@@ -107,7 +109,8 @@ struct Walk {
     step = L"copy";
     HWND copy = Wait(L"インストール中です・・・", IDC_MESSAGE_TEXT);
     Shot(L"3-copying");
-    // Shown before and after the picture: it was on the screen all through.
+    // Keep the picture only if the copy dialog was still open after it was taken, so it
+    // was on screen the whole time.
     if (!IsWindow(copy)) {
       DeleteFileW((shots + L"\\3-copying.png").c_str());
       std::printf("the copy was over too soon for a picture: 3-copying.png removed\n");
@@ -154,7 +157,7 @@ int main() {
   walk.drive = argv[1];
   walk.shots = argv[2];
   walk.wait = std::stoul(argv[3]) * 1000;
-  // The disc's description as the launcher reads it, from the disc's root.
+  // Load the disc's setup.ini from the disc's root, as the launcher does.
   SetCurrentDirectoryW(L"Q:\\");
   ResetSetupDescriptionToDefaults();
   OpenSetupStream();
@@ -162,8 +165,8 @@ int main() {
   CloseSetupFile();
   SetCurrentDirectoryW(L"C:\\");
   walk.title = FromDisc(g_Setup.TITLE);
-  // A record left by an earlier walk in this prefix would open the launcher installed; only
-  // a whole REG_P\REG_S\REG_T is cleared, never a key above it.
+  // A record left by an earlier walk in this Wine prefix would make the launcher start as
+  // installed, so delete it. Delete only a full REG_P\REG_S\REG_T key, never a key above it.
   const std::wstring key = FromDisc(g_Setup.ProductKeyPath);
   if (key.find(L"\\") != key.rfind(L"\\") && key.find(L"\\\\") == std::wstring::npos &&
       key.back() != L'\\') {

@@ -49,12 +49,13 @@ long FirstSwallowedByte(const char* text, size_t length, char c) {
 
 namespace {
 
-// The capital of a two-byte small letter, by code page 932's rows of ａ-ｚ, α-ω and а-я.
+// Turns a two-byte small letter into its capital, using code page 932's rows of ａ-ｚ,
+// α-ω and а-я.
 void FoldPair(unsigned char lead, unsigned char* trail) {
   unsigned char t = *trail;
   if (lead == 0x82 && t >= 0x81 && t <= 0x9A) *trail = static_cast<unsigned char>(t - 0x21);
   if (lead == 0x83 && t >= 0xBF && t <= 0xD6) *trail = static_cast<unsigned char>(t - 0x20);
-  // а-я run 0x8470-0x8491 with 0x847F left out; А-Я run 0x8440-0x8460.
+  // а-я are 0x8470-0x8491, skipping 0x847F; А-Я are 0x8440-0x8460.
   if (lead == 0x84 && t >= 0x70 && t <= 0x7E) *trail = static_cast<unsigned char>(t - 0x30);
   if (lead == 0x84 && t >= 0x80 && t <= 0x91) *trail = static_cast<unsigned char>(t - 0x31);
 }

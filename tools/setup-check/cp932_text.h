@@ -1,25 +1,29 @@
-// How Windows decodes code page 932 text, as opposed to the launcher's two-byte rule
-// (text/line_characters.h): the publisher must see where the two readings part.
+// Reads code page 932 text the way Windows decodes it. The launcher reads setup.ini lines
+// by a simpler two-byte rule (text/line_characters.h), and the publisher must be told
+// where the two readings differ.
 #pragma once
 #include <stddef.h>
 
-// Lead bytes of real two-byte characters; 0xA1 to 0xDF are half-width katakana alone.
+// Whether byte starts a real two-byte character. 0xA1 to 0xDF are not lead bytes: they
+// are half-width katakana, one byte each.
 bool IsCodePage932Lead(unsigned char byte);
 
-// Bytes of the character at p as Windows reads it (1 or 2; 0 at the terminator), and
-// whether it is a character at all: 0x80, 0xA0, 0xFD to 0xFF, a lead byte without a
-// fitting second byte and an unassigned pair are not (only their first byte is lost).
+// The length in bytes of the character at p as Windows reads it: 1 or 2, and 0 at the
+// terminator. *valid says whether it is a character at all. It is not for 0x80, 0xA0,
+// 0xFD to 0xFF, a lead byte without a fitting second byte, and an unassigned pair; in
+// those cases the step is 1, so only the first byte is lost.
 size_t Cp932Step(const char* p, bool* valid);
 
-// Offset of the first byte of text that is no character, or -1.
+// The offset of the first byte of text that is not part of a valid character, or -1.
 long FirstUndecodableByte(const char* text);
 
-// Offset in text[0..length) of the first byte c that Windows reads as a character of its
-// own where the launcher's two-byte rule takes it as a second byte (an odd run of
-// half-width katakana before it), or -1.
+// Finds the first byte c in the first length bytes of text that Windows reads as a
+// character of its own but the launcher's two-byte rule takes as a second byte. That
+// happens after an odd number of half-width katakana. Returns its offset, or -1.
 long FirstSwallowedByte(const char* text, size_t length, char c);
 
-// name as Windows matches file names: "/" as "\", the letters NTFS folds (ASCII, full-width
-// Latin, Greek, Cyrillic) in capitals, and each component's trailing dots and blanks dropped.
-// Two names that fold alike are one file. out is cut to cap.
+// Writes name in the form Windows uses to match file names: "/" becomes "\", the letters
+// NTFS ignores the case of (ASCII, full-width Latin, Greek, Cyrillic) become capitals,
+// and each component loses its trailing dots and blanks. Two names with the same result
+// are the same file. out is cut to cap.
 void FoldWindowsName(const char* name, char* out, size_t cap);

@@ -50,7 +50,7 @@ void AddRuleDiagnostic(const char* rule, int line, SetupSeverity severity, const
 }
 
 void SortDiagnosticsByLine() {
-  // Stable: an insertion sort of indexes, then one copy through a second table.
+  // A stable sort: insertion-sort the indexes, then copy through a second table.
   static int order[kMaxDiagnostics];
   static Diagnostic sorted[kMaxDiagnostics];
   for (int i = 0; i < g_DiagnosticCount; ++i) {

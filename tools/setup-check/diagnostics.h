@@ -1,4 +1,5 @@
-// The problems that loading setup.ini reported, kept for the report at the end.
+// Keeps the problems found while loading and checking setup.ini, for the report at the
+// end.
 #pragma once
 #include "setup_source/setup_report.h"
 
@@ -12,21 +13,23 @@ struct Diagnostic {
 enum { kMaxDiagnostics = 4096 };
 
 extern Diagnostic g_Diagnostics[kMaxDiagnostics];
-extern int g_DiagnosticCount;  // kept in the table
-extern int g_ErrorCount;       // all errors, kept or not
+extern int g_DiagnosticCount;  // how many are in the table
+extern int g_ErrorCount;       // all errors, including those the full table dropped
 
 // Empties the table before a load.
 void ClearDiagnostics();
 
-// The reporter that setup-check sets before loading.
+// The reporter that setup-check installs before loading.
 void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args);
 
-// A problem that setup-check finds itself, beyond the loader's: format as FormatText's.
+// Adds a problem that setup-check finds itself, beyond the loader's. format works as in
+// FormatText.
 void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...);
 
-// The same with a stable id that the JSON report gives (make-disc refuses on some).
+// The same, with a stable id that the JSON report includes. make-disc refuses to build a
+// disc on some of these ids.
 void AddRuleDiagnostic(const char* rule, int line, SetupSeverity severity, const char* format, ...);
 
-// Puts the table in line order, the loader's and setup-check's own problems together;
-// problems of the whole text (line 0) go last.
+// Sorts the table by line, mixing the loader's problems with setup-check's own. Problems
+// about the whole text (line 0) go last.
 void SortDiagnosticsByLine();

@@ -14,7 +14,7 @@ DiscDrive g_DiscDrive;
 
 namespace {
 
-// By the system's drive type codes, 0 to 6.
+// Indexed by the system's drive type codes, 0 to 6.
 const char* const kTypeTexts[] = {
     "drive of unknown type", "missing drive", "removable drive", "hard disk",
     "network drive",         "CD-ROM drive",  "RAM disk"};
@@ -28,7 +28,7 @@ const char* DriveTypeName(uint32_t type) { return type <= 6 ? kTypeNames[type] :
 
 void CheckDiscDrive() {
   memset(&g_DiscDrive, 0, sizeof g_DiscDrive);
-  // The loader took the current folder: a drive root is "Q:\".
+  // The loader stored the current folder here; a drive root looks like "Q:\".
   const char* folder = g_Setup.SourceFolder;
   if (!IsDriveRoot(folder)) return;
   g_DiscDrive.isDriveRoot = true;

@@ -1,5 +1,6 @@
-// The launcher and its picture beside setup.ini. The picture is checked by its header
-// alone, portably: what the launcher's load of a Windows BMP would refuse.
+// Checks that the launcher and its picture are next to setup.ini. The picture is checked
+// by its header alone, so the check works on any system: it looks for what would make
+// the launcher's Windows BMP loader refuse it.
 #include "disc_root_check.h"
 
 #include <stdint.h>
@@ -16,7 +17,8 @@ uint32_t Little(const unsigned char* p, int bytes) {
   return value;
 }
 
-// Whether header (n bytes read of a file of size bytes) is a BMP the system loads; its size.
+// Whether header is a BMP the system can load; if so, sets its width and height. n is the
+// number of header bytes read, and size is the whole file's size.
 bool ReadBmpHeader(const unsigned char* header, size_t n, uint64_t size, int32_t* width,
                    int32_t* height) {
   if (n < 26 || header[0] != 'B' || header[1] != 'M') return false;
@@ -34,11 +36,11 @@ bool ReadBmpHeader(const unsigned char* header, size_t n, uint64_t size, int32_t
     *height = static_cast<int32_t>(Little(header + 22, 4));
     planes = Little(header + 26, 2);
     bits = Little(header + 28, 2);
-    compression = Little(header + 30, 4);  // 4 and 5 hold a JPEG or PNG, which it does not draw
+    compression = Little(header + 30, 4);  // 4 and 5 mean JPEG or PNG, which are not drawn
   } else {
     return false;
   }
-  if (*height < 0 && *height != INT32_MIN) *height = -*height;  // drawn top down
+  if (*height < 0 && *height != INT32_MIN) *height = -*height;  // negative: stored top down
   bool knownBits = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
   return planes == 1 && knownBits && compression <= 3 && *width > 0 && *height > 0 &&
          Little(header + 10, 4) < size;

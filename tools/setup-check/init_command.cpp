@@ -1,6 +1,6 @@
-// setup-check --init: finds the game folder and its disc root, refuses what the launcher
-// could not use, and writes the draft so that an existing setup.ini is replaced whole or
-// not at all.
+// setup-check --init: finds the game folder and its disc root, refuses names the launcher
+// could not use, and writes the draft. An existing setup.ini is either replaced whole or
+// left untouched.
 #include "init_command.h"
 
 #include <stdio.h>
@@ -31,7 +31,7 @@ int Refused(const char* message, const char* name) {
   return 1;
 }
 
-// The name of the current folder (its last component); false for a root.
+// The name of the current folder (its last component). Returns false for a root.
 bool TakeFolderName(char* name, size_t cap) {
   char path[1024];
   if (!OsGetCurrentFolder(path, sizeof path)) return false;
@@ -55,7 +55,8 @@ bool WriteFile(const char* path, const char* bytes, size_t length) {
 }  // namespace
 
 int WriteSetupDraft(const char* gameFolder, bool force) {
-  // As for DISC_ROOT: a code page 932 name, or one in this system's own encoding.
+  // Like DISC_ROOT, the folder may be given as a code page 932 name or in this system's
+  // own encoding.
   if (!OsSetCurrentFolder(gameFolder) && chdir(gameFolder) != 0) {
     fprintf(stderr, "setup-check --init: error: cannot enter the game folder %s\n", gameFolder);
     return 2;

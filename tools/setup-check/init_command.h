@@ -1,6 +1,7 @@
 // setup-check --init GAME_FOLDER [--force]: the command itself.
 #pragma once
 
-// Writes setup.ini into the parent of gameFolder and leaves that parent the current folder.
-// 0 when written; otherwise the exit status after the reasons went to standard error.
+// Writes setup.ini into the parent of gameFolder, and leaves that parent as the current
+// folder. Returns 0 when written. Otherwise prints the reasons on standard error and
+// returns the exit status.
 int WriteSetupDraft(const char* gameFolder, bool force);

@@ -1,5 +1,6 @@
-// The files of a game folder as the first setup.ini lists them: each name as the launcher
-// will read it, typed by one rule and sorted, and every name it could not use refused.
+// Collects a game folder's files for the first setup.ini. Each name is written as the
+// launcher will read it, given a type by one fixed rule, and sorted; every name the
+// launcher could not use is refused.
 #include "init_files.h"
 
 #include <stdlib.h>
@@ -20,7 +21,8 @@ SetupDraft g_Draft;
 
 namespace {
 
-// Compares by whole characters, ASCII letters case folded, as a folder window sorts.
+// Compares by whole characters, ignoring the case of ASCII letters, the way a folder
+// window sorts names.
 int CompareNames(const char* a, const char* b) {
   while (*a != '\0' && *b != '\0') {
     size_t step = CharLength(a);
@@ -53,7 +55,8 @@ bool SameFolded(const char* text, size_t length, const char* lower) {
   return true;
 }
 
-// The first whole backslash character (the second byte of 表 is no separator), or nullptr.
+// The first backslash that is a whole character, or nullptr. (The second byte of 表 is
+// not a separator.)
 const char* FirstSeparator(const char* line) {
   for (const char* p = line; *p != '\0'; p += PathCharLength(p)) {
     if (*p == '\\') return p;
@@ -61,7 +64,7 @@ const char* FirstSeparator(const char* line) {
   return nullptr;
 }
 
-// The extension of the last component, dot included, or "".
+// The extension of the last component, including the dot, or "" if there is none.
 const char* Extension(const char* line) {
   const char* separator = FindLastBackslash(line);
   const char* dot = strrchr(separator != nullptr ? separator : line, '.');
@@ -83,7 +86,8 @@ void Refuse(const char* format, const char* name) {
   ++g_Draft.errorCount;
 }
 
-// Whether the loader reads line back as this very file line, and keeps it.
+// Whether the loader would read line back as exactly this file line, and keep it.
+// Reports the reason if not.
 bool LoaderKeepsLine(const char* line) {
   char trimmed[kFileNameCapacity + 1];
   bool whole = CopyText(trimmed, sizeof trimmed, line);
@@ -101,7 +105,7 @@ bool LoaderKeepsLine(const char* line) {
 }
 
 struct Walk {
-  char prefix[kFileNameCapacity + 2];  // relative folder with its trailing backslash, or ""
+  char prefix[kFileNameCapacity + 2];  // the relative folder with a trailing backslash, or ""
 };
 
 bool VisitEntry(const OsFolderEntry* entry, void* context);
@@ -144,8 +148,8 @@ bool VisitEntry(const OsFolderEntry* entry, void* context) {
   return true;
 }
 
-// Names a Linux folder tells apart but Windows takes for one file: installed, the second
-// copy would overwrite the first.
+// Refuses names that Linux treats as different but Windows treats as the same file. On
+// install, the second copy would overwrite the first.
 void RefuseCollidingNames() {
   static char folded[kMaxFileEntries][kFileNameCapacity + 1];
   for (int i = 0; i < g_Draft.fileCount; ++i) {

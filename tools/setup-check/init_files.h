@@ -3,9 +3,9 @@
 
 #include "init_draft.h"
 
-// The type of a file by its line: the rule written at the top of the draft.
+// Picks a file's type from its line, by the rule the draft explains at its top.
 DraftType DraftTypeOf(const char* line);
 
-// Collects every file below the folder g_Draft.folder of the current folder, refusing (and
-// reporting) names the launcher could not use; sorts them by type, then by name.
+// Collects every file below g_Draft.folder in the current folder. Names the launcher
+// could not use are refused and reported. Sorts the files by type, then by name.
 void CollectDraftFiles();

@@ -1,5 +1,6 @@
-// The text of a first setup.ini: the rule that typed the files, the settings, the five data
-// types of the install dialog, the three sets and the file list, in code page 932 with CR LF.
+// Writes the text of a first setup.ini, in code page 932 with CR LF: a comment explaining
+// how the files were given their types, the settings, the install dialog's five data
+// types, the three sets and the file list.
 #include "init_writer.h"
 
 #include <string.h>
@@ -24,7 +25,8 @@ const char* const kRuleComment[] = {
     "#   残りはすべて [DATA]",
 };
 
-// The bracketed ids head the file list's groups; the labels are the install dialog's own.
+// The bracketed ids start each group in the file list; the labels are the ones the
+// install dialog shows.
 const char* const kTypeLines[kDraftTypeCount] = {
     "[EXE] 実行ファイル",         "[SOUND] ＳＯＵＮＤファイル",     "[DATA] 基本データ",
     "[CG16] 画像データ（16bit）", "[CG24] 画像データ（24or32bit）",
@@ -49,8 +51,9 @@ bool ReadsBack(const char* line, const char* keyword, const char* value) {
   return strcmp(readKeyword, keyword) == 0 && strcmp(readValue, value) == 0;
 }
 
-// Bare as the sample writes it, or quoted to keep blanks at its start; refused when the
-// loader would read neither back, or would cut or refuse the value.
+// Writes the setting without quotes, as the sample does, or with quotes to keep blanks at
+// its start. Refuses the value if the loader would read neither form back, or would cut
+// or refuse it.
 bool PutSetting(Text& text, const char* keyword, const char* value) {
   const SetupKeyword* k = kSetupKeywords;
   while (strcmp(k->name, keyword) != 0) ++k;
@@ -79,7 +82,8 @@ bool IsExecutable(const DraftFile& file) {
          ToAsciiLower(dot[3]) == 'e' && dot[4] == '\0';
 }
 
-// The first .exe directly in the game folder, in name order; a warning names the others.
+// Picks the first .exe directly in the game folder, in name order, and warns about each
+// of the others.
 const char* ChooseExe() {
   const char* chosen = nullptr;
   char message[1024];
@@ -108,7 +112,8 @@ void PutTypes(Text& text) {
   PutLine(text, "#INSTALL_LST");
   for (const char* line : kTypeLines) PutLine(text, line);
   PutLine(text, "##");
-  // The minimum install: the executable, the sound and the basic data; the others all five.
+  // The minimum install takes the program, the sound and the basic data; the other two
+  // sets take all five types.
   const char* const sets[] = {"#INSTALL_S", "#INSTALL_B", "#INSTALL_C"};
   for (int s = 0; s < 3; ++s) {
     PutLine(text, "");

@@ -2,6 +2,6 @@
 #pragma once
 #include <stddef.h>
 
-// The text of setup.ini for g_Draft, code page 932 with CR LF; false when a value would not
-// read back as written (reported).
+// Writes the text of setup.ini for g_Draft, in code page 932 with CR LF. Returns false,
+// and reports it, if a value would not read back as written.
 bool ComposeDraft(char* text, size_t cap, size_t* length);

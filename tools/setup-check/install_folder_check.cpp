@@ -18,7 +18,8 @@ bool IsAbsoluteOnDrive(const char* folder) {
 }  // namespace
 
 void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
-  // The install dialog's own steps: the default it offers, tidied as 開始 tidies it.
+  // Repeat the install dialog's steps: form the default it offers, then tidy it as 開始
+  // does.
   char offered[kFolderCapacity + 1];
   char folder[kFolderCapacity + 1];
   FormDefaultInstallFolder(g_Setup.DEFDIR, g_Setup.PATH, offered, sizeof offered);
@@ -42,7 +43,7 @@ void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
                   "the default install folder \"%s\" (DEFDIR and PATH joined) is the root of a "
                   "drive: the launcher refuses to install there",
                   folder);
-  } else if (IsRefusedInstallFolder(folder, "")) {  // with no Windows folder: the name rules
+  } else if (IsRefusedInstallFolder(folder, "")) {  // "": check the name rules only
     AddDiagnostic(line, kSetupError,
                   "the default install folder \"%s\" (DEFDIR and PATH joined) has a folder name "
                   "that ends in a dot or a blank, which Windows drops: the launcher refuses to "
@@ -54,7 +55,7 @@ void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
                   "Windows folder %s%s: the launcher refuses to install there",
                   folder, windows, assumed);
   }
-  // 開始 measures the maximum install, the deepest the player can ask for.
+  // Check the maximum install, which has the deepest paths the player can ask for.
   if (!InstallPathsFit(folder, g_Setup.sets[kInstallB].mask)) {
     AddDiagnostic(line, kSetupError,
                   "the default install folder \"%s\" (DEFDIR and PATH joined) is too long: a "

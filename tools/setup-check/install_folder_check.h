@@ -1,6 +1,6 @@
-// The install dialog's first offer, DEFDIR and PATH joined: a folder the launcher
-// refuses makes every player type another one.
+// Checks the folder the install dialog offers first (DEFDIR and PATH joined). If the
+// launcher refuses that folder, every player has to type another one.
 #pragma once
 
-// defdirLine, pathLine: the text lines that set DEFDIR and PATH (0: the default).
+// defdirLine and pathLine are the lines that set DEFDIR and PATH (0 for the default).
 void CheckDefaultInstallFolder(int defdirLine, int pathLine);

@@ -1,4 +1,4 @@
-// The JSON report, for scripts that check a disc before it is pressed.
+// Prints the JSON report, for scripts that check a disc before it is pressed.
 #include "json_report.h"
 
 #include <stdio.h>

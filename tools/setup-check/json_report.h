@@ -1,6 +1,6 @@
 // setup-check's report for scripts on standard output, UTF-8 JSON.
 #pragma once
 
-// One JSON object with the members settings, product_key_path, source_folder, disc (null
-// unless the disc root is a drive root), types, sets, files and diagnostics.
+// Prints one JSON object with the members settings, product_key_path, source_folder, disc
+// (null unless the disc root is a drive root), types, sets, files and diagnostics.
 void PrintJsonReport();

@@ -15,14 +15,16 @@ int g_FileEntryLines[kMaxFileEntries];
 
 namespace {
 
-// The next row of g_Setup.files to find a line for: the loader keeps file lines in order,
-// each as written, and drops the ones it refuses.
+// The next row of g_Setup.files to find a line for. This works because the loader keeps
+// file lines in order, each as written, and only drops the ones it refuses.
 int g_NextFileEntry;
 
-// A UTF-8 file gets one error, not one per line that is no code page 932.
+// Set for a UTF-8 file, which gets one error instead of one per line that is not code
+// page 932.
 bool g_Utf8Text;
 
-// Bytes that follow a UTF-8 lead byte, or -1 for a byte no character starts with.
+// How many continuation bytes follow a UTF-8 lead byte c, or -1 if no character can start
+// with c.
 int Utf8Followers(int c) {
   if (c < 0x80) return 0;
   if (c >= 0xC2 && c <= 0xDF) return 1;
@@ -30,9 +32,9 @@ int Utf8Followers(int c) {
   return c >= 0xF0 && c <= 0xF4 ? 3 : -1;
 }
 
-// Reads setup.ini's raw bytes up to the Ctrl-Z that ends the text. *bom: it begins with a
-// byte order mark. Returns the line of the first multi-byte character (the mark aside)
-// when the whole text is valid UTF-8, else 0.
+// Reads setup.ini's raw bytes up to the Ctrl-Z that ends the text. Sets *bom if the file
+// starts with a byte order mark. If the whole text is valid UTF-8, returns the line of its
+// first multi-byte character (not counting the mark); otherwise returns 0.
 int FirstUtf8Line(bool* bom) {
   FILE* file = OsOpenFile("setup.ini", "rb");
   *bom = false;
@@ -56,7 +58,7 @@ int FirstUtf8Line(bool* bom) {
   return pending == 0 ? first : 0;
 }
 
-// offset: where text begins in its text line (a long line is read in pieces).
+// offset is where text starts in its line; a long line is read in pieces.
 void CheckDecodable(const char* what, const char* text, size_t offset) {
   long bad = FirstUndecodableByte(text);
   if (bad < 0 || g_Utf8Text) return;
@@ -66,7 +68,7 @@ void CheckDecodable(const char* what, const char* text, size_t offset) {
                 what, text, static_cast<unsigned>(offset + static_cast<size_t>(bad) + 1));
 }
 
-// valueEnd: the byte of the line where the launcher's value stops.
+// valueEnd is the byte of the line at which the launcher's value stops.
 void CheckValueEnd(const char* keyword, const char* value, char valueEnd) {
   long at = FirstSwallowedByte(value, strlen(value), '"');
   if (at < 0) return;
@@ -81,7 +83,7 @@ void CheckValueEnd(const char* keyword, const char* value, char valueEnd) {
 void CheckSetting(int index, const char* line, size_t offset, const char* keyword,
                   const char* value, int lines[kSettingKeywordCount]) {
   const SetupKeyword& k = kSetupKeywords[index];
-  // Where the value starts, as the loader cuts it: blanks, then one opening quote.
+  // Find where the value starts, as the loader does: skip blanks, then one opening quote.
   size_t start = 1 + strlen(keyword);
   while (line[start] == ' ' || line[start] == '\t') ++start;
   if (line[start] == '"') ++start;
@@ -89,14 +91,15 @@ void CheckSetting(int index, const char* line, size_t offset, const char* keywor
   FormatText(what, sizeof what, "%s value", k.name);
   CheckDecodable(what, value, offset + start);
   CheckValueEnd(k.name, value, line[start + strlen(value)]);
-  // The last line whose value the setting holds is the one that set it; a refused value
-  // left the setting as it was.
+  // The setting was set by the last line whose value it holds. A line whose value was
+  // refused left the setting unchanged, so it does not match.
   char stored[kRegistrySettingCapacity + 1];
   CopyText(stored, k.cap, value);
   if (strcmp(stored, k.setting) == 0) lines[index] = g_SetupTextLine;
 }
 
-// One letter added, dropped or changed, or two adjacent ones swapped.
+// Whether a and b differ by one letter added, dropped or changed, or by two neighbouring
+// letters swapped.
 bool OneEditApart(const char* a, const char* b) {
   size_t la = strlen(a);
   size_t lb = strlen(b);
@@ -109,8 +112,9 @@ bool OneEditApart(const char* a, const char* b) {
   return a[i] == b[i + 1] && a[i + 1] == b[i] && strcmp(a + i + 2, b + i + 2) == 0;
 }
 
-// The keyword a comment line's word was meant to be: the same in other case, or a word of
-// capitals one edit from it. nullptr when it reads as a comment meant as one.
+// The keyword that a comment line's first word was probably meant to be: the same word in
+// a different case, or a word in capitals one edit away from it. Returns nullptr if the
+// line looks like a real comment.
 const char* MeantKeyword(const char* word) {
   char upper[512];
   bool capitals = word[0] != '\0';
@@ -205,7 +209,8 @@ void CheckSetupLines(int lines[kSettingKeywordCount]) {
   size_t offset = 0;
   size_t pieceLength = 0;
   while (ReadSetupLine(line, sizeof line, &length)) {
-    // The pieces of one long line share its number; offsets count from its first byte.
+    // The pieces of one long line share its line number; offsets count from the line's
+    // first byte.
     offset = g_SetupTextLine == pieceLine ? offset + pieceLength : 0;
     pieceLine = g_SetupTextLine;
     pieceLength = length;

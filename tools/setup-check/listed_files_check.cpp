@@ -17,8 +17,8 @@ char g_Folded[kMaxFileEntries][kFileNameCapacity + 1];
 
 int RowCount() { return g_Setup.fileCount < kMaxFileEntries ? g_Setup.fileCount : kMaxFileEntries; }
 
-// A later row that repeats an earlier one, or names the same file on Windows: the copy
-// pass writes the same target twice.
+// Reports a row that repeats an earlier one, or names the same file on Windows. The copy
+// pass would write the same target twice.
 void CheckSameFiles() {
   int count = RowCount();
   for (int i = 0; i < count; ++i) {
@@ -44,8 +44,8 @@ void CheckSameFiles() {
   }
 }
 
-// The game is started from the install folder as EXE: every install must have copied it.
-// A description with no FILE lines yet is a draft, not a missing game.
+// The game is started as EXE in the install folder, so every install must copy it. A
+// setup.ini with no FILE lines yet is a draft, not a missing game, so it is not checked.
 void CheckExe(int exeLine) {
   int count = RowCount();
   if (count == 0) return;
@@ -60,7 +60,7 @@ void CheckExe(int exeLine) {
                       g_Setup.EXE);
     return;
   }
-  // A custom install always takes types 0 and 1; the other two extents take their sets.
+  // A custom install always takes types 0 and 1; minimum and maximum take their sets.
   TypeMask always = g_Setup.sets[kInstallS].mask & g_Setup.sets[kInstallB].mask & 0x3;
   TypeMask mask = g_Setup.files[row].mask;
   if ((mask & always) != 0) return;
@@ -76,11 +76,11 @@ void CheckExe(int exeLine) {
 
 enum { kNamedUnlisted = 20 };
 
-int g_Unlisted;  // files of the game folder that no row names
-int g_Named;     // of them, those named in a warning
+int g_Unlisted;  // files in the game folder that no row names
+int g_Named;     // how many of those a warning names
 
 struct GameWalk {
-  char prefix[512];  // the folder below the game folder, with its trailing backslash, or ""
+  char prefix[512];  // the folder below the game folder, with a trailing backslash, or ""
 };
 
 bool IsListed(const char* line) {
@@ -94,7 +94,7 @@ bool IsListed(const char* line) {
 
 bool VisitGameEntry(const OsFolderEntry* entry, void* context);
 
-// PATH below the disc root, without the one trailing backslash it may have.
+// The game folder: PATH below the disc root, without the trailing backslash it may have.
 void GameFolder(char* out, size_t cap) {
   CopyText(out, cap, g_Setup.PATH);
   RemoveTrailingBackslash(out);
@@ -116,7 +116,7 @@ bool VisitGameEntry(const OsFolderEntry* entry, void* context) {
   char line[sizeof walk->prefix + sizeof entry->name + 1];
   FormatText(line, sizeof line, "%s%s", walk->prefix, entry->name);
   if (entry->isFolder && entry->name[0] != '\0') {
-    // A folder too deep for the prefix holds nothing the loader could list either.
+    // Skip a folder too deep for the prefix: the loader could not list its files either.
     if (AppendText(line, sizeof line, "\\") && strlen(line) < sizeof walk->prefix) {
       WalkGameFolder(line);
     }
@@ -124,7 +124,8 @@ bool VisitGameEntry(const OsFolderEntry* entry, void* context) {
   }
   if (!entry->isFile || (entry->name[0] != '\0' && IsListed(line))) return true;
   ++g_Unlisted;
-  // A name with no code page 932 form is counted, not named: no FILE line can name it.
+  // A name with no code page 932 form is counted but not named, because no FILE line
+  // could name it anyway.
   if (entry->name[0] != '\0' && g_Named < kNamedUnlisted) {
     ++g_Named;
     AddDiagnostic(0, kSetupWarning,
@@ -134,12 +135,13 @@ bool VisitGameEntry(const OsFolderEntry* entry, void* context) {
   return true;
 }
 
-// What a publisher forgot to list is never copied; a game folder missing from the disc
-// makes every listed file fail.
+// Warns about files the publisher forgot to list, because they are never copied. Reports
+// an error if the game folder is missing from the disc, because then every listed file
+// fails.
 void CheckGameFolder(int pathLine) {
   g_Unlisted = 0;
   g_Named = 0;
-  if (g_Setup.PATH[0] == '\0') return;  // the disc root itself: setup.exe is no game file
+  if (g_Setup.PATH[0] == '\0') return;  // the disc root: setup.exe is not a game file
   char folder[1024];
   GameFolder(folder, sizeof folder);
   uint32_t attributes = 0;

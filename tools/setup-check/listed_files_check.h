@@ -1,7 +1,8 @@
-// The FILE lines against each other and against the disc: what Windows makes of the names,
-// and what the game folder holds that no line lists.
+// Checks the FILE lines against each other and against the disc: how Windows will read
+// the names, and which files in the game folder no line lists.
 #pragma once
 
-// After CheckSetupLines (the rows' text lines), in the disc root. pathLine, exeLine: the
-// lines that set PATH and EXE (0: the default).
+// Call after CheckSetupLines, which finds each row's line, with the disc root as the
+// current folder. pathLine and exeLine are the lines that set PATH and EXE (0 for the
+// default).
 void CheckListedFiles(int pathLine, int exeLine);

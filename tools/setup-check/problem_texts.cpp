@@ -1,4 +1,5 @@
-// The words of each problem the loader reports, by SetupProblem (setup_source/setup_report.h).
+// The message for each problem the loader reports, in SetupProblem order
+// (setup_source/setup_report.h). Only setup-check carries these texts.
 #include "problem_texts.h"
 
 #define REFUSED(rule) "%s value \"%s\" is refused: it must be " rule "; %s stays \"%s\""

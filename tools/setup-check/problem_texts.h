@@ -1,6 +1,6 @@
-// What setup-check says for each problem the loader reports.
+// The message setup-check prints for each problem the loader reports.
 #pragma once
 #include "setup_source/setup_report.h"
 
-// FormatText formats, by SetupProblem.
+// FormatText format strings, indexed by SetupProblem.
 extern const char* const kSetupProblemTexts[kSetupProblemCount];

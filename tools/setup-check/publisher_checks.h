@@ -1,6 +1,7 @@
-// Everything setup-check finds beyond what loading reports: what the launcher or Windows
-// will trip on although the description loads.
+// Runs setup-check's own checks, beyond what loading reports: things the launcher or
+// Windows will stumble over even though setup.ini loads.
 #pragma once
 
-// After LoadSetupDescription, with setup.ini still open; leaves the problems in line order.
+// Call after LoadSetupDescription, with setup.ini still open. Leaves the problems sorted
+// by line.
 void RunPublisherChecks();

@@ -30,7 +30,8 @@ int Usage() {
 
 bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
-// The folder that holds root, as the publisher typed it: "disc" for "disc/GAME".
+// The folder that holds root, written the way the publisher typed root: "disc" for
+// "disc/GAME".
 void ParentOf(const char* root, char* out, size_t cap) {
   CopyText(out, cap, root);
   size_t n = strlen(out);
@@ -46,8 +47,8 @@ void ParentOf(const char* root, char* out, size_t cap) {
   }
 }
 
-// Why there is no setup.ini to load, and what to give instead: the game folder and a disc
-// image are the two usual slips.
+// Explains why there is no setup.ini to load, and what to give instead. The usual
+// mistakes are giving the game folder or a disc image.
 int NoSetupFile(const char* root) {
   uint32_t attributes = 0;
   if (root == nullptr || OsGetFileAttributes("setup.ini", &attributes)) {
@@ -92,13 +93,13 @@ int RunSetupCheck(int argc, char** argv) {
   if ((gameFolder != nullptr && root != nullptr) || (force && gameFolder == nullptr)) {
     return Usage();
   }
-  // The draft is written into the disc root, which is then loaded and reported as usual.
+  // Write the draft into the disc root, then load and report it as usual.
   if (gameFolder != nullptr) {
     int status = WriteSetupDraft(gameFolder, force);
     if (status != 0) return status;
   }
-  // The launcher's paths are code page 932; a folder named in this system's own
-  // encoding (UTF-8 on Linux) is still found by the C runtime's chdir.
+  // The launcher's paths are code page 932. If root is in this system's own encoding
+  // (UTF-8 on Linux), the C runtime's chdir still finds it.
   struct stat status;
   if (root != nullptr && stat(root, &status) == 0 && !S_ISDIR(status.st_mode)) {
     fprintf(stderr,
@@ -111,8 +112,8 @@ int RunSetupCheck(int argc, char** argv) {
     fprintf(stderr, "setup-check: cannot make %s the current folder\n", root);
     return 2;
   }
-  // The launcher's own open prints its message on standard output; here it would spoil
-  // the JSON, so the quiet open is used and the failure goes to standard error.
+  // The launcher's own open prints its message on standard output, which would spoil the
+  // JSON. So use the quiet open and report the failure on standard error.
   if (!OpenSetupStream()) return NoSetupFile(root);
   ClearDiagnostics();
   g_SetupReporter = CollectDiagnostic;

@@ -1,4 +1,5 @@
-// The readable report: what the launcher will see, in the install dialog's own size form.
+// Prints the report for people: what the launcher will see, with sizes in the same form
+// as the install dialog.
 #include "text_report.h"
 
 #include <stdio.h>
@@ -75,7 +76,8 @@ void PrintTextReport() {
         }
       }
     }
-    // The launcher counts an odd size one up; the publisher knows the file by its own.
+    // The launcher rounds an odd size up by one byte. Show the real size too, because
+    // that is the one the publisher knows.
     char path[1024];
     uint64_t real = 0;
     if (ComposeSourcePath(file.name, path, sizeof path) && OsGetFileSize(path, &real) &&
@@ -90,7 +92,7 @@ void PrintTextReport() {
   if (g_DiagnosticCount > 0) fputc('\n', stdout);
   for (int i = 0; i < g_DiagnosticCount; ++i) {
     const Diagnostic& d = g_Diagnostics[i];
-    // Line 0 is a problem of the whole text (a total, the registry key path).
+    // Line 0 means a problem about the whole text (a total, the registry key path).
     if (d.line > 0) {
       printf("setup.ini:%d: ", d.line);
     } else {

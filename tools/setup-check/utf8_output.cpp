@@ -6,8 +6,9 @@
 
 namespace {
 
-// Calls put(out, utf8, isAscii) for each character of text; a byte that is no character
-// goes out as the four characters \xNN, so that the publisher sees which byte it is.
+// Calls put(out, utf8, isAscii) for each character of text. A byte that is not a
+// character is written as the four characters \xNN, so that the publisher sees which byte
+// it is.
 template <typename Put>
 void Decode(FILE* out, const char* text, Put put) {
   for (const char* p = text; *p != '\0';) {
@@ -29,7 +30,8 @@ void Decode(FILE* out, const char* text, Put put) {
   }
 }
 
-// Control bytes from the file must not reach a terminal raw: ESC could retitle or clear it.
+// Control bytes from the file must not reach a terminal as they are: ESC could change the
+// terminal's title or clear it.
 void PutPlain(FILE* out, const char* utf8, bool isAscii) {
   unsigned char c = static_cast<unsigned char>(utf8[0]);
   if (isAscii && (c < 0x20 || c == 0x7F)) {

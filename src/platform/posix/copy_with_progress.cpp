@@ -1,6 +1,6 @@
-// The chunked copy on a POSIX system, with the Windows meanings the copy step relies on: a
-// read-only target is refused, nothing partial stays behind, the source's mode goes along
-// but made writable.
+// The chunked copy on a POSIX system. It behaves as the copy step expects from Windows: a
+// read-only target is refused, no partial file is left behind, and the target gets the
+// source's mode, but writable.
 #include "platform/copy_with_progress.h"
 
 #include <fcntl.h>

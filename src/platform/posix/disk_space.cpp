@@ -1,4 +1,4 @@
-// Free space of a folder's file system on a POSIX system (native tests).
+// Reads the free space of a folder's file system on a POSIX system (native tests).
 #include "platform/disk_space.h"
 
 #include <sys/statvfs.h>

@@ -1,4 +1,4 @@
-// No drive letters here: the disc search finds nothing.
+// POSIX systems have no drive letters, so the disc search finds nothing.
 #include "platform/drives.h"
 
 uint32_t OsGetLogicalDrives() { return 0; }

@@ -1,5 +1,6 @@
-// Files and folders for the engine on a POSIX system (setup-check, native tests), with
-// the Windows meanings: a directory attribute, a read-only bit, removal of empty folders only.
+// File and folder calls for the engine on a POSIX system (setup-check, native tests). They
+// behave as on Windows: a directory attribute, a read-only bit, and only empty folders
+// can be removed.
 #include "platform/file_system.h"
 
 #include <dirent.h>
@@ -29,7 +30,8 @@ bool OsGetFileAttributes(const char* path, uint32_t* attributes) {
   return true;
 }
 
-// Every code page 932 character is one UTF-16 unit; the path is taken as it stands.
+// Every code page 932 character is one UTF-16 unit. The path is not expanded to a full
+// path here.
 bool OsGetFullPathUnits(const char* path, size_t* units) {
   size_t count = 0;
   for (const char* p = path; *p; p += PathCharLength(p)) ++count;
@@ -83,7 +85,8 @@ bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
   int descriptor = mkstemp(native);
   if (descriptor < 0) return false;
   close(descriptor);
-  // The six letters chosen are ASCII: the same bytes in both forms.
+  // mkstemp filled in six ASCII letters, which are the same bytes in UTF-8 and code page
+  // 932, so copy them back into out.
   memcpy(out + strlen(out) - 6, native + strlen(native) - 6, 6);
   return true;
 }
@@ -98,7 +101,7 @@ bool OsMoveFileReplacing(const char* source, const char* target) {
 
 namespace {
 
-// One search at a time is all the engine makes; its state lives here.
+// The engine never runs two searches at once, so the search state is one global.
 struct PosixSearch {
   DIR* dir;
   char namePattern[kNative];
@@ -108,7 +111,7 @@ bool NextMatch(OsFileSearch* search) {
   for (;;) {
     struct dirent* entry = readdir(g_Search.dir);
     if (entry == nullptr) return false;
-    // Windows compares names without regard to case.
+    // Ignore case, as Windows does when it compares names.
     if (fnmatch(g_Search.namePattern, entry->d_name, FNM_CASEFOLD) != 0) continue;
     if (FromNativeText(entry->d_name, search->name, sizeof search->name)) return true;
   }

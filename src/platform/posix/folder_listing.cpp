@@ -1,4 +1,5 @@
-// Folder entries on a POSIX system: UTF-8 names, converted to code page 932 and back.
+// Lists folder entries on a POSIX system. Names are UTF-8 here; each is converted to code
+// page 932 and back to check that it survives the trip.
 #include "platform/folder_listing.h"
 
 #include <dirent.h>
@@ -10,8 +11,9 @@
 
 namespace {
 
-// A backslash inside a name, or a character that comes back as another one (U+301C as
-// U+FF5E, the yen sign as a backslash), fails here.
+// Leaves entry->name empty if the name does not come back unchanged: a backslash inside a
+// name, or a character that returns as another one (U+301C as U+FF5E, the yen sign as a
+// backslash).
 void TakeName(const char* native, OsFolderEntry* entry) {
   char back[1024];
   if (!FromNativeText(native, entry->name, sizeof entry->name) ||

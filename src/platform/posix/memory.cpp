@@ -1,4 +1,4 @@
-// Zero-filled blocks from the C allocator.
+// Zero-filled blocks from the C allocator, on POSIX systems.
 #include "platform/memory.h"
 
 #include <stdlib.h>

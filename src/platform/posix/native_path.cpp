@@ -34,7 +34,8 @@ bool ToNativePath(const char* path, char* out, size_t cap) {
   for (const char* p = path; *p;) {
     size_t step = PathCharLength(p);
     if (n + step >= sizeof slashed) return false;
-    // Only a whole backslash character is a separator; the second byte of 表 stays.
+    // Only a backslash that is a whole character is a separator; the second byte of 表 is
+    // left alone.
     if (step == 1 && *p == '\\') {
       slashed[n++] = '/';
     } else {

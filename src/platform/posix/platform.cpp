@@ -1,4 +1,4 @@
-// The general calls of the boundary on a POSIX system, for setup-check and the native tests.
+// The general platform calls on a POSIX system, for setup-check and the native tests.
 #include "platform/platform.h"
 
 #include <stdio.h>
@@ -18,10 +18,10 @@ bool OsSetCurrentFolder(const char* path) {
   return ToNativePath(path, native, sizeof native) && chdir(native) == 0;
 }
 
-// No windows here: a box becomes a line on standard error.
+// There are no windows here, so a box becomes a line on standard error.
 void OsMessageBox(WindowHandle, const char* text, const char* caption) {
   fprintf(stderr, "[%s] %s\n", caption, text);
 }
 
-// Nothing to prepare: no system boxes for empty drives.
+// Nothing to prepare: POSIX shows no system boxes for empty drives.
 void OsPrepareProcess() {}

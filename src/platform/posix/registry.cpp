@@ -1,4 +1,5 @@
-// No registry here: every call fails, so the engine takes its silent failure paths.
+// POSIX systems have no registry. Every call fails, and the engine handles that silently,
+// as it would any registry failure.
 #include "platform/registry.h"
 
 bool OsCreateUserKey(const char*, OsRegistryKey*) { return false; }

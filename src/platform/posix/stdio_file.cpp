@@ -1,4 +1,5 @@
-// fopen under the system's own name of a launcher path (UTF-8, slashes).
+// Opens a launcher path with fopen, after converting it to this system's form (UTF-8,
+// slashes).
 #include "platform/stdio_file.h"
 
 #include "platform/posix/native_path.h"

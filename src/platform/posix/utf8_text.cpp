@@ -1,4 +1,4 @@
-// Code page 932 to UTF-8 through iconv, one character at a time.
+// Converts code page 932 to UTF-8 through iconv, one character at a time.
 #include "platform/utf8_text.h"
 
 #include <iconv.h>
@@ -13,7 +13,8 @@ bool OsCodePage932CharToUtf8(const char* bytes, size_t length, char* out, size_t
   char* dst = out;
   size_t outLeft = cap - 1;
   size_t r = iconv(cd, &in, &inLeft, &dst, &outLeft);
-  // A lone lead byte is an incomplete sequence: iconv fails on it and leaves it in inLeft.
+  // iconv treats a lone lead byte as an incomplete sequence: it fails and leaves the byte
+  // in inLeft.
   bool ok = r != static_cast<size_t>(-1) && inLeft == 0;
   iconv_close(cd);
   *dst = '\0';

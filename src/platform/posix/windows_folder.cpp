@@ -1,4 +1,4 @@
-// No Windows folder here; the caller chooses what to assume.
+// POSIX systems have no Windows folder; the caller decides what to assume.
 #include "platform/windows_folder.h"
 
 bool OsGetWindowsFolder(char* out, size_t cap) {

@@ -1,6 +1,7 @@
-// One file copy that keeps the caller's window alive: the copy goes in chunks, and between
-// chunks the caller may pump messages and stop it. CopyFileExW is not used because Wine
-// never calls its progress routine, so a large file would freeze the dialog there.
+// Copies one file while keeping the caller's window responsive. The copy goes in chunks,
+// and between chunks the caller can handle messages or stop the copy. CopyFileExW is not
+// used because Wine never calls its progress routine, so a large file would freeze the
+// dialog there.
 #include "platform/copy_with_progress.h"
 
 #include <windows.h>
@@ -9,10 +10,10 @@
 
 namespace {
 
-// Pieces of 64 KiB, as the system's own copy uses: read and written while still in the
-// processor's cache. The caller's pump costs more than a piece, so it is called every 10
-// milliseconds rather than per piece; on a slow CD-ROM drive a piece still takes only
-// some 20 ms.
+// Copy in pieces of 64 KiB, like the system's own copy, so each piece is written while it
+// is still in the processor's cache. Handling the caller's messages costs more than a
+// piece, so progress is called every 10 milliseconds rather than after every piece. On a
+// slow CD-ROM drive a piece still takes only about 20 ms.
 enum { kCopyPieceBytes = 64 * 1024 };
 const double kProgressEverySeconds = 0.010;
 char g_CopyPiece[kCopyPieceBytes];
@@ -32,7 +33,6 @@ OsCopyResult CopyContents(HANDLE in, HANDLE out, OsCopyProgress progress) {
   unsigned long long copied = 0;
   double lastCall = 0.0;
   for (;;) {
-    // Always at the start and once the whole size is copied, in between by the clock.
     double now = Now();
     if (copied == 0 || copied >= total || now - lastCall >= kProgressEverySeconds) {
       if (!progress(copied, total)) return kOsCopyStopped;
@@ -55,7 +55,7 @@ OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
   wchar_t wideTarget[kWideCapacity];
   if (!ToWideStrict(source, wideSource, kWideCapacity)) return kOsCopyFailed;
   if (!ToWideStrict(target, wideTarget, kWideCapacity)) return kOsCopyFailed;
-  // An existing read-only target refuses to be replaced, as Windows' own copy does; asked
+  // Refuse to replace an existing read-only target, as Windows' own copy does. Check it
   // here because an emulated file system may let it be opened for writing.
   DWORD existing = GetFileAttributesW(wideTarget);
   if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
@@ -72,14 +72,14 @@ OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
   }
   OsCopyResult result = CopyContents(in, out, progress);
   if (result == kOsCopyDone) {
-    // Like a system copy: the source's time and attributes go with the contents.
+    // Like a system copy, the target gets the source's time and attributes.
     FILETIME written;
     if (GetFileTime(in, nullptr, nullptr, &written)) SetFileTime(out, nullptr, nullptr, &written);
   }
   CloseHandle(out);
   CloseHandle(in);
   if (result != kOsCopyDone) {
-    // Nothing half copied stays behind.
+    // Leave no half-copied file behind.
     DeleteFileW(wideTarget);
     return result;
   }

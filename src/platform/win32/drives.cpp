@@ -1,4 +1,4 @@
-// Drive letters, types and volume labels through the wide API.
+// Reads drive letters, drive types and volume labels through the wide API.
 #include "platform/drives.h"
 
 #include <windows.h>

@@ -7,8 +7,8 @@
 bool OsGetFileIdentity(const char* path, OsFileIdentity* identity) {
   wchar_t wide[kWideCapacity];
   if (!ToWideStrict(path, wide, kWideCapacity)) return false;
-  // No access asked and every sharing allowed: this open disturbs no other program, and
-  // the backup flag lets it open a folder.
+  // Ask for no access and allow all sharing, so this open does not disturb any other
+  // program. The backup flag lets it open a folder too.
   HANDLE file = CreateFileW(wide, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;

@@ -1,5 +1,5 @@
-// Files and folders for the engine through the wide API: every code page 932 path is
-// converted explicitly, and one that does not convert fails the call.
+// File and folder calls for the engine, through the wide API. Every code page 932 path is
+// converted explicitly, and a path that does not convert makes the call fail.
 #include "platform/file_system.h"
 
 #include <windows.h>
@@ -15,16 +15,17 @@ bool OsGetFileAttributes(const char* path, uint32_t* attributes) {
   return true;
 }
 
-// One attribute query by name, not an open: at start-up every listed file is measured, and
-// on a disc an open, size and close costs about ten times the query. The query differs from
-// an open only for a file another program holds open without sharing, which a pressed disc
-// never has; such a file still fails at its copy with the usual box.
+// Uses one attribute query by name instead of opening the file. Every listed file is
+// measured at start-up, and on a disc, open + size + close costs about ten times as much
+// as the query. The two differ only for a file another program holds open without
+// sharing, which never happens on a pressed disc; such a file would still fail at its
+// copy with the usual box.
 bool OsGetFileSize(const char* path, uint64_t* size) {
   wchar_t wide[kWideCapacity];
   if (!ToWideStrict(path, wide, kWideCapacity)) return false;
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExW(wide, GetFileExInfoStandard, &data)) return false;
-  // A folder has no size to count; opening it as a file failed too.
+  // A folder has no size to count. (Opening it as a file would have failed too.)
   if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
   *size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   return true;
@@ -38,7 +39,7 @@ bool OsSetFileAttributes(const char* path, uint32_t attributes) {
 bool OsGetFullPathUnits(const char* path, size_t* units) {
   wchar_t wide[kWideCapacity];
   if (!ToWideStrict(path, wide, kWideCapacity)) return false;
-  // Asked with no buffer, the call gives the size the full path needs, its zero included.
+  // Called with no buffer, it returns the size the full path needs, including the zero.
   DWORD needed = GetFullPathNameW(wide, 0, nullptr, nullptr);
   if (needed == 0) return false;
   *units = needed - 1;
@@ -82,7 +83,8 @@ bool OsMoveFileReplacing(const char* source, const char* target) {
 
 namespace {
 
-// Takes the found name when it has a code page 932 form; other names are passed over.
+// Takes the found name if it can be written in code page 932; otherwise moves on to the
+// next match.
 bool NextConvertible(HANDLE handle, WIN32_FIND_DATAW* found, OsFileSearch* search) {
   for (;;) {
     if (FromWideStrict(found->cFileName, search->name, sizeof search->name)) return true;

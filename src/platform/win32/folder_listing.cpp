@@ -1,4 +1,5 @@
-// Folder entries through the wide API: UTF-16 names, converted to code page 932 and back.
+// Lists folder entries through the wide API. Names are UTF-16; each is converted to code
+// page 932 and back to check that it survives the trip.
 #include "platform/folder_listing.h"
 
 #include <string.h>

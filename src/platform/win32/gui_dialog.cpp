@@ -1,13 +1,14 @@
-// Modal dialogs from the module's templates and the texts of their items.
+// Shows modal dialogs from setup.exe's resource templates, and sets and reads the texts
+// of their items.
 #include <windows.h>
-// after windows.h, which it needs
+// commctrl.h needs windows.h first
 #include <commctrl.h>
 
 #include "platform/win32/gui_dialog.h"
 #include "platform/win32/wide_text.h"
 
-// The copy dialog's progress bar is a common control. Its library is mapped with the first
-// dialog rather than at start-up, where it would hold back the main window.
+// The copy dialog's progress bar is a common control. Its library is loaded when the
+// first dialog opens, not at start-up, where it would delay the main window.
 static void RegisterProgressControl() {
   static bool registered;
   if (registered) return;

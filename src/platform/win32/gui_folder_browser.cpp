@@ -1,4 +1,4 @@
-// The shell's folder browser, for picking the parent of the install folder.
+// Shows the shell's folder browser, for picking the parent of the install folder.
 #include "platform/win32/gui_folder_browser.h"
 
 #include <shlobj.h>
@@ -7,8 +7,8 @@
 
 namespace {
 
-// The shell is mapped on the first browse rather than at start-up, where it and the
-// libraries it needs would hold back the main window.
+// The shell is loaded on the first browse, not at start-up, where it and the libraries it
+// needs would delay the main window.
 decltype(&SHGetMalloc) g_GetMalloc;
 decltype(&SHBrowseForFolderW) g_BrowseForFolder;
 decltype(&SHGetPathFromIDListW) g_PathFromIdList;
@@ -30,8 +30,8 @@ bool LoadShell() {
   return g_GetMalloc != nullptr && g_BrowseForFolder != nullptr && g_PathFromIdList != nullptr;
 }
 
-// The browser needs COM on this thread, apartment-threaded; it stays so until the process
-// ends. ole32 is mapped on first use too, so setup.exe does not import it.
+// The browser needs COM on this thread, apartment-threaded. COM is left running until the
+// process ends. ole32 is also loaded on first use, so setup.exe does not import it.
 bool InitializeComOnce() {
   static bool ready;
   if (ready) return true;
@@ -45,7 +45,7 @@ bool InitializeComOnce() {
 
 int CALLBACK BrowserCallback(HWND browser, UINT message, LPARAM value, LPARAM appValue) {
   if (message == BFFM_INITIALIZED) {
-    // The application value is 0: no folder is named, the shell picks its own start.
+    // appValue is 0, so no folder is named and the shell picks where to start.
     SendMessageW(browser, BFFM_SETSELECTIONW, 0, appValue);
   } else if (message == BFFM_SELCHANGED) {
     wchar_t path[MAX_PATH];
@@ -80,6 +80,7 @@ bool GuiChooseFolder(HWND owner, char* out, size_t cap, const char* prompt) {
   bool chosen = g_PathFromIdList(item, path) != FALSE;
   allocator->Free(item);
   allocator->Release();
-  // A folder whose name has no code page 932 form cannot be used: refused, not altered.
+  // A folder whose name cannot be written in code page 932 cannot be used. Refuse it
+  // rather than change its name.
   return chosen && FromWideStrict(path, out, cap);
 }

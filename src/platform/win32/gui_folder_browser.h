@@ -1,10 +1,11 @@
-// The shell's folder browser, for picking the parent of the install folder.
-// Texts cross as code page 932 and are converted explicitly, so Japanese shows right on any
-// system code page.
+// Shows the shell's folder browser, for picking the parent of the install folder.
+// Texts are passed in as code page 932 and converted explicitly, so Japanese shows
+// correctly whatever the system's code page.
 #pragma once
 #include <stddef.h>
 #include <windows.h>
 
-// The shell folder browser. true with the chosen folder's path (at most 259 bytes) in
-// out; false when cancelled, unavailable, or the path has no code page 932 form.
+// Returns true and puts the chosen folder's path (at most 259 bytes) in out. Returns
+// false if the player cancels, the browser is unavailable, or the path cannot be written
+// in code page 932.
 bool GuiChooseFolder(HWND owner, char* out, size_t cap, const char* prompt);

@@ -1,4 +1,4 @@
-// The splash picture, read from its file on every paint.
+// Loads the splash picture from its file. The window reloads it on every paint.
 #include "platform/win32/gui_image.h"
 
 #include "platform/win32/wide_text.h"

@@ -1,9 +1,9 @@
-// The splash picture.
-// Texts cross as code page 932 and are converted explicitly, so Japanese shows right on any
-// system code page.
+// Loads the splash picture.
+// Texts are passed in as code page 932 and converted explicitly, so Japanese shows
+// correctly whatever the system's code page.
 #pragma once
 #include <stddef.h>
 #include <windows.h>
 
-// A bitmap file scaled to width x height; null when it cannot be loaded.
+// Loads a bitmap file scaled to width x height. Returns null if it cannot be loaded.
 HBITMAP GuiLoadBitmapFile(const char* path, int width, int height);

@@ -1,5 +1,6 @@
-// One launcher per product key: a named block holds the first launcher's process id, and a
-// later launcher brings that one's window to the front instead of showing its own.
+// Allows one launcher per product key. A named shared memory block holds the first
+// launcher's process id. A second launcher brings the first one's window to the front
+// instead of showing its own.
 #include "platform/win32/gui_launcher_lock.h"
 
 #include "platform/win32/wide_text.h"
@@ -9,7 +10,7 @@ namespace {
 struct ShownWindows {
   DWORD process;
   HWND dialog;  // the topmost enabled dialog or message box
-  HWND other;   // else the main window
+  HWND other;   // the main window, used when there is no dialog
 };
 
 BOOL CALLBACK NoteShownWindow(HWND window, LPARAM data) {
@@ -19,11 +20,12 @@ BOOL CALLBACK NoteShownWindow(HWND window, LPARAM data) {
   if (process != shown.process || !IsWindowVisible(window) || !IsWindowEnabled(window)) {
     return TRUE;
   }
-  // The dialogs of the flows have no owner, so the main window is enabled beside them.
+  // The launcher's dialogs have no owner, so the main window stays enabled while they
+  // are open. Look for both, and prefer the dialog.
   wchar_t className[8] = L"";
   GetClassNameW(window, className, 8);
   HWND& slot = lstrcmpW(className, L"#32770") == 0 ? shown.dialog : shown.other;
-  if (slot == nullptr) slot = window;  // windows come from the top down
+  if (slot == nullptr) slot = window;  // windows come top first, so keep the first
   return TRUE;
 }
 
@@ -40,17 +42,18 @@ bool GuiClaimLauncherLock(const char* lockName) {
   if (!ToWideStrict(lockName, name, kWideCapacity)) return true;
   HANDLE block =
       CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LONG), name);
-  // Without the lock the launcher runs as it would alone.
+  // If the lock cannot be made, run as if this were the only launcher.
   if (block == nullptr) return true;
   bool first = GetLastError() != ERROR_ALREADY_EXISTS;
   auto owner = static_cast<LONG volatile*>(MapViewOfFile(block, FILE_MAP_WRITE, 0, 0, 0));
   if (owner == nullptr) return first;
-  // The first keeps the block open until it ends, which frees the name.
+  // The first launcher keeps the block open until it exits; then the name is free again.
   if (first) {
     InterlockedExchange(owner, static_cast<LONG>(GetCurrentProcessId()));
     return true;
   }
-  // The first may not have stored its id or made its window yet.
+  // The first launcher may not have stored its id or made its window yet, so retry for
+  // up to ten seconds.
   for (int tries = 0; tries < 100; ++tries, Sleep(100)) {
     DWORD process = static_cast<DWORD>(*owner);
     HWND window = process != 0 ? WindowToFront(process) : nullptr;

@@ -1,11 +1,11 @@
-// One launcher per product key.
-// Texts cross as code page 932 and are converted explicitly, so Japanese shows right on any
-// system code page.
+// Makes sure only one launcher runs per product key.
+// Texts are passed in as code page 932 and converted explicitly, so Japanese shows
+// correctly whatever the system's code page.
 #pragma once
 #include <stddef.h>
 #include <windows.h>
 
-// One launcher per product key. true when this process is the first under lockName and may
-// go on (it holds the name until it ends); false when another launcher holds it: that one's
-// open dialog, else its main window, has been brought to the front.
+// Returns true if this process is the first under lockName and may go on; it holds the
+// name until it exits. Returns false if another launcher holds it; that launcher's open
+// dialog, or else its main window, has then been brought to the front.
 bool GuiClaimLauncherLock(const char* lockName);

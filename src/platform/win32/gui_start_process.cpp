@@ -1,4 +1,4 @@
-// Starting the installed game with its command line.
+// Starts the installed game with its command line.
 #include "platform/win32/gui_start_process.h"
 
 #include "platform/win32/wide_text.h"

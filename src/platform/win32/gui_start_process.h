@@ -1,9 +1,10 @@
-// Starting the installed game.
-// Texts cross as code page 932 and are converted explicitly, so Japanese shows right on any
-// system code page.
+// Starts the installed game.
+// Texts are passed in as code page 932 and converted explicitly, so Japanese shows
+// correctly whatever the system's code page.
 #pragma once
 #include <stddef.h>
 #include <windows.h>
 
-// Starts the program shown normally, in the current folder; handles are closed at once.
+// Starts the program in a normal window, in the current folder. Its handles are closed at
+// once; the launcher does not wait for it.
 bool GuiStartProcess(const char* executable, const char* commandLine);

@@ -1,11 +1,12 @@
-// Window class, windows, the message loop and message sends through the wide API.
+// The window class, windows, the message loop and message sending, through the wide API.
 #include "platform/win32/gui_window.h"
 
 #include "platform/win32/wide_text.h"
 
 bool GuiRegisterWindowClass(const char* className, WNDPROC procedure, int iconId) {
-  // The class is named after the title, which is shown text: a title that is not code page
-  // 932 must still register, under the same name GuiCreateWindow then asks for.
+  // The class is named after the title, which is display text. Convert it the display way,
+  // so a title that is not valid code page 932 still registers, under the same name that
+  // GuiCreateWindow later asks for.
   wchar_t wideName[kWideCapacity];
   ToWideShown(className, wideName, kWideCapacity);
   WNDCLASSEXW windowClass = {};
@@ -42,7 +43,7 @@ LRESULT GuiSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 int GuiRunMessageLoop(GuiKeyHandler keys) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    // A key acted on is not also translated into a character.
+    // A key the handler acted on must not also be turned into a character.
     if (keys != nullptr && keys(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -54,7 +55,7 @@ void GuiPumpPendingMessages(HWND dialog) {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
-      // Left for the loop that owns the program's end.
+      // Post it again for the main loop, which ends the program.
       PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }

@@ -1,26 +1,29 @@
-// The launcher's windows, their messages and the message loop.
-// Texts cross as code page 932 and are converted explicitly, so Japanese shows right on any
-// system code page.
+// Creates the launcher's windows, sends their messages and runs the message loop.
+// Texts are passed in as code page 932 and converted explicitly, so Japanese shows
+// correctly whatever the system's code page.
 #pragma once
 #include <stddef.h>
 #include <windows.h>
 
 #include "platform/platform.h"
 
-// Window class under className with the icon group of this module and the grey brush.
+// Registers a window class named className, with this module's icon and a grey
+// background.
 bool GuiRegisterWindowClass(const char* className, WNDPROC procedure, int iconId);
 HWND GuiCreateWindow(const char* className, const char* title, DWORD style, int x, int y, int width,
                      int height, HWND parent, int id);
 LRESULT GuiDefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT GuiSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// Sees each queued message first; true when it acted on it (nothing more is done with it).
+// Sees each queued message first. Returns true if it handled the message; the loop then
+// does nothing more with it.
 typedef bool (*GuiKeyHandler)(const MSG& message);
-// Runs until WM_QUIT; returns its wParam. A modal dialog runs a loop of its own, so the
-// handler never sees the keys pressed in a dialog.
+// Runs until WM_QUIT and returns its wParam. A modal dialog runs its own loop, so the
+// handler never sees keys pressed in a dialog.
 int GuiRunMessageLoop(GuiKeyHandler keys);
-// Handles what is waiting in the queue and returns; keeps a window responsive during a
-// long call on the GUI thread. dialog gets its keyboard handling.
+// Handles the messages waiting in the queue, then returns. This keeps a window responsive
+// during long work on the GUI thread. Keyboard messages for dialog get dialog handling
+// (Tab, Enter).
 void GuiPumpPendingMessages(HWND dialog);
 
-// The launcher's main window once it is made (see OsMainWindow).
+// The launcher's main window, once it exists (see OsMainWindow).
 inline HWND GuiMainWindow() { return static_cast<HWND>(OsMainWindow()); }

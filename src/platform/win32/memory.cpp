@@ -1,4 +1,4 @@
-// The global allocator's fixed, zero-filled blocks.
+// Fixed, zero-filled blocks from the Windows global allocator.
 #include "platform/memory.h"
 
 #include <windows.h>

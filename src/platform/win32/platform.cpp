@@ -1,4 +1,4 @@
-// The general calls of the boundary on Windows, through the wide API.
+// The general platform calls on Windows, through the wide API.
 #include "platform/platform.h"
 
 #include <windows.h>
@@ -27,6 +27,7 @@ void OsMessageBox(WindowHandle owner, const char* text, const char* caption) {
 }
 
 void OsPrepareProcess() {
-  // An empty CD-ROM drive then reads as an empty label instead of raising "no disk".
+  // With this, an empty CD-ROM drive reads as an empty label instead of making the system
+  // show a "no disk" box.
   SetErrorMode(SEM_FAILCRITICALERRORS);
 }

@@ -1,5 +1,6 @@
-// The current user's registry through the wide API. Texts are stored as the UTF-16 of
-// their code page 932 form, so that any Windows reads the same Japanese folder back.
+// Access to the current user's registry through the wide API. Texts are converted from
+// code page 932 and stored as UTF-16, so that any Windows reads the same Japanese folder
+// back.
 #include "platform/registry.h"
 
 #include <string.h>
@@ -48,8 +49,8 @@ bool OsSetTextValue(OsRegistryKey key, const char* name, const char* text) {
   if (!ToWideStrict(name, wideName, kWideCapacity) || !ToWideStrict(text, wideText, kWideCapacity)) {
     return false;
   }
-  // The data is exactly the text's characters, with no terminating zero. The system adds
-  // one when the unit after the counted data is zero, so a non-zero unit stands there.
+  // The data is exactly the text's characters, with no terminating zero. The system would
+  // add a zero if the unit after the counted data were zero, so put a non-zero unit there.
   size_t units = wcslen(wideText);
   wideText[units] = L'?';
   DWORD bytes = static_cast<DWORD>(units * sizeof(wchar_t));
@@ -63,7 +64,8 @@ bool IsTextType(DWORD type) {
   return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
 }
 
-// A text value's UTF-16 data as code page 932, ending at its length or its first zero.
+// Converts a text value's UTF-16 data to code page 932. The text ends at its length or at
+// its first zero.
 bool TextData(const wchar_t* units, DWORD bytes, OsRegistryValue* value) {
   enum { kUnits = 1024 };
   wchar_t text[kUnits + 1];
@@ -74,7 +76,7 @@ bool TextData(const wchar_t* units, DWORD bytes, OsRegistryValue* value) {
   char converted[2 * kUnits + 1];
   if (!FromWideStrict(text, converted, sizeof converted)) return false;
   size_t length = strlen(converted);
-  // The 256 bytes of the record's reader; a longer text is refused, never cut.
+  // The record's reader holds 256 bytes. A longer text is refused, never cut.
   if (length > kRegistryDataCapacity) return false;
   memcpy(value->data, converted, length);
   value->data[length] = 0;
@@ -91,13 +93,14 @@ OsEnumResult OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* val
   value->type = 0;
   wchar_t name[256];
   DWORD nameLength = 256;
-  // Room for the UTF-16 of any text whose code page 932 form fits 256 bytes.
+  // Big enough for the UTF-16 of any text whose code page 932 form fits in 256 bytes.
   wchar_t units[1024];
   DWORD bytes = sizeof units;
   DWORD type = 0;
   LONG result = RegEnumValueW(static_cast<HKEY>(key), index, name, &nameLength, nullptr, &type,
                               reinterpret_cast<BYTE*>(units), &bytes);
-  // A name or data too long for the buffers is one value; the values after it still count.
+  // A name or data too long for the buffers affects only this value; skip it and keep
+  // reading the ones after it.
   if (result == ERROR_MORE_DATA) return kEnumValueSkipped;
   if (result != ERROR_SUCCESS) return kEnumValuesEnd;
   if (!FromWideStrict(name, value->name, sizeof value->name)) return kEnumValueSkipped;

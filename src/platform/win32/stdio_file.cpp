@@ -1,4 +1,5 @@
-// The wide C runtime open: fopen would take the name in the system's ANSI code page.
+// Opens files with the C runtime's wide _wfopen, because fopen would read the name in the
+// system's ANSI code page, which may not be code page 932.
 #include "platform/stdio_file.h"
 
 #include <stdio.h>

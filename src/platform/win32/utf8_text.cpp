@@ -1,4 +1,5 @@
-// Code page 932 to UTF-8 through UTF-16, refusing what code page 932 does not define.
+// Converts code page 932 to UTF-8 through UTF-16, refusing bytes that code page 932 does
+// not define.
 #include "platform/utf8_text.h"
 
 #include <windows.h>

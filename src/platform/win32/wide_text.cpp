@@ -1,4 +1,5 @@
-// Code page 932 <-> UTF-16 for the wide Windows API, in the three ways the launcher needs.
+// Converts between code page 932 and UTF-16 for the wide Windows API, in the three ways
+// the launcher needs (see wide_text.h).
 #include "platform/win32/wide_text.h"
 
 #include <windows.h>
@@ -31,8 +32,9 @@ void ToWideShown(const char* text, wchar_t* out, size_t cap) {
   if (cap == 0) return;
   size_t used = 0;
   while (*text != '\0' && used + 1 < cap) {
-    // Two bytes that make one character go together (room for one unit refuses two
-    // single-byte ones); else the first byte alone, marked when it is no character.
+    // Try two bytes as one character first. The output has room for one unit only, so two
+    // separate one-byte characters fail. Then try the first byte alone, and if that is no
+    // character either, show U+FFFD for it.
     int length = text[1] != '\0' ? 2 : 1;
     while (length > 0 &&
            MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, text, length, &out[used], 1) != 1) {
@@ -50,8 +52,8 @@ void ToWideShown(const char* text, wchar_t* out, size_t cap) {
 
 bool FromWideMarked(const wchar_t* text, char* out, size_t cap) {
   if (cap == 0) return false;
-  // One character at a time: one without a code page 932 form is marked, and a cut at cap
-  // never splits a character.
+  // Convert one character at a time, so a character with no code page 932 form can be
+  // marked, and a cut at cap never splits a character.
   size_t used = 0;
   bool exact = true;
   for (const wchar_t* p = text; *p != L'\0'; ++p) {

@@ -1,9 +1,12 @@
-// Code page 932 <-> UTF-16 for the wide Windows API. Explicit code page 932, not the
-// system's ANSI code page, so that Japanese text is right on every Windows. Three ways:
-// - strict, for names: a text that does not convert fails, never becomes another name;
-// - shown, for text only displayed: each byte that is no character shows as U+FFFD;
-// - marked, for a typed folder: a character without a code page 932 form becomes '?',
-//   which no Windows name may hold, so the folder fails to be made rather than changes.
+// Converts between code page 932 and UTF-16 for the wide Windows API. It always uses code
+// page 932, not the system's ANSI code page, so that Japanese text is right on every
+// Windows. There are three ways to convert:
+// - strict, for names: a text that does not convert fails; it never becomes another name.
+// - shown, for text that is only displayed: each byte that is no character shows as
+//   U+FFFD.
+// - marked, for a folder the player typed: a character with no code page 932 form becomes
+//   '?'. No Windows name may contain '?', so creating the folder fails instead of quietly
+//   creating a different one.
 #pragma once
 #include <stddef.h>
 #include <wchar.h>
@@ -11,12 +14,13 @@
 // Enough for any text of the launcher (at most 1,023 bytes, so at most 1,023 units).
 enum { kWideCapacity = 1024 };
 
-// false when text is not valid code page 932 or does not fit.
+// Returns false if text is not valid code page 932 or does not fit.
 bool ToWideStrict(const char* text, wchar_t* out, size_t cap);
-// false when a character has no code page 932 form or the result does not fit; out is
-// then empty.
+// Returns false, with out empty, if a character has no code page 932 form or the result
+// does not fit.
 bool FromWideStrict(const wchar_t* text, char* out, size_t cap);
-// Cut at a whole character.
+// Never fails; a text that does not fit is cut at a whole character.
 void ToWideShown(const char* text, wchar_t* out, size_t cap);
-// Cut at cap - 1 bytes at a whole character. false when a character was marked.
+// Cuts the result at a whole character within cap - 1 bytes. Returns false if a character
+// was marked with '?'.
 bool FromWideMarked(const wchar_t* text, char* out, size_t cap);
