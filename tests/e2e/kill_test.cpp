@@ -31,7 +31,7 @@ const KillPoint kPoints[] = {
     {"UninstallBetweenFolders", true, false, false, nullptr, [] { return !Has(L"zz\\1299"); }},
 };
 
-class KillTest : public LauncherTest, public ::testing::WithParamInterface<KillPoint> {
+class Kill : public LauncherTest, public ::testing::WithParamInterface<KillPoint> {
  protected:
   // A complete install, then 300 saves or 300 more logged folders to lengthen its uninstall.
   void InstallWithMore(bool saves) {
@@ -52,7 +52,7 @@ class KillTest : public LauncherTest, public ::testing::WithParamInterface<KillP
   }
 };
 
-TEST_P(KillTest, LeavesWhatTheNextInstallAndUninstallRemove) {
+TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   const KillPoint& point = GetParam();
   const std::wstring top = Target(L"kill"), folder = kFolder, mine = top + L"\\mine\\note.txt";
   WriteBytes(top + L"\\mine.txt", "the player's own");
@@ -105,7 +105,7 @@ TEST_P(KillTest, LeavesWhatTheNextInstallAndUninstallRemove) {
   EXPECT_EQ(std::max(ValueCount(), 0), point.keepSaves ? 4 : 0) << "the product key";
 }
 
-INSTANTIATE_TEST_SUITE_P(At, KillTest, ::testing::ValuesIn(kPoints),
+INSTANTIATE_TEST_SUITE_P(At, Kill, ::testing::ValuesIn(kPoints),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace e2e

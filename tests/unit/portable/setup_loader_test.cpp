@@ -7,7 +7,7 @@
 
 namespace {
 
-class SetupLoad : public SetupDisc {
+class SetupLoader : public SetupDisc {
  protected:
   static std::vector<int> Entries(int set) {
     const TypeSet& s = g_Setup.sets[set];
@@ -23,7 +23,7 @@ class SetupLoad : public SetupDisc {
   }
 };
 
-TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
+TEST_F(SetupLoader, DirectiveAndPlainLinesBySection) {
   Load(
       "#title lower\n"                            // a comment
       "#INSTALL_LSTX\n"                           // a comment
@@ -49,7 +49,7 @@ TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
 }
 
 // Settings stay from one load to the next; the tables start afresh, on the same stream too.
-TEST_F(SetupLoad, WithoutAFileNothingChangesAndOnlySettingsStayBetweenLoads) {
+TEST_F(SetupLoader, WithoutAFileNothingChangesAndOnlySettingsStayBetweenLoads) {
   testing::internal::CaptureStdout();
   OpenSetupFile();
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "SETUP.LST が開けませんでした。\n");
@@ -67,7 +67,7 @@ TEST_F(SetupLoad, WithoutAFileNothingChangesAndOnlySettingsStayBetweenLoads) {
   EXPECT_EQ(g_Setup.fileCount, 3);
 }
 
-TEST_F(SetupLoad, ReadsLinesAsTextInPiecesOf511Bytes) {
+TEST_F(SetupLoader, ReadsLinesAsTextInPiecesOf511Bytes) {
   const char text[] = "#DEFDIR a\rb\r\n#INSTALL_LST\r\nX\rY\r\nZ\0W\n\r\n   \t\r\n";
   Load(std::string(text, sizeof text - 1) + std::string(511, 'a') + "#TITLE piece\n[Z]\n#FILE\n" +
        "[Z]\n" + std::string(600, 'b') + "\n" + std::string(259, 'c') + "\n" +
@@ -91,7 +91,7 @@ TEST_F(SetupLoad, ReadsLinesAsTextInPiecesOf511Bytes) {
   EXPECT_STREQ(g_Setup.files[2].name, "LAST");  // Ctrl-Z ends the text
 }
 
-TEST_F(SetupLoad, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
+TEST_F(SetupLoader, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
   std::filesystem::create_directories(folder_ / "GAME");
   // Sparse files; the last is 4 GiB + 1 byte.
   const uintmax_t sizes[] = {1001, 0,          2,          1024,       1026,
@@ -118,7 +118,7 @@ TEST_F(SetupLoad, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
   EXPECT_TRUE(HasProblem(kSetupError, 39, "counts as 2147483647"));
 }
 
-TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
+TEST_F(SetupLoader, CapacitiesAreNeverPassed) {
   std::string text = "#TITLE " + std::string(98, 't') + "表\n#INSTALL_LST\n";
   for (int i = 0; i < 17; ++i) text += "[T" + std::to_string(i) + "]\n";
   text += "#INSTALL_S\n";
@@ -141,7 +141,7 @@ TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
 
 // A refused value is an error on its line and leaves the setting as it was (each setting's
 // rule is tested on its own); MD and REG_S are judged once the whole text is read.
-TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
+TEST_F(SetupLoader, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
   const bool A = false, R = true;  // accepted, refused
   const std::string s500(500, 's'), t500(500, 't'), p12(12, 'p');
   // Lines, whether the last is refused, what the setting holds after loading.
@@ -182,7 +182,7 @@ TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
 }
 
 // setup-check's words for each refusal; MD is judged by the files listed below it too.
-TEST_F(SetupLoad, RefusalsOfForeignNamesAreWordedOnTheirLines) {
+TEST_F(SetupLoader, RefusalsOfForeignNamesAreWordedOnTheirLines) {
   // REG_S is judged below the REG_P of the whole text, which here comes after it.
   Load(
       "#REG_P Software\\A\n#REG_S Classes\n#REG_P Software\\Microsoft\\Windows\n#REG_P "
@@ -205,7 +205,7 @@ TEST_F(SetupLoad, RefusalsOfForeignNamesAreWordedOnTheirLines) {
                          "Windows drops; it was dropped"));
 }
 
-TEST_F(SetupLoad, FileLinesWindowsCannotUseAreDropped) {
+TEST_F(SetupLoader, FileLinesWindowsCannotUseAreDropped) {
   for (const char* name : {"a..b\\c", "console.dat", "com10\\x", "\x81\x7c", ".a", "a .b", "表"}) {
     EXPECT_FALSE(LoadRefusesLast(name + std::string("\n"))) << name;
     ASSERT_EQ(g_Setup.fileCount, 1) << name;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CharacterRule, TheLastCharacterIsWhole) {
+TEST(Sjis, TheLastCharacterIsWhole) {
   // clang-format off
   const std::pair<const char*, size_t> cases[] = {  // a text, the offset of its last character
       {"C:\\GAME\\", 7}, {"\\", 0}, {"\x95\x5c\\", 2}, {"SAMPLE\\表", 7},  // 表 is 0x95 0x5C
@@ -15,7 +15,7 @@ TEST(CharacterRule, TheLastCharacterIsWhole) {
 }
 
 // Paths go by code page 932's own lead bytes, as Windows splits them.
-TEST(CharacterRule, PathsSplitAtTheBackslashWindowsSees) {
+TEST(Sjis, PathsSplitAtTheBackslashWindowsSees) {
   const std::pair<const char*, int> cases[] = {
       // a path, the offset of its last backslash
       {"C:\\ソフト\\表", 9}, {"D:\\ｿﾌﾄ\\GAME", 6}, {"\x80\\", 1},  {"\xa0\\", 1},
