@@ -78,8 +78,7 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   EXPECT_TRUE(Has(L"hoshimi._md")) << "the log of what was made";
   EXPECT_EQ(ValueCount(), point.uninstall ? 4 : 0) << "the record as it was";
 
-  TearDown();  // the disc as it was
-  movedAway.clear();
+  PutDiscFilesBack();  // the disc as it was
   StartToMain();
   // Not Install(): the record of a killed uninstall says installed while the pass runs. A
   // smaller extent than the killed one leaves files that no record names.

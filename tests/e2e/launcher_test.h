@@ -129,10 +129,15 @@ class LauncherTest : public ::testing::Test {
   }
   void TearDown() override {
     Stop(launcher);
+    PutDiscFilesBack();
+  }
+
+  void PutDiscFilesBack() {
     for (const std::wstring& path : movedAway) {
       DeleteFileW(path.c_str());
       MoveFileW((path + L".away").c_str(), path.c_str());
     }
+    movedAway.clear();
   }
 
   // Through Z:, since Q: is read-only; put back after the test.

@@ -35,9 +35,11 @@ void WideWrite(const fs::path& path, const std::string& bytes) {
 
 class Uninstaller : public ::testing::Test {
  protected:
+  void SetUp() override { MakeInstalledTree(); }
+  void TearDown() override { RemoveAll(); }
   // What an install leaves: the record, the log, files of two types and the no-type bit, saves.
-  void SetUp() override {
-    TearDown();
+  void MakeInstalledTree() {
+    RemoveAll();
     ResetSetupDescriptionToDefaults();
     CopyText(g_Setup.REG_S, sizeof g_Setup.REG_S, "H2 アンインストール");
     CopyText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath,
@@ -75,7 +77,7 @@ class Uninstaller : public ::testing::Test {
     std::ifstream log(kTree / L"game._md", std::ios::binary);
     return log ? std::string(std::istreambuf_iterator<char>(log), {}) : "<none>";
   }
-  void TearDown() override {
+  static void RemoveAll() {
     std::error_code ignored;
     fs::remove_all(L"W:\\h2u", ignored);
     fs::remove_all(L"W:\\h2out", ignored);
@@ -121,7 +123,7 @@ TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
        "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n"},
       {L"", "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\n"}};  // the folder itself
   for (const auto& [held, log] : cases) {
-    SetUp();
+    MakeInstalledTree();
     for (const wchar_t* file : {L"diary.save", L"data\\deep.sav", L"extra.dat"}) {
       fs::remove(kTree / file);
     }
@@ -181,7 +183,7 @@ TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
 TEST_F(Uninstaller, ProductAndMakersKeysKeepForeignValuesAndKeys) {
   const std::wstring sub = std::wstring(kKey) + L"\\Theme";
   for (bool withKey : {false, true}) {
-    SetUp();
+    MakeInstalledTree();
     SetRaw(kKey, L"", REG_SZ, L"d", 4);
     SetRaw(kKey, L"Licence", REG_SZ, L"x", 4);
     if (withKey) SetRaw(sub.c_str(), L"v", REG_SZ, L"y", 4);
@@ -213,7 +215,7 @@ TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
 TEST_F(Uninstaller, AFileThatIsNotALogStays) {
   for (const std::string& bytes :
        {std::string("SAVE\0\x01\xff", 7), std::string("W:\\h2u\\ゲーム\\表\\data\\\nslot 1\n")}) {
-    SetUp();
+    MakeInstalledTree();
     fs::remove(kTree / L"game._m~");
     WideWrite(kTree / L"game._md", bytes);
     BeginFolderLog();
