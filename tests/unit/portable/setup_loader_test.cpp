@@ -1,5 +1,6 @@
 // Loading setup.ini from a small scratch disc.
 #include <algorithm>
+#include <sstream>
 
 #include "scratch_folder.h"
 #include "setup_source/setup_keywords.h"
@@ -13,36 +14,63 @@ class SetupLoader : public SetupDisc {
     const TypeSet& s = g_Setup.sets[set];
     return std::vector<int>(s.entries, s.entries + s.count);
   }
-  // Loads lines after "#FILE"; whether the last of them was refused with an error.
-  static bool LoadRefusesLast(const std::string& lines) {
+  // A load in one line: the title; the types; INSTALL_S's entries =its mask; each file=its mask.
+  static std::string Summary() {
+    std::ostringstream out;
+    out << g_Setup.TITLE << ";";
+    for (int i = 0; i < g_Setup.typeCount; ++i) out << " " << g_Setup.types[i].name;
+    out << ";";
+    for (int entry : Entries(kInstallS)) out << " " << entry;
+    if (g_Setup.sets[kInstallS].count > 0) out << " =" << std::hex << g_Setup.sets[kInstallS].mask;
+    out << ";" << std::hex;
+    for (int i = 0; i < g_Setup.fileCount; ++i) {
+      out << " " << g_Setup.files[i].name << "=" << g_Setup.files[i].mask;
+    }
+    return out.str();
+  }
+  static void LoadAfresh(const std::string& text) {
     ResetSetupDescriptionToDefaults();
     ClearDiagnostics();
-    Load("#FILE\n" + lines);
+    Load(text);
+  }
+  // Loads lines after "#FILE"; whether the last of them was refused with an error.
+  static bool LoadRefusesLast(const std::string& lines) {
+    LoadAfresh("#FILE\n" + lines);
     int last = 1 + static_cast<int>(std::count(lines.begin(), lines.end(), '\n'));
     return HasProblem(kSetupError, last, " refused") || HasProblem(kSetupError, last, "dropped");
   }
 };
 
+// One rule a row: a text, what it loads, and the error due on a line of it (0: none checked).
 TEST_F(SetupLoader, DirectiveAndPlainLinesBySection) {
-  Load(
-      "#title lower\n"                            // a comment
-      "#INSTALL_LSTX\n"                           // a comment
-      "#INSTALL_LST more words\n[BGM2]\n[BGM]\n"  // opens the type list
-      "  #FILE\n"                                 // a plain line of the type list
-      "##FILE\n[ignored]\n"                       // ends the section, opens nothing
-      "#INSTALL_S\n[BGM]\n[BG\n[EXE]\n#FILE\n[BGM]\na.dat\n#TITLE 中\nb.dat\n##\n"
-      "#FILE\nc.dat\n[]\nd.dat\n[NONE]\ne.dat\n");
-  EXPECT_STREQ(g_Setup.TITLE, "中");
-  ASSERT_EQ(g_Setup.typeCount, 3);
-  EXPECT_STREQ(g_Setup.types[2].name, "  #FILE");
-  EXPECT_EQ(Entries(kInstallS), (std::vector<int>{1, 0, -1}));
-  EXPECT_EQ(g_Setup.sets[kInstallS].mask, 0x80000003u);
-  ASSERT_EQ(g_Setup.fileCount, 5);
-  // The group runs on into the second list; a header of no type gives no type.
-  const TypeMask masks[] = {0x2, 0x2, 0x2, kNoTypeBit, kNoTypeBit};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(g_Setup.files[i].mask, masks[i]) << i;
-  EXPECT_TRUE(HasProblem(kSetupError, 12, "not list type: \"[EXE]\""));
-  EXPECT_TRUE(HasProblem(kSetupError, 23, "\"[NONE]\""));  // the header's text, brackets too
+  const std::tuple<const char*, const char*, const char*, int, const char*> rows[] = {
+      {"a keyword in small letters is a comment", "#title lower\n", "Titleだよ;;;", 0, ""},
+      {"a keyword run on into more letters is a comment", "#INSTALL_LSTX\n[A]\n", "Titleだよ;;;", 0,
+       ""},
+      {"words after a section's keyword are ignored", "#INSTALL_LST more words\n[A]\n",
+       "Titleだよ; [A];;", 0, ""},
+      {"a blank before # makes a plain line", "#INSTALL_LST\n  #FILE\n", "Titleだよ;   #FILE;;", 0,
+       ""},
+      {"## ends the section and opens none", "#INSTALL_LST\n[A]\n##FILE\n[B]\n", "Titleだよ; [A];;",
+       0, ""},
+      {"an entry names the first type its text begins, or none, which is an error",
+       "#INSTALL_LST\n[BGM2]\n[BGM]\n#INSTALL_S\n[BGM]\n[BG\n[EXE]\n",
+       "Titleだよ; [BGM2] [BGM]; 1 0 -1 =80000003;", 7, "not list type: \"[EXE]\""},
+      {"a directive inside a section is read, and the section goes on",
+       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n#TITLE 中\nb\n", "中; [A];; a=1 b=1", 0, ""},
+      {"the group runs on into the next FILE section",
+       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n##\n#FILE\nb\n", "Titleだよ; [A];; a=1 b=1", 0, ""},
+      {"[] ends the group", "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n[]\nb\n",
+       "Titleだよ; [A];; a=1 b=80000000", 0, ""},
+      {"a header of no type gives no type, an error naming it brackets too",
+       "#INSTALL_LST\n[A]\n#FILE\n[A]\n[NONE]\ne\n", "Titleだよ; [A];; e=80000000", 5,
+       "\"[NONE]\""}};
+  for (const auto& [rule, text, loaded, line, error] : rows) {
+    LoadAfresh(text);
+    EXPECT_EQ(Summary(), loaded) << rule;
+    EXPECT_TRUE(line == 0 || HasProblem(kSetupError, line, error)) << rule;
+  }
+  Load("#INSTALL_LST\n[BGM2]\n[BGM]\n  #FILE\n");
   const std::pair<const char*, int> references[] = {
       {"[BGM]", 1}, {"[BG", 0}, {"[BGM2]", 0}, {"  #", 2}, {"[BGM3]", -1}, {"[bgm]", -1}, {"", -1}};
   for (const auto& r : references) EXPECT_EQ(FindDataType(r.first), r.second) << r.first;
