@@ -179,22 +179,28 @@ TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
 }
 
 // The disc may name another program's key: what that program keeps there stays, and the
-// maker's key with another product's value.
+// maker's key with another product's value, even when the product key itself goes.
 TEST_F(Uninstaller, ProductAndMakersKeysKeepForeignValuesAndKeys) {
   const std::wstring sub = std::wstring(kKey) + L"\\Theme";
-  for (bool withKey : {false, true}) {
+  // Foreign values in the product key, a key below it, another product's value in the maker's.
+  const std::tuple<bool, bool, bool> cases[] = {
+      {true, false, true}, {true, true, false}, {false, false, true}};
+  for (const auto& [values, withKey, makerValue] : cases) {
     MakeInstalledTree();
-    SetRaw(kKey, L"", REG_SZ, L"d", 4);
-    SetRaw(kKey, L"Licence", REG_SZ, L"x", 4);
+    if (values) SetRaw(kKey, L"", REG_SZ, L"d", 4);
+    if (values) SetRaw(kKey, L"Licence", REG_SZ, L"x", 4);
     if (withKey) SetRaw(sub.c_str(), L"v", REG_SZ, L"y", 4);
-    if (!withKey) SetRaw(kMaker, L"OTHER", REG_SZ, L"x", 4);
+    if (makerValue) SetRaw(kMaker, L"OTHER", REG_SZ, L"x", 4);
     EXPECT_TRUE(Run(false));
+    EXPECT_EQ(KeyExists(kKey), values || withKey) << values << withKey;
     EXPECT_EQ(KeyExists(sub.c_str()), withKey);
+    LONG other = RegGetValueW(HKEY_CURRENT_USER, kMaker, L"OTHER", RRF_RT_ANY, 0, 0, 0);
+    EXPECT_EQ(other, makerValue ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND) << "the maker's value";
     EXPECT_TRUE(KeyExists(kMaker));
     for (const wchar_t* name :
          {L"Licence", L"", L"INSTFLAG", L"INSTTYPE", L"CDPATH", L"GAMEPATH"}) {
       LONG found = RegGetValueW(HKEY_CURRENT_USER, kKey, name, RRF_RT_ANY, 0, 0, 0);
-      EXPECT_EQ(found, name[0] == L'L' ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND) << name;
+      EXPECT_EQ(found, values && name[0] == L'L' ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND) << name;
     }
   }
 }
