@@ -16,6 +16,8 @@ bool CopyTextPart(char* dst, size_t cap, const char* src, size_t length);
 bool AppendTextPart(char* dst, size_t cap, const char* src, size_t length);
 
 // A printf subset into dst: %s, %c, %d, %u, %x, %%, with an optional zero-padded
-// width (%02u). Returns false when the result was cut.
-bool FormatText(char* dst, size_t cap, const char* format, ...);
-bool FormatTextV(char* dst, size_t cap, const char* format, va_list args);
+// width (%02u). Returns false when the result was cut. The compiler checks literal formats.
+bool FormatText(char* dst, size_t cap, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
+bool FormatTextV(char* dst, size_t cap, const char* format, va_list args)
+    __attribute__((format(printf, 3, 0)));

@@ -22,10 +22,12 @@ void ClearDiagnostics();
 void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args);
 
 // A problem that setup-check finds itself, beyond the loader's: format as FormatText's.
-void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...);
+void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
 
 // The same with a stable id that the JSON report gives (make-disc refuses on some).
-void AddRuleDiagnostic(const char* rule, int line, SetupSeverity severity, const char* format, ...);
+void AddRuleDiagnostic(const char* rule, int line, SetupSeverity severity, const char* format, ...)
+    __attribute__((format(printf, 4, 5)));
 
 // Puts the table in line order, the loader's and setup-check's own problems together;
 // problems of the whole text (line 0) go last.
