@@ -81,9 +81,7 @@ TEST_F(Flow, InstallRunGameAndUninstall) {
   EXPECT_TRUE(fs::is_regular_file(folder + L"\\game.exe"))
       << "closing the question changes nothing";
   EXPECT_EQ(ValueCount(), 4);
-  HWND question = OpenUninstall();
-  Toggle(question, IDC_KEEP_SAVES, 0);
-  Press(question, IDOK);
+  Uninstall(false);
   ExpectButtons(false);
   EXPECT_FALSE(fs::is_directory(parent))
       << "every file, the saves and the log, every logged folder";
@@ -102,9 +100,7 @@ TEST_F(Flow, UninstallWithAFileInUseThenAHeldFolder) {
         CreateFileW((folder + held).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     ASSERT_NE(handle, INVALID_HANDLE_VALUE);
-    HWND question = OpenUninstall();
-    Toggle(question, IDC_KEEP_SAVES, 0);
-    Press(question, IDOK);
+    Uninstall(false);
     Press(Box(L"削除の失敗", IDOK,
               folder + L"\nの中に削除できなかったものがあります。\n"
                        L"使っているプログラムを終了してから、手動で削除してください。",
@@ -119,9 +115,7 @@ TEST_F(Flow, UninstallWithAFileInUseThenAHeldFolder) {
   // What a write of the log killed part way leaves beside it: a folder only it names.
   fs::create_directories(folder + L"\\zz");
   WriteBytes(folder + L"\\hoshimi._m~", Utf8(folder) + "\\zz\n" + Utf8(folder) + "\\s");
-  HWND question = OpenUninstall();
-  Toggle(question, IDC_KEEP_SAVES, 0);
-  Press(question, IDOK);
+  Uninstall(false);
   ExpectButtons(false);
   EXPECT_FALSE(fs::exists(parent)) << "the folders the first install made";
 }

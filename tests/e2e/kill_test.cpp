@@ -45,11 +45,6 @@ class Kill : public LauncherTest, public ::testing::WithParamInterface<KillPoint
     }
     if (!saves) WriteBytes(log, bytes);
   }
-  void Uninstall(bool keepSaves) {
-    HWND box = OpenUninstall();
-    if (!keepSaves) Toggle(box, IDC_KEEP_SAVES, 0);
-    Click(box, IDOK);
-  }
 };
 
 TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
@@ -68,7 +63,7 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   StartToMain();
   if (point.uninstall) {
     InstallWithMore(std::string(point.name) == "UninstallAfterTheFiles");
-    Uninstall(false);
+    Uninstall(false, false);
   } else {
     StartInstall(OpenOptions(false), folder);
     Click(Wait(point.keepSaves ? L"インストールフォルダの決定" : L"フォルダの作成", IDOK), IDOK);
@@ -86,7 +81,7 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   WaitForDestroyed(CopyDialog(), kWait);
   Sync(main);
   if (!point.reinstallMinimum) ExpectInstalledFiles(folder, kMaximumMask);
-  Uninstall(point.keepSaves);
+  Uninstall(point.keepSaves, false);
   ExpectButtons(false);
   Texts left;
   for (const auto& entry : fs::recursive_directory_iterator(top)) {

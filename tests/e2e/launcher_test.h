@@ -300,6 +300,12 @@ class LauncherTest : public ::testing::Test {
               L"SAVEファイルを残す1");
     return box;
   }
+  // Yes to the question, the saves too unless kept; a run to be killed is not waited for.
+  void Uninstall(bool keepSaves, bool wait = true) {
+    HWND box = OpenUninstall();
+    if (!keepSaves) Toggle(box, IDC_KEEP_SAVES, 0);
+    wait ? Press(box, IDOK) : Click(box, IDOK);
+  }
 
   Process launcher;
   HWND main = nullptr;
