@@ -23,52 +23,53 @@ class SetupLoader : public SetupDisc {
     for (int entry : Entries(kInstallS)) out << " " << entry;
     if (g_Setup.sets[kInstallS].count > 0) out << " =" << std::hex << g_Setup.sets[kInstallS].mask;
     out << ";" << std::hex;
-    for (int i = 0; i < g_Setup.fileCount; ++i) {
-      out << " " << g_Setup.files[i].name << "=" << g_Setup.files[i].mask;
+    for (const FileEntry* f = g_Setup.files; f < g_Setup.files + g_Setup.fileCount; ++f) {
+      out << " " << f->name << "=" << f->mask;
     }
     return out.str();
   }
-  static void LoadAfresh(const std::string& text) {
-    ResetSetupDescriptionToDefaults();
-    ClearDiagnostics();
-    Load(text);
-  }
   // Loads lines after "#FILE"; whether the last of them was refused with an error.
   static bool LoadRefusesLast(const std::string& lines) {
-    LoadAfresh("#FILE\n" + lines);
+    ResetSetupDescriptionToDefaults();
+    ClearDiagnostics();
+    Load("#FILE\n" + lines);
     int last = 1 + static_cast<int>(std::count(lines.begin(), lines.end(), '\n'));
     return HasProblem(kSetupError, last, " refused") || HasProblem(kSetupError, last, "dropped");
   }
 };
 
-// One rule a row: a text, what it loads, and the error due on a line of it (0: none checked).
+// One rule a row: a text, what it loads, and where an error is due, part of its words.
 TEST_F(SetupLoader, DirectiveAndPlainLinesBySection) {
-  const std::tuple<const char*, const char*, const char*, int, const char*> rows[] = {
-      {"a keyword in small letters is a comment", "#title lower\n", "Titleだよ;;;", 0, ""},
-      {"a keyword run on into more letters is a comment", "#INSTALL_LSTX\n[A]\n", "Titleだよ;;;", 0,
-       ""},
+  struct {
+    const char *rule, *text, *loaded;
+    int line = 0;
+    const char* error = "";
+  } const rows[] = {
+      {"a keyword in small letters is a comment", "#title lower\n", "Titleだよ;;;"},
+      {"a keyword run into more letters is a comment", "#INSTALL_LSTX\n[A]\n", "Titleだよ;;;"},
       {"words after a section's keyword are ignored", "#INSTALL_LST more words\n[A]\n",
-       "Titleだよ; [A];;", 0, ""},
-      {"a blank before # makes a plain line", "#INSTALL_LST\n  #FILE\n", "Titleだよ;   #FILE;;", 0,
-       ""},
-      {"## ends the section and opens none", "#INSTALL_LST\n[A]\n##FILE\n[B]\n", "Titleだよ; [A];;",
-       0, ""},
+       "Titleだよ; [A];;"},
+      {"a blank before # makes a plain line", "#INSTALL_LST\n  #FILE\n", "Titleだよ;   #FILE;;"},
+      {"## ends the section and opens none", "#INSTALL_LST\n[A]\n##FILE\n[B]\n",
+       "Titleだよ; [A];;"},
       {"an entry names the first type its text begins, or none, which is an error",
        "#INSTALL_LST\n[BGM2]\n[BGM]\n#INSTALL_S\n[BGM]\n[BG\n[EXE]\n",
        "Titleだよ; [BGM2] [BGM]; 1 0 -1 =80000003;", 7, "not list type: \"[EXE]\""},
       {"a directive inside a section is read, and the section goes on",
-       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n#TITLE 中\nb\n", "中; [A];; a=1 b=1", 0, ""},
+       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n#TITLE 中\nb\n", "中; [A];; a=1 b=1"},
       {"the group runs on into the next FILE section",
-       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n##\n#FILE\nb\n", "Titleだよ; [A];; a=1 b=1", 0, ""},
+       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n##\n#FILE\nb\n", "Titleだよ; [A];; a=1 b=1"},
       {"[] ends the group", "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n[]\nb\n",
-       "Titleだよ; [A];; a=1 b=80000000", 0, ""},
+       "Titleだよ; [A];; a=1 b=80000000"},
       {"a header of no type gives no type, an error naming it brackets too",
        "#INSTALL_LST\n[A]\n#FILE\n[A]\n[NONE]\ne\n", "Titleだよ; [A];; e=80000000", 5,
        "\"[NONE]\""}};
-  for (const auto& [rule, text, loaded, line, error] : rows) {
-    LoadAfresh(text);
-    EXPECT_EQ(Summary(), loaded) << rule;
-    EXPECT_TRUE(line == 0 || HasProblem(kSetupError, line, error)) << rule;
+  for (const auto& row : rows) {
+    ResetSetupDescriptionToDefaults();
+    ClearDiagnostics();
+    Load(row.text);
+    EXPECT_EQ(Summary(), row.loaded) << row.rule;
+    EXPECT_TRUE(row.line == 0 || HasProblem(kSetupError, row.line, row.error)) << row.rule;
   }
   Load("#INSTALL_LST\n[BGM2]\n[BGM]\n  #FILE\n");
   const std::pair<const char*, int> references[] = {

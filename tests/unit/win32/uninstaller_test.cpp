@@ -228,8 +228,7 @@ TEST_F(Uninstaller, AFileThatIsNotALogStays) {
     EXPECT_EQ(CreateFolderPath("W:\\h2u\\ゲーム\\表\\new"), 1);
     ReleaseFolderLog();
     EXPECT_TRUE(Run(false));
-    std::ifstream log(kTree / L"game._md", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}), bytes);
+    EXPECT_EQ(LogText(), bytes);
     EXPECT_TRUE(InTree(L"new") && InTree(L"data\\bgm"));
   }
 }
