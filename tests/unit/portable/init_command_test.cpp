@@ -23,7 +23,8 @@ const char kDraftAfterComment[] =
 
 class InitCommand : public ScratchFolder {
  protected:
-  // A file of the game folder disc/game (or another), named in UTF-8 as the system names it.
+  // A file of the game folder disc/game (or another), named in UTF-8 as the system names it;
+  // a name ending in / is an empty folder.
   void Add(const std::string& utf8, const char* game = "game") {
     fs::path path = folder_ / "disc" / fs::u8path(game) / fs::u8path(utf8);
     fs::create_directories(path.parent_path());
@@ -94,13 +95,7 @@ TEST_F(InitCommand, RefusesNamesTheLauncherCouldNotUseAndWarnsOfNoExe) {
   };
   for (const auto& [files, status, part] : cases) {
     fs::remove_all(folder_ / "disc");
-    for (const std::string& file : files) {
-      if (file.back() == '/') {
-        fs::create_directories(folder_ / "disc" / "game" / file);
-      } else {
-        Add(file);
-      }
-    }
+    for (const std::string& file : files) Add(file);
     std::string errors;
     EXPECT_EQ(Init(false, &errors), status) << part;
     EXPECT_TRUE(Contains(errors, part));

@@ -25,12 +25,9 @@ void MakeFile(const char* path, long long size) {
 }
 
 // The 4 GiB file goes even when an assertion ends the test early.
-class FileSystem : public ::testing::Test {
- protected:
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(L"measure", ignored);
-  }
+struct FileSystem : ::testing::Test {
+  void TearDown() override { std::filesystem::remove_all(L"measure", ignored); }
+  std::error_code ignored;
 };
 
 }  // namespace
