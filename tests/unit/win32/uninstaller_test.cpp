@@ -28,6 +28,9 @@ const char kLog[] = "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h
 const char kTemporaryLog[] =
     "W:\\h2u\\ゲーム\\表\\data\\bgm\\\nW:\\h2u\\ゲーム\\表\\ソ\\\nW:\\h2u\\ゲ";
 
+// Files the uninstall must leave although their names look like its own.
+const wchar_t* const kLookalikes[] = {L"diary.save", L"data\\deep.sav", L"extra.dat"};
+
 bool InTree(const wchar_t* relative) { return fs::exists(kTree / relative); }
 void WideWrite(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -97,9 +100,7 @@ TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
   }
   // diary.save has a short name ending in .SAV, but its own extension is not .sav; a save
   // below the top level is not matched, and keeps data\ and the folders above it.
-  EXPECT_TRUE(InTree(L"diary.save"));
-  EXPECT_TRUE(InTree(L"data\\deep.sav"));
-  EXPECT_TRUE(InTree(L"extra.dat"));
+  for (const wchar_t* kept : kLookalikes) EXPECT_TRUE(InTree(kept)) << kept;
   EXPECT_FALSE(KeyExists(kKey));
   EXPECT_FALSE(KeyExists(kMaker));
 }
@@ -124,9 +125,7 @@ TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
       {L"", "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\n"}};  // the folder itself
   for (const auto& [held, log] : cases) {
     MakeInstalledTree();
-    for (const wchar_t* file : {L"diary.save", L"data\\deep.sav", L"extra.dat"}) {
-      fs::remove(kTree / file);
-    }
+    for (const wchar_t* file : kLookalikes) fs::remove(kTree / file);
     HANDLE handle =
         CreateFileW((kTree / held).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -143,9 +142,7 @@ TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
 }
 
 TEST_F(Uninstaller, LoggedFoldersGoOnlyInOrAboveTheInstallFolder) {
-  for (const wchar_t* file : {L"diary.save", L"data\\deep.sav", L"extra.dat"}) {
-    fs::remove(kTree / file);
-  }
+  for (const wchar_t* file : kLookalikes) fs::remove(kTree / file);
   const std::tuple<const wchar_t*, const char*, bool> cases[] = {
       {L"W:\\h2u\\ゲーム", "W:\\h2u\\ゲーム", true},  // a parent, emptied
       {kTree.c_str(), "W:\\h2u\\ゲーム\\表\\", true},
