@@ -90,7 +90,9 @@ map_disc() {
   fi
   wine_restart_server
 }
+# Q: goes with the demo: the tests that share the prefix expect no disc drive of its own.
 release_disc() {
+  if declare -F wine_unmap_drive >/dev/null; then wine_unmap_drive q || true; fi
   rm -f "$WINEPREFIX/dosdevices/q::"
   if [ -n "$device" ]; then losetup -d "$device" && device=; fi
 }

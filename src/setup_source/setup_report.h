@@ -38,6 +38,14 @@ enum SetupProblem {
   kSetupProblemCount
 };
 
+// The arguments above as FormatText conversions (s a text, u a number), so that a test can
+// hold each of setup-check's texts to them; a text with the wrong ones prints garbage.
+inline constexpr const char* kSetupProblemArguments[kSetupProblemCount] = {
+    "su", "ssss", "ssss", "ssss", "ssss", "ssss", "ssss", "ssss",  // kSettingCut to kMakerKey...
+    "us", "u",    "uss",  "us",   "u",                             // kTooManyTypes to kFileName...
+    "s",  "s",    "s",    "s",    "s",    "s",                     // kFileOutside... to kSize...
+    "",   "u",    "suus", "s",    "s",    "ss"};                   // kZeroByteInLine to the last
+
 // line is the 1-based line of setup.ini being loaded, or 0 outside a load. args holds the
 // problem's arguments, for FormatText's %s and %u.
 typedef void (*SetupReporter)(int line, SetupSeverity severity, SetupProblem problem, va_list args);

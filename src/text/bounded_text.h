@@ -16,6 +16,9 @@ bool CopyTextPart(char* dst, size_t cap, const char* src, size_t length);
 bool AppendTextPart(char* dst, size_t cap, const char* src, size_t length);
 
 // Formats into dst with a small part of printf: %s, %c, %d, %u, %x and %%, with an
-// optional width that may be zero-padded (%02u). Returns false if the result was cut.
-bool FormatText(char* dst, size_t cap, const char* format, ...);
-bool FormatTextV(char* dst, size_t cap, const char* format, va_list args);
+// optional width that may be zero-padded (%02u). Returns false if the result was cut. The
+// compiler checks literal formats against their arguments.
+bool FormatText(char* dst, size_t cap, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
+bool FormatTextV(char* dst, size_t cap, const char* format, va_list args)
+    __attribute__((format(printf, 3, 0)));

@@ -3,8 +3,10 @@
 
 namespace e2e {
 
+using Flow = LauncherTest;
+
 // Run on its own, with drive Q: lacking the disc's label.
-TEST_F(LauncherTest, NoDisc) {
+TEST_F(Flow, NoDisc) {
   Start(launcher, L"Q:\\setup.exe", L"C:\\");
   Press(Box(L"SETUP.EXE　エラー", IDOK, L"BrellvanのCDが見つかりません", nullptr), IDOK);
   EXPECT_EQ(WaitForExit(launcher, kWait), 0u);
@@ -14,7 +16,7 @@ TEST_F(LauncherTest, NoDisc) {
 // The first start: the window centred on the 800 x 600 screen by its 464 x 240 client, which
 // a resize from outside, larger or smaller, gives back; from the keyboard, the focus on the
 // first enabled button, Enter presses it; the exit question by button and close box.
-TEST_F(LauncherTest, FirstStart) {
+TEST_F(Flow, FirstStart) {
   StartToMain();
   RECT frame, client;
   GetWindowRect(main, &frame);
@@ -42,7 +44,7 @@ TEST_F(LauncherTest, FirstStart) {
 // to Run game, which starts the game and ends the launcher (with game.exe gone, a box says
 // so and the launcher stays); the next start finds the install from the record and
 // uninstalls it, keeping nothing.
-TEST_F(LauncherTest, InstallRunGameAndUninstall) {
+TEST_F(Flow, InstallRunGameAndUninstall) {
   const std::wstring parent = Target(L"ソフトｿﾌﾄ"), folder = parent + L"\\星見の丘";
   StartToMain();
   Install(folder, 0);
@@ -79,9 +81,7 @@ TEST_F(LauncherTest, InstallRunGameAndUninstall) {
   EXPECT_TRUE(fs::is_regular_file(folder + L"\\game.exe"))
       << "closing the question changes nothing";
   EXPECT_EQ(ValueCount(), 4);
-  HWND question = OpenUninstall();
-  Toggle(question, IDC_KEEP_SAVES, 0);
-  Press(question, IDOK);
+  Uninstall(false);
   ExpectButtons(false);
   EXPECT_FALSE(fs::is_directory(parent))
       << "every file, the saves and the log, every logged folder";
@@ -91,7 +91,7 @@ TEST_F(LauncherTest, InstallRunGameAndUninstall) {
 // A file in use (opened without delete sharing), then the install folder held: each
 // uninstall says so and clears the record; once they are let go, the next install and
 // uninstall leave nothing, with what a killed write of the log left.
-TEST_F(LauncherTest, UninstallWithAFileInUseThenAHeldFolder) {
+TEST_F(Flow, UninstallWithAFileInUseThenAHeldFolder) {
   const std::wstring parent = Target(L"held"), folder = parent + L"\\HOSHIMI";
   StartToMain();
   Install(folder, IDC_KIND_MINIMUM);
@@ -100,9 +100,7 @@ TEST_F(LauncherTest, UninstallWithAFileInUseThenAHeldFolder) {
         CreateFileW((folder + held).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     ASSERT_NE(handle, INVALID_HANDLE_VALUE);
-    HWND question = OpenUninstall();
-    Toggle(question, IDC_KEEP_SAVES, 0);
-    Press(question, IDOK);
+    Uninstall(false);
     Press(Box(L"削除の失敗", IDOK,
               folder + L"\nの中に削除できなかったものがあります。\n"
                        L"使っているプログラムを終了してから、手動で削除してください。",
@@ -117,16 +115,14 @@ TEST_F(LauncherTest, UninstallWithAFileInUseThenAHeldFolder) {
   // What a write of the log killed part way leaves beside it: a folder only it names.
   fs::create_directories(folder + L"\\zz");
   WriteBytes(folder + L"\\hoshimi._m~", Utf8(folder) + "\\zz\n" + Utf8(folder) + "\\s");
-  HWND question = OpenUninstall();
-  Toggle(question, IDC_KEEP_SAVES, 0);
-  Press(question, IDOK);
+  Uninstall(false);
   ExpectButtons(false);
   EXPECT_FALSE(fs::exists(parent)) << "the folders the first install made";
 }
 
 // Enter pressed in FILECOPY while files remain (during a 32 MiB file on the disc) neither
 // ends the pass nor records the install: the pass ends by itself, with every file there.
-TEST_F(LauncherTest, CustomMaskAndEnterDuringTheCopy) {
+TEST_F(Flow, CustomMaskAndEnterDuringTheCopy) {
   const std::wstring folder = Target(L"custom\\HOSHIMI");
   MoveDiscFileAway(L"sound\\bgm01.dat");
   WriteBytes(movedAway.back(), std::string(32 << 20, 'b'));
@@ -151,7 +147,7 @@ TEST_F(LauncherTest, CustomMaskAndEnterDuringTheCopy) {
 
 // A folder that is a file, a file in the path, an empty name, a declined new or existing
 // folder and 戻る: each ends the install, with nothing written; then a cancelled copy.
-TEST_F(LauncherTest, FolderFailuresAndCancel) {
+TEST_F(Flow, FolderFailuresAndCancel) {
   const std::wstring file = Target(L"afile"), declined = Target(L"declined");
   WriteBytes(file, "not a folder");
   fs::create_directories(Target(L"exist"));
@@ -195,7 +191,7 @@ TEST_F(LauncherTest, FolderFailuresAndCancel) {
 
 // game.exe is missing from the start: its failure box holds the pass inside that step, so
 // a later file vanishes between two steps whatever the machine's speed.
-TEST_F(LauncherTest, DiscFileVanishesMidCopy) {
+TEST_F(Flow, DiscFileVanishesMidCopy) {
   const std::wstring folder = Target(L"vanish\\HOSHIMI");
   MoveDiscFileAway(L"game.exe");
   StartToMain();

@@ -4,10 +4,12 @@
 
 namespace e2e {
 
+using Guard = LauncherTest;
+
 // Each folder is a drive root or in the Windows folder (C:\windows here) once normalised, a
 // name Windows reads otherwise, or too long for the game's files: a box over INSTALL, which
 // stays open for another folder; no question follows, nothing is made.
-TEST_F(LauncherTest, DriveRootsAndTheWindowsFolderAreRefused) {
+TEST_F(Guard, DriveRootsAndTheWindowsFolderAreRefused) {
   StartToMain();
   HWND options = OpenOptions();
   const std::wstring tooLong = L"T:\\" + std::wstring(240, L'x');
@@ -32,7 +34,7 @@ TEST_F(LauncherTest, DriveRootsAndTheWindowsFolderAreRefused) {
 
 // 星見の丘 saved as UTF-8 is not code page 932 (0x81 0xAE names no character, 0x98 lacks its
 // second byte): the window comes all the same, class, caption and exit question marked.
-TEST_F(LauncherTest, TitleOfUndecodableBytesStillShowsTheWindow) {
+TEST_F(Guard, TitleOfUndecodableBytesStillShowsTheWindow) {
   const std::wstring ini = Setting(L"E2E_DISC") + L"\\setup.ini", title = L"譏溯ｦ九\xFFFDｮ荳\xFFFD";
   std::string text = ReadBytes(ini);
   size_t at = text.find("#TITLE ") + 7;

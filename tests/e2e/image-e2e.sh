@@ -7,7 +7,7 @@
 set -euo pipefail
 tests=$(realpath "$1") check=$(realpath "$2") staged=$(realpath "$3") run=$(realpath -m "$4")
 here=$(dirname "$(realpath "$0")")
-walk=LauncherTest.InstallRunGameAndUninstall
+walk=Flow.InstallRunGameAndUninstall
 
 if [ -d "$run" ]; then chmod -R u+w "$run" && rm -rf "$run"; fi
 mkdir -p "$run"

@@ -31,7 +31,7 @@ const KillPoint kPoints[] = {
     {"UninstallBetweenFolders", true, false, false, nullptr, [] { return !Has(L"zz\\1299"); }},
 };
 
-class KillTest : public LauncherTest, public ::testing::WithParamInterface<KillPoint> {
+class Kill : public LauncherTest, public ::testing::WithParamInterface<KillPoint> {
  protected:
   // A complete install, then 300 saves or 300 more logged folders to lengthen its uninstall.
   void InstallWithMore(bool saves) {
@@ -45,14 +45,9 @@ class KillTest : public LauncherTest, public ::testing::WithParamInterface<KillP
     }
     if (!saves) WriteBytes(log, bytes);
   }
-  void Uninstall(bool keepSaves) {
-    HWND box = OpenUninstall();
-    if (!keepSaves) Toggle(box, IDC_KEEP_SAVES, 0);
-    Click(box, IDOK);
-  }
 };
 
-TEST_P(KillTest, LeavesWhatTheNextInstallAndUninstallRemove) {
+TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   const KillPoint& point = GetParam();
   const std::wstring top = Target(L"kill"), folder = kFolder, mine = top + L"\\mine\\note.txt";
   WriteBytes(top + L"\\mine.txt", "the player's own");
@@ -68,7 +63,7 @@ TEST_P(KillTest, LeavesWhatTheNextInstallAndUninstallRemove) {
   StartToMain();
   if (point.uninstall) {
     InstallWithMore(std::string(point.name) == "UninstallAfterTheFiles");
-    Uninstall(false);
+    Uninstall(false, false);
   } else {
     StartInstall(OpenOptions(false), folder);
     Click(Wait(point.keepSaves ? L"インストールフォルダの決定" : L"フォルダの作成", IDOK), IDOK);
@@ -78,8 +73,7 @@ TEST_P(KillTest, LeavesWhatTheNextInstallAndUninstallRemove) {
   EXPECT_TRUE(Has(L"hoshimi._md")) << "the log of what was made";
   EXPECT_EQ(ValueCount(), point.uninstall ? 4 : 0) << "the record as it was";
 
-  TearDown();  // the disc as it was
-  movedAway.clear();
+  PutDiscFilesBack();  // the disc as it was
   StartToMain();
   // Not Install(): the record of a killed uninstall says installed while the pass runs. A
   // smaller extent than the killed one leaves files that no record names.
@@ -87,7 +81,7 @@ TEST_P(KillTest, LeavesWhatTheNextInstallAndUninstallRemove) {
   WaitForDestroyed(CopyDialog(), kWait);
   Sync(main);
   if (!point.reinstallMinimum) ExpectInstalledFiles(folder, kMaximumMask);
-  Uninstall(point.keepSaves);
+  Uninstall(point.keepSaves, false);
   ExpectButtons(false);
   Texts left;
   for (const auto& entry : fs::recursive_directory_iterator(top)) {
@@ -105,7 +99,7 @@ TEST_P(KillTest, LeavesWhatTheNextInstallAndUninstallRemove) {
   EXPECT_EQ(std::max(ValueCount(), 0), point.keepSaves ? 4 : 0) << "the product key";
 }
 
-INSTANTIATE_TEST_SUITE_P(At, KillTest, ::testing::ValuesIn(kPoints),
+INSTANTIATE_TEST_SUITE_P(At, Kill, ::testing::ValuesIn(kPoints),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace e2e

@@ -129,10 +129,15 @@ class LauncherTest : public ::testing::Test {
   }
   void TearDown() override {
     Stop(launcher);
+    PutDiscFilesBack();
+  }
+
+  void PutDiscFilesBack() {
     for (const std::wstring& path : movedAway) {
       DeleteFileW(path.c_str());
       MoveFileW((path + L".away").c_str(), path.c_str());
     }
+    movedAway.clear();
   }
 
   // Through Z:, since Q: is read-only; put back after the test.
@@ -294,6 +299,12 @@ class LauncherTest : public ::testing::Test {
     EXPECT_EQ(ItemText(box, IDC_KEEP_SAVES) + std::to_wstring(Checked(box, IDC_KEEP_SAVES)),
               L"SAVEファイルを残す1");
     return box;
+  }
+  // Yes to the question, the saves too unless kept; a run to be killed is not waited for.
+  void Uninstall(bool keepSaves, bool wait = true) {
+    HWND box = OpenUninstall();
+    if (!keepSaves) Toggle(box, IDC_KEEP_SAVES, 0);
+    wait ? Press(box, IDOK) : Click(box, IDOK);
   }
 
   Process launcher;

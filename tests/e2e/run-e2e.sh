@@ -42,11 +42,11 @@ run_tests() {
 }
 # A filter is POSITIVE[-NEGATIVE]; NoDisc is taken out of the labelled run either way.
 positive=${filter%%-*}
-others="$filter-LauncherTest.NoDisc"
-if [[ $filter == *-* ]]; then others="$filter:LauncherTest.NoDisc"; fi
+others="$filter-Flow.NoDisc"
+if [[ $filter == *-* ]]; then others="$filter:Flow.NoDisc"; fi
 status=0
-if [[ $positive == "*" || $positive == *NoDisc* ]]; then run_tests LauncherTest.NoDisc || status=1; fi
-if [[ $positive != LauncherTest.NoDisc ]]; then run_tests "$others" BV || status=1; fi
+if [[ $positive == "*" || $positive == *NoDisc* ]]; then run_tests Flow.NoDisc || status=1; fi
+if [[ $positive != Flow.NoDisc ]]; then run_tests "$others" BV || status=1; fi
 # ctest reports 77 as skipped: a case that skipped itself is never counted as passed.
 if [ $status -eq 0 ] && grep -q '\[  SKIPPED \]' "$run/gtest.log"; then exit 77; fi
 exit $status

@@ -5,6 +5,8 @@
 
 namespace e2e {
 
+using Window = LauncherTest;
+
 // A visible window owned by `owner`: the folder browser has no fixed caption.
 HWND OwnedWindow(HWND owner) {
   for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
@@ -18,7 +20,7 @@ HWND OwnedWindow(HWND owner) {
 // unanswered, so each must come back at once with no new window. A second launcher for the
 // same key shows none either: it brings the first's window back, or its open dialog, to the
 // front and ends.
-TEST_F(LauncherTest, OneCommandAtATime) {
+TEST_F(Window, OneCommandAtATime) {
   auto startSecond = [&] {
     Process second;
     Start(second, L"Q:\\setup.exe", L"C:\\");
@@ -59,7 +61,7 @@ TEST_F(LauncherTest, OneCommandAtATime) {
 
 // Browse opens the shell's folder browser (the shell mapped on first use); OK puts the folder
 // it shows, with PATH below it, into the field; Cancel leaves the field as it was.
-TEST_F(LauncherTest, BrowseForTheParentFolder) {
+TEST_F(Window, BrowseForTheParentFolder) {
   StartToMain();
   HWND options = OpenOptions();
   wchar_t desktop[MAX_PATH] = {};
@@ -79,7 +81,7 @@ TEST_F(LauncherTest, BrowseForTheParentFolder) {
 
 // A file group under a type the disc never declares: two boxes captioned TEST during loading,
 // owned by nothing, then the launcher starts as usual.
-TEST_F(LauncherTest, UndeclaredTypeShowsTheDeveloperBoxes) {
+TEST_F(Window, UndeclaredTypeShowsTheDeveloperBoxes) {
   const std::wstring ini = Setting(L"E2E_DISC") + L"\\setup.ini";
   movedAway.push_back(ini);
   ASSERT_TRUE(MoveFileW(ini.c_str(), (ini + L".away").c_str()));

@@ -24,11 +24,13 @@ void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, v
 
 // Adds a problem that setup-check finds itself, beyond the loader's. format works as in
 // FormatText.
-void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...);
+void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
 
 // The same, with a stable id that the JSON report includes. make-disc refuses to build a
 // disc on some of these ids.
-void AddRuleDiagnostic(const char* rule, int line, SetupSeverity severity, const char* format, ...);
+void AddRuleDiagnostic(const char* rule, int line, SetupSeverity severity, const char* format, ...)
+    __attribute__((format(printf, 4, 5)));
 
 // Sorts the table by line, mixing the loader's problems with setup-check's own. Problems
 // about the whole text (line 0) go last.

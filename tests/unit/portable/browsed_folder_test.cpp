@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(FolderText, BrowsedFolderJoinsPathByOneBackslash) {
+TEST(BrowsedFolder, BrowsedFolderJoinsPathByOneBackslash) {
   const char* cases[][3] = {
       {"C:\\Games", "HOSHIMI", "C:\\Games\\HOSHIMI"},
       {"D:\\", "HOSHIMI", "D:\\HOSHIMI"},                      // a drive root already ends in one

@@ -3,7 +3,9 @@
 
 #include "install_folder.h"
 
-TEST_F(InstallFolder, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
+using CopyStep = InstallFolder;
+
+TEST_F(CopyStep, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
   ASSERT_TRUE(OsCreateFolder("disc\\表ｿ"));  // ｿ is one byte, the backslash a separator
   WriteBytes("disc\\表ｿ\\a.bin", "abc");
   ASSERT_TRUE(OsSetFileAttributes("disc\\表ｿ\\a.bin", kAttributeReadOnly));
@@ -27,7 +29,7 @@ TEST_F(InstallFolder, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
   EXPECT_EQ(g_Shown, std::vector<std::string>(2, shown));
 }
 
-TEST_F(InstallFolder, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
+TEST_F(CopyStep, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
   for (const char* name : {"disc\\ro.bin", "disc\\b.bin"}) WriteBytes(name, "new");
   WriteBytes("W:\\inst\\ro.bin", "old");
   ASSERT_TRUE(OsSetFileAttributes("W:\\inst\\ro.bin", kAttributeReadOnly));
@@ -48,7 +50,7 @@ TEST_F(InstallFolder, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
   EXPECT_EQ(Step(), kCopyStepCopied);
 }
 
-TEST_F(InstallFolder, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {
+TEST_F(CopyStep, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {
   std::string install = "W:\\inst\\" + std::string(251, 'x');  // with "\表\" over 259 bytes
   ASSERT_TRUE(OsCreateFolder(install.c_str()));
   CopyText(g_InstallFolder, sizeof g_InstallFolder, install.c_str());
@@ -59,7 +61,7 @@ TEST_F(InstallFolder, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {
   EXPECT_EQ(g_Shown.size(), 1u);
 }
 
-TEST_F(InstallFolder, ASaveFileAlreadyThereIsThePlayersAndStays) {
+TEST_F(CopyStep, ASaveFileAlreadyThereIsThePlayersAndStays) {
   for (const char* name : {"disc\\game.SAV", "disc\\new.sav", "W:\\inst\\game.SAV"}) {
     WriteBytes(name, name);
   }

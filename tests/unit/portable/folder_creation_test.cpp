@@ -2,8 +2,10 @@
 
 #include "install_folder.h"
 
+using FolderCreation = InstallFolder;
+
 // The install flows show what 1, 0 and -1 mean; these are the paths no flow reaches.
-TEST_F(InstallFolder, CreationByWholeCharactersLoggedParentsFirst) {
+TEST_F(FolderCreation, CreationByWholeCharactersLoggedParentsFirst) {
   WriteBytes("W:\\inst\\file", "");
   // No folder is named after the first byte of 表 or ソ alone.
   EXPECT_EQ(CreateFolderPath("W:\\inst\\ゲーム\\表\\ソ\\"), 1);

@@ -1,7 +1,9 @@
 // The folder log as read back: its line rules, and what is not a log at all.
 #include "install_folder.h"
 
-TEST_F(InstallFolder, ReaderLineRules) {
+using FolderLogReader = InstallFolder;
+
+TEST_F(FolderLogReader, LineRules) {
   using V = std::vector<std::string>;
   EXPECT_EQ(ReadEntries("C:\\A\r\n\\\\s\\B\\\n"), (V{"C:\\A", "\\\\s\\B\\"}));
   EXPECT_EQ(ReadEntries("C:\\A\n\nc:/B"), (V{"C:\\A", "", "c:/B"}));

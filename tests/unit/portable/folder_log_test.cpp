@@ -7,10 +7,12 @@
 
 #include "install_folder.h"
 
+using FolderLog = InstallFolder;
+
 // Old log, a log a killed launcher left under the temporary name (its whole lines merged, even
 // when cut inside a character), folders there now, folders this install makes -> the merged
 // log; the temporary one is gone. A file that is no log there stays: the write goes round it.
-TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
+TEST_F(FolderLog, MergedLogsListParentsFirstOnlyWhatExists) {
   using Folders = std::vector<const char*>;
   const std::tuple<const char*, const char*, Folders, Folders, const char*> cases[] = {
       // A parent made again by this install comes before the child an earlier one made.
@@ -45,7 +47,7 @@ TEST_F(InstallFolder, MergedLogsListParentsFirstOnlyWhatExists) {
 }
 
 // Of an old log of 512 and 2 new folders, the 510 newest old ones stay, the new ones last.
-TEST_F(InstallFolder, AFullLogKeepsTheNewestEntries) {
+TEST_F(FolderLog, AFullLogKeepsTheNewestEntries) {
   std::string old;
   for (int i = 1000; i < 1512; ++i) {
     old += "W:\\inst\\o" + std::to_string(i) + "\n";
@@ -64,7 +66,7 @@ TEST_F(InstallFolder, AFullLogKeepsTheNewestEntries) {
 
 #ifndef _WIN32  // a size limit is POSIX only; a failed move on Windows takes the same path
 // A file size limit stops the write part way, as a full disk would.
-TEST_F(InstallFolder, ALogThatCannotBeWrittenStaysWhole) {
+TEST_F(FolderLog, ALogThatCannotBeWrittenStaysWhole) {
   const std::string old = "W:\\inst\\" + std::string(120, 'o');
   ASSERT_TRUE(OsCreateFolder(old.c_str()) && OsCreateFolder("W:\\inst\\n"));
   WriteBytes(kLogPath, old + "\n");

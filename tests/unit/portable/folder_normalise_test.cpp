@@ -7,7 +7,7 @@
 #include "install/install_selection.h"
 #include "text/bounded_text.h"
 
-TEST(FolderText, NormalisedByWholeCharacters) {
+TEST(FolderNormalise, NormalisedByWholeCharacters) {
   // clang-format off
   const char* cases[][2] = {
       {"C:\\GAME\\", "C:\\GAME"}, {"C:\\", "C:"}, {"C:\\Program Files\\My.Game", "C:\\Program Files"},

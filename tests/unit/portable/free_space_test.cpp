@@ -5,12 +5,12 @@
 #include "scratch_folder.h"
 #include "text/size_text.h"
 
-using InstallFigures = ScratchFolder;
+using FreeSpace = ScratchFolder;
 
 // What an install adds to its drive: the selected files' bytes in 64 bits, less those of the
 // selected files already in the folder, which the copy replaces, and of saves already there,
 // which it leaves.
-TEST_F(InstallFigures, RequiredBytesLeaveOutWhatIsAlreadyThere) {
+TEST_F(FreeSpace, RequiredBytesLeaveOutWhatIsAlreadyThere) {
   const FileEntry files[] = {{"game.exe", 0x1, 65536},        {"sound\\bgm.dat", 0x2, 1073741824},
                              {"cg\\a.dat", 0x4, 1073741824},  {"cg\\b.dat", 0x4, 1073741824},
                              {"readme.txt", kNoTypeBit, 200}, {"save01.sav", 0x1, 100}};
@@ -32,7 +32,7 @@ TEST_F(InstallFigures, RequiredBytesLeaveOutWhatIsAlreadyThere) {
   }
 }
 
-TEST_F(InstallFigures, FreeSpaceIsAskedOfTheNearestExistingFolderOnly) {
+TEST_F(FreeSpace, FreeSpaceIsAskedOfTheNearestExistingFolderOnly) {
   ASSERT_TRUE(OsCreateFolder("a"));
   WriteBytes("f.bin", "x");
   // "-": no answer, for a file on the way, nothing there, no such drive, another root.

@@ -21,9 +21,10 @@ const char kDraftAfterComment[] =
     "Sound\\表紙.ogg\r\nvoice.wav\r\n[DATA]\r\nDATA\\map\\f.dat\r\ntools\\conv.exe\r\n"
     "はじめに.txt\r\n[CG16]\r\ncg16\\表紙.dat\r\n[CG24]\r\nCG24\\a.bmp\r\n[]\r\n##\r\n";
 
-class SetupInit : public ScratchFolder {
+class InitCommand : public ScratchFolder {
  protected:
-  // A file of the game folder disc/game (or another), named in UTF-8 as the system names it.
+  // A file of the game folder disc/game (or another), named in UTF-8 as the system names it;
+  // a name ending in / is an empty folder.
   void Add(const std::string& utf8, const char* game = "game") {
     fs::path path = folder_ / "disc" / fs::u8path(game) / fs::u8path(utf8);
     fs::create_directories(path.parent_path());
@@ -45,7 +46,7 @@ class SetupInit : public ScratchFolder {
 };
 
 // The folder's leading blank, which a bare value would lose, is kept by quotes.
-TEST_F(SetupInit, WritesTypedGroupsInNameOrderAndLoadsWithoutError) {
+TEST_F(InitCommand, WritesTypedGroupsInNameOrderAndLoadsWithoutError) {
   for (const char* name :
        {"Game.exe", "setup2.exe", "lib.DLL", "tools/conv.exe", u8"Sound/表紙.ogg", u8"bgm/曲.MP3",
         "voice.wav", "DATA/map/f.dat", u8"はじめに.txt", u8"cg16/表紙.dat", "CG24/a.bmp"}) {
@@ -71,7 +72,7 @@ TEST_F(SetupInit, WritesTypedGroupsInNameOrderAndLoadsWithoutError) {
 }
 
 // A refusal writes nothing; no .exe is only a warning.
-TEST_F(SetupInit, RefusesNamesTheLauncherCouldNotUseAndWarnsOfNoExe) {
+TEST_F(InitCommand, RefusesNamesTheLauncherCouldNotUseAndWarnsOfNoExe) {
   std::vector<std::string> many;
   for (int i = 0; i < 257; ++i) many.push_back("f" + std::to_string(i));
   // The game folder's files ("x/" an empty folder), the exit status, a part of the message.
@@ -94,13 +95,7 @@ TEST_F(SetupInit, RefusesNamesTheLauncherCouldNotUseAndWarnsOfNoExe) {
   };
   for (const auto& [files, status, part] : cases) {
     fs::remove_all(folder_ / "disc");
-    for (const std::string& file : files) {
-      if (file.back() == '/') {
-        fs::create_directories(folder_ / "disc" / "game" / file);
-      } else {
-        Add(file);
-      }
-    }
+    for (const std::string& file : files) Add(file);
     std::string errors;
     EXPECT_EQ(Init(false, &errors), status) << part;
     EXPECT_TRUE(Contains(errors, part));

@@ -5,7 +5,7 @@
 
 #include "init_draft.h"
 
-TEST(DraftType, OneRuleByPlaceAndExtension) {
+TEST(InitFiles, OneRuleByPlaceAndExtension) {
   const std::pair<const char*, DraftType> cases[] = {
       {"game.exe", kDraftExe},       {"LIB.DLL", kDraftExe},        {"bin\\tool.exe", kDraftData},
       {"Sound\\a.dat", kDraftSound}, {"data\\bgm.wav", kDraftData}, {"CG16\\x\\y.bmp", kDraftCg16},

@@ -2,7 +2,9 @@
 
 #include "install_folder.h"
 
-TEST_F(InstallFolder, InstalledWhenFlagFolderAndEveryRecordedFileAreThere) {
+using InstalledState = InstallFolder;
+
+TEST_F(InstalledState, InstalledWhenFlagFolderAndEveryRecordedFileAreThere) {
   List({"a.bin", "表\\b.bin", "skip.bin"});  // skip.bin's type is not recorded
   ASSERT_TRUE(OsCreateFolder("W:\\inst\\表"));
   WriteBytes("W:\\inst\\a.bin", "");
@@ -24,7 +26,7 @@ TEST_F(InstallFolder, InstalledWhenFlagFolderAndEveryRecordedFileAreThere) {
 
 // One launcher per product key. The registry ignores the case of ASCII letters; a second
 // byte of a Japanese character is no letter (ア is 0x83 0x41, ヂ 0x83 0x61).
-TEST(LauncherLockName, NamesTheKeyWhateverTheCaseOfItsLetters) {
+TEST_F(InstalledState, LauncherLockNameIgnoresTheCaseOfLetters) {
   const std::pair<const char*, const char*> cases[] = {
       {"Software\\QUERN FIELD\\GAME", "Local\\SetupLauncher.87c27a4e0d68525d"},
       {"software\\quern field\\game", "Local\\SetupLauncher.87c27a4e0d68525d"},

@@ -4,9 +4,9 @@
 #include "install/install_selection.h"
 #include "scratch_folder.h"
 
-using InstallFigures = ScratchFolder;
+using PassProgress = ScratchFolder;
 
-TEST_F(InstallFigures, BytesOfThePassSoFar) {
+TEST_F(PassProgress, BytesOfThePassSoFar) {
   // The files handled before a given one, in list order.
   const TypeMask masks[] = {0x1, 0x2, 0x1, kNoTypeBit, 0x4};
   const int32_t sizes[] = {100, 300, 600, 50, 0};
@@ -20,7 +20,7 @@ TEST_F(InstallFigures, BytesOfThePassSoFar) {
   EXPECT_EQ(PassBytes(0x7 | kNoTypeBit, -1), 1050u);
 }
 
-TEST_F(InstallFigures, BarPositionFromBytesDone) {
+TEST_F(PassProgress, BarPositionFromBytesDone) {
   // Where the bar stands, bytes of the files handled, of the current file, of the pass; position.
   const std::tuple<int, uint64_t, uint64_t, uint64_t, int> cases[] = {
       {0, 0, 0, 0, 10000},  // a pass of no bytes is full

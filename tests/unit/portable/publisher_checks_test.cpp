@@ -4,7 +4,7 @@
 
 namespace {
 
-class PublisherCheck : public ScratchFolder {
+class PublisherChecks : public ScratchFolder {
  protected:
   // setup-check's text report of text, and its exit status.
   static std::string Report(const std::string& text, int* status) {
@@ -41,7 +41,7 @@ class PublisherCheck : public ScratchFolder {
 #define WINDOWS_FOLDER "C:\\Windows (assumed here, where the system has none)"
 #endif
 
-TEST_F(PublisherCheck, EachProblemWithItsLineAndWords) {
+TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
   // setup.ini, the exit status, every problem line (UTF-8, as shown).
   const std::tuple<std::string, int, std::string> cases[] = {
       // Half-width katakana: an odd run before a quote, an even run, 表, one before a
@@ -153,7 +153,7 @@ TEST_F(PublisherCheck, EachProblemWithItsLineAndWords) {
   }
 }
 
-TEST_F(PublisherCheck, ControlBytesNeverReachTheTerminal) {
+TEST_F(PublisherChecks, ControlBytesNeverReachTheTerminal) {
   int status = -1;
   std::string report =
       Report("#TITLE \x1b]0;x\x07\x7f\n#INSTALL_LST\n\x1b[2J\t\x01\n#FILE\nz\x1f\n", &status);

@@ -32,7 +32,7 @@ const char kSampleProblems[] =
     "({disc}\\SAMPLE\\manual.txt)\n"
     "setup.ini:35: warning: \"manual.txt\" belongs to no data type; no install copies it\n";
 
-class SampleDisc : public SetupDisc {
+class SetupCheck : public SetupDisc {
  protected:
   void SetUp() override {
     SetupDisc::SetUp();
@@ -55,7 +55,7 @@ class SampleDisc : public SetupDisc {
 };
 
 // Texts go out as UTF-8; a byte that is no code page 932 character shows as \xNN.
-TEST_F(SampleDisc, ExitStatusAndReports) {
+TEST_F(SetupCheck, ExitStatusAndReports) {
   // setup.ini (null: none), the option, the exit status, a part of standard output ("": none).
   const std::tuple<const char*, const char*, int, std::string> cases[] = {
       {kSample, nullptr, 1, Expected(kSampleTablesAfterSettings) + Expected(kSampleProblems)},
@@ -126,7 +126,7 @@ std::string Bmp(const char* sig, uint32_t dib, int32_t w, int32_t h, int planes,
 }
 
 // The launcher and its picture in the disc root ("": no warning about either).
-TEST_F(SampleDisc, DiscRootFiles) {
+TEST_F(SetupCheck, DiscRootFiles) {
   const std::tuple<bool, std::string, const char*> cases[] = {
       {false, Bmp("BM", 40, 320, 240, 1, 24, 0),
        "setup.ini: warning: setup.exe is not in the disc root: the disc has no launcher for the "

@@ -1,5 +1,6 @@
 // Loading setup.ini from a small scratch disc.
 #include <algorithm>
+#include <sstream>
 
 #include "scratch_folder.h"
 #include "setup_source/setup_keywords.h"
@@ -7,11 +8,25 @@
 
 namespace {
 
-class SetupLoad : public SetupDisc {
+class SetupLoader : public SetupDisc {
  protected:
   static std::vector<int> Entries(int set) {
     const TypeSet& s = g_Setup.sets[set];
     return std::vector<int>(s.entries, s.entries + s.count);
+  }
+  // A load in one line: the title; the types; INSTALL_S's entries =its mask; each file=its mask.
+  static std::string Summary() {
+    std::ostringstream out;
+    out << g_Setup.TITLE << ";";
+    for (int i = 0; i < g_Setup.typeCount; ++i) out << " " << g_Setup.types[i].name;
+    out << ";";
+    for (int entry : Entries(kInstallS)) out << " " << entry;
+    if (g_Setup.sets[kInstallS].count > 0) out << " =" << std::hex << g_Setup.sets[kInstallS].mask;
+    out << ";" << std::hex;
+    for (const FileEntry* f = g_Setup.files; f < g_Setup.files + g_Setup.fileCount; ++f) {
+      out << " " << f->name << "=" << f->mask;
+    }
+    return out.str();
   }
   // Loads lines after "#FILE"; whether the last of them was refused with an error.
   static bool LoadRefusesLast(const std::string& lines) {
@@ -23,33 +38,47 @@ class SetupLoad : public SetupDisc {
   }
 };
 
-TEST_F(SetupLoad, DirectiveAndPlainLinesBySection) {
-  Load(
-      "#title lower\n"                            // a comment
-      "#INSTALL_LSTX\n"                           // a comment
-      "#INSTALL_LST more words\n[BGM2]\n[BGM]\n"  // opens the type list
-      "  #FILE\n"                                 // a plain line of the type list
-      "##FILE\n[ignored]\n"                       // ends the section, opens nothing
-      "#INSTALL_S\n[BGM]\n[BG\n[EXE]\n#FILE\n[BGM]\na.dat\n#TITLE 中\nb.dat\n##\n"
-      "#FILE\nc.dat\n[]\nd.dat\n[NONE]\ne.dat\n");
-  EXPECT_STREQ(g_Setup.TITLE, "中");
-  ASSERT_EQ(g_Setup.typeCount, 3);
-  EXPECT_STREQ(g_Setup.types[2].name, "  #FILE");
-  EXPECT_EQ(Entries(kInstallS), (std::vector<int>{1, 0, -1}));
-  EXPECT_EQ(g_Setup.sets[kInstallS].mask, 0x80000003u);
-  ASSERT_EQ(g_Setup.fileCount, 5);
-  // The group runs on into the second list; a header of no type gives no type.
-  const TypeMask masks[] = {0x2, 0x2, 0x2, kNoTypeBit, kNoTypeBit};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(g_Setup.files[i].mask, masks[i]) << i;
-  EXPECT_TRUE(HasProblem(kSetupError, 12, "not list type: \"[EXE]\""));
-  EXPECT_TRUE(HasProblem(kSetupError, 23, "\"[NONE]\""));  // the header's text, brackets too
+// One rule a row: a text, what it loads, and where an error is due, part of its words.
+TEST_F(SetupLoader, DirectiveAndPlainLinesBySection) {
+  struct {
+    const char *rule, *text, *loaded;
+    int line = 0;
+    const char* error = "";
+  } const rows[] = {
+      {"a keyword in small letters is a comment", "#title lower\n", "Titleだよ;;;"},
+      {"a keyword run into more letters is a comment", "#INSTALL_LSTX\n[A]\n", "Titleだよ;;;"},
+      {"words after a section's keyword are ignored", "#INSTALL_LST more words\n[A]\n",
+       "Titleだよ; [A];;"},
+      {"a blank before # makes a plain line", "#INSTALL_LST\n  #FILE\n", "Titleだよ;   #FILE;;"},
+      {"## ends the section and opens none", "#INSTALL_LST\n[A]\n##FILE\n[B]\n",
+       "Titleだよ; [A];;"},
+      {"an entry names the first type its text begins, or none, which is an error",
+       "#INSTALL_LST\n[BGM2]\n[BGM]\n#INSTALL_S\n[BGM]\n[BG\n[EXE]\n",
+       "Titleだよ; [BGM2] [BGM]; 1 0 -1 =80000003;", 7, "not list type: \"[EXE]\""},
+      {"a directive inside a section is read, and the section goes on",
+       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n#TITLE 中\nb\n", "中; [A];; a=1 b=1"},
+      {"the group runs on into the next FILE section",
+       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n##\n#FILE\nb\n", "Titleだよ; [A];; a=1 b=1"},
+      {"[] ends the group", "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n[]\nb\n",
+       "Titleだよ; [A];; a=1 b=80000000"},
+      {"a header of no type gives no type, an error naming it brackets too",
+       "#INSTALL_LST\n[A]\n#FILE\n[A]\n[NONE]\ne\n", "Titleだよ; [A];; e=80000000", 5,
+       "\"[NONE]\""}};
+  for (const auto& row : rows) {
+    ResetSetupDescriptionToDefaults();
+    ClearDiagnostics();
+    Load(row.text);
+    EXPECT_EQ(Summary(), row.loaded) << row.rule;
+    EXPECT_TRUE(row.line == 0 || HasProblem(kSetupError, row.line, row.error)) << row.rule;
+  }
+  Load("#INSTALL_LST\n[BGM2]\n[BGM]\n  #FILE\n");
   const std::pair<const char*, int> references[] = {
       {"[BGM]", 1}, {"[BG", 0}, {"[BGM2]", 0}, {"  #", 2}, {"[BGM3]", -1}, {"[bgm]", -1}, {"", -1}};
   for (const auto& r : references) EXPECT_EQ(FindDataType(r.first), r.second) << r.first;
 }
 
 // Settings stay from one load to the next; the tables start afresh, on the same stream too.
-TEST_F(SetupLoad, WithoutAFileNothingChangesAndOnlySettingsStayBetweenLoads) {
+TEST_F(SetupLoader, WithoutAFileNothingChangesAndOnlySettingsStayBetweenLoads) {
   testing::internal::CaptureStdout();
   OpenSetupFile();
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "SETUP.LST が開けませんでした。\n");
@@ -67,7 +96,7 @@ TEST_F(SetupLoad, WithoutAFileNothingChangesAndOnlySettingsStayBetweenLoads) {
   EXPECT_EQ(g_Setup.fileCount, 3);
 }
 
-TEST_F(SetupLoad, ReadsLinesAsTextInPiecesOf511Bytes) {
+TEST_F(SetupLoader, ReadsLinesAsTextInPiecesOf511Bytes) {
   const char text[] = "#DEFDIR a\rb\r\n#INSTALL_LST\r\nX\rY\r\nZ\0W\n\r\n   \t\r\n";
   Load(std::string(text, sizeof text - 1) + std::string(511, 'a') + "#TITLE piece\n[Z]\n#FILE\n" +
        "[Z]\n" + std::string(600, 'b') + "\n" + std::string(259, 'c') + "\n" +
@@ -91,7 +120,7 @@ TEST_F(SetupLoad, ReadsLinesAsTextInPiecesOf511Bytes) {
   EXPECT_STREQ(g_Setup.files[2].name, "LAST");  // Ctrl-Z ends the text
 }
 
-TEST_F(SetupLoad, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
+TEST_F(SetupLoader, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
   std::filesystem::create_directories(folder_ / "GAME");
   // Sparse files; the last is 4 GiB + 1 byte.
   const uintmax_t sizes[] = {1001, 0,          2,          1024,       1026,
@@ -118,7 +147,7 @@ TEST_F(SetupLoad, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
   EXPECT_TRUE(HasProblem(kSetupError, 39, "counts as 2147483647"));
 }
 
-TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
+TEST_F(SetupLoader, CapacitiesAreNeverPassed) {
   std::string text = "#TITLE " + std::string(98, 't') + "表\n#INSTALL_LST\n";
   for (int i = 0; i < 17; ++i) text += "[T" + std::to_string(i) + "]\n";
   text += "#INSTALL_S\n";
@@ -141,7 +170,7 @@ TEST_F(SetupLoad, CapacitiesAreNeverPassed) {
 
 // A refused value is an error on its line and leaves the setting as it was (each setting's
 // rule is tested on its own); MD and REG_S are judged once the whole text is read.
-TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
+TEST_F(SetupLoader, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
   const bool A = false, R = true;  // accepted, refused
   const std::string s500(500, 's'), t500(500, 't'), p12(12, 'p');
   // Lines, whether the last is refused, what the setting holds after loading.
@@ -182,7 +211,7 @@ TEST_F(SetupLoad, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
 }
 
 // setup-check's words for each refusal; MD is judged by the files listed below it too.
-TEST_F(SetupLoad, RefusalsOfForeignNamesAreWordedOnTheirLines) {
+TEST_F(SetupLoader, RefusalsOfForeignNamesAreWordedOnTheirLines) {
   // REG_S is judged below the REG_P of the whole text, which here comes after it.
   Load(
       "#REG_P Software\\A\n#REG_S Classes\n#REG_P Software\\Microsoft\\Windows\n#REG_P "
@@ -205,7 +234,7 @@ TEST_F(SetupLoad, RefusalsOfForeignNamesAreWordedOnTheirLines) {
                          "Windows drops; it was dropped"));
 }
 
-TEST_F(SetupLoad, FileLinesWindowsCannotUseAreDropped) {
+TEST_F(SetupLoader, FileLinesWindowsCannotUseAreDropped) {
   for (const char* name : {"a..b\\c", "console.dat", "com10\\x", "\x81\x7c", ".a", "a .b", "表"}) {
     EXPECT_FALSE(LoadRefusesLast(name + std::string("\n"))) << name;
     ASSERT_EQ(g_Setup.fileCount, 1) << name;

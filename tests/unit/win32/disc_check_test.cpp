@@ -25,7 +25,7 @@ std::string DiscLines(const std::string& report) {
 
 }  // namespace
 
-TEST(SetupCheckOnADrive, SaysWhetherTheLauncherFindsTheDisc) {
+TEST(DiscCheck, SaysWhetherTheLauncherFindsTheDisc) {
   OsPrepareProcess();
   char previous[1024];
   ASSERT_TRUE(OsGetCurrentFolder(previous, sizeof previous));

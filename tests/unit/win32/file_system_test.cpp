@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 #include <tuple>
 
@@ -23,9 +24,15 @@ void MakeFile(const char* path, long long size) {
   fclose(file);
 }
 
+// The 4 GiB file goes even when an assertion ends the test early.
+struct FileSystem : ::testing::Test {
+  void TearDown() override { std::filesystem::remove_all(L"measure", ignored); }
+  std::error_code ignored;
+};
+
 }  // namespace
 
-TEST(FileSize, WholeSizeOfFilesNeverOfFolders) {
+TEST_F(FileSystem, WholeSizeOfFilesNeverOfFolders) {
   CreateDirectoryW(L"measure", nullptr);
   CreateDirectoryW(L"measure\\folder", nullptr);
   MakeFile("measure\\big.dat", 4294967297LL);

@@ -28,6 +28,9 @@ const char kLog[] = "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h
 const char kTemporaryLog[] =
     "W:\\h2u\\ゲーム\\表\\data\\bgm\\\nW:\\h2u\\ゲーム\\表\\ソ\\\nW:\\h2u\\ゲ";
 
+// Files the uninstall must leave although their names look like its own.
+const wchar_t* const kLookalikes[] = {L"diary.save", L"data\\deep.sav", L"extra.dat"};
+
 bool InTree(const wchar_t* relative) { return fs::exists(kTree / relative); }
 void WideWrite(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -35,9 +38,11 @@ void WideWrite(const fs::path& path, const std::string& bytes) {
 
 class Uninstaller : public ::testing::Test {
  protected:
+  void SetUp() override { MakeInstalledTree(); }
+  void TearDown() override { RemoveAll(); }
   // What an install leaves: the record, the log, files of two types and the no-type bit, saves.
-  void SetUp() override {
-    TearDown();
+  void MakeInstalledTree() {
+    RemoveAll();
     ResetSetupDescriptionToDefaults();
     CopyText(g_Setup.REG_S, sizeof g_Setup.REG_S, "H2 アンインストール");
     CopyText(g_Setup.ProductKeyPath, sizeof g_Setup.ProductKeyPath,
@@ -75,7 +80,7 @@ class Uninstaller : public ::testing::Test {
     std::ifstream log(kTree / L"game._md", std::ios::binary);
     return log ? std::string(std::istreambuf_iterator<char>(log), {}) : "<none>";
   }
-  void TearDown() override {
+  static void RemoveAll() {
     std::error_code ignored;
     fs::remove_all(L"W:\\h2u", ignored);
     fs::remove_all(L"W:\\h2out", ignored);
@@ -95,9 +100,7 @@ TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
   }
   // diary.save has a short name ending in .SAV, but its own extension is not .sav; a save
   // below the top level is not matched, and keeps data\ and the folders above it.
-  EXPECT_TRUE(InTree(L"diary.save"));
-  EXPECT_TRUE(InTree(L"data\\deep.sav"));
-  EXPECT_TRUE(InTree(L"extra.dat"));
+  for (const wchar_t* kept : kLookalikes) EXPECT_TRUE(InTree(kept)) << kept;
   EXPECT_FALSE(KeyExists(kKey));
   EXPECT_FALSE(KeyExists(kMaker));
 }
@@ -121,10 +124,8 @@ TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
        "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n"},
       {L"", "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\n"}};  // the folder itself
   for (const auto& [held, log] : cases) {
-    SetUp();
-    for (const wchar_t* file : {L"diary.save", L"data\\deep.sav", L"extra.dat"}) {
-      fs::remove(kTree / file);
-    }
+    MakeInstalledTree();
+    for (const wchar_t* file : kLookalikes) fs::remove(kTree / file);
     HANDLE handle =
         CreateFileW((kTree / held).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -141,9 +142,7 @@ TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
 }
 
 TEST_F(Uninstaller, LoggedFoldersGoOnlyInOrAboveTheInstallFolder) {
-  for (const wchar_t* file : {L"diary.save", L"data\\deep.sav", L"extra.dat"}) {
-    fs::remove(kTree / file);
-  }
+  for (const wchar_t* file : kLookalikes) fs::remove(kTree / file);
   const std::tuple<const wchar_t*, const char*, bool> cases[] = {
       {L"W:\\h2u\\ゲーム", "W:\\h2u\\ゲーム", true},  // a parent, emptied
       {kTree.c_str(), "W:\\h2u\\ゲーム\\表\\", true},
@@ -177,22 +176,28 @@ TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
 }
 
 // The disc may name another program's key: what that program keeps there stays, and the
-// maker's key with another product's value.
+// maker's key with another product's value, even when the product key itself goes.
 TEST_F(Uninstaller, ProductAndMakersKeysKeepForeignValuesAndKeys) {
   const std::wstring sub = std::wstring(kKey) + L"\\Theme";
-  for (bool withKey : {false, true}) {
-    SetUp();
-    SetRaw(kKey, L"", REG_SZ, L"d", 4);
-    SetRaw(kKey, L"Licence", REG_SZ, L"x", 4);
+  // Foreign values in the product key, a key below it, another product's value in the maker's.
+  const std::tuple<bool, bool, bool> cases[] = {
+      {true, false, true}, {true, true, false}, {false, false, true}};
+  for (const auto& [values, withKey, makerValue] : cases) {
+    MakeInstalledTree();
+    if (values) SetRaw(kKey, L"", REG_SZ, L"d", 4);
+    if (values) SetRaw(kKey, L"Licence", REG_SZ, L"x", 4);
     if (withKey) SetRaw(sub.c_str(), L"v", REG_SZ, L"y", 4);
-    if (!withKey) SetRaw(kMaker, L"OTHER", REG_SZ, L"x", 4);
+    if (makerValue) SetRaw(kMaker, L"OTHER", REG_SZ, L"x", 4);
     EXPECT_TRUE(Run(false));
+    EXPECT_EQ(KeyExists(kKey), values || withKey) << values << withKey;
     EXPECT_EQ(KeyExists(sub.c_str()), withKey);
+    LONG other = RegGetValueW(HKEY_CURRENT_USER, kMaker, L"OTHER", RRF_RT_ANY, 0, 0, 0);
+    EXPECT_EQ(other, makerValue ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND) << "the maker's value";
     EXPECT_TRUE(KeyExists(kMaker));
     for (const wchar_t* name :
          {L"Licence", L"", L"INSTFLAG", L"INSTTYPE", L"CDPATH", L"GAMEPATH"}) {
       LONG found = RegGetValueW(HKEY_CURRENT_USER, kKey, name, RRF_RT_ANY, 0, 0, 0);
-      EXPECT_EQ(found, name[0] == L'L' ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND) << name;
+      EXPECT_EQ(found, values && name[0] == L'L' ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND) << name;
     }
   }
 }
@@ -213,15 +218,14 @@ TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
 TEST_F(Uninstaller, AFileThatIsNotALogStays) {
   for (const std::string& bytes :
        {std::string("SAVE\0\x01\xff", 7), std::string("W:\\h2u\\ゲーム\\表\\data\\\nslot 1\n")}) {
-    SetUp();
+    MakeInstalledTree();
     fs::remove(kTree / L"game._m~");
     WideWrite(kTree / L"game._md", bytes);
     BeginFolderLog();
     EXPECT_EQ(CreateFolderPath("W:\\h2u\\ゲーム\\表\\new"), 1);
     ReleaseFolderLog();
     EXPECT_TRUE(Run(false));
-    std::ifstream log(kTree / L"game._md", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}), bytes);
+    EXPECT_EQ(LogText(), bytes);
     EXPECT_TRUE(InTree(L"new") && InTree(L"data\\bgm"));
   }
 }

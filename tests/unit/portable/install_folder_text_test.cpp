@@ -4,7 +4,7 @@
 
 #include "path/install_folder_text.h"
 
-TEST(RefusedFolder, DriveRootsAndTheWindowsFolder) {
+TEST(InstallFolderText, DriveRootsAndTheWindowsFolder) {
   const std::tuple<const char*, const char*, bool> cases[] = {
       // clang-format off
       {"C:", "C:\\WINDOWS", true}, {"e:\\", "C:\\WINDOWS", true}, {"E:/", "", true},

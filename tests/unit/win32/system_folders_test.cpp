@@ -6,7 +6,7 @@
 
 #include "platform/system_folders.h"
 
-TEST(RefusedExistingFolder, ByIdentityThroughAnyName) {
+TEST(SystemFolders, ByIdentityThroughAnyName) {
   CreateDirectoryW(L"W:\\plain", nullptr);
   const std::tuple<const char*, bool> cases[] = {
       {"W:\\", true},
