@@ -9,8 +9,10 @@ set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must name the prefix}"
 export WINEPREFIX
 export WINEDEBUG="${WINEDEBUG:--all}"
+# Debian puts no wine64 on the PATH: every script and CMake's test runner (wine-run.sh)
+# takes the loader from here.
 WINE64=/usr/lib/wine/wine64
-WINESERVER=/usr/lib/wine/wineserver
+WINESERVER=$(dirname "$WINE64")/wineserver
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
 
 wine_up() {
