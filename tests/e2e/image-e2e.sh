@@ -9,8 +9,9 @@ tests=$(realpath "$1") check=$(realpath "$2") staged=$(realpath "$3") run=$(real
 here=$(dirname "$(realpath "$0")")
 walk=LauncherTest.InstallRunGameAndUninstall
 
-if [ -d "$run" ]; then chmod -R u+w "$run" && rm -rf "$run"; fi
-mkdir -p "$run"
+# shellcheck source=../../scripts/own-folder.sh
+source "$here/../../scripts/own-folder.sh"
+make_own_folder "$run"
 # This build's setup-check, under Wine, on the disc folder's Windows name.
 printf '#!/usr/bin/env bash\nexec %q %q "$1" "Z:$2"\n' "$here/../../scripts/wine-run.sh" "$check" \
   >"$run/setup-check"
