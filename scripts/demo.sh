@@ -119,7 +119,8 @@ make_own_folder "$out/demo-run"
 mkdir -p "$scratch"
 wine_up
 wine_start_xvfb "$shots"
-trap 'release_disc; wine_unmap_drive t; wine_down; wine_stop_xvfb' EXIT
+# Both drives go again: the tests share their prefix with this walk.
+trap 'release_disc; wine_unmap_drive q; wine_unmap_drive t; wine_down; wine_stop_xvfb' EXIT
 wine_unattended
 wine_map_drive t "$scratch" hd
 map_disc
