@@ -32,9 +32,9 @@ build mingw-x86_64 "$x64" setup bench_driver minimal_window startup_steps
 build mingw-i686 "$i686" setup
 
 work=$(realpath "$x64")/bench-run
-[ -d "$work" ] && chmod -R u+w "$work"
-rm -rf "$work"
-mkdir -p "$work"
+# shellcheck source=../scripts/own-folder.sh
+source scripts/own-folder.sh
+make_own_folder "$work"
 echo "== laying out the bench discs in $work"
 if [ "$only" = "" ] || [ "$only" = install ]; then
   python3 bench/make_disc.py "$work/disc-50" 50 5000000 N50 "$x64/bin/setup.exe" sample/setup.bmp

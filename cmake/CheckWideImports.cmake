@@ -1,8 +1,10 @@
 # Run as a test: fails when EXE imports a Windows function of the "A" kind, which would take
 # its text in the system's code page. The launcher's texts cross into Windows only as UTF-16
-# converted from code page 932. ALLOWED names the C runtime start-up's own (it reads no names).
-#   cmake -DOBJDUMP=... -DEXE=... -DALLOWED=GetStartupInfoA -P CheckWideImports.cmake
+# converted from code page 932. ALLOWED names, apart by commas, the start-up code's own.
+#   cmake -DOBJDUMP=... -DEXE=... -DALLOWED=GetStartupInfoA,... -P CheckWideImports.cmake
 cmake_minimum_required(VERSION 3.21)
+# Commas, since a semicolon would split the argument in the test's command line.
+string(REPLACE "," ";" ALLOWED "${ALLOWED}")
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} could not read ${EXE}")

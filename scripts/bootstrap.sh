@@ -5,7 +5,9 @@ set -euo pipefail
 
 PACKAGES=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686
   binutils-mingw-w64 wine wine64 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
-  clang libclang-rt-14-dev locales python3 xorriso)
+  locales python3 xorriso)
+# The fuzz preset's compiler and the sanitizer and libFuzzer runtime it links: one version.
+PACKAGES+=(clang-14 libclang-rt-14-dev)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -38,13 +38,18 @@ export WINEDEBUG=-all
 if [ "$(locale charmap 2>/dev/null)" != "UTF-8" ]; then
   export LC_ALL=C.UTF-8
 fi
+# shellcheck source=own-folder.sh
+source scripts/own-folder.sh
 disc=$build/sample-disc
 label=BV device=
 # A disc of the publisher's is copied, so that no label file is left in it. An image is
 # attached as a loop device, from which Wine reads the label as Windows reads a CD's.
-if [ -f "$given" ]; then
+if [ -n "$given" ]; then
   disc=$out/demo-disc
-  if [ -d "$disc" ]; then chmod -R u+w "$disc" && rm -rf "$disc"; fi
+  # The marker stands beside the disc's copy, not in it: Q: shows the disc alone.
+  make_own_folder "$disc" "$disc$OWN_FOLDER_MARKER"
+fi
+if [ -f "$given" ]; then
   xorriso -report_about WARNING -rockridge off -joliet on -osirrox on -indev "$given" \
     -extract / "$disc" >/dev/null 2>&1 || { echo "demo: $given is no disc image" >&2; exit 1; }
   if device=$(losetup -f --show -r "$given" 2>/dev/null); then
@@ -53,9 +58,7 @@ if [ -f "$given" ]; then
     echo "demo: no loop device could be attached; the label BV comes from a file"
   fi
 elif [ -n "$given" ]; then
-  disc=$out/demo-disc
-  if [ -d "$disc" ]; then chmod -R u+w "$disc" && rm -rf "$disc"; fi
-  cp -r "$given" "$disc"
+  cp -r "$given/." "$disc"
 fi
 # The machine field of a PE file's header (014c for 32-bit x86), empty for anything else.
 pe_machine() {
@@ -113,11 +116,13 @@ fi
 echo "demo: no display; on an Xvfb of its own, the install and uninstall walk"
 shots=$out/demo-screenshots
 scratch=$out/demo-run/t-drive
-rm -rf "$shots" "$scratch"
-mkdir -p "$shots" "$scratch"
+make_own_folder "$shots"
+make_own_folder "$out/demo-run"
+mkdir -p "$scratch"
 wine_up
 wine_start_xvfb "$shots"
-trap 'release_disc; wine_unmap_drive t; wine_down; wine_stop_xvfb' EXIT
+# Both drives go again: the tests share their prefix with this walk.
+trap 'release_disc; wine_unmap_drive q; wine_unmap_drive t; wine_down; wine_stop_xvfb' EXIT
 wine_unattended
 wine_map_drive t "$scratch" hd
 map_disc

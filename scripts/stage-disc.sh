@@ -6,8 +6,11 @@
 set -euo pipefail
 sample=$1 out=$2 game=$3 setup=$4
 [ "$(stat -c %s "$game")" -le 65536 ] || { echo "stage-disc: $game is over 65,536 bytes" >&2; exit 1; }
-if [ -d "$out" ]; then chmod -R u+w "$out" && rm -rf "$out"; fi
-cp -r "$sample" "$out"
+# shellcheck source=own-folder.sh
+source "$(dirname "${BASH_SOURCE[0]}")/own-folder.sh"
+# The marker stands beside the disc, not in it: the disc holds only what would be pressed.
+make_own_folder "$out" "$out$OWN_FOLDER_MARKER"
+cp -r "$sample/." "$out"
 rm -rf "$out/game-src" "$out/.gitattributes"
 cp "$game" "$out/HOSHIMI/game.exe"
 truncate -s 65536 "$out/HOSHIMI/game.exe"

@@ -9,8 +9,10 @@ set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must name the prefix}"
 export WINEPREFIX
 export WINEDEBUG="${WINEDEBUG:--all}"
+# Debian puts no wine64 on the PATH: every script and CMake's test runner (wine-run.sh)
+# takes the loader from here.
 WINE64=/usr/lib/wine/wine64
-WINESERVER=/usr/lib/wine/wineserver
+WINESERVER=$(dirname "$WINE64")/wineserver
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
 
 wine_up() {
@@ -19,7 +21,12 @@ wine_up() {
   exec 9>"$WINEPREFIX.lock"
   flock 9
   if [ ! -f "$WINEPREFIX/.launcher-ready" ]; then
-    LC_ALL=C "$WINE64" wineboot -i >/dev/null 2>&1 || true
+    # A prefix wineboot could not make is never marked ready: the next run tries again.
+    if ! LC_ALL=C "$WINE64" wineboot -i >"$WINEPREFIX.wineboot.log" 2>&1; then
+      echo "wine-env: wineboot failed for $WINEPREFIX (log: $WINEPREFIX.wineboot.log)" >&2
+      flock -u 9
+      return 1
+    fi
     wine_font_replacements
     touch "$WINEPREFIX/.launcher-ready"
   fi

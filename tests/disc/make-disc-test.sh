@@ -3,6 +3,7 @@
 # no setup.exe or setup.bmp, or too big for its media is refused with nothing written; an
 # image read against a disc folder that lists a file it lacks, that has another size or one
 # other byte in a file, or an image of another label, fails with the difference named.
+# stage-disc refuses a folder no script made and leaves it as it was.
 #   make-disc-test.sh SETUP_CHECK SCRATCH_DIR
 set -euo pipefail
 export SETUP_CHECK=$1
@@ -11,8 +12,9 @@ here=$(dirname "$(realpath "$0")")
 make_disc=$here/../../tools/make-disc/make-disc
 command -v xorriso >/dev/null || { echo "xorriso is not installed: skipped"; exit 77; }
 
-if [ -d "$scratch" ]; then chmod -R u+w "$scratch" && rm -rf "$scratch"; fi
-mkdir -p "$scratch"
+# shellcheck source=../../scripts/own-folder.sh
+source "$here/../../scripts/own-folder.sh"
+make_own_folder "$scratch"
 printf 'MZ stand-in' >"$scratch/game.exe"
 printf 'MZ stand-in launcher' >"$scratch/setup.exe"
 bash "$here/../../scripts/stage-disc.sh" "$here/../../sample" "$scratch/disc" "$scratch/game.exe" \
@@ -40,6 +42,13 @@ expect 0 "sample.iso verified: label BV, 3 root files, 11 listed files" \
   "$make_disc" "$scratch/disc" "$scratch/sample.iso"
 expect 0 "  ok    HOSHIMI\\cg16\\表紙.dat: 64001 bytes" \
   "$make_disc" --verify "$scratch/sample.iso" "$scratch/disc"
+
+# A folder stage-disc did not make is refused and left as it was.
+mkdir -p "$scratch/theirs" && printf 'keep' >"$scratch/theirs/file"
+expect 1 "refusing to remove $scratch/theirs: it has no" bash "$here/../../scripts/stage-disc.sh" \
+  "$here/../../sample" "$scratch/theirs" "$scratch/game.exe" "$scratch/setup.exe"
+[ "$(ls -A "$scratch/theirs")" = file ] && [ "$(cat "$scratch/theirs/file")" = keep ] ||
+  { echo "FAILED: stage-disc changed a folder it did not make"; failures=$((failures + 1)); }
 
 copy_disc broken
 printf '#FILE\r\n[DATA]\r\nmissing.dat\r\n' >>"$scratch/broken/setup.ini"

@@ -7,7 +7,9 @@ set -euo pipefail
 build=$(realpath "$1") run=$(realpath -m "$2")
 root=$(realpath "$(dirname "$0")/../..")
 [ -x "$root/build/native/bin/setup-check" ] || { echo "build/native is not built: skipped"; exit 77; }
-rm -rf "$run" && mkdir -p "$run/disc/GAME/data" "$run/build/mingw-i686/bin"
+# shellcheck source=../../scripts/own-folder.sh
+source "$root/scripts/own-folder.sh"
+make_own_folder "$run" && mkdir -p "$run/disc/GAME/data" "$run/build/mingw-i686/bin"
 ln -s "$root/tools" "$root/scripts" "$run/" && ln -s "$root/build/native" "$run/build/"
 if [ -f "$root/build/mingw-i686/bin/setup.exe" ]; then
   cp "$root/build/mingw-i686/bin/setup.exe" "$run/build/mingw-i686/bin/"

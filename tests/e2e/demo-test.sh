@@ -6,7 +6,9 @@
 set -euo pipefail
 build=$(realpath "$1") run=$(realpath -m "$2")
 root=$(dirname "$(realpath "$0")")/../..
-rm -rf "$run" && mkdir -p "$run/disc/GAME/data"
+# shellcheck source=../../scripts/own-folder.sh
+source "$root/scripts/own-folder.sh"
+make_own_folder "$run" && mkdir -p "$run/disc/GAME/data"
 cp "$build/sample-disc/HOSHIMI/game.exe" "$run/disc/GAME/" && chmod u+w "$run/disc/GAME/game.exe"
 cp "$root/sample/setup.bmp" "$run/disc/" && printf 'data' >"$run/disc/GAME/data/a.dat"
 printf '#TITLE 別の題\r\n#PATH GAME\r\n#DEFDIR d:\\Other\r\n#EXE game.exe\r\n#REG_S Other\r\n#INSTALL_LST\r\n[EXE] exe\r\n[DATA] data\r\n##\r\n#INSTALL_S\r\n[EXE]\r\n##\r\n#INSTALL_B\r\n[EXE]\r\n[DATA]\r\n##\r\n#FILE\r\n[EXE]\r\ngame.exe\r\n[DATA]\r\ndata\\a.dat\r\n##\r\n' |

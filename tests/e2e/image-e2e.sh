@@ -9,10 +9,12 @@ tests=$(realpath "$1") check=$(realpath "$2") staged=$(realpath "$3") run=$(real
 here=$(dirname "$(realpath "$0")")
 walk=Flow.InstallRunGameAndUninstall
 
-if [ -d "$run" ]; then chmod -R u+w "$run" && rm -rf "$run"; fi
-mkdir -p "$run"
+# shellcheck source=../../scripts/own-folder.sh
+source "$here/../../scripts/own-folder.sh"
+make_own_folder "$run"
 # This build's setup-check, under Wine, on the disc folder's Windows name.
-printf '#!/usr/bin/env bash\nexec /usr/lib/wine/wine64 %q "$1" "Z:$2"\n' "$check" >"$run/setup-check"
+printf '#!/usr/bin/env bash\nexec %q %q "$1" "Z:$2"\n' "$here/../../scripts/wine-run.sh" "$check" \
+  >"$run/setup-check"
 chmod +x "$run/setup-check"
 SETUP_CHECK=$run/setup-check "$here/../../tools/make-disc/make-disc" "$staged" "$run/sample.iso"
 xorriso -report_about WARNING -rockridge off -joliet on -osirrox on -indev "$run/sample.iso" \

@@ -10,6 +10,8 @@ set -euo pipefail
 tests=$(realpath "$1") staged=$(realpath "$2") run=$(realpath -m "$3") filter=${4:-*}
 # shellcheck source=../../scripts/wine-env.sh
 source "$(dirname "$0")/../../scripts/wine-env.sh"
+# shellcheck source=../../scripts/own-folder.sh
+source "$(dirname "$0")/../../scripts/own-folder.sh"
 
 unmount() { if mountpoint -q "$run/s-drive" 2>/dev/null; then umount -l "$run/s-drive" || true; fi; }
 cleanup() {
@@ -19,7 +21,7 @@ cleanup() {
   wine_stop_xvfb
 }
 unmount
-if [ -d "$run" ]; then chmod -R u+w "$run" && rm -rf "$run"; fi
+make_own_folder "$run"
 mkdir -p "$run/t-drive" "$run/s-drive"
 cp -a "$staged" "$run/disc"
 

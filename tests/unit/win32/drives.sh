@@ -8,6 +8,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../../scripts/wine-env.sh
 source "$here/../../../scripts/wine-env.sh"
+# shellcheck source=../../../scripts/own-folder.sh
+source "$here/../../../scripts/own-folder.sh"
 
 root="$(dirname "$WINEPREFIX")/win32-drives"
 drives=("h cdrom" "i hd BV" "j cdrom bv" "k cdrom BVX" "l cdrom BV" "m cdrom BV" "w hd")
@@ -15,12 +17,11 @@ drives=("h cdrom" "i hd BV" "j cdrom bv" "k cdrom BVX" "l cdrom BV" "m cdrom BV"
 # server is restarted after every change of the mapping.
 cleanup() {
   for drive in "${drives[@]}"; do wine_unmap_drive "${drive%% *}"; done
-  rm -rf "$root"
+  remove_own_folder "$root"
   wine_restart_server && wine_up
 }
+make_own_folder "$root"
 trap cleanup EXIT
-rm -rf "$root"
-mkdir -p "$root"
 for drive in "${drives[@]}"; do
   read -r letter type label <<<"$drive"
   # H: has no folder behind it: a drive without a disc.
