@@ -122,7 +122,7 @@ mkdir -p "$scratch"
 wine_up
 wine_start_xvfb "$shots"
 # Both drives go again: the tests share their prefix with this walk.
-trap 'release_disc; wine_unmap_drive q; wine_unmap_drive t; wine_down; wine_stop_xvfb' EXIT
+trap 'release_disc; wine_unmap_drive t; wine_down; wine_stop_xvfb' EXIT
 wine_unattended
 wine_map_drive t "$scratch" hd
 map_disc
