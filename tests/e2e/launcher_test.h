@@ -270,9 +270,12 @@ class LauncherTest : public ::testing::Test {
       DWORD flag = 0, size = 4;
       RegGetValueW(HKEY_CURRENT_USER, kProductKey, L"INSTFLAG", RRF_RT_DWORD, 0, &flag, &size);
       int position = ProgressPosition(bar);
-      EXPECT_GE(position < 0 ? shown : position, shown) << "the bar moves back";
-      if (position > shown) boxWasLast = false;
-      shown = std::max(shown, position);
+      // A dialog on its way out is hidden first, and its bar then reads 0: not a step back.
+      if (IsWindowVisible(copy)) {
+        EXPECT_GE(position < 0 ? shown : position, shown) << "the bar moves back";
+        if (position > shown) boxWasLast = false;
+        shown = std::max(shown, position);
+      }
       if (!IsWindow(copy)) return true;
       EXPECT_EQ(flag, 0u) << "recorded as installed while the pass runs";
       if (HWND box = FindWindowOf(launcher.Id(), L"ファイルコピー失敗", IDOK)) {
