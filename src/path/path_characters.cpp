@@ -2,17 +2,11 @@
 
 #include <string.h>
 
-size_t PathCharLength(const char* p) {
-  if (p[0] == '\0') return 0;
-  if (IsPathLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0') return 2;
-  return 1;
-}
+#include "text/line_characters.h"
 
-const char* LastPathChar(const char* path) {
-  const char* last = nullptr;
-  for (const char* p = path; *p; p += PathCharLength(p)) last = p;
-  return last;
-}
+size_t PathCharLength(const char* p) { return CharLengthByRule(p, IsPathLeadByte); }
+
+const char* LastPathChar(const char* path) { return LastCharByRule(path, IsPathLeadByte); }
 
 bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
 

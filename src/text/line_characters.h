@@ -18,5 +18,11 @@ size_t CharLength(const char* p);
 // The first byte of the last whole character of text, or nullptr for an empty text.
 const char* LastChar(const char* text);
 
+// The same two steps under another rule of which bytes begin a two-byte character, for the
+// path rule to share.
+typedef bool (*LeadByteRule)(unsigned char byte);
+size_t CharLengthByRule(const char* p, LeadByteRule isLead);
+const char* LastCharByRule(const char* text, LeadByteRule isLead);
+
 // Whether text ends in a lead byte with no second byte, after a cut or in damaged input.
 bool EndsInHalfCharacter(const char* text);
