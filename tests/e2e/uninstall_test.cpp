@@ -53,6 +53,9 @@ TEST_F(UninstallWalk, ARefusedPlaceIsLeftWhole) {
     const std::wstring real = recorded == L"T:" ? Target(L"") : recorded;
     fs::create_directories(real);
     fs::copy(L"Q:\\HOSHIMI", real, fs::copy_options::recursive);
+    for (const auto& entry : fs::recursive_directory_iterator(real)) {  // writable, as installed
+      fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
+    }
     WriteBytes(real + L"\\other.sav", "another program's");
     WriteBytes(real + L"\\hoshimi._md", Utf8(recorded + L"\\sound\\\n"));
     WriteRecord(recorded);
