@@ -21,19 +21,15 @@ std::vector<std::wstring> Listing(const std::wstring& folder) {
 
 // What an older launcher recorded, or the player edited: a maximum install in folder.
 void WriteRecord(const std::wstring& folder) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kProductKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                            nullptr),
-            ERROR_SUCCESS);
   const DWORD kind = 2, mask = kMaximumMask;
-  RegSetValueExW(key, L"INSTFLAG", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&kind), 4);
-  RegSetValueExW(key, L"INSTTYPE", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&mask), 4);
-  for (const auto& [name, text] :
-       {std::make_pair(L"CDPATH", std::wstring(L"Q:\\")), std::make_pair(L"GAMEPATH", folder)}) {
-    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   (text.size() + 1) * sizeof(wchar_t));
+  for (const auto& [name, type, data, size] :
+       {std::make_tuple(L"INSTFLAG", REG_DWORD, (const void*)&kind, 4u),
+        std::make_tuple(L"INSTTYPE", REG_DWORD, (const void*)&mask, 4u),
+        std::make_tuple(L"CDPATH", REG_SZ, (const void*)L"Q:\\", 8u),
+        std::make_tuple(L"GAMEPATH", REG_SZ, (const void*)folder.c_str(),
+                        unsigned(folder.size() + 1) * 2)}) {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kProductKey, name, type, data, size), 0);
   }
-  RegCloseKey(key);
 }
 
 }  // namespace
