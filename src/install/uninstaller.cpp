@@ -95,17 +95,17 @@ bool IsOursToRemove(const char* folder) {
   return RelateToInstallFolder(folder, g_InstallFolder) != kFolderUnrelated;
 }
 
-// The log may have been edited. That is safe: only folders are removed, and the system
-// removes only empty ones, so no file is ever deleted because the log names it. Folders
-// inside the install folder go first. Then the log is deleted, and after it the install
-// folder and its parents, which held the log. If the launcher is killed on the way, the
-// log still names what is left.
-// A temporary log that a killed install was writing is read too, and deleted with it.
+// A temporary log that a killed install was writing is read too, and deleted with the log.
 void ReadLoggedFolders(UninstallRun* run) {
   run->logged.count = 0;
   if (ReadFolderLogFiles(&run->logFiles)) MergeLoggedFolders(run->logFiles, &run->logged);
 }
 
+// The log may have been edited. That is safe: only folders are removed, and the system
+// removes only empty ones, so no file is ever deleted because the log names it. Folders
+// inside the install folder go first. Then the log is deleted, and after it the install
+// folder and its parents, which held the log. If the launcher is killed on the way, the
+// log still names what is left.
 void RemoveLoggedFolders(UninstallRun* run) {
   for (int holders = 0; holders < 2; ++holders) {
     if (holders) DeleteFolderLogFiles(run->logFiles);
