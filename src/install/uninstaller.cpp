@@ -10,11 +10,14 @@
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "path/folder_relation.h"
+#include "path/install_folder_text.h"
 #include "path/save_name.h"
 #include "platform/file_system.h"
 #include "platform/folder_listing.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
+#include "platform/system_folders.h"
+#include "platform/windows_folder.h"
 #include "setup_source/file_set.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
@@ -23,7 +26,8 @@ namespace {
 
 struct UninstallRun {
   bool keepSaves;
-  bool leftover;  // something this uninstall should remove is still there
+  bool sweepSaves;  // delete every save in the install folder, listed or not
+  bool leftover;    // something this uninstall should remove is still there
   FolderLogFiles logFiles;
   LoggedFolders logged;  // the folders named in the logs that existed at the start
 };
@@ -47,6 +51,15 @@ TypeMask InstallableTypes() {
 
 bool IsKeptSave(const UninstallRun& run, const char* name) {
   return run.keepSaves && HasSaveExtension(name);
+}
+
+// A record written by an older launcher or edited by hand may name a place the install
+// dialog refuses. Its files are not the game's alone, so nothing there is deleted.
+bool IsRefusedPlace(const char* folder) {
+  char windowsFolder[kFolderCapacity + 1];
+  OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
+  return IsRefusedInstallFolder(folder, windowsFolder) ||
+         IsRefusedExistingFolder(folder, windowsFolder);
 }
 
 // A path that does not fit is never used, because a cut name could be another file.
@@ -82,16 +95,18 @@ bool IsOursToRemove(const char* folder) {
   return RelateToInstallFolder(folder, g_InstallFolder) != kFolderUnrelated;
 }
 
+// A temporary log that a killed install was writing is read too, and deleted with the log.
+void ReadLoggedFolders(UninstallRun* run) {
+  run->logged.count = 0;
+  if (ReadFolderLogFiles(&run->logFiles)) MergeLoggedFolders(run->logFiles, &run->logged);
+}
+
 // The log may have been edited. That is safe: only folders are removed, and the system
 // removes only empty ones, so no file is ever deleted because the log names it. Folders
 // inside the install folder go first. Then the log is deleted, and after it the install
 // folder and its parents, which held the log. If the launcher is killed on the way, the
 // log still names what is left.
-// A temporary log that a killed install was writing is read too, and deleted with it.
 void RemoveLoggedFolders(UninstallRun* run) {
-  run->logged.count = 0;
-  if (!ReadFolderLogFiles(&run->logFiles)) return;
-  MergeLoggedFolders(run->logFiles, &run->logged);
   for (int holders = 0; holders < 2; ++holders) {
     if (holders) DeleteFolderLogFiles(run->logFiles);
     for (int i = run->logged.count - 1; i >= 0; --i) {
@@ -119,7 +134,7 @@ bool WasToGo(const UninstallRun& run, const char* folder, const char* name) {
   char listed[kFolderCapacity + 1];
   if (!FormatText(path, sizeof path, "%s\\%s", folder, name)) return false;
   bool inInstallFolder = RelateToInstallFolder(folder, g_InstallFolder) == kFolderSame;
-  if (inInstallFolder && HasSaveExtension(name) && !run.keepSaves) return true;
+  if (inInstallFolder && HasSaveExtension(name) && run.sweepSaves) return true;
   for (int i = 0; i < kFolderLogFileCount && inInstallFolder; ++i) {
     if (RelateFolders(path, run.logFiles.paths[i]) == kFolderSame) return true;
   }
@@ -181,8 +196,9 @@ const char* LeftoverPlace(const UninstallRun& run) {
 }
 
 // Writes the logged folders that are still there into the log again, so that the next
-// install merges them and the next uninstall removes them. If no folder is left to hold
-// the log, none is written.
+// install merges them and the next uninstall removes them. Kept saves keep their folders,
+// so this is done after every uninstall that keeps them. If no folder is left to hold the
+// log, none is written.
 void KeepLeftoversInLog(const UninstallRun& run) {
   BeginFolderLog();
   for (int i = 0; i < run.logged.count; ++i) {
@@ -225,29 +241,41 @@ void DeleteRegistryKeys() {
 
 }  // namespace
 
-bool Uninstall(bool keepSaves, char* leftoverPlace, size_t cap) {
-  CopyText(leftoverPlace, cap, "");
+UninstallResult Uninstall(bool keepSaves, char* place, size_t cap) {
+  CopyText(place, cap, "");
   if (g_InstallKind == kInstallNone) {
     // Deliberate, like the type reference's boxes: the launcher has always shown this box
     // when the record says nothing is installed. Nothing is deleted then.
     OsMessageBox(OsMainWindow(), "no setup del?", "TEST");
-    return true;
+    return kUninstallDone;
   }
   UninstallRun run = {};
   run.keepSaves = keepSaves;
+  bool refused = g_InstallFolder[0] != '\0' && IsRefusedPlace(g_InstallFolder);
   // Without an install folder, every path would start at the current drive's root.
-  if (g_InstallFolder[0] != '\0') {
+  if (g_InstallFolder[0] != '\0' && !refused) {
+    ReadLoggedFolders(&run);
+    // A folder that was there before the install may hold other programs' saves: only
+    // the game's listed saves go from it.
+    run.sweepSaves = !keepSaves && IsLoggedFolder(run, g_InstallFolder);
     DeleteInstalledFiles(&run);
-    if (!keepSaves) DeleteSaveFiles(&run);
+    if (run.sweepSaves) DeleteSaveFiles(&run);
     RemoveLoggedFolders(&run);
     CheckLoggedFolders(&run);
-    if (run.leftover) KeepLeftoversInLog(run);
+    if (run.leftover || keepSaves) KeepLeftoversInLog(run);
   }
   g_InstallKind = kInstallNone;
   g_TypeMask = 0;
   WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
   if (!keepSaves) DeleteRegistryKeys();
-  if (run.leftover) CopyText(leftoverPlace, cap, LeftoverPlace(run));
+  UninstallResult result = kUninstallDone;
+  if (refused) {
+    CopyText(place, cap, g_InstallFolder);
+    result = kUninstallRefusedPlace;
+  } else if (run.leftover) {
+    CopyText(place, cap, LeftoverPlace(run));
+    result = kUninstallLeftSomething;
+  }
   ReleaseFolderLogFiles(&run.logFiles);
-  return !run.leftover;
+  return result;
 }

@@ -98,15 +98,21 @@ void RunUninstallFlow() {
   g_DialogOutcome.uninstallConfirmed = 0;
   ShowConfirmDialog(kConfirmUninstall, nullptr);
   if (!g_DialogOutcome.uninstallConfirmed) return;
-  char leftover[kFolderCapacity + 1];
-  bool done = Uninstall(g_DialogOutcome.keepSaves != 0, leftover, sizeof leftover);
+  char place[kFolderCapacity + 1];
+  UninstallResult result = Uninstall(g_DialogOutcome.keepSaves != 0, place, sizeof place);
   ShowStoredInstalledState();
-  if (!done) {
-    char text[sizeof leftover + 128];
+  if (result == kUninstallDone) return;
+  char text[sizeof place + 128];
+  if (result == kUninstallRefusedPlace) {
+    FormatText(text, sizeof text,
+               "%s\nはアンインストールできない場所です。"
+               "ゲームのファイルは手動で削除してください。",
+               place);
+  } else {
     FormatText(text, sizeof text,
                "%s\nの中に削除できなかったものがあります。\n"
                "使っているプログラムを終了してから、手動で削除してください。",
-               leftover);
-    OsMessageBox(GuiMainWindow(), text, "削除の失敗");
+               place);
   }
+  OsMessageBox(GuiMainWindow(), text, "削除の失敗");
 }

@@ -72,9 +72,9 @@ class Uninstaller : public ::testing::Test {
   }
   bool Run(bool keepSaves) {
     char leftover[1024];
-    bool done = Uninstall(keepSaves, leftover, sizeof leftover);
+    result = Uninstall(keepSaves, leftover, sizeof leftover);
     place = leftover;
-    return done;
+    return result == kUninstallDone;
   }
   std::string LogText() {
     std::ifstream log(kTree / L"game._md", std::ios::binary);
@@ -84,9 +84,15 @@ class Uninstaller : public ::testing::Test {
     std::error_code ignored;
     fs::remove_all(L"W:\\h2u", ignored);
     fs::remove_all(L"W:\\h2out", ignored);
+    fs::remove_all(L"C:\\windows\\h2u", ignored);
+    for (const wchar_t* file : {L"game.exe", L"init.sav", L"Other.sav", L"game._md", L"data"}) {
+      fs::remove_all(fs::path(L"W:\\") / file, ignored);
+      fs::remove_all(fs::path(L"I:\\") / file, ignored);
+    }
     DeleteTree(kMaker);
   }
   std::string place;
+  UninstallResult result = kUninstallDone;
 };
 
 }  // namespace
@@ -113,7 +119,16 @@ TEST_F(Uninstaller, KeptSavesStayListedOrNot) {
                                                    {L"notes.save", false},
                                                    {L"game.exe", false}};
   for (const auto& [file, kept] : cases) EXPECT_EQ(InTree(file), kept) << file;
-  EXPECT_EQ(LogText(), "<none>") << "the player's saves keep the folder: no failure";
+  EXPECT_TRUE(KeyExists(kKey));
+  // The saves keep the folders that hold them: they stay logged, with no box, so that the
+  // next uninstall that does not keep them removes them.
+  EXPECT_EQ(LogText(),
+            "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n");
+  EXPECT_FALSE(InTree(L"game._m~"));
+  for (const wchar_t* file : kLookalikes) fs::remove(kTree / file);
+  g_InstallKind = kInstallMinimum;
+  EXPECT_TRUE(Run(false));
+  EXPECT_FALSE(fs::exists(L"W:\\h2u"));
 }
 
 // A file in use or a held folder: the uninstall says where, the record is cleared, and the
@@ -230,16 +245,72 @@ TEST_F(Uninstaller, AFileThatIsNotALogStays) {
   }
 }
 
-// Recorded as the bare drive: its log's folders are inside the drive's root.
-TEST_F(Uninstaller, ARecordInADriveRootIsUninstalledCompletely) {
-  CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:");
-  fs::create_directories(L"W:\\data\\bgm");
-  WideWrite(L"W:\\game._md", "W:\\data\\\nW:\\data\\bgm\\\n");
-  EXPECT_TRUE(Run(false));
-  EXPECT_FALSE(fs::exists(L"W:\\data"));
-  EXPECT_FALSE(fs::exists(L"W:\\game._md"));
-  std::error_code ignored;
-  fs::remove_all(L"W:\\data", ignored);
+// A record naming a place the install dialog refuses (an older launcher's, or edited by
+// hand): nothing there is deleted, not even what the log names, and the record is cleared.
+TEST_F(Uninstaller, ARefusedPlaceIsLeftWhole) {
+  const std::pair<const char*, const wchar_t*> cases[] = {
+      {"W:", L"W:\\"},
+      {"W:\\", L"W:\\"},
+      {"C:\\windows\\h2u", L"C:\\windows\\h2u"},
+      {"W:\\to-windows\\h2u", L"C:\\windows\\h2u"},  // a link to the Windows folder
+      {"W:\\to-i", L"I:\\"},                         // and one to a drive's root
+      {"W:\\h2u\\ゲーム\\表.", kTree.c_str()},       // the system drops the dot
+  };
+  for (const auto& [recorded, real] : cases) {
+    MakeInstalledTree();
+    const fs::path folder = real;
+    fs::create_directories(folder / L"data");
+    for (const wchar_t* file : {L"game.exe", L"init.sav", L"Other.sav"}) {
+      WideWrite(folder / file, "x");
+    }
+    WideWrite(folder / L"game._md", std::string(recorded) + "\\data\\\n");
+    CopyText(g_InstallFolder, sizeof g_InstallFolder, recorded);
+    g_InstallKind = kInstallMinimum;
+    Run(false);
+    EXPECT_EQ(result, kUninstallRefusedPlace) << recorded;
+    EXPECT_EQ(place, recorded);
+    for (const wchar_t* file : {L"game.exe", L"init.sav", L"Other.sav", L"game._md", L"data"}) {
+      EXPECT_TRUE(fs::exists(folder / file)) << recorded << " " << fs::path(file).string();
+    }
+    EXPECT_FALSE(KeyExists(kKey)) << recorded;
+    RemoveAll();
+  }
+}
+
+// Saves the disc does not list are swept only from an install folder the launcher made: a
+// folder that was there before may hold another program's.
+TEST_F(Uninstaller, UnlistedSavesGoOnlyFromAFolderTheInstallMade) {
+  const std::pair<const char*, bool> cases[] = {
+      {kLog, true},
+      {"W:\\h2u\\ゲーム\\表\\data\\\n", false},  // only a sub-folder was made
+      {"", false},                               // no log: nothing was made
+  };
+  for (const auto& [log, swept] : cases) {
+    MakeInstalledTree();
+    fs::remove(kTree / L"game._m~");
+    if (*log == '\0') fs::remove(kTree / L"game._md");
+    if (*log != '\0') WideWrite(kTree / L"game._md", log);
+    EXPECT_TRUE(Run(false)) << log;
+    EXPECT_NE(InTree(L"Top.SAV"), swept) << log;
+    EXPECT_FALSE(InTree(L"init.sav") || InTree(L"data\\slot.SAV")) << "listed saves go";
+  }
+}
+
+// A file in use in a folder that was there before the install: no logged folder is left
+// to show it, so only the check of each deleted file can report it.
+TEST_F(Uninstaller, AFileInUseInAFolderThatWasThereIsReported) {
+  fs::remove(kTree / L"game._m~");
+  WideWrite(kTree / L"game._md", "W:\\h2u\\ゲーム\\表\\data\\\n");
+  HANDLE handle =
+      CreateFileW((kTree / L"game.exe").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(Run(false));
+  CloseHandle(handle);
+  EXPECT_EQ(result, kUninstallLeftSomething);
+  EXPECT_EQ(place, "W:\\h2u\\ゲーム\\表");
+  EXPECT_TRUE(InTree(L"game.exe"));
+  EXPECT_FALSE(KeyExists(kKey));
 }
 
 // A folder path too long for a system temporary name still gets its log.

@@ -1,0 +1,96 @@
+// What the uninstall leaves: places that are not the game's alone, and folders kept by saves.
+#include <algorithm>
+
+#include "launcher_test.h"
+
+namespace e2e {
+
+using UninstallWalk = LauncherTest;
+
+namespace {
+
+// Every file and folder below folder, to see that nothing went.
+std::vector<std::wstring> Listing(const std::wstring& folder) {
+  std::vector<std::wstring> found;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    found.push_back(entry.path().wstring());
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+// What an older launcher recorded, or the player edited: a maximum install in folder.
+void WriteRecord(const std::wstring& folder) {
+  const DWORD kind = 2, mask = kMaximumMask;
+  for (const auto& [name, type, data, size] :
+       {std::make_tuple(L"INSTFLAG", REG_DWORD, (const void*)&kind, 4u),
+        std::make_tuple(L"INSTTYPE", REG_DWORD, (const void*)&mask, 4u),
+        std::make_tuple(L"CDPATH", REG_SZ, (const void*)L"Q:\\", 8u),
+        std::make_tuple(L"GAMEPATH", REG_SZ, (const void*)folder.c_str(),
+                        unsigned(folder.size() + 1) * 2)}) {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kProductKey, name, type, data, size), 0);
+  }
+}
+
+}  // namespace
+
+// A record naming a drive's root or a folder in the Windows folder: the game's files, a save
+// and a log are there, yet the uninstall deletes nothing, says so and clears the record.
+TEST_F(UninstallWalk, ARefusedPlaceIsLeftWhole) {
+  const std::wstring inWindows = L"C:\\windows\\HOSHIMI";
+  struct RemoveAfter {
+    std::wstring folder;
+    ~RemoveAfter() {
+      ClearFolder(folder);
+      RemoveDirectoryW(folder.c_str());
+    }
+  } removeAfter{inWindows};
+  for (const std::wstring& recorded : {std::wstring(L"T:"), inWindows}) {
+    const std::wstring real = recorded == L"T:" ? Target(L"") : recorded;
+    fs::create_directories(real);
+    fs::copy(L"Q:\\HOSHIMI", real, fs::copy_options::recursive);
+    for (const auto& entry : fs::recursive_directory_iterator(real)) {  // writable, as installed
+      fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
+    }
+    WriteBytes(real + L"\\other.sav", "another program's");
+    WriteBytes(real + L"\\hoshimi._md", Utf8(recorded + L"\\sound\\\n"));
+    WriteRecord(recorded);
+    const std::vector<std::wstring> before = Listing(real);
+    StartToMain();
+    ExpectButtons(true);
+    Uninstall(false);
+    Press(
+        Box(L"削除の失敗", IDOK,
+            recorded +
+                L"\nはアンインストールできない場所です。ゲームのファイルは手動で削除してください。",
+            main),
+        IDOK);
+    ExpectButtons(false);
+    EXPECT_LE(ValueCount(), 0) << "the record is cleared";
+    EXPECT_EQ(Listing(real), before) << Utf8(recorded) << ": nothing is deleted";
+    Exit(kExitButton, IDOK);
+    ClearFolder(real);
+  }
+}
+
+// Saves kept: their folder stays, with no box. Installed again into it and uninstalled
+// without keeping saves, nothing of either install is left.
+TEST_F(UninstallWalk, KeptSavesThenReinstallLeaveNothing) {
+  const std::wstring parent = Target(L"keep"), folder = parent + L"\\HOSHIMI";
+  StartToMain();
+  Install(folder, IDC_KIND_MINIMUM);
+  WriteBytes(folder + L"\\save01.sav", "save one");
+  Uninstall(true);
+  ExpectButtons(false);
+  EXPECT_FALSE(FindWindowOf(launcher.Id(), L"削除の失敗", IDOK));
+  EXPECT_EQ(ReadBytes(folder + L"\\save01.sav"), "save one");
+  EXPECT_FALSE(fs::exists(folder + L"\\game.exe"));
+  StartInstall(OpenOptions(), folder, IDOK, IDC_KIND_MINIMUM);
+  EXPECT_EQ(FinishCopy(), Texts{});
+  ExpectButtons(true);
+  Uninstall(false);
+  ExpectButtons(false);
+  EXPECT_FALSE(fs::exists(parent)) << "the folders the first install made, and the save";
+}
+
+}  // namespace e2e
