@@ -13,14 +13,16 @@
 #include "text/ascii_text.h"
 #include "text/bounded_text.h"
 
-void WriteInstalledState(const char* keyPath, const char* installFolder) {
+bool WriteInstalledState(const char* keyPath, const char* installFolder) {
   OsRegistryKey key;
-  if (!OsCreateUserKey(keyPath, &key)) return;
-  OsSetNumberValue(key, "INSTFLAG", g_InstallKind);
-  OsSetNumberValue(key, "INSTTYPE", g_TypeMask);
-  OsSetTextValue(key, "CDPATH", g_Setup.SourceFolder);
-  OsSetTextValue(key, "GAMEPATH", installFolder);
+  if (!OsCreateUserKey(keyPath, &key)) return false;
+  // Every value is tried even after one fails, but any failure fails the record.
+  bool written = OsSetNumberValue(key, "INSTFLAG", g_InstallKind);
+  written = OsSetNumberValue(key, "INSTTYPE", g_TypeMask) && written;
+  written = OsSetTextValue(key, "CDPATH", g_Setup.SourceFolder) && written;
+  written = OsSetTextValue(key, "GAMEPATH", installFolder) && written;
   OsCloseKey(key);
+  return written;
 }
 
 namespace {
@@ -35,18 +37,29 @@ uint32_t NumberData(const OsRegistryValue& value) {
   return number;
 }
 
-// The text ends at the data length or the first zero, whichever comes first. CopyText is
-// enough, because the platform puts a zero after the data.
+// The text ends at the data length or the first zero, whichever comes first; the platform
+// puts a zero after the data. A text that does not fit out leaves out as it was: a cut
+// path is never used.
 void TextData(const OsRegistryValue& value, char* out, size_t cap) {
-  CopyText(out, cap, reinterpret_cast<const char*>(value.data));
+  const char* text = reinterpret_cast<const char*>(value.data);
+  if (strlen(text) < cap) CopyText(out, cap, text);
 }
 
-}  // namespace
+// Opens the record for reading only, so that a key the user may read but not change still
+// shows the install. A missing key is made, empty, as a first start always did.
+bool OpenRecordToRead(const char* keyPath, OsRegistryKey* key) {
+  if (OsOpenUserKeyToRead(keyPath, key)) return true;
+  OsRegistryKey created;
+  if (OsCreateUserKey(keyPath, &created)) OsCloseKey(created);
+  return false;
+}
 
-void ReadInstalledState(const char* keyPath, char* installFolderOut) {
-  installFolderOut[0] = '\0';
+// Fills folderOut from GAMEPATH and, unless folderOnly, the shared variables from the other
+// three values.
+void ReadRecord(const char* keyPath, char* folderOut, size_t folderCap, bool folderOnly) {
+  folderOut[0] = '\0';
   OsRegistryKey key;
-  if (!OsCreateUserKey(keyPath, &key)) return;
+  if (!OpenRecordToRead(keyPath, &key)) return;
   OsRegistryValue value;
   // Skip a value that does not fit, so that some other program's value cannot hide the
   // record.
@@ -55,7 +68,9 @@ void ReadInstalledState(const char* keyPath, char* installFolderOut) {
     if (result == kEnumValuesEnd) break;
     if (result == kEnumValueSkipped) continue;
     if (strcmp(value.name, "GAMEPATH") == 0) {
-      TextData(value, installFolderOut, kFolderCapacity + 1);
+      TextData(value, folderOut, folderCap);
+    } else if (folderOnly) {
+      continue;
     } else if (strcmp(value.name, "CDPATH") == 0) {
       TextData(value, g_Setup.SourceFolder, sizeof g_Setup.SourceFolder);
     } else if (strcmp(value.name, "INSTFLAG") == 0) {
@@ -65,6 +80,16 @@ void ReadInstalledState(const char* keyPath, char* installFolderOut) {
     }
   }
   OsCloseKey(key);
+}
+
+}  // namespace
+
+void ReadInstalledState(const char* keyPath, char* installFolderOut) {
+  ReadRecord(keyPath, installFolderOut, kFolderCapacity + 1, false);
+}
+
+void ReadRecordedFolder(const char* keyPath, char* folderOut, size_t cap) {
+  ReadRecord(keyPath, folderOut, cap, true);
 }
 
 // The key may hold another program's values or keys, because a disc can name any key.

@@ -19,6 +19,9 @@ bool OsSetFileAttributes(const char* path, uint32_t attributes);
 // The length in UTF-16 units of path's full form, after the system fills in the drive,
 // the current folder and the separators. The terminating zero is not counted.
 bool OsGetFullPathUnits(const char* path, size_t* units);
+// path's full form ("D:GAME" becomes "D:\Work\GAME" when D:'s current folder is D:\Work).
+// Returns false if it cannot be formed or does not fit cap whole.
+bool OsGetFullPath(const char* path, char* out, size_t cap);
 bool OsCreateFolder(const char* path);
 bool OsRemoveFolder(const char* path);
 bool OsDeleteFile(const char* path);

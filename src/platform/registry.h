@@ -14,6 +14,9 @@ enum : uint32_t {
 
 // Opens HKEY_CURRENT_USER\path with all access, creating it if it is missing.
 bool OsCreateUserKey(const char* path, OsRegistryKey* key);
+// Opens HKEY_CURRENT_USER\path to read its values only, if it exists. A key the user may
+// read but not change opens here.
+bool OsOpenUserKeyToRead(const char* path, OsRegistryKey* key);
 // Opens HKEY_CURRENT_USER\path with all access, if it exists.
 bool OsOpenUserKey(const char* path, OsRegistryKey* key);
 void OsCloseKey(OsRegistryKey key);
@@ -24,9 +27,10 @@ bool OsSetNumberValue(OsRegistryKey key, const char* name, uint32_t value);
 bool OsSetTextValue(OsRegistryKey key, const char* name, const char* text);
 
 // One value read by OsEnumValue. Texts come back as code page 932 bytes, other types as
-// their raw bytes. A zero always follows the data, so it can be read as a text of at most
-// 256 bytes.
-enum { kRegistryNameCapacity = 512, kRegistryDataCapacity = 256 };
+// their raw bytes. A zero always follows the data, so it can be read as a text. The data
+// holds as much as the launcher's folder buffers (1,023 bytes): a folder of 247 UTF-16
+// units can take 494 bytes of code page 932.
+enum { kRegistryNameCapacity = 512, kRegistryDataCapacity = 1023 };
 struct OsRegistryValue {
   char name[kRegistryNameCapacity];
   unsigned char data[kRegistryDataCapacity + 1];
@@ -34,8 +38,8 @@ struct OsRegistryValue {
   uint32_t type;
 };
 // A value is skipped if its name is longer than 255 characters, its data does not fit in
-// 256 bytes, or it cannot be converted; the next index can still be read. Any other
-// failure is treated like the end of the values.
+// kRegistryDataCapacity bytes, or it cannot be converted; the next index can still be read. Any
+// other failure is treated like the end of the values.
 enum OsEnumResult { kEnumValueRead, kEnumValueSkipped, kEnumValuesEnd };
 OsEnumResult OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* value);
 // Returns true if key has neither sub-keys nor values. Returns false if that cannot be

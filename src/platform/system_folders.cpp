@@ -6,6 +6,7 @@
 #include "path/path_characters.h"
 #include "platform/drives.h"
 #include "platform/file_identity.h"
+#include "platform/file_system.h"
 #include "text/bounded_text.h"
 
 namespace {
@@ -42,12 +43,16 @@ bool CutToParent(char* path) {
 }  // namespace
 
 bool IsRefusedExistingFolder(const char* folder, const char* windowsFolder) {
+  // A folder the system cannot read as a path cannot be judged, so it is refused. An empty
+  // text names no folder; the install reports that it cannot be created.
+  size_t units;
+  if (folder[0] != '\0' && !OsGetFullPathUnits(folder, &units)) return true;
   OsFileIdentity identity;
   if (OsGetFileIdentity(folder, &identity) && IsSomeDriveRoot(identity)) return true;
   OsFileIdentity windows;
   if (windowsFolder[0] == '\0' || !OsGetFileIdentity(windowsFolder, &windows)) return false;
   char path[kPathCapacity];
-  if (!CopyText(path, sizeof path, folder)) return false;
+  if (!CopyText(path, sizeof path, folder)) return true;  // too long to walk up: unjudged
   do {
     if (OsGetFileIdentity(path, &identity) && SameFile(identity, windows)) return true;
   } while (CutToParent(path));

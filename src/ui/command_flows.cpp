@@ -60,6 +60,17 @@ void ShowStoredInstalledState() {
   SetButtonStates(IsGameInstalled());
 }
 
+// Records a complete install. Returns false if the record could not be written; the
+// buttons then show no install, whatever an older record says, since this one is not it.
+bool RecordInstall() {
+  if (WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder)) {
+    ShowStoredInstalledState();
+    return true;
+  }
+  SetButtonStates(false);
+  return false;
+}
+
 }  // namespace
 
 void RunInstallFlow() {
@@ -86,12 +97,18 @@ void RunInstallFlow() {
   }
 
   GuiDialogBox("FILECOPY", nullptr, FileCopyDialogProc);
-  if (g_DialogOutcome.confirmed) {
-    WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
-    ShowStoredInstalledState();
-  }
+  // The pass is confirmed only when every file was copied.
+  bool recorded = !g_DialogOutcome.confirmed || RecordInstall();
+  // The log is written either way, so that an install again and an uninstall remove what
+  // this one made.
   WriteFolderLog();
   ReleaseFolderLog();
+  if (!recorded) {
+    char text[sizeof g_Setup.ProductKeyPath + 64];
+    FormatText(text, sizeof text, "インストールの記録を書き込めませんでした。\n%s",
+               g_Setup.ProductKeyPath);
+    OsMessageBox(GuiMainWindow(), text, "インストールの失敗");
+  }
 }
 
 void RunUninstallFlow() {

@@ -6,6 +6,7 @@
 #include "install/folder_normalise.h"
 #include "install/free_space.h"
 #include "install/install_selection.h"
+#include "install/installed_state.h"
 #include "install/path_limits.h"
 #include "path/install_folder_text.h"
 #include "platform/platform.h"
@@ -38,8 +39,16 @@ void CheckKind(HWND dialog, int chosen) {
   }
 }
 
-void OnOpen(HWND dialog) {
+// The folder a record names comes first, so that an install again (a repair) goes back to
+// where the game is instead of stranding it.
+void OfferFolder() {
+  ReadRecordedFolder(g_Setup.ProductKeyPath, g_InstallFolder, sizeof g_InstallFolder);
+  if (g_InstallFolder[0] != '\0') return;
   FormDefaultInstallFolder(g_Setup.DEFDIR, g_Setup.PATH, g_InstallFolder, sizeof g_InstallFolder);
+}
+
+void OnOpen(HWND dialog) {
+  OfferFolder();
   GuiSetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder);
   for (int id = IDC_TYPE0_CHECK; id <= IDC_TYPE4_CHECK; ++id) {
     CheckDlgButton(dialog, id, BST_CHECKED);
@@ -89,13 +98,14 @@ bool ExtentFits(HWND dialog, TypeMask mask) {
 }
 
 // Refuses a drive root or the Windows folder, where an uninstall would delete files that
-// are not the game's. Also refuses a folder that Windows would read as another name, and
-// one too long for Windows to create or to hold the game's files. This runs before the
-// free-space check, and the dialog stays open.
-bool FolderAllowed(HWND dialog, TypeMask mask) {
+// are not the game's. Also refuses a folder that Windows would read as another name or as
+// a device, one too long for Windows to create or to hold the game's files, and one that
+// did not fit whole (taken is false). This runs before the free-space check, and the
+// dialog stays open.
+bool FolderAllowed(HWND dialog, TypeMask mask, bool taken) {
   char windowsFolder[kFolderCapacity + 1];
   OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
-  if (!IsRefusedInstallFolder(g_InstallFolder, windowsFolder) &&
+  if (taken && !IsRefusedInstallFolder(g_InstallFolder, windowsFolder) &&
       !IsRefusedExistingFolder(g_InstallFolder, windowsFolder) &&
       InstallPathsFit(g_InstallFolder, mask)) {
     return true;
@@ -126,10 +136,11 @@ void OnStart(HWND dialog) {
   static char shownFolder[sizeof g_InstallFolder];
   CopyText(shownFolder, sizeof shownFolder, g_InstallFolder);
   // A character with no code page 932 form comes back as '?', which no folder name may
-  // contain. The install then reports that the folder cannot be created.
-  GuiGetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder, sizeof g_InstallFolder);
-  NormaliseInstallFolder();
-  if (!FolderAllowed(dialog, mask) || !ExtentFits(dialog, mask)) {
+  // contain. The install then reports that the folder cannot be created. A text too long
+  // for the buffer is refused, never used cut.
+  bool taken = GuiGetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder, sizeof g_InstallFolder);
+  taken = taken && NormaliseInstallFolder();
+  if (!FolderAllowed(dialog, mask, taken) || !ExtentFits(dialog, mask)) {
     CopyText(g_InstallFolder, sizeof g_InstallFolder, shownFolder);
     return;
   }

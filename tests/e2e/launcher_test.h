@@ -204,7 +204,13 @@ class LauncherTest : public ::testing::Test {
   HWND OpenOptions(bool sampleSizes = true) {
     Click(main, IDC_INSTALL_BUTTON);
     HWND options = Wait(L"INSTALL", IDC_KIND_MINIMUM);
-    EXPECT_EQ(ItemText(options, IDC_FOLDER_EDIT), L"c:\\Games\\HOSHIMI");
+    // The folder a record names (that of an uninstall killed part way), else DEFDIR\PATH.
+    wchar_t recorded[1024] = {};  // the record's texts end without a zero: keep one after
+    DWORD size = sizeof recorded - sizeof(wchar_t);
+    bool named = RegGetValueW(HKEY_CURRENT_USER, kProductKey, L"GAMEPATH", RRF_RT_REG_SZ, nullptr,
+                              recorded, &size) == ERROR_SUCCESS &&
+                 recorded[0] != L'\0';
+    EXPECT_EQ(ItemText(options, IDC_FOLDER_EDIT), named ? recorded : L"c:\\Games\\HOSHIMI");
     EXPECT_EQ(Kinds(options), 2) << "opens at maximum";
     for (int id = IDC_TYPE0_CHECK; id <= IDC_TYPE4_CHECK; ++id) {
       EXPECT_EQ(Checked(options, id) * 2 + Enabled(options, id), 2 + (id >= IDC_TYPE2_CHECK));

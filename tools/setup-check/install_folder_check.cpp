@@ -2,9 +2,11 @@
 
 #include "diagnostics.h"
 #include "install/path_limits.h"
+#include "path/components.h"
 #include "path/drive_prefix.h"
 #include "path/install_folder_text.h"
 #include "path/path_characters.h"
+#include "path/windows_aliases.h"
 #include "platform/windows_folder.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
@@ -42,6 +44,12 @@ void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
     AddDiagnostic(line, kSetupError,
                   "the default install folder \"%s\" (DEFDIR and PATH joined) is the root of a "
                   "drive: the launcher refuses to install there",
+                  folder);
+  } else if (AnyComponent(folder + DrivePrefixLength(folder), IsDeviceName)) {
+    AddDiagnostic(line, kSetupError,
+                  "the default install folder \"%s\" (DEFDIR and PATH joined) has a folder name "
+                  "Windows reserves for a device (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9): the "
+                  "launcher refuses to install there",
                   folder);
   } else if (IsRefusedInstallFolder(folder, "")) {  // "": check the name rules only
     AddDiagnostic(line, kSetupError,

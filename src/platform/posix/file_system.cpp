@@ -39,6 +39,9 @@ bool OsGetFullPathUnits(const char* path, size_t* units) {
   return true;
 }
 
+// POSIX paths have no drives with current folders of their own: the path stays as it is.
+bool OsGetFullPath(const char* path, char* out, size_t cap) { return CopyText(out, cap, path); }
+
 bool OsGetFileSize(const char* path, uint64_t* size) {
   char native[4096];
   if (!ToNativePath(path, native, sizeof native)) return false;

@@ -4,6 +4,7 @@
 
 bool OsCreateUserKey(const char*, OsRegistryKey*) { return false; }
 bool OsOpenUserKey(const char*, OsRegistryKey*) { return false; }
+bool OsOpenUserKeyToRead(const char*, OsRegistryKey*) { return false; }
 void OsCloseKey(OsRegistryKey) {}
 bool OsSetNumberValue(OsRegistryKey, const char*, uint32_t) { return false; }
 bool OsSetTextValue(OsRegistryKey, const char*, const char*) { return false; }

@@ -46,6 +46,14 @@ bool OsGetFullPathUnits(const char* path, size_t* units) {
   return true;
 }
 
+bool OsGetFullPath(const char* path, char* out, size_t cap) {
+  wchar_t wide[kWideCapacity];
+  wchar_t full[kWideCapacity];
+  if (!ToWideStrict(path, wide, kWideCapacity)) return false;
+  DWORD units = GetFullPathNameW(wide, kWideCapacity, full, nullptr);
+  return units > 0 && units < kWideCapacity && FromWideStrict(full, out, cap);
+}
+
 bool OsCreateFolder(const char* path) {
   wchar_t wide[kWideCapacity];
   return ToWideStrict(path, wide, kWideCapacity) && CreateDirectoryW(wide, nullptr) != FALSE;
@@ -76,7 +84,8 @@ bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
 bool OsMoveFileReplacing(const char* source, const char* target) {
   wchar_t wideSource[kWideCapacity];
   wchar_t wideTarget[kWideCapacity];
-  return ToWideStrict(source, wideSource, kWideCapacity) && ToWideStrict(target, wideTarget, kWideCapacity) &&
+  return ToWideStrict(source, wideSource, kWideCapacity) &&
+         ToWideStrict(target, wideTarget, kWideCapacity) &&
          MoveFileExW(wideSource, wideTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
              FALSE;
 }

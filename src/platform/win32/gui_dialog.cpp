@@ -35,8 +35,13 @@ void GuiSetItemText(HWND dialog, int id, const char* text) {
 
 bool GuiGetItemText(HWND dialog, int id, char* out, size_t cap) {
   wchar_t wide[kWideCapacity];
+  // GetDlgItemTextW cuts silently, so measure the text first.
+  if (GetWindowTextLengthW(GetDlgItem(dialog, id)) >= kWideCapacity) {
+    out[0] = '\0';
+    return false;
+  }
   GetDlgItemTextW(dialog, id, wide, kWideCapacity);
-  return FromWideMarked(wide, out, cap);
+  return FromWideMarked(wide, out, cap) != kMarkedCut;
 }
 
 void GuiSetWindowText(HWND window, const char* text) {

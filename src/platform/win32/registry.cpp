@@ -33,6 +33,15 @@ bool OsOpenUserKey(const char* path, OsRegistryKey* key) {
   return true;
 }
 
+bool OsOpenUserKeyToRead(const char* path, OsRegistryKey* key) {
+  wchar_t wide[kWideCapacity];
+  if (!ToWideStrict(path, wide, kWideCapacity)) return false;
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, wide, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+  *key = opened;
+  return true;
+}
+
 void OsCloseKey(OsRegistryKey key) { RegCloseKey(static_cast<HKEY>(key)); }
 
 bool OsSetNumberValue(OsRegistryKey key, const char* name, uint32_t value) {
@@ -46,7 +55,8 @@ bool OsSetNumberValue(OsRegistryKey key, const char* name, uint32_t value) {
 bool OsSetTextValue(OsRegistryKey key, const char* name, const char* text) {
   wchar_t wideName[kWideCapacity];
   wchar_t wideText[kWideCapacity + 1];
-  if (!ToWideStrict(name, wideName, kWideCapacity) || !ToWideStrict(text, wideText, kWideCapacity)) {
+  if (!ToWideStrict(name, wideName, kWideCapacity) ||
+      !ToWideStrict(text, wideText, kWideCapacity)) {
     return false;
   }
   // The data is exactly the text's characters, with no terminating zero. The system would
@@ -76,7 +86,8 @@ bool TextData(const wchar_t* units, DWORD bytes, OsRegistryValue* value) {
   char converted[2 * kUnits + 1];
   if (!FromWideStrict(text, converted, sizeof converted)) return false;
   size_t length = strlen(converted);
-  // The record's reader holds 256 bytes. A longer text is refused, never cut.
+  // The record's reader holds kRegistryDataCapacity bytes. A longer text is refused, never
+  // cut.
   if (length > kRegistryDataCapacity) return false;
   memcpy(value->data, converted, length);
   value->data[length] = 0;
@@ -93,8 +104,9 @@ OsEnumResult OsEnumValue(OsRegistryKey key, uint32_t index, OsRegistryValue* val
   value->type = 0;
   wchar_t name[256];
   DWORD nameLength = 256;
-  // Big enough for the UTF-16 of any text whose code page 932 form fits in 256 bytes.
-  wchar_t units[1024];
+  // Big enough for the UTF-16 of any text whose code page 932 form fits in the data, with
+  // a terminating zero another program may have stored.
+  wchar_t units[kRegistryDataCapacity + 1];
   DWORD bytes = sizeof units;
   DWORD type = 0;
   LONG result = RegEnumValueW(static_cast<HKEY>(key), index, name, &nameLength, nullptr, &type,

@@ -50,8 +50,8 @@ void ToWideShown(const char* text, wchar_t* out, size_t cap) {
   out[used] = L'\0';
 }
 
-bool FromWideMarked(const wchar_t* text, char* out, size_t cap) {
-  if (cap == 0) return false;
+MarkedText FromWideMarked(const wchar_t* text, char* out, size_t cap) {
+  if (cap == 0) return kMarkedCut;
   // Convert one character at a time, so a character with no code page 932 form can be
   // marked, and a cut at cap never splits a character.
   size_t used = 0;
@@ -67,10 +67,13 @@ bool FromWideMarked(const wchar_t* text, char* out, size_t cap) {
       n = 1;
       exact = false;
     }
-    if (used + static_cast<size_t>(n) >= cap) break;
+    if (used + static_cast<size_t>(n) >= cap) {
+      out[used] = '\0';
+      return kMarkedCut;
+    }
     for (int i = 0; i < n; ++i) out[used++] = bytes[i];
     p += units - 1;
   }
   out[used] = '\0';
-  return exact;
+  return exact ? kMarkedExact : kMarkedWithQuestionMarks;
 }

@@ -21,6 +21,8 @@ bool ToWideStrict(const char* text, wchar_t* out, size_t cap);
 bool FromWideStrict(const wchar_t* text, char* out, size_t cap);
 // Never fails; a text that does not fit is cut at a whole character.
 void ToWideShown(const char* text, wchar_t* out, size_t cap);
-// Cuts the result at a whole character within cap - 1 bytes. Returns false if a character
-// was marked with '?'.
-bool FromWideMarked(const wchar_t* text, char* out, size_t cap);
+// How FromWideMarked went: every character as it is, some marked with '?', or cut (the
+// text did not fit; whatever else happened).
+enum MarkedText { kMarkedExact, kMarkedWithQuestionMarks, kMarkedCut };
+// Cuts the result at a whole character within cap - 1 bytes.
+MarkedText FromWideMarked(const wchar_t* text, char* out, size_t cap);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "install/install_selection.h"
+#include "path/install_folder_text.h"
 #include "text/bounded_text.h"
 
 TEST(FolderNormalise, NormalisedByWholeCharacters) {
@@ -18,14 +19,40 @@ TEST(FolderNormalise, NormalisedByWholeCharacters) {
       {"D:\\ｿﾌﾄ\\\\GAME\\", "D:\\ｿﾌﾄ\\GAME"}, {"D:\\ｿ\\", "D:\\ｿ"},  // one byte each
       {"", ""}};
   // clang-format on
+  // The text alone: under Windows the install folder is then made full (see the win32 tests).
   for (const auto& c : cases) {
-    CopyText(g_InstallFolder, sizeof g_InstallFolder, c[0]);
-    NormaliseInstallFolder();
-    EXPECT_STREQ(g_InstallFolder, c[1]) << c[0];
+    char out[kFolderTextCapacity];
+    EXPECT_TRUE(NormaliseFolderText(c[0], out, sizeof out)) << c[0];
+    EXPECT_STREQ(out, c[1]) << c[0];
   }
   std::string folder = "C:";  // a long folder is kept whole, not cut into another
   for (int i = 0; i < 50; ++i) folder += "\\abcdefghi";
   CopyText(g_InstallFolder, sizeof g_InstallFolder, (folder + "\\").c_str());
-  NormaliseInstallFolder();
+  EXPECT_TRUE(NormaliseInstallFolder());
   EXPECT_EQ(g_InstallFolder, folder);
+}
+
+// A folder that does not fit on the way is refused whole, never given out cut: a text of
+// 1,500 bytes would come out as its first 1,023 and name another folder.
+TEST(FolderNormalise, CutIsRefused) {
+  const std::string longFolder = "C:\\" + std::string(1500, 'a');
+  const std::string runs = "C:\\G" + std::string(1500, '\\') + "AME";  // collapses to C:\G\AME
+  const struct {
+    std::string folder;
+    size_t cap;
+    bool fits;
+    const char* result;
+  } cases[] = {
+      {longFolder, 2048, false, ""},
+      {runs, 2048, true, "C:\\G\\AME"},
+      {"C:\\Games\\HOSHIMI", 16, false, ""},
+      {"C:\\Games\\HOSHIMI", 17, true, "C:\\Games\\HOSHIMI"},
+  };
+  for (const auto& c : cases) {
+    char out[2048] = "";
+    EXPECT_EQ(NormaliseFolderText(c.folder.c_str(), out, c.cap), c.fits) << c.folder.size();
+    if (c.fits) {
+      EXPECT_STREQ(out, c.result);
+    }
+  }
 }

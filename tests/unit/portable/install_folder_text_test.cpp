@@ -1,8 +1,8 @@
+#include "path/install_folder_text.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
-
-#include "path/install_folder_text.h"
 
 TEST(InstallFolderText, DriveRootsAndTheWindowsFolder) {
   const std::tuple<const char*, const char*, bool> cases[] = {
@@ -19,6 +19,13 @@ TEST(InstallFolderText, DriveRootsAndTheWindowsFolder) {
       // Windows drops a final dot or blank: the folder made would not be the one typed.
       {"C:\\Windows.\\Games", "C:\\WINDOWS", true}, {"C:\\Games \\x", "", true},
       {"D:\\Game.", "", true}, {"D:\\a.b\\c", "", false},
+      // Windows reserves device names in every folder, with any extension, in any case.
+      {"D:\\Games\\CON", "", true}, {"D:\\prn\\x", "", true}, {"D:\\Aux.txt", "", true},
+      {"D:\\Nul.tar.gz\\x", "", true}, {"D:\\com1", "", true}, {"D:\\COM9\\x", "", true},
+      {"D:\\lpt1.log", "", true}, {"D:\\LPT9", "", true}, {"D:\\ゲーム\\con", "", true},
+      {"D:CON", "", true}, {"d:aux.txt\\x", "", true},
+      {"D:\\COM0", "", false}, {"D:\\LPT10", "", false}, {"D:\\CONSOLE", "", false},
+      {"D:\\NULL\\x", "", false}, {"D:\\xCON", "", false}, {"D:\\COM", "", false},
       // clang-format on
   };
   for (const auto& [folder, windows, refused] : cases) {

@@ -136,6 +136,10 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
        "setup.ini:1: error: the default install folder \"C:\\Games.\\GAME\" (DEFDIR and PATH "
        "joined) has a folder name that ends in a dot or a blank, which Windows drops: the "
        "launcher refuses to install there\n"},
+      {"#DEFDIR C:\\Aux.dir\n", 1,
+       "setup.ini:1: error: the default install folder \"C:\\Aux.dir\\GAME\" (DEFDIR and PATH "
+       "joined) has a folder name Windows reserves for a device (CON, PRN, AUX, NUL, COM1-COM9, "
+       "LPT1-LPT9): the launcher refuses to install there\n"},
       {"#DEFDIR C:\\" + std::string(240, 'a') + "\n", 1,
        "setup.ini:1: error: the default install folder \"C:\\" + std::string(240, 'a') +
            "\\GAME\" (DEFDIR and PATH joined) is too long: a folder or file of the maximum "

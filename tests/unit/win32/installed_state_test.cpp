@@ -23,7 +23,10 @@ std::string Units(const std::wstring& text) {
 class InstalledState : public ::testing::Test {
  protected:
   void SetUp() override { DeleteTree(kWideMaker); }
-  void TearDown() override { DeleteTree(kWideMaker); }
+  void TearDown() override {
+    AllowChanges(kWideKey);
+    DeleteTree(kWideMaker);
+  }
   // Reads the record over values that show what it did not set.
   static void Read() {
     CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, "K:\\");
@@ -48,7 +51,7 @@ TEST_F(InstalledState, JapaneseFolderAndBit31ComeBackWhole) {
 }
 
 // A sound record with one value replaced: numbers are their first four bytes whatever the
-// type; a value over 256 bytes is refused, not cut, and the reading goes on after it.
+// type; a value over 1,023 bytes is refused, not cut, and the reading goes on after it.
 TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
   const struct {
     const wchar_t* name;
@@ -61,12 +64,12 @@ TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
       {L"INSTFLAG", REG_BINARY, "", 0, 3, 4},
       {L"INSTTYPE", REG_BINARY, "\x1F", 1, 0x1F, 4},
       {L"INSTTYPE", REG_DWORD, "\x01\x02\x03\x04\x05\x06", 1, 0x04030201, 4},
-      {L"INSTTYPE", REG_BINARY, std::string(300, '\x07'), 1, 9, 4},
-      {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(253, L'a')), 1, 3, 256},
-      {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(254, L'a')), 1, 3, 0},
+      {L"INSTTYPE", REG_BINARY, std::string(1100, '\x07'), 1, 9, 4},
+      {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(1020, L'a')), 1, 3, 1023},
+      {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(1021, L'a')), 1, 3, 0},
       {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(1997, L'a')), 1, 3, 0},
-      {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(126, L'表')), 1, 3, 255},
-      {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(127, L'表')), 1, 3, 0},  // 260 of UTF-16
+      {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(510, L'表')), 1, 3, 1023},
+      {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(511, L'表')), 1, 3, 0},
   };
   for (const auto& c : cases) {
     DeleteTree(kWideMaker);
@@ -86,13 +89,46 @@ TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
   EXPECT_STREQ(g_InstallFolder, "");
 }
 
-// One damaged or foreign value must not hide an installed game: data over 256 bytes or over
+// One damaged or foreign value must not hide an installed game: data over 1,023 bytes or over
 // the read buffer, or a name over 255 characters, before the record's own values.
 TEST_F(InstalledState, OversizedValuesBeforeTheRecordAreSkipped) {
-  SetRaw(kWideKey, L"A1", REG_BINARY, std::string(300, 'd').data(), 300);
+  SetRaw(kWideKey, L"A1", REG_BINARY, std::string(1100, 'd').data(), 1100);
   SetRaw(kWideKey, L"A2", REG_SZ, std::wstring(3000, L't').c_str(), 6000);
   SetRaw(kWideKey, (L"A3" + std::wstring(300, L'n')).c_str(), REG_SZ, L"x", 4);
   SetRaw(kWideKey, L"GAMEPATH", REG_SZ, L"C:\\GAME", 14);
   Read();
   EXPECT_STREQ(g_InstallFolder, "C:\\GAME");
+}
+
+// Every folder 開始 accepts reads back whole: 130 kanji after D:\ are 263 bytes of code
+// page 932, and 247 UTF-16 units, the longest folder, up to 491.
+TEST_F(InstalledState, LongJapaneseFoldersReadBackWhole) {
+  CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, "Q:\\");
+  for (int kanji : {130, 244}) {
+    std::string folder = "D:\\";
+    for (int i = 0; i < kanji; ++i) folder += "表";
+    ASSERT_TRUE(WriteInstalledState(kKey, folder.c_str()));
+    Read();
+    EXPECT_EQ(g_InstallFolder, folder) << kanji;
+    char recorded[kFolderCapacity + 1] = "x";
+    ReadRecordedFolder(kKey, recorded, sizeof recorded);
+    EXPECT_EQ(recorded, folder);
+  }
+}
+
+// A key the user may read but not change: the install it records still shows, and writing
+// it is what fails, with nothing changed.
+TEST_F(InstalledState, ReadOnlyKeyReadsAndRefusesTheWrite) {
+  SetRaw(kWideKey, L"GAMEPATH", REG_SZ, L"C:\\GAME", 14);
+  SetRaw(kWideKey, L"INSTFLAG", REG_DWORD, "\x02\0\0\0", 4);
+  ASSERT_TRUE(DenyChanges(kWideKey));
+  g_InstallKind = 1;
+  EXPECT_FALSE(WriteInstalledState(kKey, "D:\\OTHER"));
+  Read();
+  EXPECT_STREQ(g_InstallFolder, "C:\\GAME");
+  EXPECT_EQ(g_InstallKind, 2u);
+  ASSERT_TRUE(AllowChanges(kWideKey));
+  EXPECT_TRUE(WriteInstalledState(kKey, "D:\\OTHER"));
+  Read();
+  EXPECT_STREQ(g_InstallFolder, "D:\\OTHER");
 }

@@ -1,10 +1,11 @@
 // Drive roots and the Windows folder found by what a path opens, not by its text.
+#include "platform/system_folders.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
 #include <tuple>
-
-#include "platform/system_folders.h"
 
 TEST(SystemFolders, ByIdentityThroughAnyName) {
   CreateDirectoryW(L"W:\\plain", nullptr);
@@ -23,4 +24,15 @@ TEST(SystemFolders, ByIdentityThroughAnyName) {
     EXPECT_EQ(IsRefusedExistingFolder(folder, "C:\\windows"), refused) << folder;
   }
   RemoveDirectoryW(L"W:\\plain");
+}
+
+// A folder no check can judge is refused: not a path Windows can read (a lead byte with
+// no second byte), or too long to walk up to its parents (1,203 bytes in 603 units).
+TEST(SystemFolders, UnjudgedFoldersAreRefused) {
+  std::string tooLong = "W:\\";
+  for (int i = 0; i < 600; ++i) tooLong += "表";
+  for (const std::string& folder : {std::string("W:\\\x82"), std::string("W:\\a\x81"), tooLong}) {
+    EXPECT_TRUE(IsRefusedExistingFolder(folder.c_str(), "C:\\windows")) << folder.size();
+  }
+  EXPECT_FALSE(IsRefusedExistingFolder("", "C:\\windows")) << "the install says it cannot be made";
 }

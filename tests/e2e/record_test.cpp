@@ -1,0 +1,83 @@
+// The installed-state record as the player meets it: a record that cannot be written, and
+// an install again that goes back to the recorded folder.
+#include "../unit/win32/raw_registry.h"
+#include "launcher_test.h"
+
+namespace e2e {
+
+using Record = LauncherTest;
+
+// The product key made read-only after the launcher started: the copy completes, the box
+// says the record was not written, the buttons show no install, and the log stays, so an
+// install again, once the key may be written, and an uninstall leave nothing.
+TEST_F(Record, WriteDeniedIsSaidAndTheLogStays) {
+  const std::wstring parent = Target(L"denied"), folder = parent + L"\\HOSHIMI";
+  StartToMain();
+  ASSERT_TRUE(DenyChanges(kProductKey));
+  Install(folder, 0);
+  Press(Box(L"インストールの失敗", IDOK,
+            std::wstring(L"インストールの記録を書き込めませんでした。\n") + kProductKey, main),
+        IDOK);
+  ExpectButtons(false);
+  EXPECT_EQ(ValueCount(), 0);
+  ExpectInstalledFiles(folder, kMaximumMask);
+  ExpectLog(parent, folder, kMaximumMask, 10);
+
+  ASSERT_TRUE(AllowChanges(kProductKey));
+  Install(folder, 0);
+  ExpectButtons(true);
+  ExpectRecord(2, kMaximumMask, folder);
+  Uninstall(false);
+  ExpectButtons(false);
+  EXPECT_FALSE(fs::exists(parent)) << "every folder the first install made";
+}
+
+// Refused at 開始: a name Windows keeps for a device, and a typed folder too long for the
+// field's buffer in UTF-16 units or in bytes, which cut would name a short folder. Then
+// "T:games\HOSHIMI" typed where T:'s current folder is T:\Work (left by a command prompt)
+// goes into T:\Work\games\HOSHIMI, named so by the question, the record and the log. With a
+// file gone, Install starts at the recorded folder, and accepting it repairs the install.
+TEST_F(Record, RefusalsDriveRelativeFolderAndRepair) {
+  const std::wstring parent = L"T:\\Work\\games", folder = parent + L"\\HOSHIMI";
+  fs::create_directories(L"T:\\Work");
+  ASSERT_TRUE(SetEnvironmentVariableW(L"=T:", L"T:\\Work"));
+  StartToMain();
+  HWND options = OpenOptions(false);
+  const std::wstring refused[] = {
+      L"T:\\Games\\CON", L"T:\\con.log\\HOSHIMI", L"T:\\Games\\Lpt9",
+      L"T:\\cut" + std::wstring(1100, L'\\') + L"HOSHIMI",
+      L"T:\\" + std::wstring(200, L'表') + std::wstring(800, L'\\') + L"X"};
+  for (const std::wstring& typed : refused) {
+    ExpectRefused(options, typed, L"フォルダ名の失敗",
+                  L"このフォルダにはインストールできません。\nほかのフォルダを指定してください。");
+  }
+  StartInstall(options, L"T:games\\HOSHIMI");
+  AnswerFolder(true, folder, IDOK);
+  EXPECT_EQ(FinishCopy(), Texts{});
+  SetEnvironmentVariableW(L"=T:", nullptr);
+  ExpectButtons(true);
+  ExpectRecord(2, kMaximumMask, folder);
+  ExpectLog(parent, folder, kMaximumMask, 10);
+  EXPECT_FALSE(fs::exists(L"T:\\games"));
+
+  fs::remove(folder + L"\\data\\script.dat");
+  Exit(kExitButton, IDOK);
+  StartToMain();
+  ExpectButtons(false);
+  Click(main, IDC_INSTALL_BUTTON);
+  options = Wait(L"INSTALL", IDC_KIND_MINIMUM);
+  EXPECT_EQ(ItemText(options, IDC_FOLDER_EDIT), folder) << "the recorded folder, not DEFDIR\\PATH";
+  Press(options, IDOK);
+  AnswerFolder(false, folder, IDOK);
+  WaitForDestroyed(CopyDialog(), 240000);  // the record stays written while it runs
+  Sync(main);
+  ExpectButtons(true);
+  ExpectInstalledFiles(folder, kMaximumMask);
+  ExpectRecord(2, kMaximumMask, folder);
+  Uninstall(false);
+  ExpectButtons(false);
+  EXPECT_FALSE(fs::exists(parent));
+  EXPECT_TRUE(fs::is_empty(L"T:\\Work")) << "the current folder was there before";
+}
+
+}  // namespace e2e
