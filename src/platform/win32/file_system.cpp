@@ -76,7 +76,8 @@ bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
 bool OsMoveFileReplacing(const char* source, const char* target) {
   wchar_t wideSource[kWideCapacity];
   wchar_t wideTarget[kWideCapacity];
-  return ToWideStrict(source, wideSource, kWideCapacity) && ToWideStrict(target, wideTarget, kWideCapacity) &&
+  return ToWideStrict(source, wideSource, kWideCapacity) &&
+         ToWideStrict(target, wideTarget, kWideCapacity) &&
          MoveFileExW(wideSource, wideTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
              FALSE;
 }
@@ -103,7 +104,10 @@ bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
   HANDLE handle = FindFirstFileW(wide, &found);
   if (handle == INVALID_HANDLE_VALUE) return false;
   search->handle = handle;
-  return NextConvertible(handle, &found, search);
+  if (NextConvertible(handle, &found, search)) return true;
+  // Nothing to hand back: a caller told "none" does not close the search.
+  OsFindClose(search);
+  return false;
 }
 
 bool OsFindNextFile(OsFileSearch* search) {
