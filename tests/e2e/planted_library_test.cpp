@@ -9,10 +9,10 @@ HWND OwnedWindow(HWND owner);  // window_test.cpp
 
 namespace {
 
-// ole32 is left out: with it set native-first, Wine's own libraries import it from the
-// program's folder before the launcher runs a line, which Windows never does (it is one of
-// the libraries Windows always takes from the system folder). The launcher loads it as it
-// loads these two.
+// ole32 is left out: set native-first, Wine's own libraries take it from the program's folder
+// whatever the launcher asks (seen with every load restricted to the system folder from
+// WinMain's first line). Windows always takes it from the system folder. The launcher loads
+// it as it loads these two.
 const wchar_t* const kSystemLibraries[] = {L"comctl32.dll", L"shell32.dll"};
 const wchar_t kOverrides[] = L"Software\\Wine\\AppDefaults\\setup.exe\\DllOverrides";
 
