@@ -9,9 +9,12 @@ PACKAGES=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64 g++-mingw-
 # The fuzz preset's compiler and the sanitizer and libFuzzer runtime it links: one version.
 PACKAGES+=(clang-14 libclang-rt-14-dev)
 
+# One query for all: with nothing missing, no apt runs and this script takes well under a
+# second, so test.sh and demo.sh can call it every time.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${PACKAGES[@]}" 2>/dev/null || true)
 missing=()
 for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  grep -qx "$p install ok installed" <<<"$installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "bootstrap: installing ${missing[*]}"

@@ -20,21 +20,29 @@ wine_up() {
   # One creator at a time: parallel test runs may race to create the prefix.
   exec 9>"$WINEPREFIX.lock"
   flock 9
+  # Each step says what failed and stops; only a prefix that passed every step is marked
+  # ready, so the next run tries again instead of testing in a broken prefix.
   if [ ! -f "$WINEPREFIX/.launcher-ready" ]; then
-    # A prefix wineboot could not make is never marked ready: the next run tries again.
     if ! LC_ALL=C "$WINE64" wineboot -i >"$WINEPREFIX.wineboot.log" 2>&1; then
       echo "wine-env: wineboot failed for $WINEPREFIX (log: $WINEPREFIX.wineboot.log)" >&2
       flock -u 9
       return 1
     fi
-    wine_font_replacements
+    if ! wine_font_replacements; then
+      flock -u 9
+      return 1
+    fi
     touch "$WINEPREFIX/.launcher-ready"
   fi
   flock -u 9
+  # Fails only when a server already runs for this prefix, which is what is wanted.
   "$WINESERVER" -p >/dev/null 2>&1 || true
   # Start Wine's own services now, with no terminal or pipe of ours: a service started
   # by the first test would hold that test's output pipe open and stall the runner.
-  "$WINE64" cmd.exe /c ver >/dev/null 2>&1 </dev/null || true
+  if ! "$WINE64" cmd.exe /c ver >/dev/null 2>&1 </dev/null; then
+    echo "wine-env: wine64 cannot run cmd.exe in $WINEPREFIX" >&2
+    return 1
+  fi
 }
 
 wine_down() {
@@ -53,13 +61,19 @@ wine_restart_server() {
 # would wait 2 s for one at every close.
 wine_unattended() {
   local aedebug='HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug'
-  wine_reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
-  wine_reg_add "$aedebug" /v Auto /d 1
-  wine_reg_add "$aedebug" /v Debugger /d false
-  wine_reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+  wine_reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 &&
+    wine_reg_add "$aedebug" /v Auto /d 1 &&
+    wine_reg_add "$aedebug" /v Debugger /d false &&
+    wine_reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
 }
 
-wine_reg_add() { "$WINE64" reg add "$@" /f >/dev/null 2>&1 || true; }
+# Callers may run inside "if" or "&&", where set -e does not stop them: every failure is
+# returned, with what failed.
+wine_reg_add() {
+  "$WINE64" reg add "$@" /f >/dev/null 2>&1 && return 0
+  echo "wine-env: wine reg add $* failed in $WINEPREFIX" >&2
+  return 1
+}
 
 # An 800 x 600 Xvfb of our own, which picks a free display itself and tells its number once
 # it accepts clients: wine_start_xvfb DIR (its log and display number go there). Sets DISPLAY
@@ -88,13 +102,18 @@ wine_stop_xvfb() {
 
 # Japanese glyphs under LC_ALL=C: map the dialog fonts to IPA P Gothic. regedit reads
 # UTF-16; "wine reg add" would mangle the non-ASCII value name.
+# regedit says nothing of a file it could not import: the last value is read back instead.
 wine_font_replacements() {
-  local reg
+  local reg key='HKCU\Software\Wine\Fonts\Replacements' ok=0
   reg=$(mktemp --suffix=.reg)
   printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"ＭＳ Ｐゴシック"="IPAPGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n"Tahoma"="IPAPGothic"\r\n"MS Shell Dlg"="IPAPGothic"\r\n"MS Shell Dlg 2"="IPAPGothic"\r\n"MS UI Gothic"="IPAPGothic"\r\n' |
-    iconv -f UTF-8 -t UTF-16 >"$reg"
-  "$WINE64" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 || true
+    iconv -f UTF-8 -t UTF-16 >"$reg" &&
+    "$WINE64" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 &&
+    "$WINE64" reg query "$key" /v 'MS UI Gothic' 2>/dev/null | grep -q IPAPGothic && ok=1
   rm -f "$reg"
+  [ $ok = 1 ] && return 0
+  echo "wine-env: the Japanese font replacements could not be imported into $WINEPREFIX" >&2
+  return 1
 }
 
 # The Windows name of a Unix path, through drive Z: (the file system root).

@@ -35,6 +35,7 @@ bool OsMoveFileReplacing(const char* source, const char* target);
 
 // A search by pattern ("C:\GAME\*.sav"). Names come back as code page 932. A name that
 // cannot be written in code page 932 is skipped; it could not be deleted by name anyway.
+// When OsFindFirstFile finds nothing it leaves nothing open; otherwise call OsFindClose.
 struct OsFileSearch {
   void* handle;
   char name[260];

@@ -19,15 +19,17 @@ struct SettledSetting {
   bool (*refuses)(const char* value);
 };
 
-// Whether MD names a save, or a listed file in the game folder itself. Names are compared
-// the way the file system compares them, after dropping MD's trailing dots and blanks as
-// Windows does.
+// Whether MD names a save, a listed file in the game folder itself, or a folder that listed
+// files go into (a log written there as a file would stop every copy into it). Names are
+// compared the way the file system compares them, after dropping MD's trailing dots and
+// blanks as Windows does.
 bool CollidesWithGameFile(const char* name) {
   if (HasSaveExtension(name)) return true;
   char trimmed[kShortSettingCapacity + 1];
   CopyTextPart(trimmed, sizeof trimmed, name, WindowsNameLength(name));
   for (int i = 0; i < g_Setup.fileCount; ++i) {
-    if (RelateFolders(g_Setup.files[i].name, trimmed) == kFolderSame) return true;
+    FolderRelation relation = RelateFolders(g_Setup.files[i].name, trimmed);
+    if (relation == kFolderSame || relation == kFolderInside) return true;
   }
   return false;
 }

@@ -1,8 +1,8 @@
 // MD and REG_S are checked only after all of setup.ini is read, because whether they are
 // allowed depends on lines that may come after them.
 //  - The folder log is written over any file named MD in the install folder, and an
-//    uninstall deletes it. So MD must not name a save, nor a file the install copies there
-//    (the file list comes later in setup.ini).
+//    uninstall deletes it. So MD must not name a save, nor a file the install copies there,
+//    nor a folder the install copies files into (the file list comes later in setup.ini).
 //  - REG_S, joined to REG_P (which may come before or after it), names the maker's key.
 //    Like REG_P, that key must stay out of the system's own trees.
 #pragma once

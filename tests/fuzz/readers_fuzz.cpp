@@ -13,6 +13,7 @@
 #include <regex>
 
 #include "install/folder_log.h"
+#include "path/path_characters.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_report.h"
@@ -44,8 +45,9 @@ bool PrepareDisc() {
 #define CHECK(condition) \
   ((condition) ? (void)0 : (fprintf(stderr, "invariant broken: %s\n", #condition), abort()))
 
-// Whole characters of code page 932, so that the second byte of 表 is no separator.
-size_t Step(const char* p) { return (static_cast<unsigned char>(*p) >= 0x80 && p[1]) ? 2 : 1; }
+// Names are split into characters by the product's own path rule (called, never copied):
+// the second byte of 表 is no separator, but a half-width katakana stands alone, so in ｿ表\x
+// the backslash after 表 separates (setup.ini's line rule would pair ｿ with 表's first byte).
 
 // A component that steps up (two dots or more among blanks) or, with devices, a device name;
 // with aliases, one Windows reads as another (empty, or ending in a dot or a blank).
@@ -56,7 +58,7 @@ bool HasComponent(const char* path, bool devices, bool aliases = false) {
   static const std::regex kAlias("([\\s\\S]*[. ])?");
   for (const char* start = path;; ++start) {
     const char* end = start;
-    while (*end && *end != '\\' && *end != '/') end += Step(end);
+    while (*end && *end != '\\' && *end != '/') end += PathCharLength(end);
     if (std::regex_match(start, end, kUp) || (devices && std::regex_match(start, end, kDevice)) ||
         (aliases && std::regex_match(start, end, kAlias)))
       return true;
@@ -74,7 +76,7 @@ bool StaysInside(const char* path) {
 // Names joined by single backslashes (whole characters), none empty; one name if single.
 bool IsNameChain(const char* text, bool single) {
   bool empty = true;
-  for (const char* p = text; *p; p += Step(p)) {
+  for (const char* p = text; *p; p += PathCharLength(p)) {
     if (*p == '\\' && (empty || single)) return false;
     empty = *p == '\\';
   }

@@ -12,7 +12,8 @@ const char* const kSetupProblemTexts[kSetupProblemCount] = {
     REFUSED("Software or key names below it joined by single backslashes, not in "
             "Software\\Microsoft, Classes, Policies or Wow6432Node"),
     REFUSED("one key name without a backslash"),
-    REFUSED("no save file (.sav) and no file listed directly in the game folder"),
+    REFUSED("no save file (.sav), no file listed directly in the game folder and no folder of "
+            "the file list"),
     REFUSED("a key name that keeps the maker's key, below REG_P, out of Software\\Microsoft, "
             "Classes, Policies and Wow6432Node"),
     "more than %u data types: \"%s\" was dropped",

@@ -112,7 +112,10 @@ bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
   HANDLE handle = FindFirstFileW(wide, &found);
   if (handle == INVALID_HANDLE_VALUE) return false;
   search->handle = handle;
-  return NextConvertible(handle, &found, search);
+  if (NextConvertible(handle, &found, search)) return true;
+  // Nothing to hand back: a caller told "none" does not close the search.
+  OsFindClose(search);
+  return false;
 }
 
 bool OsFindNextFile(OsFileSearch* search) {

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/gui_dialog.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 
 // The copy dialog's progress bar is a common control. Its library is loaded when the
@@ -13,7 +14,7 @@ static void RegisterProgressControl() {
   static bool registered;
   if (registered) return;
   registered = true;
-  HMODULE library = LoadLibraryW(L"comctl32.dll");
+  HMODULE library = LoadSystemLibrary(L"comctl32.dll");
   if (library == nullptr) return;
   typedef BOOL(WINAPI * InitControls)(const INITCOMMONCONTROLSEX*);
   InitControls init = reinterpret_cast<InitControls>(

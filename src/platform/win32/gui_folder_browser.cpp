@@ -3,6 +3,7 @@
 
 #include <shlobj.h>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace {
@@ -22,7 +23,7 @@ bool LoadShell() {
   if (g_GetMalloc != nullptr && g_BrowseForFolder != nullptr && g_PathFromIdList != nullptr) {
     return true;
   }
-  HMODULE shell = LoadLibraryW(L"shell32.dll");
+  HMODULE shell = LoadSystemLibrary(L"shell32.dll");
   if (shell == nullptr) return false;
   Resolve(shell, "SHGetMalloc", &g_GetMalloc);
   Resolve(shell, "SHBrowseForFolderW", &g_BrowseForFolder);
@@ -35,7 +36,7 @@ bool LoadShell() {
 bool InitializeComOnce() {
   static bool ready;
   if (ready) return true;
-  HMODULE ole = LoadLibraryW(L"ole32.dll");
+  HMODULE ole = LoadSystemLibrary(L"ole32.dll");
   if (ole == nullptr) return false;
   decltype(&CoInitializeEx) initialize = nullptr;
   Resolve(ole, "CoInitializeEx", &initialize);

@@ -84,6 +84,11 @@ TEST_F(SetupCheck, ExitStatusAndReports) {
       {"#FILE\n#MD ..\\a\n", "--json", 1,
        "{\"line\": 2, \"severity\": \"error\", \"message\": \"MD value \\\"..\\\\a\\\" is "
        "refused: it must be a single file name; MD stays \\\"game._md\\\"\"},\n"},
+      // A log named like a folder of the file list, listed after it: refused on its line.
+      {"#MD data\n#FILE\ndata\\x.dat\n", nullptr, 1,
+       "setup.ini:1: error: MD value \"data\" is refused: it must be no save file (.sav), no "
+       "file listed directly in the game folder and no folder of the file list; MD stays "
+       "\"game._md\"\n"},
       {nullptr, "--json", 2, ""},
       {kSample, "SAMPLE", 2,
        "setup-check: SAMPLE holds no setup.ini, but the folder above it does: give that disc "

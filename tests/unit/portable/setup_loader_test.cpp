@@ -190,6 +190,10 @@ TEST_F(SetupLoader, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
       {"game.exe\n#MD game.EXE .\n", R, "game._md"}, {"表.LOG\n#MD 表.log\n", R, "game._md"},
       {"x.log\ny.log\n#MD x.log\n#MD y.log\n", R, "game._md"}, {"data\\x\n#MD x\n", A, "x"},
       {"ア.log\n#MD ヂ.log\n", A, "ヂ.log"},  // 0x83 0x61 is no small 0x83 0x41
+      // Nor as a file where listed files need a folder.
+      {"data\\x.dat\n#MD a.log\n#MD data\n", R, "a.log"},
+      {"data\\表\\x.dat\n#MD Data .\n", R, "game._md"},
+      {"data\\x.dat\n#MD data.log\n", A, "data.log"},
       // The line that makes REG_P\REG_S\REG_T longer than 1,023 bytes, whichever comes last.
       {"#REG_S " + s500 + "\n#REG_T " + t500 + "\n#REG_P Software\\" + p12 + "\n", A,
        "Software\\pppppppppppp"},
@@ -227,8 +231,9 @@ TEST_F(SetupLoader, RefusalsOfForeignNamesAreWordedOnTheirLines) {
                          "and Wow6432Node; REG_S stays \"QUERN FIELD\""));
   EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\QUERN FIELD\\GAME");
   EXPECT_TRUE(HasProblem(kSetupError, 6,
-                         "MD value \"game.exe\" is refused: it must be no save file (.sav) and no "
-                         "file listed directly in the game folder; MD stays \"a.log\""));
+                         "MD value \"game.exe\" is refused: it must be no save file (.sav), no "
+                         "file listed directly in the game folder and no folder of the file list; "
+                         "MD stays \"a.log\""));
   EXPECT_TRUE(HasProblem(kSetupError, 9,
                          "\"slot1.sav .\" ends a name with a dot, a blank or a separator, which "
                          "Windows drops; it was dropped"));

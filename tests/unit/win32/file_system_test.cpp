@@ -59,3 +59,20 @@ TEST_F(FileSystem, WholeSizeOfFilesNeverOfFolders) {
   }
   EXPECT_TRUE(OsRemoveFolder("measure\\folder") && OsRemoveFolder("measure"));
 }
+
+// A search that finds only names with no code page 932 form (Korean, made through the wide
+// API) answers "none", and its caller (the uninstaller's save sweep) closes nothing: no live
+// search may be left behind, one that FindClose would still accept.
+TEST_F(FileSystem, SearchFindingNoUsableNameLeavesNothingOpen) {
+  ASSERT_TRUE(CreateDirectoryW(L"measure", nullptr));
+  HANDLE korean =
+      CreateFileW(L"measure\\\uD55C\uAE00.sav", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(korean, INVALID_HANDLE_VALUE);
+  CloseHandle(korean);
+  OsFileSearch search;
+  EXPECT_FALSE(OsFindFirstFile("measure\\*.sav", &search));
+  EXPECT_FALSE(OsFindNextFile(&search));
+  EXPECT_FALSE(FindClose(static_cast<HANDLE>(search.handle))) << "a search left open";
+  EXPECT_TRUE(DeleteFileW(L"measure\\\uD55C\uAE00.sav"));
+  EXPECT_TRUE(RemoveDirectoryW(L"measure")) << GetLastError();
+}
