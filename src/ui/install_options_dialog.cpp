@@ -5,6 +5,7 @@
 #include "install/browsed_folder.h"
 #include "install/folder_normalise.h"
 #include "install/free_space.h"
+#include "install/install_folder_judgement.h"
 #include "install/install_selection.h"
 #include "install/path_limits.h"
 #include "path/install_folder_text.h"
@@ -95,11 +96,7 @@ bool ExtentFits(HWND dialog, TypeMask mask) {
 bool FolderAllowed(HWND dialog, TypeMask mask) {
   char windowsFolder[kFolderCapacity + 1];
   OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
-  if (!IsRefusedInstallFolder(g_InstallFolder, windowsFolder) &&
-      !IsRefusedExistingFolder(g_InstallFolder, windowsFolder) &&
-      InstallPathsFit(g_InstallFolder, mask)) {
-    return true;
-  }
+  if (JudgeInstallFolder(g_InstallFolder, mask, windowsFolder) == kFolderAccepted) return true;
   OsMessageBox(dialog,
                "このフォルダにはインストールできません。\nほかのフォルダを指定してください。",
                "フォルダ名の失敗");

@@ -31,7 +31,11 @@ int SortKey(const Diagnostic& d) { return d.line > 0 ? d.line : INT_MAX; }
 }  // namespace
 
 void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args) {
-  Keep(nullptr, line, severity, kSetupProblemTexts[problem], args);
+  // The loader's two warnings get ids, so that make-disc can be told to accept them.
+  const char* rule = problem == kFileOfNoType ? "file-of-no-type"
+                     : problem == kLongLine   ? "long-line"
+                                              : nullptr;
+  Keep(rule, line, severity, kSetupProblemTexts[problem], args);
 }
 
 void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...) {
