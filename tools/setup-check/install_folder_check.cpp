@@ -26,7 +26,7 @@ enum { kChoiceCount = 2 + 4 };
 TypeMask ChoiceMask(int choice) {
   if (choice == 0) return g_Setup.sets[kInstallS].mask;
   if (choice == 1) return g_Setup.sets[kInstallB].mask;
-  return choice == 2 ? 0x03 : 0x03 | TypeMask{1} << choice;  // choices 3 to 5: types 2 to 4
+  return choice == 2 ? 0x03 : 0x03 | TypeMask{1} << (choice - 1);  // choices 3 to 5: types 2 to 4
 }
 
 void DescribeChoice(int choice, char* out, size_t cap) {

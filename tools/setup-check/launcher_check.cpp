@@ -88,10 +88,7 @@ void CheckLauncher() {
     return;
   }
   if (machine != kMachineI386 && machine != kMachineX86_64) {
-    char what[96];
-    FormatText(what, sizeof what, "a program for another processor (machine 0x%04X), not i386",
-               static_cast<unsigned>(machine));
-    Refuse(name, what);
+    Refuse(name, "a program for another processor, not i386");
     return;
   }
   if (subsystem != kSubsystemGui) {

@@ -130,7 +130,14 @@ void EscapeShownName(const char* utf8, char* out, size_t cap) {
     if (code >= 0x20 && code < 0x7F) {
       FormatText(one, sizeof one, "%c", static_cast<char>(code));
     } else {
-      FormatText(one, sizeof one, "<U+%04X>", static_cast<unsigned>(code));
+      static const char kHex[] = "0123456789ABCDEF";
+      int digits = code > 0xFFFF ? 6 : 4;
+      CopyText(one, sizeof one, "<U+");
+      for (int d = digits - 1; d >= 0; --d) {
+        char digit[2] = {kHex[code >> (4 * d) & 0xF], '\0'};
+        AppendText(one, sizeof one, digit);
+      }
+      AppendText(one, sizeof one, ">");
     }
     AppendText(out, cap, one);
   }
