@@ -61,7 +61,7 @@ TEST_F(InitCommand, WritesTypedGroupsInNameOrderAndLoadsWithoutError) {
   // header says nothing), a movie with the data.
   Add("title.bmp", u8" 星見",
       "BM" + std::string(12, '\0') + "\x28" + std::string(13, '\0') + "\x10" +
-                           std::string(1, '\0'));
+          std::string(1, '\0'));
   Add("op.png", u8" 星見",
       "\x89PNG\r\n\x1a\n" + std::string(3, '\0') + "\rIHDR" + std::string(8, '\0') + "\x08\x02");
   Add("ev.jpg", u8" 星見");

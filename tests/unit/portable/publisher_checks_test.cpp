@@ -112,6 +112,10 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
        u8"overwrites the first and the player loses a game file\n"
        u8"setup.ini:12: error: \"я\" and \"Я\" (line 11) are one file on Windows: the second copy "
        u8"overwrites the first and the player loses a game file\n"},
+      // A doubled backslash is named as what it is.
+      {"#TITLE x\n#FILE\na\\\\b.dat\n", 1,
+       "setup.ini:3: error: \"a\\\\b.dat\" has two separators in a row, which Windows reads as "
+       "one; write one backslash between names. The line was dropped\n"},
       // EXE must be listed, under a type every install copies.
       {"#EXE run.exe\n#FILE\ngame.exe\n", 1,
        "setup.ini:1: warning: EXE \"run.exe\" is not listed among the FILE lines: no install "

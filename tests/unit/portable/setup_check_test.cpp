@@ -28,11 +28,18 @@ const char kSampleTablesAfterSettings[] =
     "  game.exe  [EXE]  600000 bytes\n  se.dat  [SOUND]  2000001 bytes (counted as 2000002)\n  "
     "data\\script.dat  [DATA]  70000 bytes\n"
     "  manual.txt  (no type)  0 bytes\n\n";
+// The disc path is shown with this system's separators.
+#ifdef _WIN32
+#define SEP "\\"
+#else
+#define SEP "/"
+#endif
 // Of one load: manual.txt is not on the disc, and two files belong to no type.
 const char kSampleProblems[] =
     "setup.ini:27: warning: \"readme.txt\" belongs to no data type; no install copies it\n"
     "setup.ini:35: error: listed file \"manual.txt\" cannot be opened on the disc "
-    "({disc}\\SAMPLE\\manual.txt)\n"
+    "({disc}" SEP "SAMPLE" SEP
+    "manual.txt)\n"
     "setup.ini:35: warning: \"manual.txt\" belongs to no data type; no install copies it\n";
 
 class SetupCheck : public SetupDisc {
