@@ -50,11 +50,6 @@ bool ReadBmpHeader(const unsigned char* header, size_t n, uint64_t size, int32_t
          Little(header + 10, 4) < size;
 }
 
-bool SameIgnoringCase(const char* a, const char* b) {
-  while (*a != '\0' && ToAsciiLower(*a) == ToAsciiLower(*b)) ++a, ++b;
-  return *a == '\0' && *b == '\0';
-}
-
 bool StartsIgnoringCase(const char* text, const char* start) {
   while (*start != '\0' && ToAsciiLower(*text) == ToAsciiLower(*start)) ++text, ++start;
   return *start == '\0';
@@ -75,7 +70,7 @@ void CheckOwnAutorun(const char* name) {
       line[--n] = '\0';
     }
     if (line[0] == '[') {
-      inSection = SameIgnoringCase(line, "[autorun]");
+      inSection = SameNameIgnoringCase(line, "[autorun]");
     } else if (inSection && StartsIgnoringCase(line, "open=")) {
       CopyText(open, sizeof open, line + 5);
     } else if (inSection && StartsIgnoringCase(line, "icon=")) {
@@ -83,7 +78,7 @@ void CheckOwnAutorun(const char* name) {
     }
   }
   fclose(file);
-  if (!SameIgnoringCase(open, "setup.exe") && !SameIgnoringCase(open, "\\setup.exe")) {
+  if (!SameNameIgnoringCase(open, "setup.exe") && !SameNameIgnoringCase(open, "\\setup.exe")) {
     AddRuleDiagnostic("autorun-not-launcher", 0, kSetupWarning,
                       "the disc's own %s starts \"%s\", not setup.exe: AutoPlay does not offer "
                       "the launcher; remove the file and make-disc writes one that does",

@@ -20,15 +20,10 @@ struct RootEntry {
 
 RootEntry g_RootEntries[kRootFileCount];
 
-bool SameIgnoringCase(const char* a, const char* b) {
-  while (*a != '\0' && ToAsciiLower(*a) == ToAsciiLower(*b)) ++a, ++b;
-  return *a == '\0' && *b == '\0';
-}
-
 bool VisitRootEntry(const OsFolderEntry* entry, void*) {
   if (!entry->isFile) return true;
   for (int f = 0; f < kRootFileCount; ++f) {
-    if (!SameIgnoringCase(entry->name, kRootFileNames[f])) continue;
+    if (!SameNameIgnoringCase(entry->name, kRootFileNames[f])) continue;
     RootEntry& root = g_RootEntries[f];
     if (!root.found) {
       root.found = true;
@@ -52,6 +47,11 @@ bool VisitRootEntry(const OsFolderEntry* entry, void*) {
 }
 
 }  // namespace
+
+bool SameNameIgnoringCase(const char* a, const char* b) {
+  while (*a != '\0' && ToAsciiLower(*a) == ToAsciiLower(*b)) ++a, ++b;
+  return *a == '\0' && *b == '\0';
+}
 
 void FindRootNames() {
   memset(g_RootEntries, 0, sizeof g_RootEntries);

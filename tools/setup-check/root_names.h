@@ -5,6 +5,11 @@
 
 enum RootFile { kRootSetupExe, kRootSetupBmp, kRootSetupIni, kRootAutorun, kRootFileCount };
 
+// Whether two names are the same with ASCII letters in either case, as Windows matches
+// the root files' names. The names compared against are ASCII, so no byte of a two-byte
+// character is ever taken for a letter of theirs.
+bool SameNameIgnoringCase(const char* a, const char* b);
+
 // Lists the current folder and finds each root file. Call before setup.ini is opened.
 void FindRootNames();
 

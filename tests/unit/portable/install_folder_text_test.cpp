@@ -1,8 +1,8 @@
-#include "path/install_folder_text.h"
-
 #include <gtest/gtest.h>
 
 #include <tuple>
+
+#include "path/install_folder_text.h"
 
 TEST(InstallFolderText, DriveRootsAndTheWindowsFolder) {
   const std::tuple<const char*, const char*, bool> cases[] = {
