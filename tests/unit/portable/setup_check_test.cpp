@@ -157,11 +157,13 @@ TEST_F(SetupCheck, LauncherAndRootNames) {
            nullptr,
            0,
            "!warning: setup."},
+#ifndef _WIN32  // a Windows folder cannot hold both spellings
           {{{"setup.exe", launcher}, {"SETUP.EXE", launcher}, {"setup.bmp", bmp}},
            nullptr,
            1,
            "setup.ini: error: \"setup.exe\" and \"SETUP.EXE\" are one name on Windows: keep one "
            "of them in the disc root\n"},
+#endif
           {{{"setup.exe", "Stand-in for the launcher"}, {"setup.bmp", bmp}},
            nullptr,
            1,
@@ -222,8 +224,9 @@ TEST_F(SetupCheck, LauncherAndRootNames) {
     if (!ini) WriteBytes("setup.ini", "#TITLE x\n");
     const char* argv[] = {"setup-check", option, nullptr};
     testing::internal::CaptureStdout();
-    EXPECT_EQ(RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv)), status) << part;
+    int shownStatus = RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv));
     std::string shown = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(shownStatus, status) << part;
     if (part[0] == '!') {
       EXPECT_EQ(shown.find(part.substr(1)), std::string::npos) << shown;
     } else {
@@ -235,22 +238,27 @@ TEST_F(SetupCheck, LauncherAndRootNames) {
 // Each game file that no FILE line can name is named, with the reason.
 TEST_F(SetupCheck, UnlistableNamesNamed) {
   std::filesystem::create_directories(folder_ / "G" / "dddddddddd");
-  std::ofstream(folder_ / "G" / u8"caf\u00e9\u2606\ud55c.txt") << "x";
+  std::ofstream(folder_ / "G" / std::filesystem::u8path(u8"caf\u00e9\u2606\ud55c.txt")) << "x";
+#ifndef _WIN32  // Windows makes neither name
   std::ofstream(folder_ / "G" / "bad.") << "x";
   std::ofstream(folder_ / "G" / "dddddddddd" / std::string(250, 'n')) << "x";
+#endif
   std::ofstream(folder_ / "G" / "ok.dat") << "x";
   WriteBytes("setup.ini", "#TITLE x\n#PATH G\n#FILE\nok.dat\n");
   const char* argv[] = {"setup-check", nullptr};
   testing::internal::CaptureStdout();
   RunSetupCheck(1, const_cast<char**>(argv));
   std::string shown = testing::internal::GetCapturedStdout();
-  for (const char* part :
-       {"setup.ini: warning: \"caf<U+00E9><U+2606><U+D55C>.txt\" is in the game folder but "
-        "cannot be listed: its name has no code page 932 form; rename it\n",
-        "setup.ini: warning: \"bad.\" is in the game folder but cannot be listed: Windows "
-        "reads its name as another (it ends in a dot or a blank, or names a device)\n",
-        "is in the game folder but cannot be listed: its path is longer than the 259 bytes "
-        "of a FILE line\n"}) {
+  for (const char* part : {
+           "setup.ini: warning: \"caf<U+00E9><U+2606><U+D55C>.txt\" is in the game folder but "
+           "cannot be listed: its name has no code page 932 form; rename it\n",
+#ifndef _WIN32
+           "setup.ini: warning: \"bad.\" is in the game folder but cannot be listed: Windows "
+           "reads its name as another (it ends in a dot or a blank, or names a device)\n",
+           "is in the game folder but cannot be listed: its path is longer than the 259 bytes "
+           "of a FILE line\n",
+#endif
+       }) {
     EXPECT_TRUE(Contains(shown, part));
   }
 }
