@@ -79,6 +79,13 @@ elif [ "$(pe_machine "$launcher")" = 014c ]; then
   echo "demo: the disc's setup.exe is a 32-bit build (PE machine 0x14c), which this machine's" \
     "wine64 cannot run; the demo runs $ours in its place"
   replace=1
+elif [ "$(pe_machine "$launcher")" = 8664 ]; then
+  echo "demo: runs the disc's own setup.exe, an x86_64 build (PE machine 0x8664), which wine64" \
+    "runs (the disc to ship needs the 32-bit build/mingw-i686/bin/setup.exe)"
+else
+  echo "demo: the disc's setup.exe is no 32-bit or x86_64 Windows program; the demo runs" \
+    "$ours in its place"
+  replace=1
 fi
 if [ -n "$replace" ]; then
   chmod u+w "$disc"

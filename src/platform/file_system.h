@@ -26,8 +26,8 @@ bool OsCreateFolder(const char* path);
 bool OsRemoveFolder(const char* path);
 bool OsDeleteFile(const char* path);
 // Creates a new empty file with a unique name in folder and puts its path into out. Returns
-// false, and leaves no file, if none can be made or its path does not fit cap. Used for
-// setup-check's output files.
+// false, and leaves no file, if none can be made or its path does not fit cap. The file
+// gets the mode any new file of this user gets. Used for setup-check's output files.
 bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap);
 // Moves source to target, replacing any file there. Writing to source first and then
 // moving it means target is never half written.

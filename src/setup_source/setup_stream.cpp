@@ -17,8 +17,10 @@ int g_SetupNextTextLine = 1;
 const int kEndOfText = 0x1A;
 }  // namespace
 
-bool OpenSetupStream() {
-  if (g_SetupStream == nullptr) g_SetupStream = OsOpenFile("setup.ini", "rb");
+bool OpenSetupStream() { return OpenSetupStreamNamed("setup.ini"); }
+
+bool OpenSetupStreamNamed(const char* name) {
+  if (g_SetupStream == nullptr) g_SetupStream = OsOpenFile(name, "rb");
   g_SetupTextEnded = false;
   g_SetupNextTextLine = 1;
   g_SetupTextLine = 0;

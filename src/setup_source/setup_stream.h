@@ -12,6 +12,9 @@ void CloseSetupFile();
 // Opens setup.ini in the current folder without reporting anything. Returns false if it
 // cannot be opened.
 bool OpenSetupStream();
+// The same for the file as the folder spells it ("SETUP.INI"), for tools on systems that
+// match names by case.
+bool OpenSetupStreamNamed(const char* name);
 bool SetupStreamIsOpen();
 
 // Reads the next line into line, up to and including its LF, at most cap - 1 bytes, and

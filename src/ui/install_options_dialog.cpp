@@ -5,6 +5,7 @@
 #include "install/browsed_folder.h"
 #include "install/folder_normalise.h"
 #include "install/free_space.h"
+#include "install/install_folder_judgement.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "install/path_limits.h"
@@ -105,9 +106,7 @@ bool ExtentFits(HWND dialog, TypeMask mask) {
 bool FolderAllowed(HWND dialog, TypeMask mask, bool taken) {
   char windowsFolder[kFolderCapacity + 1];
   OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
-  if (taken && !IsRefusedInstallFolder(g_InstallFolder, windowsFolder) &&
-      !IsRefusedExistingFolder(g_InstallFolder, windowsFolder) &&
-      InstallPathsFit(g_InstallFolder, mask)) {
+  if (taken && JudgeInstallFolder(g_InstallFolder, mask, windowsFolder) == kFolderAccepted) {
     return true;
   }
   OsMessageBox(dialog,

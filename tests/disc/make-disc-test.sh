@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# make-disc on the staged sample: the image verifies; a disc with an error, an unlisted EXE,
+# make-disc on the staged sample: the image verifies with its autorun.inf; a disc with an
+# error, a warning not accepted, a launcher that is no 32-bit GUI program, an unlisted EXE,
 # no setup.exe or setup.bmp, or too big for its media is refused with nothing written; an
 # image read against a disc folder that lists a file it lacks, that has another size or one
 # other byte in a file, or an image of another label, fails with the difference named.
@@ -15,8 +16,25 @@ command -v xorriso >/dev/null || { echo "xorriso is not installed: skipped"; exi
 # shellcheck source=../../scripts/own-folder.sh
 source "$here/../../scripts/own-folder.sh"
 make_own_folder "$scratch"
+# A PE header as the launcher's build has it: fake_pe MACHINE SUBSYSTEM DESCRIPTION FILE
+# (i386 is 0x14c, x86_64 0x8664; subsystem 2 is a GUI program, 3 a console one).
+fake_pe() {
+  python3 - "$@" <<'PY'
+import struct, sys
+machine, subsystem, description, out = int(sys.argv[1], 16), int(sys.argv[2]), sys.argv[3], sys.argv[4]
+b = bytearray(b"MZ" + bytes(0x40 - 2 + 24 + 0xE0))
+struct.pack_into("<I", b, 0x3C, 0x40)
+b[0x40:0x44] = b"PE\0\0"
+struct.pack_into("<H", b, 0x44, machine)
+struct.pack_into("<H", b, 0x40 + 20, 0xE0)
+struct.pack_into("<H", b, 0x40 + 24, 0x10B)
+struct.pack_into("<H", b, 0x40 + 24 + 68, subsystem)
+b += bytes(8) + "FileDescription\0".encode("utf-16-le") + bytes(2) + (description + "\0").encode("utf-16-le")
+open(out, "wb").write(b)
+PY
+}
 printf 'MZ stand-in' >"$scratch/game.exe"
-printf 'MZ stand-in launcher' >"$scratch/setup.exe"
+fake_pe 14c 2 'Setup launcher' "$scratch/setup.exe"
 bash "$here/../../scripts/stage-disc.sh" "$here/../../sample" "$scratch/disc" "$scratch/game.exe" \
   "$scratch/setup.exe"
 # A copy of the staged disc to change: copy_disc NAME
@@ -38,9 +56,22 @@ expect() {
   fi
 }
 
-expect 0 "sample.iso verified: label BV, 3 root files, 11 listed files" \
+# The sample lists a file of no type on purpose: that warning alone is accepted.
+expect 1 "pass --accept-warnings to ship them as they are, or --accept-warnings=file-of-no-type to accept only these" \
   "$make_disc" "$scratch/disc" "$scratch/sample.iso"
+expect 1 "setup.ini:43: warning: \"はじめに.txt\" belongs to no data type; no install copies it [file-of-no-type]" \
+  "$make_disc" --accept-warnings=title-not-set "$scratch/disc" "$scratch/sample.iso"
+[ ! -e "$scratch/sample.iso" ] || { echo "FAILED: an image was written with a warning"; failures=$((failures + 1)); }
+expect 0 "sample.iso verified: label BV, 4 root files, 11 listed files" \
+  "$make_disc" --accept-warnings=long-line,file-of-no-type "$scratch/disc" "$scratch/sample.iso"
+# The disc starts itself: autorun.inf, code page 932 with CR LF, names the launcher and the title.
+xorriso -report_about WARNING -osirrox on -indev "$scratch/sample.iso" -extract /autorun.inf \
+  "$scratch/autorun.inf" >/dev/null 2>&1
+[ "$(iconv -f CP932 -t UTF-8 "$scratch/autorun.inf")" = "$(printf '[autorun]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\nlabel=星見の丘\r')" ] ||
+  { echo "FAILED: autorun.inf is: $(od -c "$scratch/autorun.inf")"; failures=$((failures + 1)); }
 expect 0 "  ok    HOSHIMI\\cg16\\表紙.dat: 64001 bytes" \
+  "$make_disc" --verify "$scratch/sample.iso" "$scratch/disc"
+expect 0 "  ok    autorun.inf: starts setup.exe, labelled with the TITLE" \
   "$make_disc" --verify "$scratch/sample.iso" "$scratch/disc"
 
 # A folder stage-disc did not make is refused and left as it was.
@@ -59,7 +90,8 @@ expect 1 "found 1 error(s) in $scratch/broken/setup.ini: no image written" \
 
 # A small disc of a publisher's: gen_disc DIR EXE_NAME
 gen_disc() {
-  mkdir -p "$1/G" && printf 'MZ' >"$1/setup.exe" && printf 'BM' >"$1/setup.bmp" && printf 'x' >"$1/G/A.dat"
+  mkdir -p "$1/G" && cp "$scratch/setup.exe" "$1/setup.exe" && cp "$here/../../sample/setup.bmp" "$1/" &&
+    printf 'x' >"$1/G/A.dat"
   printf '#TITLE Other\r\n#PATH G\r\n#EXE %s\r\n#INSTALL_LST\r\n[A] a\r\n##\r\n#INSTALL_S\r\n[A]\r\n##\r\n#INSTALL_B\r\n[A]\r\n##\r\n#FILE\r\n[A]\r\nA.dat\r\n##\r\n' "$2" >"$1/setup.ini"
 }
 # Each refused with nothing written: NAME|EXE|CHANGE|OPTIONS|TEXT
@@ -70,11 +102,17 @@ while IFS='|' read -r name exe change options text; do
   expect 1 "$text" "$make_disc" $options "$scratch/$name" "$scratch/out/$name.iso"
 done <<'EOF'
 unlisted|b.exe|:||EXE b.exe is not among the files setup.ini lists: no image written
-nosetup|a.dat|rm setup.exe||no setup.exe at the root of
-nosetup|a.dat|rm setup.exe||build/mingw-i686/bin/setup.exe
-nobmp|a.dat|rm setup.bmp||no setup.bmp at the root of
-cdfull|a.dat|truncate -s 809M G/A.dat||414394 sectors, more than the 360000 of an 80-minute CD: no image written
-dvdfull|a.dat|truncate -s 4500M G/movie.dat|--media dvd|2304187 sectors, more than the 2295104 of a DVD: no image written
+nosetup|a.dat|rm setup.exe|--accept-warnings|no setup.exe at the root of
+nosetup|a.dat|rm setup.exe|--accept-warnings|build/mingw-i686/bin/setup.exe
+nobmp|a.dat|rm setup.bmp|--accept-warnings|no setup.bmp at the root of
+text|A.dat|printf 'MZ stand-in' >setup.exe||setup.ini: error: setup.exe is no Windows program (it has no PE header)
+x86_64|A.dat|fake_pe 8664 2 'Setup launcher' setup.exe||setup.ini: error: setup.exe is a 64-bit (x86_64) program, which 32-bit Windows cannot start
+console|A.dat|fake_pe 14c 3 'Setup launcher' setup.exe||setup.ini: error: setup.exe is no Windows GUI program
+warned|A.dat|printf '#TITEL x\r\n' >>setup.ini||setup.ini:17: warning: "#TITEL" is read as a comment line; the keyword is #TITLE [keyword-as-comment]
+warned|A.dat|printf '#TITEL x\r\n' >>setup.ini||setup-check reported 1 warning(s) above: no image written; pass --accept-warnings
+other|A.dat|fake_pe 14c 2 'Other setup' setup.exe|--accept-warnings=keyword-as-comment|--accept-warnings=setup-exe-other-launcher to accept only these
+cdfull|a.dat|truncate -s 809M G/A.dat||414507 sectors, more than the 360000 of an 80-minute CD: no image written
+dvdfull|a.dat|truncate -s 4500M G/movie.dat|--media dvd --accept-warnings=unlisted-file|2304300 sectors, more than the 2295104 of a DVD: no image written
 EOF
 [ -z "$(ls -A "$scratch/out")" ] || { echo "FAILED: left in out/: $(ls -A "$scratch/out")"; failures=$((failures + 1)); }
 # Fits, checked without writing: NAME|SIZE|OPTIONS|TEXT
@@ -83,10 +121,25 @@ while IFS='|' read -r name size options text; do
   # shellcheck disable=SC2086
   expect 0 "$text" "$make_disc" --dry-run $options "$scratch/$name" "$scratch/out/$name.iso"
 done <<'EOF'
-cd74|690M||warning: 353466 sectors, more than the 333000 of a 74-minute CD
-dvd|809M|--media dvd|414394 sectors of 2048 bytes fit a DVD
+cd74|690M||warning: 353579 sectors, more than the 333000 of a 74-minute CD
+cd|1M||sectors of 2048 bytes fit a 74-minute CD
+dvd|809M|--media dvd|414507 sectors of 2048 bytes fit a DVD
 EOF
 [ -z "$(ls -A "$scratch/out")" ] || { echo "FAILED: --dry-run wrote $(ls -A "$scratch/out")"; failures=$((failures + 1)); }
+
+# Accepted with a yes: the launcher found as SETUP.EXE, a warning accepted, the x86_64
+# launcher of the project's own tests, the disc's own autorun.inf. NAME|CHANGE|OPTIONS|TEXT
+while IFS='|' read -r name change options text; do
+  gen_disc "$scratch/$name" A.DAT && (cd "$scratch/$name" && eval "$change")
+  # shellcheck disable=SC2086
+  expect 0 "$text" "$make_disc" $options "$scratch/$name" "$scratch/out/$name.iso"
+done <<'EOF'
+upper|mv setup.exe SETUP.EXE||ok    setup.exe: 384 bytes
+yes|printf '#TITEL x\r\n' >>setup.ini|--accept-warnings|out/yes.iso verified: label BV, 4 root files, 1 listed files
+rule|printf '#TITEL x\r\n' >>setup.ini|--accept-warnings=long-line,keyword-as-comment|out/rule.iso verified
+tests|fake_pe 8664 2 'Setup launcher' setup.exe|--x86_64-for-testing|out/tests.iso verified
+own|printf '[autorun]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\nlabel=Mine\r\n' >autorun.inf||ok    autorun.inf: 57 bytes
+EOF
 
 copy_disc flipped
 printf 'Z' | dd of="$scratch/flipped/HOSHIMI/sound/bgm01.dat" bs=1 seek=4096 conv=notrunc status=none

@@ -13,8 +13,17 @@ make_own_folder "$run" && mkdir -p "$run/disc/GAME/data" "$run/build/mingw-i686/
 ln -s "$root/tools" "$root/scripts" "$run/" && ln -s "$root/build/native" "$run/build/"
 if [ -f "$root/build/mingw-i686/bin/setup.exe" ]; then
   cp "$root/build/mingw-i686/bin/setup.exe" "$run/build/mingw-i686/bin/"
-else  # a 32-bit header stands in for it: the demo runs the x86_64 build in its place
-  printf 'MZ%58s\x40\x00\x00\x00PE\x00\x00\x4c\x01' '' >"$run/build/mingw-i686/bin/setup.exe"
+else  # the launcher's 32-bit GUI header stands in for it: the demo runs the x86_64 build instead
+  python3 - "$run/build/mingw-i686/bin/setup.exe" <<'PY'
+import struct, sys
+b = bytearray(b"MZ" + bytes(0x40 - 2 + 24 + 0xE0))
+struct.pack_into("<I", b, 0x3C, 0x40)
+b[0x40:0x46] = b"PE\0\0\x4c\x01"
+struct.pack_into("<HHH", b, 0x40 + 20, 0xE0, 0, 0x10B)
+struct.pack_into("<H", b, 0x40 + 24 + 68, 2)
+b += "FileDescription\0".encode("utf-16-le") + bytes(2) + "Setup launcher\0".encode("utf-16-le")
+open(sys.argv[1], "wb").write(b)
+PY
 fi
 cp "$build/sample-disc/HOSHIMI/game.exe" "$run/disc/GAME/" && printf 'map' >"$run/disc/GAME/data/map.dat"
 cp "$root/sample/setup.bmp" "$run/disc/" && chmod -R u+w "$run/disc"
@@ -29,7 +38,7 @@ while IFS= read -r command; do
   (cd "$run" && env -u DISPLAY bash -c "$command" </dev/null >"$run/out-$count.log" 2>&1) ||
     { echo "FAILED: $command:" && cat "$run/out-$count.log" && exit 1; }
 done <<<"$commands"
-[ "$count" -ge 7 ] || { echo "FAILED: $count commands found in the publisher section"; exit 1; }
+[ "$count" -ge 9 ] || { echo "FAILED: $count commands found in the publisher section"; exit 1; }
 # shellcheck source=../../scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"
 "$WINE64" "$build/bin/setup-check.exe" "$(winepath_of "$run/disc")" >"$run/windows.log" 2>&1 ||

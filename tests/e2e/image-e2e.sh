@@ -13,10 +13,12 @@ walk=Flow.InstallRunGameAndUninstall
 source "$here/../../scripts/own-folder.sh"
 make_own_folder "$run"
 # This build's setup-check, under Wine, on the disc folder's Windows name.
-printf '#!/usr/bin/env bash\nexec %q %q "$1" "Z:$2"\n' "$here/../../scripts/wine-run.sh" "$check" \
-  >"$run/setup-check"
+printf '#!/usr/bin/env bash\nexec %q %q "${@:1:$#-1}" "Z:${*: -1}"\n' "$here/../../scripts/wine-run.sh" \
+  "$check" >"$run/setup-check"
 chmod +x "$run/setup-check"
-SETUP_CHECK=$run/setup-check "$here/../../tools/make-disc/make-disc" "$staged" "$run/sample.iso"
+# The staged disc holds the x86_64 launcher that Wine runs, and the sample's file of no type.
+SETUP_CHECK=$run/setup-check "$here/../../tools/make-disc/make-disc" --x86_64-for-testing \
+  --accept-warnings=file-of-no-type "$staged" "$run/sample.iso"
 xorriso -report_about WARNING -rockridge off -joliet on -osirrox on -indev "$run/sample.iso" \
   -extract / "$run/from-image" >/dev/null
 chmod -R u+w "$run/from-image"

@@ -2,6 +2,7 @@
 
 #include <limits.h>
 
+#include "path/path_characters.h"
 #include "problem_texts.h"
 #include "text/bounded_text.h"
 
@@ -28,10 +29,48 @@ void Keep(const char* rule, int line, SetupSeverity severity, const char* format
 
 int SortKey(const Diagnostic& d) { return d.line > 0 ? d.line : INT_MAX; }
 
+// Whether a file line holds two separators in a row ("a\\\\b"), so that its empty name, not
+// a dot or a blank, is what makes Windows read it as another.
+bool IsDoubledSeparatorLine(const char* line) {
+  for (const char* p = line; *p != '\0'; p += PathCharLength(p)) {
+    if (IsPathSeparator(p[0]) && IsPathSeparator(p[1])) return true;
+  }
+  return false;
+}
+
+// A disc folder on this system ("/home/me/disc") with the launcher's "\GAME\a.dat"
+// after it is shown with one kind of separator: this system's.
+void ShowDiscPath(const char* path, char* out, size_t cap) {
+  CopyText(out, cap, path);
+  if (out[0] != '/') return;
+  for (char* p = out; *p != '\0'; p += PathCharLength(p)) {
+    if (*p == '\\') *p = '/';
+  }
+}
+
 }  // namespace
 
 void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args) {
-  Keep(nullptr, line, severity, kSetupProblemTexts[problem], args);
+  // The loader's two warnings get ids, so that make-disc can be told to accept them.
+  const char* rule = problem == kFileOfNoType ? "file-of-no-type"
+                     : problem == kLongLine   ? "long-line"
+                                              : nullptr;
+  va_list peek;
+  va_copy(peek, args);
+  const char* fileLine = va_arg(peek, const char*);
+  if (problem == kFileNameAliased && IsDoubledSeparatorLine(fileLine)) {
+    AddDiagnostic(line, severity,
+                  "\"%s\" has two separators in a row, which Windows reads as one; write one "
+                  "backslash between names. The line was dropped",
+                  fileLine);
+  } else if (problem == kListedFileUnreadable) {
+    char shown[1024];
+    ShowDiscPath(va_arg(peek, const char*), shown, sizeof shown);
+    AddDiagnostic(line, severity, kSetupProblemTexts[problem], fileLine, shown);
+  } else {
+    Keep(rule, line, severity, kSetupProblemTexts[problem], args);
+  }
+  va_end(peek);
 }
 
 void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...) {

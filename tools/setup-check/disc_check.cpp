@@ -41,19 +41,19 @@ void CheckDiscDrive() {
   if (g_DiscDrive.found) return;
 
   if (g_DiscDrive.type != kDriveCdRom) {
-    AddDiagnostic(0, kSetupWarning,
-                  "drive %c: is a %s: the launcher looks for its disc only in CD-ROM drives",
-                  letter, DriveTypeText(g_DiscDrive.type));
+    AddRuleDiagnostic("disc-drive-not-cdrom", 0, kSetupWarning,
+                      "drive %c: is a %s: the launcher looks for its disc only in CD-ROM drives",
+                      letter, DriveTypeText(g_DiscDrive.type));
   }
   if (strcmp(g_DiscDrive.label, "BV") != 0) {
-    AddDiagnostic(0, kSetupWarning,
-                  "drive %c: is labelled \"%s\": the launcher finds only a disc labelled BV",
-                  letter, g_DiscDrive.label);
+    AddRuleDiagnostic("disc-label-not-bv", 0, kSetupWarning,
+                      "drive %c: is labelled \"%s\": the launcher finds only a disc labelled BV",
+                      letter, g_DiscDrive.label);
   }
   if (found >= 0 && g_DiscDrive.type == kDriveCdRom && strcmp(g_DiscDrive.label, "BV") == 0) {
-    AddDiagnostic(0, kSetupWarning,
-                  "drive %c: comes first and is a CD-ROM drive labelled BV too: the launcher "
-                  "takes that disc, not this one",
-                  'A' + found);
+    AddRuleDiagnostic("disc-not-first", 0, kSetupWarning,
+                      "drive %c: comes first and is a CD-ROM drive labelled BV too: the launcher "
+                      "takes that disc, not this one",
+                      'A' + found);
   }
 }

@@ -1,13 +1,17 @@
-// Checks that the launcher and its picture are next to setup.ini. The picture is checked
-// by its header alone, so the check works on any system: it looks for what would make
-// the launcher's Windows BMP loader refuse it.
+// Checks the launcher's picture and the disc's own autorun.inf next to setup.ini. The
+// picture is checked by its header alone, so the check works on any system: it looks for
+// what would make the launcher's Windows BMP loader refuse it.
 #include "disc_root_check.h"
 
 #include <stdint.h>
+#include <string.h>
 
 #include "diagnostics.h"
 #include "platform/file_system.h"
 #include "platform/stdio_file.h"
+#include "root_names.h"
+#include "text/ascii_text.h"
+#include "text/bounded_text.h"
 
 namespace {
 
@@ -46,21 +50,63 @@ bool ReadBmpHeader(const unsigned char* header, size_t n, uint64_t size, int32_t
          Little(header + 10, 4) < size;
 }
 
+bool StartsIgnoringCase(const char* text, const char* start) {
+  while (*start != '\0' && ToAsciiLower(*text) == ToAsciiLower(*start)) ++text, ++start;
+  return *start == '\0';
+}
+
+// Reads the disc's own autorun.inf as Windows reads it: the [autorun] section's open and
+// icon lines. Only what matters to AutoPlay is checked.
+void CheckOwnAutorun(const char* name) {
+  FILE* file = OsOpenFile(name, "rb");
+  if (file == nullptr) return;
+  char line[512];
+  char open[512] = "";
+  char icon[512] = "";
+  bool inSection = false;
+  while (fgets(line, sizeof line, file) != nullptr) {
+    size_t n = strlen(line);
+    while (n > 0 && (line[n - 1] == '\n' || line[n - 1] == '\r' || line[n - 1] == ' ')) {
+      line[--n] = '\0';
+    }
+    if (line[0] == '[') {
+      inSection = SameNameIgnoringCase(line, "[autorun]");
+    } else if (inSection && StartsIgnoringCase(line, "open=")) {
+      CopyText(open, sizeof open, line + 5);
+    } else if (inSection && StartsIgnoringCase(line, "icon=")) {
+      CopyText(icon, sizeof icon, line + 5);
+    }
+  }
+  fclose(file);
+  if (!SameNameIgnoringCase(open, "setup.exe") && !SameNameIgnoringCase(open, "\\setup.exe")) {
+    AddRuleDiagnostic("autorun-not-launcher", 0, kSetupWarning,
+                      "the disc's own %s starts \"%s\", not setup.exe: AutoPlay does not offer "
+                      "the launcher; remove the file and make-disc writes one that does",
+                      name, open);
+  }
+  char* comma = strchr(icon, ',');
+  if (comma != nullptr) *comma = '\0';
+  uint32_t attributes = 0;
+  if (icon[0] == '\0' || !OsGetFileAttributes(icon, &attributes)) {
+    AddRuleDiagnostic("autorun-icon-missing", 0, kSetupWarning,
+                      "the icon \"%s\" that %s names is not on the disc: Explorer shows the "
+                      "drive without the game's icon",
+                      icon, name);
+  }
+}
+
 }  // namespace
 
 void CheckDiscRootFiles() {
-  uint32_t attributes = 0;
-  if (!OsGetFileAttributes("setup.exe", &attributes)) {
-    AddDiagnostic(0, kSetupWarning,
-                  "setup.exe is not in the disc root: the disc has no launcher for the player to "
-                  "start");
-  }
+  const char* autorun = RootName(kRootAutorun);
+  if (autorun != nullptr) CheckOwnAutorun(autorun);
+  const char* bmp = RootName(kRootSetupBmp);
   uint64_t size = 0;
-  FILE* file = OsGetFileSize("setup.bmp", &size) ? OsOpenFile("setup.bmp", "rb") : nullptr;
+  FILE* file = bmp != nullptr && OsGetFileSize(bmp, &size) ? OsOpenFile(bmp, "rb") : nullptr;
   if (file == nullptr) {
-    AddDiagnostic(0, kSetupWarning,
-                  "setup.bmp is not in the disc root: the window shows a grey panel where the "
-                  "picture goes");
+    AddRuleDiagnostic("setup-bmp-missing", 0, kSetupWarning,
+                      "setup.bmp is not in the disc root: the window shows a grey panel where "
+                      "the picture goes");
     return;
   }
   unsigned char header[54];
@@ -69,11 +115,13 @@ void CheckDiscRootFiles() {
   int32_t width = 0;
   int32_t height = 0;
   if (!ReadBmpHeader(header, n, size, &width, &height)) {
-    AddDiagnostic(0, kSetupWarning,
-                  "setup.bmp is no picture the launcher can load: the window shows a grey panel; "
-                  "save it as a Windows BMP, the only format the launcher loads");
+    AddRuleDiagnostic("setup-bmp-not-bmp", 0, kSetupWarning,
+                      "%s is no picture the launcher can load: the window shows a grey panel; "
+                      "save it as a Windows BMP, the only format the launcher loads",
+                      bmp);
   } else if (width != 320 || height != 240) {
-    AddDiagnostic(0, kSetupWarning, "setup.bmp is %d x %d: the window scales it to 320 x 240",
-                  static_cast<int>(width), static_cast<int>(height));
+    AddRuleDiagnostic("setup-bmp-size", 0, kSetupWarning,
+                      "%s is %d x %d: the window scales it to 320 x 240", bmp,
+                      static_cast<int>(width), static_cast<int>(height));
   }
 }

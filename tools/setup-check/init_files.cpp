@@ -8,10 +8,12 @@
 
 #include "cp932_text.h"
 #include "init_draft.h"
+#include "init_pictures.h"
 #include "init_problems.h"
 #include "path/path_characters.h"
 #include "path/relative_path.h"
 #include "platform/folder_listing.h"
+#include "platform/stdio_file.h"
 #include "setup_source/line_end.h"
 #include "text/ascii_text.h"
 #include "text/bounded_text.h"
@@ -110,6 +112,34 @@ struct Walk {
 
 bool VisitEntry(const OsFolderEntry* entry, void* context);
 
+// The type of a top-level sound, data, cg16 or cg24 folder that line lies in, or -1.
+int FolderType(const char* line) {
+  static const char* const kFolders[] = {"", "sound", "data", "cg16", "cg24"};
+  const char* separator = FirstSeparator(line);
+  for (int type = kDraftSound; separator != nullptr && type < kDraftTypeCount; ++type) {
+    if (SameFolded(line, static_cast<size_t>(separator - line), kFolders[type])) return type;
+  }
+  return -1;
+}
+
+const char* const kPictures[] = {".bmp", ".png", ".jpg", ".jpeg", nullptr};
+
+bool IsPicture(const char* line) { return HasExtension(line, kPictures); }
+
+// A picture of 16 bits or fewer per pixel goes to the 16-bit type; one of more, or one
+// whose header gives no depth, to the 24/32-bit type.
+DraftType PictureType(const char* line) {
+  char path[1024];
+  FormatText(path, sizeof path, "%s\\%s", g_Draft.folder, line);
+  static unsigned char header[65536];  // a JPEG's frame header may follow long metadata
+  FILE* file = OsOpenFile(path, "rb");
+  if (file == nullptr) return kDraftCg24;
+  size_t n = fread(header, 1, sizeof header, file);
+  fclose(file);
+  int bits = PictureBits(header, n);
+  return bits > 0 && bits <= 16 ? kDraftCg16 : kDraftCg24;
+}
+
 void WalkFolder(const char* prefix) {
   Walk walk;
   CopyText(walk.prefix, sizeof walk.prefix, prefix);
@@ -145,6 +175,7 @@ bool VisitEntry(const OsFolderEntry* entry, void* context) {
   DraftFile& file = g_Draft.files[g_Draft.fileCount++];
   CopyText(file.line, sizeof file.line, line);
   file.type = DraftTypeOf(line);
+  if (FolderType(line) < 0 && IsPicture(line)) file.type = PictureType(line);
   return true;
 }
 
@@ -172,16 +203,11 @@ void RefuseCollidingNames() {
 DraftType DraftTypeOf(const char* line) {
   static const char* const kExecutables[] = {".exe", ".dll", nullptr};
   static const char* const kAudio[] = {".wav", ".ogg", ".mp3", ".mid", nullptr};
-  static const char* const kFolders[] = {"", "sound", "data", "cg16", "cg24"};
-  const char* separator = FirstSeparator(line);
-  if (separator == nullptr && HasExtension(line, kExecutables)) return kDraftExe;
-  for (int type = kDraftSound; type < kDraftTypeCount; ++type) {
-    if (separator != nullptr &&
-        SameFolded(line, static_cast<size_t>(separator - line), kFolders[type])) {
-      return static_cast<DraftType>(type);
-    }
-  }
-  return HasExtension(line, kAudio) ? kDraftSound : kDraftData;
+  if (FirstSeparator(line) == nullptr && HasExtension(line, kExecutables)) return kDraftExe;
+  int folderType = FolderType(line);
+  if (folderType >= 0) return static_cast<DraftType>(folderType);
+  if (HasExtension(line, kAudio)) return kDraftSound;
+  return HasExtension(line, kPictures) ? kDraftCg24 : kDraftData;
 }
 
 void CollectDraftFiles() {

@@ -22,6 +22,12 @@ const char* const kRuleComment[] = {
     "#   ゲームフォルダ直下の .exe と .dll は [EXE]",
     "#   最上位の sound・data・cg16・cg24 フォルダ（英字の大小は問わない）の下はその種類",
     "#   ほかの音声ファイル（.wav .ogg .mp3 .mid）は [SOUND]",
+    "#   ほかの画像（.bmp .png .jpg）は 16bit 以下の色数なら "
+    "[CG16]、それ以外と色数の読めないものは "
+    "[CG24]",
+    "#   動画（.avi .mpg .mpeg .wmv .mp4 など）も "
+    "[DATA]：分けてインストールしたいときは種類を足してく"
+    "ださい",
     "#   残りはすべて [DATA]",
 };
 
@@ -107,6 +113,13 @@ const char* ChooseExe() {
   return chosen;
 }
 
+// MD keeps its default; the comment says what the file is, so that it is not taken for a
+// game file.
+bool PutMdSetting(Text& text) {
+  PutLine(text, "# MD：インストール先に作るフォルダの記録（アンインストールが読んで消します）");
+  return PutSetting(text, "MD", "game._md");
+}
+
 void PutTypes(Text& text) {
   PutLine(text, "");
   PutLine(text, "#INSTALL_LST");
@@ -143,7 +156,7 @@ bool ComposeDraft(char* data, size_t cap, size_t* length) {
   for (const char* line : kRuleComment) PutLine(text, line);
   const char* exe = ChooseExe();
   bool ok = PutSetting(text, "TITLE", g_Draft.folder) && PutSetting(text, "PATH", g_Draft.folder) &&
-            PutSetting(text, "DEFDIR", "c:\\Games") &&
+            PutSetting(text, "DEFDIR", "c:\\Games") && PutMdSetting(text) &&
             (exe == nullptr || PutSetting(text, "EXE", exe)) &&
             PutSetting(text, "REG_P", "Software") && PutSetting(text, "REG_S", g_Draft.folder) &&
             PutSetting(text, "REG_T", g_Draft.folder);

@@ -5,6 +5,7 @@
 #include "cp932_text.h"
 #include "diagnostics.h"
 #include "platform/stdio_file.h"
+#include "root_names.h"
 #include "setup_source/directive_line.h"
 #include "setup_source/line_end.h"
 #include "setup_source/setup_stream.h"
@@ -12,6 +13,7 @@
 #include "text/bounded_text.h"
 
 int g_FileEntryLines[kMaxFileEntries];
+const char kEncodingRule[] = "setup-ini-not-cp932";
 
 namespace {
 
@@ -36,7 +38,7 @@ int Utf8Followers(int c) {
 // starts with a byte order mark. If the whole text is valid UTF-8, returns the line of its
 // first multi-byte character (not counting the mark); otherwise returns 0.
 int FirstUtf8Line(bool* bom) {
-  FILE* file = OsOpenFile("setup.ini", "rb");
+  FILE* file = OsOpenFile(SetupFileName(), "rb");
   *bom = false;
   if (file == nullptr) return 0;
   unsigned char mark[3] = {0, 0, 0};
@@ -74,10 +76,10 @@ void CheckValueEnd(const char* keyword, const char* value, char valueEnd) {
   if (at < 0) return;
   char meant[512];
   CopyTextPart(meant, sizeof meant, value, static_cast<size_t>(at));
-  AddDiagnostic(g_SetupTextLine, kSetupWarning,
-                "the quote after \"%s\" is read as part of a two-byte character: %s runs on to "
-                "%s; add a blank before the quote or use full-width katakana",
-                meant, keyword, valueEnd == '"' ? "the next quote" : "the end of the line");
+  AddRuleDiagnostic("quote-swallowed", g_SetupTextLine, kSetupWarning,
+                    "the quote after \"%s\" is read as part of a two-byte character: %s runs on to "
+                    "%s; add a blank before the quote or use full-width katakana",
+                    meant, keyword, valueEnd == '"' ? "the next quote" : "the end of the line");
 }
 
 void CheckSetting(int index, const char* line, size_t offset, const char* keyword,
@@ -147,8 +149,8 @@ void CheckDirective(const char* line, size_t offset, SetupSection* section,
   }
   const char* meant = MeantKeyword(keyword);
   if (meant != nullptr) {
-    AddDiagnostic(g_SetupTextLine, kSetupWarning,
-                  "\"#%s\" is read as a comment line; the keyword is #%s", keyword, meant);
+    AddRuleDiagnostic("keyword-as-comment", g_SetupTextLine, kSetupWarning,
+                      "\"#%s\" is read as a comment line; the keyword is #%s", keyword, meant);
   }
 }
 
@@ -185,21 +187,67 @@ void CheckPlainLine(const char* line, size_t offset, SetupSection section) {
 
 }  // namespace
 
+const char* SetupFileName() {
+  const char* name = RootName(kRootSetupIni);
+  return name != nullptr ? name : "setup.ini";
+}
+
+bool EndsLinesInCrOnly() {
+  FILE* file = OsOpenFile(SetupFileName(), "rb");
+  if (file == nullptr) return false;
+  bool carriageReturn = false;
+  bool lineFeed = false;
+  for (int c; !lineFeed && (c = fgetc(file)) != EOF && c != 0x1A;) {
+    carriageReturn = carriageReturn || c == '\r';
+    lineFeed = c == '\n';
+  }
+  fclose(file);
+  return carriageReturn && !lineFeed;
+}
+
+void SummariseEncodingFollowOns() {
+  int encodingLine = 0;
+  for (int i = 0; i < g_DiagnosticCount && encodingLine == 0; ++i) {
+    const char* rule = g_Diagnostics[i].rule;
+    if (rule != nullptr && strcmp(rule, kEncodingRule) == 0) encodingLine = g_Diagnostics[i].line;
+  }
+  if (encodingLine == 0) return;
+  int kept = 0;
+  int dropped = 0;
+  for (int i = 0; i < g_DiagnosticCount; ++i) {
+    const Diagnostic& d = g_Diagnostics[i];
+    if (d.severity == kSetupError && (d.rule == nullptr || strcmp(d.rule, kEncodingRule) != 0)) {
+      ++dropped;
+    } else {
+      g_Diagnostics[kept++] = d;
+    }
+  }
+  g_DiagnosticCount = kept;
+  if (dropped == 0) return;
+  --g_ErrorCount;  // the summary stands for errors already counted
+  AddDiagnostic(encodingLine, kSetupError,
+                "%d more error%s follow%s from the encoding and %s not shown: save setup.ini as "
+                "code page 932 first",
+                dropped, dropped == 1 ? "" : "s", dropped == 1 ? "s" : "",
+                dropped == 1 ? "is" : "are");
+}
+
 void CheckSetupLines(int lines[kSettingKeywordCount]) {
   for (int i = 0; i < kSettingKeywordCount; ++i) lines[i] = 0;
   g_NextFileEntry = 0;
   bool bom = false;
   int utf8Line = FirstUtf8Line(&bom);
   if (bom) {
-    AddDiagnostic(1, kSetupError,
-                  "setup.ini begins with a UTF-8 byte order mark, so its first line is no keyword "
-                  "line; save setup.ini without it");
+    AddRuleDiagnostic(
+        kEncodingRule, 1, kSetupError,
+        "setup.ini begins with a UTF-8 byte order mark, so its first line is no keyword "
+        "line; save setup.ini without it");
   }
   g_Utf8Text = utf8Line > 0;
   if (g_Utf8Text) {
-    AddDiagnostic(utf8Line, kSetupError,
-                  "setup.ini is UTF-8: the launcher reads it as code page 932 and shows every "
-                  "Japanese text garbled; save it as code page 932 (Shift_JIS)");
+    AddRuleDiagnostic(kEncodingRule, utf8Line, kSetupError,
+                      "setup.ini is UTF-8: the launcher reads it as code page 932 and shows every "
+                      "Japanese text garbled; save it as code page 932 (Shift_JIS)");
   }
   RewindSetupFile();
   SetupSection section = kNoSection;
@@ -221,7 +269,7 @@ void CheckSetupLines(int lines[kSettingKeywordCount]) {
     }
   }
   if (lines[0] == 0) {
-    AddDiagnostic(0, kSetupWarning, "TITLE is never set: the window shows the built-in title %s",
-                  g_Setup.TITLE);
+    AddRuleDiagnostic("title-not-set", 0, kSetupWarning,
+                      "TITLE is never set: the window shows the built-in title %s", g_Setup.TITLE);
   }
 }

@@ -18,3 +18,14 @@ void CheckSetupLines(int lines[kSettingKeywordCount]);
 
 // The setup.ini line of each row of g_Setup.files, filled by CheckSetupLines.
 extern int g_FileEntryLines[kMaxFileEntries];
+
+// setup.ini as the disc root spells it.
+const char* SetupFileName();
+
+// Whether setup.ini's lines end in CR alone (an old Mac editor): the loader then reads the
+// whole file as one line.
+bool EndsLinesInCrOnly();
+
+// After a UTF-8 or byte order mark error, replaces the errors that follow from it with one
+// line that counts them. Does nothing for a text without that error.
+void SummariseEncodingFollowOns();

@@ -1,11 +1,14 @@
 #include "listed_files_check.h"
 
+#include <stdint.h>
 #include <string.h>
 
 #include "cp932_text.h"
 #include "diagnostics.h"
 #include "line_checks.h"
 #include "path/path_characters.h"
+#include "path/relative_path.h"
+#include "path/windows_aliases.h"
 #include "platform/file_system.h"
 #include "platform/folder_listing.h"
 #include "setup_source/setup_description.h"
@@ -30,9 +33,10 @@ void CheckSameFiles() {
       const char* earlier = g_Setup.files[i].name;
       const char* later = g_Setup.files[j].name;
       if (strcmp(earlier, later) == 0) {
-        AddDiagnostic(g_FileEntryLines[j], kSetupWarning,
-                      "the FILE line \"%s\" repeats line %d: the file is copied and counted twice",
-                      later, g_FileEntryLines[i]);
+        AddRuleDiagnostic(
+            "file-repeated", g_FileEntryLines[j], kSetupWarning,
+            "the FILE line \"%s\" repeats line %d: the file is copied and counted twice", later,
+            g_FileEntryLines[i]);
       } else {
         AddDiagnostic(g_FileEntryLines[j], kSetupError,
                       "\"%s\" and \"%s\" (line %d) are one file on Windows: the second copy "
@@ -68,10 +72,11 @@ void CheckExe(int exeLine) {
   for (int t = 0; t < kMaxDataTypes; ++t) {
     if (mask == (TypeMask{1} << t)) type = g_Setup.types[t].name;
   }
-  AddDiagnostic(exeLine, kSetupWarning,
-                "EXE \"%s\" is listed on line %d under %s, which not every install copies: list "
-                "it under type 0 or 1, in both INSTALL_S and INSTALL_B",
-                g_Setup.EXE, g_FileEntryLines[row], type);
+  AddRuleDiagnostic(
+      "exe-not-in-every-install", exeLine, kSetupWarning,
+      "EXE \"%s\" is listed on line %d under %s, which not every install copies: list "
+      "it under type 0 or 1, in both INSTALL_S and INSTALL_B",
+      g_Setup.EXE, g_FileEntryLines[row], type);
 }
 
 enum { kNamedUnlisted = 20 };
@@ -111,26 +116,83 @@ void WalkGameFolder(const char* prefix) {
   OsListFolder(folder, VisitGameEntry, &walk);
 }
 
+// The system's own name (UTF-8) in ASCII, each other character as <U+XXXX>: the name has
+// no code page 932 form to print it in.
+void EscapeShownName(const char* utf8, char* out, size_t cap) {
+  out[0] = '\0';
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p != '\0';) {
+    uint32_t code = *p;
+    int follow = code < 0x80 ? 0 : code >= 0xF0 ? 3 : code >= 0xE0 ? 2 : 1;
+    code &= follow == 0 ? 0x7F : 0x3F >> follow;
+    ++p;
+    for (int i = 0; i < follow && (*p & 0xC0) == 0x80; ++i) code = code << 6 | (*p++ & 0x3F);
+    char one[16];
+    if (code >= 0x20 && code < 0x7F) {
+      FormatText(one, sizeof one, "%c", static_cast<char>(code));
+    } else {
+      static const char kHex[] = "0123456789ABCDEF";
+      int digits = code > 0xFFFF ? 6 : 4;
+      CopyText(one, sizeof one, "<U+");
+      for (int d = digits - 1; d >= 0; --d) {
+        char digit[2] = {kHex[code >> (4 * d) & 0xF], '\0'};
+        AppendText(one, sizeof one, digit);
+      }
+      AppendText(one, sizeof one, ">");
+    }
+    AppendText(out, cap, one);
+  }
+}
+
+// Names a game file (or folder) or, past the first twenty, counts it.
+void NameGameFile(const char* format, const char* name, const char* reason) {
+  ++g_Unlisted;
+  if (g_Named >= kNamedUnlisted) return;
+  ++g_Named;
+  AddRuleDiagnostic("unlisted-file", 0, kSetupWarning, format, name, reason);
+}
+
+// Why the launcher could not list line, or nullptr if it can.
+const char* UnlistableReason(const char* line) {
+  if (strlen(line) > kFileNameCapacity) {
+    return "its path is longer than the 259 bytes of a FILE line";
+  }
+  if (IsWindowsAlias(line) || !IsUsableFileLine(line)) {
+    return "Windows reads its name as another (it ends in a dot or a blank, or names a device)";
+  }
+  return nullptr;
+}
+
 bool VisitGameEntry(const OsFolderEntry* entry, void* context) {
   const GameWalk* walk = static_cast<const GameWalk*>(context);
-  char line[sizeof walk->prefix + sizeof entry->name + 1];
+  if (!entry->isFile && !entry->isFolder) return true;
+  char line[sizeof walk->prefix + sizeof entry->shown + 1];
+  if (entry->name[0] == '\0') {
+    char shown[sizeof entry->shown * 2];
+    EscapeShownName(entry->shown, shown, sizeof shown);
+    FormatText(line, sizeof line, "%s%s", walk->prefix, shown);
+    NameGameFile(entry->isFolder ? "the folder \"%s\" in the game folder cannot be listed: %s"
+                                 : "\"%s\" is in the game folder but cannot be listed: %s",
+                 line, "its name has no code page 932 form; rename it");
+    return true;
+  }
   FormatText(line, sizeof line, "%s%s", walk->prefix, entry->name);
-  if (entry->isFolder && entry->name[0] != '\0') {
-    // Skip a folder too deep for the prefix: the loader could not list its files either.
+  if (entry->isFolder) {
+    // The loader could not list the files of a folder this deep either.
     if (AppendText(line, sizeof line, "\\") && strlen(line) < sizeof walk->prefix) {
       WalkGameFolder(line);
+    } else {
+      NameGameFile("the folder \"%s\" in the game folder cannot be listed: %s", line,
+                   "its path is longer than a FILE line may be");
     }
     return true;
   }
-  if (!entry->isFile || (entry->name[0] != '\0' && IsListed(line))) return true;
-  ++g_Unlisted;
-  // A name with no code page 932 form is counted but not named, because no FILE line
-  // could name it anyway.
-  if (entry->name[0] != '\0' && g_Named < kNamedUnlisted) {
-    ++g_Named;
-    AddDiagnostic(0, kSetupWarning,
-                  "\"%s\" is in the game folder but no FILE line lists it: no install copies it",
-                  line);
+  if (IsListed(line)) return true;
+  const char* reason = UnlistableReason(line);
+  if (reason != nullptr) {
+    NameGameFile("\"%s\" is in the game folder but cannot be listed: %s", line, reason);
+  } else {
+    NameGameFile("\"%s\" is in the game folder but no FILE line lists it: %s", line,
+                 "no install copies it");
   }
   return true;
 }
@@ -155,8 +217,9 @@ void CheckGameFolder(int pathLine) {
   WalkGameFolder("");
   int rest = g_Unlisted - g_Named;
   if (rest > 0) {
-    AddDiagnostic(0, kSetupWarning, "%d more file%s in the game folder %s listed by no FILE line",
-                  rest, rest == 1 ? "" : "s", rest == 1 ? "is" : "are");
+    AddRuleDiagnostic("unlisted-file", 0, kSetupWarning,
+                      "%d more file%s in the game folder %s listed by no FILE line", rest,
+                      rest == 1 ? "" : "s", rest == 1 ? "is" : "are");
   }
 }
 

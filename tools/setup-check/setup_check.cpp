@@ -8,9 +8,11 @@
 #include "diagnostics.h"
 #include "init_command.h"
 #include "json_report.h"
+#include "launcher_check.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "publisher_checks.h"
+#include "root_names.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_loader.h"
 #include "setup_source/setup_report.h"
@@ -22,7 +24,7 @@ namespace {
 
 int Usage() {
   fputs(
-      "usage: setup-check [--json] [DISC_ROOT]\n"
+      "usage: setup-check [--json] [--x86_64-for-testing] [DISC_ROOT]\n"
       "       setup-check [--json] --init GAME_FOLDER [--force]\n",
       stderr);
   return 2;
@@ -77,11 +79,14 @@ int RunSetupCheck(int argc, char** argv) {
   const char* root = nullptr;
   const char* gameFolder = nullptr;
   bool force = false;
+  g_AcceptX86_64Launcher = false;
   for (int i = 1; i < argc; ++i) {
     if (strcmp(argv[i], "--json") == 0 && !json) {
       json = true;
     } else if (strcmp(argv[i], "--init") == 0 && i + 1 < argc && gameFolder == nullptr) {
       gameFolder = argv[++i];
+    } else if (strcmp(argv[i], "--x86_64-for-testing") == 0) {
+      g_AcceptX86_64Launcher = true;
     } else if (strcmp(argv[i], "--force") == 0 && !force) {
       force = true;
     } else if (argv[i][0] != '-' && root == nullptr) {
@@ -114,7 +119,9 @@ int RunSetupCheck(int argc, char** argv) {
   }
   // The launcher's own open prints its message on standard output, which would spoil the
   // JSON. So use the quiet open and report the failure on standard error.
-  if (!OpenSetupStream()) return NoSetupFile(root);
+  FindRootNames();
+  const char* setupName = RootName(kRootSetupIni);
+  if (setupName == nullptr || !OpenSetupStreamNamed(setupName)) return NoSetupFile(root);
   ClearDiagnostics();
   g_SetupReporter = CollectDiagnostic;
   LoadSetupDescription();

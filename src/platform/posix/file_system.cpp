@@ -87,6 +87,11 @@ bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
   }
   int descriptor = mkstemp(native);
   if (descriptor < 0) return false;
+  // mkstemp makes the file private (0600); give it the mode any new file of this user gets,
+  // since it becomes the publisher's own text file.
+  mode_t mask = umask(0);
+  umask(mask);
+  fchmod(descriptor, 0666 & ~mask);
   close(descriptor);
   // mkstemp filled in six ASCII letters, which are the same bytes in UTF-8 and code page
   // 932, so copy them back into out.

@@ -1,4 +1,6 @@
 // setup-check --init: the bytes it writes, once unless forced, and every refusal.
+#include <sys/stat.h>
+
 #include <fstream>
 #include <vector>
 
@@ -10,7 +12,9 @@ namespace {
 namespace fs = std::filesystem;
 
 const char kDraftAfterComment[] =
-    "#TITLE \" 星見\"\r\n#PATH \" 星見\"\r\n#DEFDIR c:\\Games\r\n#EXE Game.exe\r\n"
+    "#TITLE \" 星見\"\r\n#PATH \" 星見\"\r\n#DEFDIR c:\\Games\r\n"
+    "# MD：インストール先に作るフォルダの記録（アンインストールが読んで消します）\r\n"
+    "#MD game._md\r\n#EXE Game.exe\r\n"
     "#REG_P Software\r\n#REG_S \" 星見\"\r\n#REG_T \" 星見\"\r\n\r\n#INSTALL_LST\r\n[EXE] "
     "実行ファイル\r\n"
     "[SOUND] ＳＯＵＮＤファイル\r\n[DATA] 基本データ\r\n[CG16] 画像データ（16bit）\r\n"
@@ -18,17 +22,18 @@ const char kDraftAfterComment[] =
     "\r\n#INSTALL_B\r\n[EXE]\r\n[SOUND]\r\n[DATA]\r\n[CG16]\r\n[CG24]\r\n##\r\n"
     "\r\n#INSTALL_C\r\n[EXE]\r\n[SOUND]\r\n[DATA]\r\n[CG16]\r\n[CG24]\r\n##\r\n"
     "\r\n#FILE\r\n[EXE]\r\nGame.exe\r\nlib.DLL\r\nsetup2.exe\r\n[SOUND]\r\nbgm\\曲.MP3\r\n"
-    "Sound\\表紙.ogg\r\nvoice.wav\r\n[DATA]\r\nDATA\\map\\f.dat\r\ntools\\conv.exe\r\n"
-    "はじめに.txt\r\n[CG16]\r\ncg16\\表紙.dat\r\n[CG24]\r\nCG24\\a.bmp\r\n[]\r\n##\r\n";
+    "Sound\\表紙.ogg\r\nvoice.wav\r\n[DATA]\r\nDATA\\map\\f.dat\r\nmovie.mpg\r\n"
+    "tools\\conv.exe\r\nはじめに.txt\r\n[CG16]\r\ncg16\\表紙.dat\r\ntitle.bmp\r\n[CG24]\r\n"
+    "CG24\\a.bmp\r\nev.jpg\r\nop.png\r\n[]\r\n##\r\n";
 
 class InitCommand : public ScratchFolder {
  protected:
   // A file of the game folder disc/game (or another), named in UTF-8 as the system names it;
   // a name ending in / is an empty folder.
-  void Add(const std::string& utf8, const char* game = "game") {
+  void Add(const std::string& utf8, const char* game = "game", const std::string& bytes = "x") {
     fs::path path = folder_ / "disc" / fs::u8path(game) / fs::u8path(utf8);
     fs::create_directories(path.parent_path());
-    std::ofstream(path) << "x";
+    std::ofstream(path, std::ios::binary) << bytes;
   }
   // Runs setup-check --init on a game folder named in code page 932, as the launcher names
   // paths; its standard error goes to *errors.
@@ -52,12 +57,29 @@ TEST_F(InitCommand, WritesTypedGroupsInNameOrderAndLoadsWithoutError) {
         "voice.wav", "DATA/map/f.dat", u8"はじめに.txt", u8"cg16/表紙.dat", "CG24/a.bmp"}) {
     Add(name, u8" 星見");
   }
+  // Pictures by the depth their headers give (a 16-bit BMP, an RGB PNG, a JPEG whose
+  // header says nothing), a movie with the data.
+  Add("title.bmp", u8" 星見",
+      "BM" + std::string(12, '\0') + "\x28" + std::string(13, '\0') + "\x10" +
+          std::string(1, '\0'));
+  Add("op.png", u8" 星見",
+      "\x89PNG\r\n\x1a\n" + std::string(3, '\0') + "\rIHDR" + std::string(8, '\0') + "\x08\x02");
+  Add("ev.jpg", u8" 星見");
+  Add("movie.mpg", u8" 星見");
+#ifndef _WIN32
+  umask(022);  // the usual one: a text file is then 0644
+#endif
   std::string errors;
   ASSERT_EQ(Init(false, &errors, "disc/ 星見"), 0) << errors;  // the written file loads cleanly
   std::string written = ReadBytes("disc\\setup.ini");
   size_t settings = written.find("#TITLE");
   ASSERT_NE(settings, std::string::npos) << written;
   EXPECT_EQ(written.substr(settings), kDraftAfterComment);
+#ifndef _WIN32
+  struct stat status;
+  ASSERT_EQ(stat((folder_ / "disc" / "setup.ini").c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0644u);
+#endif
   EXPECT_TRUE(Contains(written, "#   ほかの音声ファイル（.wav .ogg .mp3 .mid）は [SOUND]\r\n"));
   EXPECT_TRUE(Contains(errors,
                        "warning: EXE is \"Game.exe\", the first in name order; "

@@ -112,6 +112,10 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
        u8"overwrites the first and the player loses a game file\n"
        u8"setup.ini:12: error: \"я\" and \"Я\" (line 11) are one file on Windows: the second copy "
        u8"overwrites the first and the player loses a game file\n"},
+      // A doubled backslash is named as what it is.
+      {"#TITLE x\n#FILE\na\\\\b.dat\n", 1,
+       "setup.ini:3: error: \"a\\\\b.dat\" has two separators in a row, which Windows reads as "
+       "one; write one backslash between names. The line was dropped\n"},
       // EXE must be listed, under a type every install copies.
       {"#EXE run.exe\n#FILE\ngame.exe\n", 1,
        "setup.ini:1: warning: EXE \"run.exe\" is not listed among the FILE lines: no install "
@@ -142,8 +146,40 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
        "LPT1-LPT9): the launcher refuses to install there\n"},
       {"#DEFDIR C:\\" + std::string(240, 'a') + "\n", 1,
        "setup.ini:1: error: the default install folder \"C:\\" + std::string(240, 'a') +
-           "\\GAME\" (DEFDIR and PATH joined) is too long: a folder or file of the maximum "
-           "install would pass Windows' 247 or 259 characters, and the launcher refuses it\n"},
+           "\\GAME\" (DEFDIR and PATH joined) is too long for every install a player can "
+           "choose: a folder or file would pass Windows' 247 or 259 characters, and the "
+           "launcher refuses it\n"},
+      // A deep file of a type that only a custom install copies.
+      {"#DEFDIR C:\\" + std::string(200, 'a') +
+           "\n#INSTALL_LST\n[A]\n[B]\n[C]\n[CG16]\n#INSTALL_S\n[A]\n#INSTALL_B\n[A]\n#FILE\n"
+           "[CG16]\ncg\\" +
+           std::string(57, 'x') + "\n",
+       1,
+       u8"setup.ini:1: error: the default install folder \"C:\\" + std::string(200, 'a') +
+           u8"\\GAME\" (DEFDIR and PATH joined) is too long for the custom install (カスタム) "
+           u8"with type 3 [CG16] ticked: a folder or file would pass Windows' 247 or 259 "
+           u8"characters, and the launcher refuses it\n"},
+      // Folders a standard user cannot write, on the system's drive only.
+      {"#TITLE x\n#DEFDIR C:\\Program Files\n", 0,
+       "setup.ini:2: warning: the default install folder \"C:\\Program Files\\GAME\" lies in "
+       "C:\\Program Files, which a standard user cannot write: the player would need "
+       "administrator rights, which the launcher never asks for; choose a folder such as "
+       "C:\\Games\n"},
+      {"#TITLE x\n#DEFDIR c:\\progra~2\\Maker\n", 0,
+       "setup.ini:2: warning: the default install folder \"c:\\progra~2\\Maker\\GAME\" lies "
+       "in c:\\progra~2, which a standard user cannot write: the player would need "
+       "administrator rights, which the launcher never asks for; choose a folder such as "
+       "C:\\Games\n"},
+      {"#TITLE x\n#DEFDIR D:\\Program Files\n#PATH ProgramData\n", 0, ""},
+      // Lines ending in CR alone are one line to the loader: one error says why.
+      {"#TITEL x\r#PATH y\r#FILE\r" + std::string(600, 'a') + "\r", 1,
+       "setup.ini:1: error: lines end in CR only: save it with CR LF\n"},
+      // After the encoding error, what follows from it is counted, not listed.
+      {"#TITLE x\n#INSTALL_LST\n[\xe9\x9f\xb3]\n#INSTALL_S\n[X]\n[Y]\n", 1,
+       "setup.ini:3: error: setup.ini is UTF-8: the launcher reads it as code page 932 and "
+       "shows every Japanese text garbled; save it as code page 932 (Shift_JIS)\n"
+       "setup.ini:3: error: 2 more errors follow from the encoding and are not shown: save "
+       "setup.ini as code page 932 first\n"},
       {"#PATH SYS\n#DEFDIR C:\\WINDOWS\\system32\n", 1,
        u8"setup.ini:2: error: the default install folder \"C:\\WINDOWS\\system32\\SYS\" (DEFDIR "
        u8"and PATH joined) lies in the Windows "

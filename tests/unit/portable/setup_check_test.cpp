@@ -1,6 +1,9 @@
 // setup-check's reports of a sample description, text and JSON, with its exit status.
 #include "setup_check.h"
 
+#include <fstream>
+#include <vector>
+
 #include "json_report.h"
 #include "scratch_folder.h"
 #include "text_report.h"
@@ -25,11 +28,18 @@ const char kSampleTablesAfterSettings[] =
     "  game.exe  [EXE]  600000 bytes\n  se.dat  [SOUND]  2000001 bytes (counted as 2000002)\n  "
     "data\\script.dat  [DATA]  70000 bytes\n"
     "  manual.txt  (no type)  0 bytes\n\n";
+// The disc path is shown with this system's separators.
+#ifdef _WIN32
+#define SEP "\\"
+#else
+#define SEP "/"
+#endif
 // Of one load: manual.txt is not on the disc, and two files belong to no type.
 const char kSampleProblems[] =
     "setup.ini:27: warning: \"readme.txt\" belongs to no data type; no install copies it\n"
     "setup.ini:35: error: listed file \"manual.txt\" cannot be opened on the disc "
-    "({disc}\\SAMPLE\\manual.txt)\n"
+    "({disc}" SEP "SAMPLE" SEP
+    "manual.txt)\n"
     "setup.ini:35: warning: \"manual.txt\" belongs to no data type; no install copies it\n";
 
 class SetupCheck : public SetupDisc {
@@ -118,6 +128,146 @@ TEST_F(SetupCheck, ExitStatusAndReports) {
   }
 }
 
+// A PE header: machine, subsystem, and the file description of the version information
+// (as windres stores it: the UTF-16 key, padding, the UTF-16 value).
+std::string Pe(uint16_t machine, uint16_t subsystem, const char* description) {
+  std::string b = "MZ" + std::string(0x40 - 2 + 24 + 0xE0, '\0');
+  auto put = [&b](size_t at, uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  put(0x3C, 0x40, 4), b.replace(0x40, 4, std::string("PE\0\0", 4)), put(0x44, machine, 2);
+  put(0x40 + 20, 0xE0, 2), put(0x40 + 24, 0x10B, 2), put(0x40 + 24 + 68, subsystem, 2);
+  auto wide = [&b](const char* text) {
+    for (const char* p = text;; ++p) {
+      b += *p, b += '\0';
+      if (*p == '\0') break;
+    }
+  };
+  b += std::string(8, '\0');
+  wide("FileDescription"), b += std::string(2, '\0'), wide(description);
+  return b;
+}
+
+std::string Bmp(const char* sig, uint32_t dib, int32_t w, int32_t h, int planes, int bits, int z);
+
+// The root files as Windows finds them, in any case; the launcher proven by its header.
+TEST_F(SetupCheck, LauncherAndRootNames) {
+  const std::string launcher = Pe(0x14C, 2, "Setup launcher");
+  const std::string bmp = Bmp("BM", 40, 320, 240, 1, 24, 0);
+  // Root files (name, bytes), the option, the exit status, a part of the report or, after
+  // "!", a text that must not be in it.
+  const std::tuple<std::vector<std::pair<const char*, std::string>>, const char*, int, std::string>
+      cases[] = {
+          {{{"SETUP.EXE", launcher}, {"Setup.Bmp", bmp}, {"SETUP.INI", "#TITLE x\n"}},
+           nullptr,
+           0,
+           "!warning: setup."},
+#ifndef _WIN32  // a Windows folder cannot hold both spellings
+          {{{"setup.exe", launcher}, {"SETUP.EXE", launcher}, {"setup.bmp", bmp}},
+           nullptr,
+           1,
+           "setup.ini: error: \"setup.exe\" and \"SETUP.EXE\" are one name on Windows: keep one "
+           "of them in the disc root\n"},
+#endif
+          {{{"setup.exe", "Stand-in for the launcher"}, {"setup.bmp", bmp}},
+           nullptr,
+           1,
+           "setup.ini: error: setup.exe is no Windows program (it has no PE header): a player's "
+           "Windows cannot start it as the disc's launcher; ship the 32-bit launcher, "
+           "build/mingw-i686/bin/setup.exe\n"},
+          {{{"Setup.exe", Pe(0x8664, 2, "Setup launcher")}, {"setup.bmp", bmp}},
+           nullptr,
+           1,
+           "setup.ini: error: Setup.exe is a 64-bit (x86_64) program, which 32-bit Windows "
+           "cannot start: a player's Windows cannot start it as the disc's launcher; ship the "
+           "32-bit launcher, build/mingw-i686/bin/setup.exe\n"},
+          {{{"setup.exe", Pe(0x8664, 2, "Setup launcher")}, {"setup.bmp", bmp}},
+           "--x86_64-for-testing",
+           0,
+           "!setup.exe is"},
+          {{{"setup.exe", Pe(0x14C, 3, "Setup launcher")}, {"setup.bmp", bmp}},
+           nullptr,
+           1,
+           "setup.ini: error: setup.exe is no Windows GUI program (a console program or a "
+           "driver)"},
+          {{{"setup.exe", Pe(0x1C0, 2, "Setup launcher")}, {"setup.bmp", bmp}},
+           nullptr,
+           1,
+           "setup.exe is a program for another processor, not i386: a player's"},
+          {{{"setup.exe", Pe(0x14C, 2, "Other installer")}, {"setup.bmp", bmp}},
+           nullptr,
+           0,
+           "setup.ini: warning: setup.exe is a 32-bit Windows program, but its version "
+           "information does not say \"Setup launcher\": it is not this kit's launcher; make sure "
+           "it is the one you mean to ship\n"},
+          // The disc's own autorun.inf must start the launcher, with an icon that is there.
+          {{{"setup.exe", launcher},
+            {"setup.bmp", bmp},
+            {"AUTORUN.INF", "[AutoRun]\r\nopen=menu.exe\r\nicon=game.ico,0\r\n"}},
+           nullptr,
+           0,
+           "setup.ini: warning: the disc's own AUTORUN.INF starts \"menu.exe\", not setup.exe: "
+           "AutoPlay does not offer the launcher; remove the file and make-disc writes one that "
+           "does\nsetup.ini: warning: the icon \"game.ico\" that AUTORUN.INF names is not on the "
+           "disc: Explorer shows the drive without the game's icon\n"},
+          {{{"setup.exe", launcher},
+            {"setup.bmp", bmp},
+            {"autorun.inf", "[autorun]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\n"}},
+           nullptr,
+           0,
+           "!autorun"},
+      };
+  for (const auto& [files, option, status, part] : cases) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+      std::filesystem::remove_all(entry.path());
+    }
+    bool ini = false;
+    for (const auto& [name, bytes] : files) {
+      WriteBytes(name, bytes);
+      ini = ini || strcmp(name, "SETUP.INI") == 0;
+    }
+    if (!ini) WriteBytes("setup.ini", "#TITLE x\n");
+    const char* argv[] = {"setup-check", option, nullptr};
+    testing::internal::CaptureStdout();
+    int shownStatus = RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv));
+    std::string shown = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(shownStatus, status) << part;
+    if (part[0] == '!') {
+      EXPECT_EQ(shown.find(part.substr(1)), std::string::npos) << shown;
+    } else {
+      EXPECT_TRUE(Contains(shown, part));
+    }
+  }
+}
+
+// Each game file that no FILE line can name is named, with the reason.
+TEST_F(SetupCheck, UnlistableNamesNamed) {
+  std::filesystem::create_directories(folder_ / "G" / "dddddddddd");
+  std::ofstream(folder_ / "G" / std::filesystem::u8path(u8"caf\u00e9\u2606\ud55c.txt")) << "x";
+#ifndef _WIN32  // Windows makes neither name
+  std::ofstream(folder_ / "G" / "bad.") << "x";
+  std::ofstream(folder_ / "G" / "dddddddddd" / std::string(250, 'n')) << "x";
+#endif
+  std::ofstream(folder_ / "G" / "ok.dat") << "x";
+  WriteBytes("setup.ini", "#TITLE x\n#PATH G\n#FILE\nok.dat\n");
+  const char* argv[] = {"setup-check", nullptr};
+  testing::internal::CaptureStdout();
+  RunSetupCheck(1, const_cast<char**>(argv));
+  std::string shown = testing::internal::GetCapturedStdout();
+  for (const char* part : {
+           "setup.ini: warning: \"caf<U+00E9><U+2606><U+D55C>.txt\" is in the game folder but "
+           "cannot be listed: its name has no code page 932 form; rename it\n",
+#ifndef _WIN32
+           "setup.ini: warning: \"bad.\" is in the game folder but cannot be listed: Windows "
+           "reads its name as another (it ends in a dot or a blank, or names a device)\n",
+           "is in the game folder but cannot be listed: its path is longer than the 259 bytes "
+           "of a FILE line\n",
+#endif
+       }) {
+    EXPECT_TRUE(Contains(shown, part));
+  }
+}
+
 // The picture's header: signature, header size, width, height, planes, bits, compression.
 std::string Bmp(const char* sig, uint32_t dib, int32_t w, int32_t h, int planes, int bits, int z) {
   std::string b = std::string(sig) + std::string(52 + 4, '\0');
@@ -155,7 +305,7 @@ TEST_F(SetupCheck, DiscRootFiles) {
   for (const auto& [exe, bmp, part] : cases) {
     remove("setup.exe");
     remove("setup.bmp");
-    if (exe) WriteBytes("setup.exe", "MZ");
+    if (exe) WriteBytes("setup.exe", Pe(0x14C, 2, "Setup launcher"));
     if (!bmp.empty()) WriteBytes("setup.bmp", bmp);
     WriteBytes("setup.ini", "#TITLE x\n");
     const char* argv[] = {"setup-check", nullptr};

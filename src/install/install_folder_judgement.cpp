@@ -1,0 +1,18 @@
+#include "install/install_folder_judgement.h"
+
+#include "install/path_limits.h"
+#include "path/drive_prefix.h"
+#include "path/install_folder_text.h"
+#include "platform/system_folders.h"
+
+FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char* windowsFolder) {
+  if (IsDriveRoot(folder)) return kFolderIsDriveRoot;
+  // With no Windows folder, only the name rules are checked.
+  if (IsRefusedInstallFolder(folder, "")) return kFolderDropsName;
+  if (windowsFolder[0] == '\0') return kFolderCannotBeJudged;
+  if (IsRefusedInstallFolder(folder, windowsFolder) ||
+      IsRefusedExistingFolder(folder, windowsFolder)) {
+    return kFolderInWindows;
+  }
+  return InstallPathsFit(folder, mask) ? kFolderAccepted : kFolderTooLong;
+}

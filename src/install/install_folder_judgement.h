@@ -1,0 +1,18 @@
+// The one judgement of an install folder: the install dialog asks it at 開始, and
+// setup-check asks it for the default folder with every choice a player can make, so the
+// publisher's tool never accepts a folder that the launcher refuses.
+#pragma once
+#include "setup_source/setup_description.h"
+
+enum FolderJudgement {
+  kFolderAccepted,
+  kFolderIsDriveRoot,     // an uninstall would delete save files all over the drive
+  kFolderDropsName,       // a name ends in a dot or a blank, which Windows drops
+  kFolderInWindows,       // the Windows folder or inside it
+  kFolderTooLong,         // a folder or file of the install would pass Windows' limits
+  kFolderCannotBeJudged,  // the Windows folder is unknown
+};
+
+// Judges folder (already normalised) for an install of mask. windowsFolder is the
+// system's Windows folder, or "" when it cannot be read.
+FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char* windowsFolder);
