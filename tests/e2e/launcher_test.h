@@ -142,16 +142,6 @@ class LauncherTest : public ::testing::Test {
       MoveFileW((path + L".away").c_str(), path.c_str());
     }
     movedAway.clear();
-    std::error_code error;
-    for (const std::wstring& path : addedToDisc) fs::remove_all(path, error);
-    addedToDisc.clear();
-  }
-  // A file the sample disc lacks, in the game folder; `top` (its first new folder or
-  // itself) is removed after the test.
-  void AddDiscFile(const std::wstring& relative, const std::wstring& top) {
-    const std::wstring game = Setting(L"E2E_DISC") + L"\\HOSHIMI\\";
-    addedToDisc.push_back(game + top);
-    WriteBytes(game + relative, Utf8(relative));
   }
   // The disc's setup.ini with each text replaced once (code page 932, lines end in CR LF);
   // put back after the test.
@@ -336,7 +326,7 @@ class LauncherTest : public ::testing::Test {
 
   Process launcher;
   HWND main = nullptr;
-  std::vector<std::wstring> movedAway, addedToDisc;
+  std::vector<std::wstring> movedAway;
 };
 
 // On S:, a 4 MiB drive run-e2e.sh mounts where it may; without it these alone are skipped.
