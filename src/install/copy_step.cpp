@@ -1,8 +1,9 @@
 #include "install/copy_step.h"
 
 #include <stdint.h>
+#include <string.h>
 
-#include "install/folder_log.h"
+#include "install/folder_creation.h"
 #include "install/install_selection.h"
 #include "install/path_limits.h"
 #include "path/components.h"
@@ -13,14 +14,6 @@
 #include "text/bounded_text.h"
 
 namespace {
-
-void PrepareSubFolder(const char* subFolder) {
-  uint32_t attributes;
-  if (OsGetFileAttributes(subFolder, &attributes)) return;
-  // Create only this level. If a parent is missing, the creation fails, and then the
-  // copy fails too.
-  if (OsCreateFolder(subFolder)) LogCreatedFolder(subFolder);
-}
 
 // Clears the read-only bit (files copied from a disc have it), so that an uninstall can
 // delete the file and a later install can replace it.
@@ -59,11 +52,17 @@ void BeginCopyPass(CopyPass* pass) {
 
 CopyStepResult CopyNextFile(CopyPass* pass, void (*showPaths)(const CopyStepPaths& paths),
                             OsCopyProgress progress) {
-  char relative[kFileNameCapacity + 1];
-  if (NextFileInSet(relative, sizeof relative) == 1) return kCopyStepNoFileLeft;
+  if (NextFileInSet(pass->relative, sizeof pass->relative) == 1) return kCopyStepNoFileLeft;
+  return CopyFileAgain(pass, showPaths, progress);
+}
+
+CopyStepResult CopyFileAgain(CopyPass* pass, void (*showPaths)(const CopyStepPaths& paths),
+                             OsCopyProgress progress) {
+  const char* relative = pass->relative;
   CopyStepPaths& paths = pass->paths;
   bool whole = FormCopyStepPaths(pass->discFolder, g_Setup.PATH, g_InstallFolder, relative, &paths);
-  if (whole) PrepareSubFolder(paths.subFolder);
+  // If a level cannot be made, the copy into it fails and says so.
+  if (whole) CreateSubFolders(paths.subFolder, strlen(g_InstallFolder));
   showPaths(paths);
   // A path that did not fit would name some other file, so the step fails as a failed
   // copy would.

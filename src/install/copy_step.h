@@ -1,9 +1,10 @@
 // One step of the copy pass: copies the next listed file of the chosen types from the disc
-// into the install folder. The step creates and logs the file's sub-folder, and clears
-// the copy's read-only bit.
+// into the install folder. The step creates and logs each missing level of the file's
+// sub-folder, and clears the copy's read-only bit. A failed copy can be tried again.
 #pragma once
 #include "platform/copy_with_progress.h"
 #include "platform/file_system.h"
+#include "setup_source/setup_description.h"
 
 enum { kCopyPathCapacity = 1024, kDiscFolderCapacity = 512 };
 
@@ -21,9 +22,10 @@ bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const cha
                        const char* relative, CopyStepPaths* paths);
 
 // A pass that copies the files of g_TypeMask into g_InstallFolder. discFolder is the
-// current folder when the pass began. paths holds the latest step's paths, for display.
+// current folder when the pass began. relative and paths are the latest step's file.
 struct CopyPass {
   char discFolder[kDiscFolderCapacity];
+  char relative[kFileNameCapacity + 1];
   CopyStepPaths paths;
 };
 
@@ -36,3 +38,7 @@ enum CopyStepResult { kCopyStepCopied, kCopyStepFailed, kCopyStepStopped, kCopyS
 // progress works as in OsCopyFileWithProgress.
 CopyStepResult CopyNextFile(CopyPass* pass, void (*showPaths)(const CopyStepPaths& paths),
                             OsCopyProgress progress);
+// Copies the latest step's file again, as CopyNextFile did: after a failure the player may
+// have put right (the disc put back, the program holding the target closed).
+CopyStepResult CopyFileAgain(CopyPass* pass, void (*showPaths)(const CopyStepPaths& paths),
+                             OsCopyProgress progress);

@@ -42,12 +42,12 @@ void AddToFolderLog(const char* folder) {
   ++g_LogCount;
 }
 
-// The log file is written at once, before anything is copied into the folder. If the
-// launcher is killed at any later moment, the log already names the folder.
+// The log file is written at once, before the folder is made and anything is copied into
+// it. If the launcher is killed at any later moment, the log already names the folder.
 void LogCreatedFolder(const char* folder) {
   if (!g_LogEnabled) return;
   AddToFolderLog(folder);
-  WriteFolderLog();
+  WriteFolderLog(true);
 }
 
 bool IsForeignFile(const char* path) {
@@ -105,13 +105,14 @@ void ReleaseFolderLogFiles(FolderLogFiles* files) {
 
 namespace {
 
-// Adds folder to merged if it exists now and is not in the list yet. Every entry fits a
-// reader's slot: this install's entries are at most 259 bytes, and older ones were read
-// into slots already.
-void Keep(LoggedFolders* merged, const char* folder) {
+// Adds folder to merged if it is not in the list yet and exists now (or may be missing).
+// Every entry fits a reader's slot: this install's entries are at most 259 bytes, and
+// older ones were read into slots already.
+void Keep(LoggedFolders* merged, const char* folder, bool mayBeMissing) {
   uint32_t attributes = 0;
-  if (merged->count == kFolderLogMaxEntries || !OsGetFileAttributes(folder, &attributes) ||
-      (attributes & kAttributeDirectory) == 0) {
+  if (merged->count == kFolderLogMaxEntries ||
+      (!mayBeMissing &&
+       (!OsGetFileAttributes(folder, &attributes) || (attributes & kAttributeDirectory) == 0))) {
     return;
   }
   for (int i = 0; i < merged->count; ++i) {
@@ -140,17 +141,18 @@ void PutParentsFirst(LoggedFolders* merged) {
 // Collects the newest entries first, so that a full list drops the oldest. The order is:
 // this install's folders, the last one made first; then the temporary logs (left when a
 // kill stopped a write of the log); then the log itself.
-void MergeLoggedFolders(const FolderLogFiles& files, LoggedFolders* merged) {
+void MergeLoggedFolders(const FolderLogFiles& files, LoggedFolders* merged,
+                        bool newestMayBeMissing) {
   merged->count = 0;
   for (size_t end = g_LogEnabled ? g_LogLength : 0; end > 0;) {
     size_t begin = end - 1;
     while (begin > 0 && g_LogText[begin - 1] != '\0') --begin;
-    Keep(merged, g_LogText + begin);
+    Keep(merged, g_LogText + begin, newestMayBeMissing && end == g_LogLength);
     end = begin;
   }
   for (int file = kFolderLogFileCount - 1; file >= 0; --file) {
     const FolderLogEntries& entries = files.entries[file];
-    for (int i = entries.count - 1; i >= 0; --i) Keep(merged, entries.slots[i]);
+    for (int i = entries.count - 1; i >= 0; --i) Keep(merged, entries.slots[i], false);
   }
   PutParentsFirst(merged);
 }
@@ -160,7 +162,7 @@ void MergeLoggedFolders(const FolderLogFiles& files, LoggedFolders* merged) {
 // temporary file beside the log, which replaces the log only after every byte is written
 // and the file is closed. So a failed write or a kill never leaves a half-written log. A
 // file that is not a log, at the log's path or a temporary name, is never replaced.
-void WriteFolderLog() {
+void WriteFolderLog(bool newestMayBeMissing) {
   if (!g_LogEnabled || g_LogCount == 0) return;
   FolderLogFiles files;
   bool readable = ReadFolderLogFiles(&files) && !files.foreign[0];
@@ -172,7 +174,7 @@ void WriteFolderLog() {
     return;
   }
   LoggedFolders merged;
-  MergeLoggedFolders(files, &merged);
+  MergeLoggedFolders(files, &merged, newestMayBeMissing);
   const char* temporary = files.paths[target];
   FILE* file = merged.count > 0 ? OsOpenFile(temporary, "wb") : nullptr;
   bool written = file != nullptr;

@@ -10,14 +10,16 @@
 enum { kFolderLogBlockBytes = 262144 };
 
 void BeginFolderLog();
-// Appends the folder and writes the log file at once (when the install folder exists).
+// Appends the folder and writes the log file at once (when the install folder exists),
+// also when the folder is not made yet: log it first, then make it.
 void LogCreatedFolder(const char* folder);
 // Appends the folder without writing the file; WriteFolderLog writes them all later.
 void AddToFolderLog(const char* folder);
 // Merges this install's folders into the log file. Parents come before children, only
 // folders that exist are kept, and if there are more than 512, only the newest 512. A file
-// at that path that is not a log is left untouched.
-void WriteFolderLog();
+// at that path that is not a log is left untouched. With newestMayBeMissing, the newest
+// entry is kept before its folder exists: it names a folder about to be made.
+void WriteFolderLog(bool newestMayBeMissing = false);
 void ReleaseFolderLog();
 
 // Whether a file exists at path that cannot be read as a folder log. Such a file is not
@@ -48,4 +50,6 @@ struct LoggedFolders {
   const char* folders[kFolderLogMaxEntries];
   int count;
 };
-void MergeLoggedFolders(const FolderLogFiles& files, LoggedFolders* merged);
+// With newestMayBeMissing, this install's newest entry is kept before its folder exists.
+void MergeLoggedFolders(const FolderLogFiles& files, LoggedFolders* merged,
+                        bool newestMayBeMissing = false);

@@ -1,6 +1,6 @@
 // The FILECOPY dialog copies one listed file per 60 ms timer tick, showing the paths and a
-// progress bar. It ends as completed when no file is left, or as cancelled when the
-// player closes it.
+// progress bar. It ends as completed when every file is copied, or as cancelled when the
+// player closes it or gives up on a file that cannot be copied.
 #include "ui/file_copy_dialog.h"
 
 #include <windows.h>
@@ -10,8 +10,8 @@
 #include "install/copy_step.h"
 #include "install/install_selection.h"
 #include "install/pass_progress.h"
-#include "platform/platform.h"
 #include "platform/win32/gui_dialog.h"
+#include "platform/win32/gui_retry_box.h"
 #include "platform/win32/gui_window.h"
 #include "resources/resource_ids.h"
 #include "text/bounded_text.h"
@@ -84,27 +84,44 @@ bool OnCopyProgress(unsigned long long copied, unsigned long long) {
   return !g_CopyDialog.stopRequested;
 }
 
-void ReportFailedCopy(HWND dialog, const CopyStepPaths& paths) {
+// Returns true if the player chose to copy the file again.
+bool AskToRetry(HWND dialog, const CopyStepPaths& paths) {
   char message[1024];
   FormatText(message, sizeof message, "%s -> %sのファイルコピーができません。", paths.source,
              paths.target);
-  OsMessageBox(dialog, message, "ファイルコピー失敗");
+  return GuiAskRetry(dialog, message, "ファイルコピー失敗");
+}
+
+typedef CopyStepResult (*CopyCall)(CopyPass*, void (*)(const CopyStepPaths&), OsCopyProgress);
+
+CopyStepResult Copy(CopyCall call) {
+  g_CopyDialog.copying = true;
+  CopyStepResult result = call(&g_CopyDialog.pass, ShowPaths, OnCopyProgress);
+  g_CopyDialog.copying = false;
+  return result;
 }
 
 void OnStep(HWND dialog, LPARAM stepsAtCommand) {
   g_CopyDialog.stepsAtLastCommand = static_cast<int>(stepsAtCommand);
-  g_CopyDialog.copying = true;
-  CopyStepResult result = CopyNextFile(&g_CopyDialog.pass, ShowPaths, OnCopyProgress);
-  g_CopyDialog.copying = false;
+  CopyStepResult result = Copy(CopyNextFile);
+  // The same file again until it is copied or the player gives up: an install that lacks
+  // a file is no install, and a disc taken out must not bring one box per file.
+  while (result == kCopyStepFailed && !g_CopyDialog.stopRequested &&
+         AskToRetry(dialog, g_CopyDialog.pass.paths)) {
+    result = Copy(CopyFileAgain);
+  }
   if (result == kCopyStepNoFileLeft) {
     g_CopyDialog.passEnded = true;
     SetProgress(kPassBarRange);
     GuiSendMessage(dialog, WM_COMMAND, IDOK, 0);
     return;
   }
-  if (result == kCopyStepFailed) ReportFailedCopy(dialog, g_CopyDialog.pass.paths);
+  if (result == kCopyStepFailed) {
+    EndPass(dialog, false);
+    return;
+  }
   ++g_CopyDialog.stepsDone;
-  // A failed or skipped file still counts as handled, with its measured size.
+  // A skipped file (a save kept) still counts as handled, with its measured size.
   g_CopyDialog.passHandled = PassBytes(g_TypeMask, g_CopyDialog.stepsDone);
   SetProgress(PassBarPosition(g_CopyDialog.shownProgress, g_CopyDialog.passHandled, 0,
                               g_CopyDialog.passTotal));

@@ -12,16 +12,28 @@ bool Has(const std::wstring& relative, uintmax_t size = 0) {
   return fs::exists(path, error) && (size == 0 || (fs::file_size(path, error) >= size && !error));
 }
 
+bool Logged(const std::wstring& relative) {
+  std::wstring line = std::wstring(kFolder) + L"\\" + relative + L"\n";
+  return ReadBytes(std::wstring(kFolder) + L"\\hoshimi._md").find(Cp932(line)) != std::string::npos;
+}
+
 struct KillPoint {
   const char* name;
   bool uninstall, keepSaves, reinstallMinimum;
   const wchar_t* discFile;  // moved away (its failure box holds the pass); with "+", made big
   bool (*when)();
+  // In the install folder before the install, where the disc needs a folder: making that
+  // folder fails right after its log entry, and the failure box holds the pass there. The
+  // player moves it away after the kill.
+  const wchar_t* playersFile = nullptr;
 };
 const uintmax_t kBig = 64 << 20;
 const KillPoint kPoints[] = {
     {"InstallFoldersMade", false, false, false, nullptr, [] { return Has(L"hoshimi._md"); }},
     {"InstallFirstFile", false, false, true, nullptr, [] { return Has(L"game.exe", 65536); }},
+    {"InstallBetweenALogEntryAndItsFolder", false, false, false, nullptr,
+     [] { return Logged(L"sound\\") && !fs::is_directory(fs::path(kFolder) / L"sound"); },
+     L"sound"},
     {"InstallMidFile", false, false, false, L"+cg16\\event01.dat",
      [] { return Has(L"cg16\\event01.dat", 1) && !Has(L"cg16\\event01.dat", kBig); }},
     {"InstallLastFileBeforeRecord", false, false, true, L"cg24\\表紙.dat",
@@ -53,6 +65,7 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   WriteBytes(top + L"\\mine.txt", "the player's own");
   WriteBytes(mine, "the player's own");
   if (point.keepSaves) WriteBytes(folder + L"\\slot1.sav", "player's save");
+  if (point.playersFile) WriteBytes(folder + L"\\" + point.playersFile, "the player's");
   if (point.discFile) {
     std::wstring file = point.discFile + (point.discFile[0] == L'+');
     MoveDiscFileAway(file);
@@ -66,7 +79,8 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
     Uninstall(false, false);
   } else {
     StartInstall(OpenOptions(false), folder);
-    Click(Wait(point.keepSaves ? L"インストールフォルダの決定" : L"フォルダの作成", IDOK), IDOK);
+    const bool existed = point.keepSaves || point.playersFile;
+    Click(Wait(existed ? L"インストールフォルダの決定" : L"フォルダの作成", IDOK), IDOK);
   }
   ASSERT_TRUE(WaitUntil(point.when, kWait, 1)) << "the moment never came";
   Stop(launcher);
@@ -74,6 +88,7 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   EXPECT_EQ(ValueCount(), point.uninstall ? 4 : 0) << "the record as it was";
 
   PutDiscFilesBack();  // the disc as it was
+  if (point.playersFile) fs::remove(folder + L"\\" + point.playersFile);
   StartToMain();
   // Not Install(): the record of a killed uninstall says installed while the pass runs. A
   // smaller extent than the killed one leaves files that no record names.
@@ -89,6 +104,7 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   }
   std::sort(left.begin(), left.end());
   Texts expected = {L"\\mine", L"\\mine.txt", L"\\mine\\note.txt"};
+  if (point.playersFile) expected.insert(expected.end(), {L"\\new", L"\\new\\HOSHIMI"});
   if (point.keepSaves) {
     expected.insert(expected.end(), {L"\\new", L"\\new\\HOSHIMI", L"\\new\\HOSHIMI\\slot1.sav"});
     EXPECT_EQ(ReadBytes(folder + L"\\slot1.sav"), "player's save");

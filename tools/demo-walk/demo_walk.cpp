@@ -116,7 +116,7 @@ struct Walk {
       std::printf("the copy was over too soon for a picture: 3-copying.png removed\n");
     }
     auto over = [&] {
-      if (HWND box = FindWindowOf(launcher.Id(), L"ファイルコピー失敗", IDOK)) {
+      if (HWND box = FindWindowOf(launcher.Id(), L"ファイルコピー失敗", IDCANCEL)) {
         throw WindowError(L"a copy failed: " + ItemText(box, 0xFFFF));
       }
       return !IsWindow(copy);

@@ -76,7 +76,9 @@ OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
     FILETIME written;
     if (GetFileTime(in, nullptr, nullptr, &written)) SetFileTime(out, nullptr, nullptr, &written);
   }
-  CloseHandle(out);
+  // A network drive or a full disk may report a failed write only when the file is
+  // closed: then the copy is not whole.
+  if (!CloseHandle(out) && result == kOsCopyDone) result = kOsCopyFailed;
   CloseHandle(in);
   if (result != kOsCopyDone) {
     // Leave no half-copied file behind.

@@ -33,21 +33,48 @@ TEST_F(CopyStep, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
   for (const char* name : {"disc\\ro.bin", "disc\\b.bin"}) WriteBytes(name, "new");
   WriteBytes("W:\\inst\\ro.bin", "old");
   ASSERT_TRUE(OsSetFileAttributes("W:\\inst\\ro.bin", kAttributeReadOnly));
-  List({"missing.bin", "ro.bin", "deep\\er\\b.bin", "b.bin"});
+  List({"missing.bin", "ro.bin", "b.bin"});
   EXPECT_EQ(Step(), kCopyStepFailed);
   EXPECT_STREQ(pass_.paths.target, "W:\\inst\\missing.bin");
+  WriteBytes("disc\\missing.bin", "put back");  // the disc back in: the same file again
+  EXPECT_EQ(CopyFileAgain(&pass_, Show, Go), kCopyStepCopied);
+  EXPECT_EQ(ReadBytes("W:\\inst\\missing.bin"), "put back");
   EXPECT_EQ(Step(), kCopyStepFailed);  // refused, then made writable
   uint32_t attributes = 0;
   EXPECT_TRUE(OsGetFileAttributes("W:\\inst\\ro.bin", &attributes));
   EXPECT_EQ(ReadBytes("W:\\inst\\ro.bin") + std::to_string(attributes & kAttributeReadOnly),
             "old0");
-  EXPECT_EQ(Step(), kCopyStepFailed);  // only one level is created
   EXPECT_EQ(Step([](unsigned long long, unsigned long long) { return false; }), kCopyStepStopped);
-  for (const char* gone : {"W:\\inst\\missing.bin", "W:\\inst\\deep", "W:\\inst\\b.bin"}) {
-    EXPECT_FALSE(Exists(gone)) << gone;
-  }
+  EXPECT_FALSE(Exists("W:\\inst\\b.bin"));
   List({"b.bin"});  // begun again mid-walk: from the first file
   EXPECT_EQ(Step(), kCopyStepCopied);
+}
+
+// Files below folders with no file of their own yet, listed before any file of their
+// parents: each missing level is logged, then made, outermost first, with its trailing
+// backslash. A level the file system refuses was logged before the attempt; the copy
+// fails, and the same file copied again fails the same way, logged once.
+TEST_F(CopyStep, EveryMissingLevelIsLoggedThenMadeOutermostFirst) {
+  const std::string refused = "x\\" + RefusedName();
+  for (const char* folder : {"disc\\data", "disc\\data\\font", "disc\\画像", "disc\\画像\\表"}) {
+    ASSERT_TRUE(OsCreateFolder(folder));
+  }
+  for (const char* name :
+       {"disc\\data\\font\\a.ttf", "disc\\画像\\表\\b.bin", "disc\\data\\c.bin"}) {
+    WriteBytes(name, name);
+  }
+  List({"data\\font\\a.ttf", "画像\\表\\b.bin", "data\\c.bin", (refused + "\\d.bin").c_str()});
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Step(), kCopyStepCopied) << i;
+  EXPECT_EQ(ReadBytes("W:\\inst\\data\\font\\a.ttf") + ReadBytes("W:\\inst\\画像\\表\\b.bin") +
+                ReadBytes("W:\\inst\\data\\c.bin"),
+            "disc\\data\\font\\a.ttfdisc\\画像\\表\\b.bindisc\\data\\c.bin");
+  EXPECT_EQ(Step(), kCopyStepFailed);
+  EXPECT_EQ(CopyFileAgain(&pass_, Show, Go), kCopyStepFailed);
+  EXPECT_STREQ(pass_.paths.target, ("W:\\inst\\" + refused + "\\d.bin").c_str());
+  EXPECT_EQ(ReadBytes(kLogPath),
+            "W:\\inst\\data\\\nW:\\inst\\data\\font\\\nW:\\inst\\画像\\\n"
+            "W:\\inst\\画像\\表\\\nW:\\inst\\x\\\nW:\\inst\\" +
+                refused + "\\\n");
 }
 
 TEST_F(CopyStep, APathThatDoesNotFitFailsWithoutTouchingTheFileSystem) {

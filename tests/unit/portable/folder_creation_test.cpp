@@ -23,3 +23,15 @@ TEST_F(FolderCreation, CreationByWholeCharactersLoggedParentsFirst) {
             "W:\\inst\\ｿﾌﾄ\nW:\\inst\\ｿﾌﾄ\\GAME\nW:\\inst\\" +
                 kanji80 + "\nW:\\inst\\" + kanji80 + "\\" + kanji80 + "\n");
 }
+
+// A level the file system refuses: it was logged before the attempt, as each level is, and
+// the levels made above it go again, since the folder that would hold their log was never
+// made.
+TEST_F(FolderCreation, ARefusedLevelTakesBackTheLevelsMadeAboveIt) {
+  const std::string refused = RefusedName();
+  EXPECT_EQ(CreateFolderPath(("W:\\inst\\new\\表\\" + refused + "\\GAME").c_str()), 0);
+  EXPECT_FALSE(Exists("W:\\inst\\new"));
+  EXPECT_TRUE(Exists("W:\\inst"));
+  EXPECT_EQ(ReadBytes(kLogPath),
+            "W:\\inst\\new\nW:\\inst\\new\\表\nW:\\inst\\new\\表\\" + refused + "\n");
+}

@@ -21,7 +21,7 @@ TEST_F(FolderLog, MergedLogsListParentsFirstOnlyWhatExists) {
       {"W:\\inst\\gone\r\nW:\\inst\\B\\\n\nW:\\inst\\c\n",
        "W:\\inst\\c\\d\nW:\\inst\\\x95",
        {"b", "c\\d"},
-       {"W:\\inst\\b\\", "W:\\inst\\x"},
+       {"W:\\inst\\x", "W:\\inst\\b\\"},
        "W:\\inst\\c\nW:\\inst\\c\\d\nW:\\inst\\b\\\n"},
       {"", "", {"e\\f"}, {"W:\\inst\\e\\f", "W:\\inst\\e"}, "W:\\inst\\e\nW:\\inst\\e\\f\n"},
       // ｿ is one byte: it never takes the line feed after it.

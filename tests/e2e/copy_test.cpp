@@ -1,0 +1,118 @@
+// The copy pass on discs that do not go as planned: a list that needs folders before their
+// parents have a file, and a disc taken out while the files are copied.
+#include "launcher_test.h"
+
+namespace e2e {
+
+using CopyPass = LauncherTest;
+
+// The pixels of a window on the screen that are mostly yellow: the system's warning sign
+// is the one yellow icon (error is red, information and question blue).
+int YellowPixels(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  HDC screen = GetDC(nullptr);
+  int yellow = 0;
+  for (LONG y = rect.top; y < rect.bottom; ++y) {
+    for (LONG x = rect.left; x < rect.right; ++x) {
+      COLORREF pixel = GetPixel(screen, x, y);
+      yellow += GetRValue(pixel) > 180 && GetGValue(pixel) > 150 && GetBValue(pixel) < 100;
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  return yellow;
+}
+
+// The order setup-check --init writes: sound\se\ and data\map\ are needed before any file
+// of sound\ or data\. Every level is made and logged, parents first; the uninstall leaves
+// nothing.
+TEST_F(CopyPass, FoldersListedBeforeTheirParentsAreMadeAndRemoved) {
+  const std::wstring parent = Target(L"入れ子"), folder = parent + L"\\HOSHIMI";
+  EditDiscSetup(
+      {{L"sound\\bgm01.dat\r\nsound\\bgm02.dat\r\nsound\\se\\click.dat",
+        L"sound\\se\\click.dat\r\nsound\\bgm01.dat\r\nsound\\bgm02.dat"},
+       {L"data\\script.dat\r\ndata\\map\\field.dat", L"data\\map\\field.dat\r\ndata\\script.dat"}});
+  StartToMain();
+  StartInstall(OpenOptions(), folder, IDOK);
+  EXPECT_EQ(FinishCopy(), Texts{});
+  ExpectButtons(true);
+  ExpectInstalledFiles(folder, kMaximumMask);
+  ExpectRecord(2, kMaximumMask, folder);
+  std::wstring log = parent + L"\n" + folder + L"\n";
+  for (const wchar_t* made :
+       {L"sound\\", L"sound\\se\\", L"data\\", L"data\\map\\", L"cg16\\", L"cg24\\"}) {
+    log += folder + L"\\" + made + L"\n";
+  }
+  WaitUntil([&] { return ReadBytes(folder + L"\\hoshimi._md") == Cp932(log); }, 10000);
+  EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), Cp932(log));
+  Uninstall(false);
+  ExpectButtons(false);
+  EXPECT_FALSE(fs::exists(parent));
+}
+
+// The disc's game folder renamed while the pass runs: one box, owned by FILECOPY, for the
+// first file that can no longer be read, with 再試行 and キャンセル and the warning icon.
+// キャンセル ends the pass with the files before it in place and nothing recorded. Installed
+// again, the disc taken out again and put back: 再試行 copies that file and the pass goes on
+// to the end. The uninstall leaves nothing.
+TEST_F(CopyPass, DiscTakenOutMidCopyIsRetriedOrEndsTheInstall) {
+  const std::wstring parent = Target(L"away"), folder = parent + L"\\HOSHIMI";
+  const std::wstring game = Setting(L"E2E_DISC") + L"\\HOSHIMI";
+  // A long ninth file: the pass cannot be over before the folder is renamed, however slowly
+  // this program runs.
+  MoveDiscFileAway(L"cg24\\event01.dat");
+  WriteBytes(movedAway.back(), std::string(32 << 20, 'b'));
+  // The disc goes back in, here or when the test ends early.
+  struct DiscOut {
+    std::wstring game;
+    void PutBack() { MoveFileW((game + L".out").c_str(), game.c_str()); }
+    ~DiscOut() { PutBack(); }
+  } disc{game};
+  StartToMain();
+  for (bool retry : {false, true}) {
+    SCOPED_TRACE(retry ? "再試行" : "キャンセル");
+    StartInstall(OpenOptions(false), folder, IDOK);
+    HWND copy = CopyDialogAt(L"bgm01");
+    ASSERT_TRUE(MoveFileW(game.c_str(), (game + L".out").c_str()));
+    HWND box = Wait(L"ファイルコピー失敗", IDRETRY);
+    const std::wstring text = ItemText(box, 0xFFFF);
+    int failed = 1;  // game.exe was copied before bgm01 was shown
+    while (failed < 10 && text != CopyFailure(folder, kFiles[failed].path)) ++failed;
+    EXPECT_LT(failed, 10) << Utf8(text);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), copy);
+    EXPECT_EQ(ItemText(box, IDRETRY) + L"|" + ItemText(box, IDCANCEL), L"再試行(&R)|キャンセル");
+    EXPECT_EQ(GetDlgItem(box, IDOK), nullptr);
+    HWND icon = nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) icon = child;
+    }
+    ASSERT_NE(icon, nullptr) << "an icon";
+    WaitUntil([&] { return YellowPixels(icon) > 30; }, 10000);
+    EXPECT_GT(YellowPixels(icon), 30) << "the warning sign";
+    if (retry) {
+      disc.PutBack();
+      Press(box, IDRETRY);
+      EXPECT_EQ(FinishCopy(copy), Texts{});
+      ExpectButtons(true);
+      ExpectInstalledFiles(folder, kMaximumMask);
+      ExpectRecord(2, kMaximumMask, folder);
+      break;
+    }
+    Press(box, IDCANCEL);
+    WaitForDestroyed(copy, kWait);
+    Sync(main);
+    EXPECT_EQ(FindWindowOf(launcher.Id(), L"ファイルコピー失敗", 0), nullptr) << "one box only";
+    EXPECT_EQ(ValueCount(), 0) << "no record";
+    ExpectButtons(false);
+    for (int i = 0; i < 10; ++i) {
+      EXPECT_EQ(fs::is_regular_file(folder + L"\\" + kFiles[i].path), i < failed) << i;
+    }
+    EXPECT_TRUE(fs::is_regular_file(folder + L"\\hoshimi._md")) << "the log";
+    disc.PutBack();
+  }
+  Uninstall(false);
+  ExpectButtons(false);
+  EXPECT_FALSE(fs::exists(parent));
+}
+
+}  // namespace e2e
