@@ -28,6 +28,9 @@ char g_ClassName[kTitleCapacity + 1];
 
 // The window's DPI: every size above is at 96 DPI and drawn at this one.
 int g_Dpi = 96;
+// Loaded at the first paint that finds it and kept, so the picture stays when the disc is
+// taken out and a repaint does not spin the drive up.
+HBITMAP g_Splash;
 
 void LockClientSize(HWND window, int clientWidth, int clientHeight) {
   // Keep the inside of the window at 464 x 240 at the window's DPI, whatever the system's
@@ -40,18 +43,17 @@ void LockClientSize(HWND window, int clientWidth, int clientHeight) {
 }
 
 void OnPaint(HWND window) {
-  // The picture is read from the disc on every paint; nothing is kept between paints.
   PAINTSTRUCT paint;
   BeginPaint(window, &paint);
-  HBITMAP splash = GuiLoadBitmapFile("setup.bmp", kSplashWidth, kSplashHeight);
+  if (g_Splash == nullptr) g_Splash = GuiLoadBitmapFile("setup.bmp", kSplashWidth, kSplashHeight);
   // Use GetDC, not paint.hdc, because paint.hdc only draws the part that needs repainting,
   // and the picture is always drawn whole. BeginPaint still marks the area as painted, so
   // WM_PAINT does not repeat.
   HDC client = GetDC(window);
   HDC memory = CreateCompatibleDC(client);
   // If there is no picture, the splash area keeps the class's grey background.
-  if (splash != nullptr) {
-    HGDIOBJ previous = SelectObject(memory, splash);
+  if (g_Splash != nullptr) {
+    HGDIOBJ previous = SelectObject(memory, g_Splash);
     SetStretchBltMode(client, HALFTONE);
     SetBrushOrgEx(client, 0, 0, nullptr);
     StretchBlt(client, 0, 0, GuiScale(kSplashWidth, g_Dpi), GuiScale(kSplashHeight, g_Dpi), memory,
@@ -60,7 +62,6 @@ void OnPaint(HWND window) {
   }
   ReleaseDC(window, client);
   DeleteDC(memory);
-  if (splash != nullptr) DeleteObject(splash);
   EndPaint(window, &paint);
 }
 
@@ -123,6 +124,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NCDESTROY:
       // The buttons are gone by now.
       DeleteMainButtonFont();
+      if (g_Splash != nullptr) DeleteObject(g_Splash);
+      g_Splash = nullptr;
       break;
   }
   return GuiDefWindowProc(window, message, wParam, lParam);

@@ -295,6 +295,30 @@ TEST_F(Scale, DialogTemplates) {
   FreeLibrary(setup);
 }
 
+// The picture is read at the first paint that finds it and kept: a start without setup.bmp
+// shows none, the next paint after it comes back shows it, and it stays when the disc's
+// copy is gone again.
+TEST_F(Scale, PictureLoadedOnce) {
+  const std::wstring picture = Setting(L"E2E_DISC") + L"\\setup.bmp";
+  ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
+  StartToMain();
+  const int dpi = RunDpi(), x = MulDiv(40, dpi, 96), y = MulDiv(200, dpi, 96);
+  auto repaint = [&] {
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Sync(main);
+  };
+  repaint();
+  EXPECT_EQ(ScreenPixel(main, x, y), RGB(192, 192, 192)) << "the grey background";
+  ASSERT_TRUE(MoveFileW((picture + L".away").c_str(), picture.c_str()));
+  repaint();
+  WaitUntil([&] { return Near(ScreenPixel(main, x, y), 20, 48, 31); }, 10000);
+  EXPECT_TRUE(Near(ScreenPixel(main, x, y), 20, 48, 31));
+  ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
+  repaint();
+  EXPECT_TRUE(Near(ScreenPixel(main, x, y), 20, 48, 31)) << "kept, not read again";
+  MoveFileW((picture + L".away").c_str(), picture.c_str());
+}
+
 // Group 107 keeps its two 16-colour images, byte for byte as sized, and gains 24, 48 and
 // 64 pixels in 16 colours and 256 pixels as PNG (written as 0 in the directory).
 TEST_F(Scale, IconsForEverySize) {
