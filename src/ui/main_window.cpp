@@ -6,6 +6,7 @@
 #include "install/folder_log.h"
 #include "platform/platform.h"
 #include "platform/win32/gui_image.h"
+#include "platform/win32/gui_launcher_lock.h"
 #include "platform/win32/gui_scale.h"
 #include "platform/win32/gui_window.h"
 #include "resources/resource_ids.h"
@@ -16,6 +17,8 @@
 #include "ui/main_commands.h"
 
 enum { kClientWidth = 464, kClientHeight = 240, kSplashWidth = 320, kSplashHeight = 240 };
+// Posted to the main window when it is activated while a command's dialog is open.
+enum { kBringDialogForward = WM_APP + 1 };
 
 namespace {
 
@@ -112,6 +115,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_ACTIVATE:
+      // The command's dialogs have no owner, so the main window can come to the front over
+      // them, and its buttons then do nothing: pass the activation on to the open dialog,
+      // once this one is done.
+      if (g_CommandRunning && LOWORD(wParam) != WA_INACTIVE) {
+        GuiPostMessage(window, kBringDialogForward, 0, 0);
+      }
+      break;
+    case kBringDialogForward:
+      if (HWND dialog = GuiOpenDialog()) SetForegroundWindow(dialog);
       return 0;
     case WM_SETFOCUS:
       // The window itself handles no keys, so whenever it gets focus, pass it to a button.
