@@ -59,8 +59,9 @@ TEST_F(Window, OneCommandAtATime) {
   Exit(kCloseBox, IDOK);
 }
 
-// Browse opens the shell's folder browser (the shell mapped on first use); OK puts the folder
-// it shows, with PATH below it, into the field; Cancel leaves the field as it was.
+// Browse opens the shell's folder browser in its modern form (the shell mapped on first use);
+// OK puts the folder it shows, with PATH below it, into the field; Cancel leaves the field as
+// it was.
 TEST_F(Window, BrowseForTheParentFolder) {
   StartToMain();
   HWND options = OpenOptions();
@@ -72,6 +73,11 @@ TEST_F(Window, BrowseForTheParentFolder) {
     Click(options, IDC_BROWSE);
     HWND browser = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (browser = OwnedWindow(options)); }, kWait));
+    // The modern form: resizable, the prompt, and a button that makes a new folder (the
+    // shell's items 0x3742 and 0x3746).
+    EXPECT_TRUE(GetWindowLongW(browser, GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_EQ(ItemText(browser, 0x3742), L"選択したフォルダの下にHOSHIMIを作成します");
+    EXPECT_TRUE(Enabled(browser, 0x3746));
     // The shell opens on the desktop, a folder of the file system.
     Press(browser, answer);
     EXPECT_EQ(ItemText(options, IDC_FOLDER_EDIT), field) << answer;
