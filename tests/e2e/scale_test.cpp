@@ -303,19 +303,27 @@ TEST_F(Scale, PictureLoadedOnce) {
   ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
   StartToMain();
   const int dpi = RunDpi(), x = MulDiv(40, dpi, 96), y = MulDiv(200, dpi, 96);
-  auto repaint = [&] {
+  auto grey = [&] { return ScreenPixel(main, x, y) == RGB(192, 192, 192); };
+  auto shown = [&] { return Near(ScreenPixel(main, x, y), 20, 48, 31); };
+  // Marks the pixel magenta, has the window repaint, and waits for what it should show
+  // then: the mark proves that a paint drew it, not an earlier one.
+  auto repaint = [&](const std::function<bool()>& expected) {
+    HDC dc = GetDC(main);
+    RECT mark = {x - 2, y - 2, x + 2, y + 2};
+    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(dc, &mark, magenta);
+    DeleteObject(magenta);
+    ReleaseDC(main, dc);
+    WaitUntil([&] { return ScreenPixel(main, x, y) == RGB(255, 0, 255); }, 10000);
     RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    Sync(main);
+    WaitUntil(expected, 10000);
+    return expected();
   };
-  repaint();
-  EXPECT_EQ(ScreenPixel(main, x, y), RGB(192, 192, 192)) << "the grey background";
+  EXPECT_TRUE(repaint(grey)) << "no picture: the grey background";
   ASSERT_TRUE(MoveFileW((picture + L".away").c_str(), picture.c_str()));
-  repaint();
-  WaitUntil([&] { return Near(ScreenPixel(main, x, y), 20, 48, 31); }, 10000);
-  EXPECT_TRUE(Near(ScreenPixel(main, x, y), 20, 48, 31));
+  EXPECT_TRUE(repaint(shown)) << "tried again at the next paint";
   ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
-  repaint();
-  EXPECT_TRUE(Near(ScreenPixel(main, x, y), 20, 48, 31)) << "kept, not read again";
+  EXPECT_TRUE(repaint(shown)) << "kept, not read again";
   MoveFileW((picture + L".away").c_str(), picture.c_str());
 }
 
