@@ -57,42 +57,6 @@ RECT InClient(HWND parent, HWND child) {
   return rect;
 }
 
-// A 24-bit BMP of what the screen shows of the window, for people to look at.
-void SavePicture(HWND window, const wchar_t* name) {
-  std::wstring folder = Setting(L"E2E_SHOTS");
-  if (folder.empty()) return;
-  RECT r;
-  GetWindowRect(window, &r);
-  const int width = r.right - r.left, height = r.bottom - r.top, stride = (width * 3 + 3) & ~3;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, previous);
-  BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  std::string pixels(stride * height, '\0');
-  GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-            DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info + pixels.size()), 0, 0,
-                           sizeof file + sizeof info};
-  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-  bytes += std::string(reinterpret_cast<const char*>(&info), sizeof info) + pixels;
-  WriteBytes(folder + L"\\" + name + L"-" + std::to_wstring(RunDpi()) + L".bmp", bytes);
-}
-
-COLORREF ScreenPixel(HWND window, int x, int y) {
-  POINT point = {x, y};
-  ClientToScreen(window, &point);
-  HDC screen = GetDC(nullptr);
-  COLORREF colour = GetPixel(screen, point.x, point.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
-}
-
 // The box around the dark pixels of `pixels` (32 bits each, top-down, width wide).
 RECT Ink(const DWORD* pixels, int width, int height) {
   RECT box = {width, height, 0, 0};
@@ -126,6 +90,13 @@ struct Canvas {
     GdiFlush();
     return Ink(bits, width, height);
   }
+  // What the screen shows at area of the window's client area.
+  void Grab(HWND window, RECT area) {
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    HDC screen = GetDC(nullptr);
+    BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+  }
   int width, height;
   HDC dc;
   HBITMAP bitmap;
@@ -133,13 +104,38 @@ struct Canvas {
   DWORD* bits = nullptr;
 };
 
-RECT InkOnScreen(HWND window, const RECT& area) {
-  POINT origin = {area.left, area.top};
-  ClientToScreen(window, &origin);
-  Canvas canvas(area);
+// A BMP of what the screen shows of the window, for people to look at.
+void SavePicture(HWND window, const wchar_t* name) {
+  if (Setting(L"E2E_SHOTS").empty()) return;
+  RECT frame;
+  GetWindowRect(window, &frame);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frame), 2);
+  Canvas canvas(frame);
+  canvas.Grab(window, frame);
+  GdiFlush();
+  BITMAPINFOHEADER info = {sizeof info, canvas.width, -canvas.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  const DWORD pixels = canvas.width * canvas.height * 4, offset = 14 + sizeof info;
+  std::string bytes = "BM" + std::string(12, '\0');
+  *reinterpret_cast<DWORD*>(&bytes[2]) = offset + pixels;
+  *reinterpret_cast<DWORD*>(&bytes[10]) = offset;
+  bytes += std::string(reinterpret_cast<const char*>(&info), sizeof info) +
+           std::string(reinterpret_cast<const char*>(canvas.bits), pixels);
+  WriteBytes(Setting(L"E2E_SHOTS") + L"\\" + name + L"-" + std::to_wstring(RunDpi()) + L".bmp",
+             bytes);
+}
+
+COLORREF ScreenPixel(HWND window, int x, int y) {
+  POINT point = {x, y};
+  ClientToScreen(window, &point);
   HDC screen = GetDC(nullptr);
-  BitBlt(canvas.dc, 0, 0, canvas.width, canvas.height, screen, origin.x, origin.y, SRCCOPY);
+  COLORREF colour = GetPixel(screen, point.x, point.y);
   ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+RECT InkOnScreen(HWND window, const RECT& area) {
+  Canvas canvas(area);
+  canvas.Grab(window, area);
   return canvas.InkBox();
 }
 
