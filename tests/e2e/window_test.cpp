@@ -44,11 +44,15 @@ TEST_F(Window, OneCommandAtATime) {
   WaitUntil([&] { return !IsIconic(main) && GetForegroundWindow() == main; }, 10000);
   EXPECT_EQ(std::make_pair(IsIconic(main), GetForegroundWindow()), std::make_pair(FALSE, main));
   HWND options = OpenOptions();
-  SetForegroundWindow(main);
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 10000));
+  // Another program in front: the main window itself hands the front back to INSTALL.
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
+                               nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }, 10000));
   startSecond();
   WaitUntil([&] { return GetForegroundWindow() == options; }, 10000);
   EXPECT_EQ(GetForegroundWindow(), options);
+  DestroyWindow(other);
   DWORD_PTR result = 0;
   EXPECT_TRUE(SendMessageTimeoutW(Item(main, IDC_INSTALL_BUTTON), BM_CLICK, 0, 0, SMTO_NORMAL, 5000,
                                   &result));
