@@ -113,6 +113,8 @@ void SavePicture(HWND window, const wchar_t* name) {
   Canvas canvas(frame);
   canvas.Grab(window, frame);
   GdiFlush();
+  // Opaque: some viewers read the fourth byte as transparency.
+  for (int i = 0; i < canvas.width * canvas.height; ++i) canvas.bits[i] |= 0xFF000000;
   BITMAPINFOHEADER info = {sizeof info, canvas.width, -canvas.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   const DWORD pixels = canvas.width * canvas.height * 4, offset = 14 + sizeof info;
   std::string bytes = "BM" + std::string(12, '\0');
