@@ -75,13 +75,13 @@ wine_reg_add() {
   return 1
 }
 
-# An 800 x 600 Xvfb of our own, which picks a free display itself and tells its number once
-# it accepts clients: wine_start_xvfb DIR (its log and display number go there). Sets DISPLAY
-# and XVFB_PID; wine_stop_xvfb stops exactly that one.
+# An 800 x 600 Xvfb of our own (XVFB_SCREEN=WxH for another size), which picks a free display
+# itself and tells its number once it accepts clients: wine_start_xvfb DIR (its log and
+# display number go there). Sets DISPLAY and XVFB_PID; wine_stop_xvfb stops exactly that one.
 wine_start_xvfb() {
   local dir=$1
   rm -f "$dir/display"
-  Xvfb -displayfd 7 -screen 0 800x600x24 -nolisten tcp 7>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+  Xvfb -displayfd 7 -screen 0 "${XVFB_SCREEN:-800x600}x24" -nolisten tcp 7>"$dir/display" >"$dir/xvfb.log" 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$dir/display" ] && break

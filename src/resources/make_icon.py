@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
 """Draws the launcher's icon (a disc with an install arrow) and writes setup.ico:
-32 x 32 and 16 x 16 images, 16 colours each, in the plain BMP form icons use."""
+32, 16, 24, 48 and 64-pixel images, 16 colours each, in the plain BMP form icons use, and
+a 256-pixel image as PNG, for the sizes that large views and high display scales ask for.
+The first two are the icon's original images, unchanged."""
 import math
 import struct
 import sys
+import zlib
 
 # The standard 16-colour palette (B, G, R, 0).
 PALETTE = [
@@ -73,13 +76,32 @@ def image_bytes(rows):
     return header + palette + xor + mask
 
 
+def png_bytes(rows):
+    """An 8-bit palette PNG: the 16 colours, and a 17th, transparent, for None."""
+    size = len(rows)
+    raw = b"".join(b"\0" + bytes(16 if c is None else c for c in row) for row in rows)
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    palette = b"".join(bytes(colour) for colour in PALETTE) + b"\0\0\0"
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 3, 0, 0, 0))
+            + chunk(b"PLTE", palette) + chunk(b"tRNS", b"\xff" * 16 + b"\0")
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
 def main(path):
-    images = [image_bytes(draw(32)), image_bytes(draw(16))]
+    # (size, colour count, bits per pixel, image); a size of 256 is written as 0.
+    images = [(size, 16, 4, image_bytes(draw(size))) for size in (32, 16, 24, 48, 64)]
+    images.append((256, 0, 8, png_bytes(draw(256))))
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
-    for size, data in zip((32, 16), images):
-        out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(data), offset)
+    for size, colours, bits, data in images:
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, colours, 0, 1, bits, len(data),
+                           offset)
         offset += len(data)
+    images = [data for _, _, _, data in images]
     out += b"".join(images)
     with open(path, "wb") as f:
         f.write(out)

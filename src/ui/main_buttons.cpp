@@ -2,6 +2,7 @@
 // moves focus between them with the keyboard.
 #include "ui/main_buttons.h"
 
+#include "platform/win32/gui_scale.h"
 #include "platform/win32/gui_window.h"
 #include "resources/resource_ids.h"
 #include "ui/button_order.h"
@@ -12,22 +13,50 @@ enum { kButtonLeft = 320, kButtonWidth = 144, kButtonHeight = 60 };
 
 // Indexed by MainButtonSlot, that is, in keyboard order.
 HWND g_ButtonsInKeyOrder[kMainButtonCount];
+// The dialogs' face at the window's DPI; made again when the DPI changes.
+HFONT g_ButtonFont;
 
-HWND CreateButton(HWND parent, const char* text, int id, int top) {
-  return GuiCreateWindow("BUTTON", text, WS_CHILD | WS_VISIBLE, kButtonLeft, top, kButtonWidth,
-                         kButtonHeight, parent, id);
-}
+struct MainButton {
+  MainButtonSlot slot;
+  const char* text;
+  int id;
+  int top;  // at 96 DPI
+};
+// In the order of creation: Install, Uninstall, Run game, Exit, which is not their order on
+// screen.
+const MainButton kMainButtons[kMainButtonCount] = {
+    {kInstallSlot, "インストール", IDC_INSTALL_BUTTON, 60},
+    {kUninstallSlot, "アンインストール", IDC_UNINSTALL_BUTTON, 120},
+    {kRunGameSlot, "ゲーム実行", IDC_RUN_GAME_BUTTON, 0},
+    {kExitSlot, "終了", IDC_EXIT_BUTTON, 180},
+};
 
 }  // namespace
 
-void CreateMainButtons(HWND window) {
-  // Created in the order Install, Uninstall, Run game, Exit, which is not their order on
-  // screen.
-  HWND* buttons = g_ButtonsInKeyOrder;
-  buttons[kInstallSlot] = CreateButton(window, "インストール", IDC_INSTALL_BUTTON, 60);
-  buttons[kUninstallSlot] = CreateButton(window, "アンインストール", IDC_UNINSTALL_BUTTON, 120);
-  buttons[kRunGameSlot] = CreateButton(window, "ゲーム実行", IDC_RUN_GAME_BUTTON, 0);
-  buttons[kExitSlot] = CreateButton(window, "終了", IDC_EXIT_BUTTON, 180);
+void CreateMainButtons(HWND window, int dpi) {
+  for (const MainButton& button : kMainButtons) {
+    // Placed, and given their font, for the DPI just below.
+    g_ButtonsInKeyOrder[button.slot] = GuiCreateWindow("BUTTON", button.text, WS_CHILD | WS_VISIBLE,
+                                                       0, 0, 0, 0, window, button.id);
+  }
+  ScaleMainButtons(dpi);
+}
+
+void ScaleMainButtons(int dpi) {
+  HFONT font = GuiCreateDialogFont(dpi);
+  for (const MainButton& button : kMainButtons) {
+    HWND handle = g_ButtonsInKeyOrder[button.slot];
+    MoveWindow(handle, GuiScale(kButtonLeft, dpi), GuiScale(button.top, dpi),
+               GuiScale(kButtonWidth, dpi), GuiScale(kButtonHeight, dpi), TRUE);
+    GuiSendMessage(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  DeleteMainButtonFont();
+  g_ButtonFont = font;
+}
+
+void DeleteMainButtonFont() {
+  if (g_ButtonFont != nullptr) DeleteObject(g_ButtonFont);
+  g_ButtonFont = nullptr;
 }
 
 void SetButtonStates(bool installed) {

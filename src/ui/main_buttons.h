@@ -2,7 +2,12 @@
 #pragma once
 #include <windows.h>
 
-void CreateMainButtons(HWND window);
+// Makes the buttons at the window's DPI, in the dialogs' font.
+void CreateMainButtons(HWND window, int dpi);
+// Places the buttons and sets their font for a new DPI.
+void ScaleMainButtons(int dpi);
+// Once the buttons are gone.
+void DeleteMainButtonFont();
 // When installed, Install is disabled and Uninstall and Run game are enabled; otherwise
 // the reverse. Exit is always enabled.
 void SetButtonStates(bool installed);

@@ -6,6 +6,8 @@
 #include "install/folder_log.h"
 #include "platform/platform.h"
 #include "platform/win32/gui_image.h"
+#include "platform/win32/gui_launcher_lock.h"
+#include "platform/win32/gui_scale.h"
 #include "platform/win32/gui_window.h"
 #include "resources/resource_ids.h"
 #include "setup_source/setup_description.h"
@@ -15,6 +17,8 @@
 #include "ui/main_commands.h"
 
 enum { kClientWidth = 464, kClientHeight = 240, kSplashWidth = 320, kSplashHeight = 240 };
+// Posted to the main window when it is activated while a command's dialog is open.
+enum { kBringDialogForward = WM_APP + 1 };
 
 namespace {
 
@@ -25,37 +29,53 @@ bool g_CommandRunning;
 
 char g_ClassName[kTitleCapacity + 1];
 
-void OnSize(HWND window, LPARAM lParam) {
-  // Keep the inside of the window at 464 x 240, whatever the system's frame and caption
-  // sizes.
+// The window's DPI: every size above is at 96 DPI and drawn at this one.
+int g_Dpi = 96;
+// Loaded at the first paint that finds it and kept, so the picture stays when the disc is
+// taken out and a repaint does not spin the drive up.
+HBITMAP g_Splash;
+
+void LockClientSize(HWND window, int clientWidth, int clientHeight) {
+  // Keep the inside of the window at 464 x 240 at the window's DPI, whatever the system's
+  // frame and caption sizes.
   RECT outer;
   GetWindowRect(window, &outer);
-  int clientWidth = LOWORD(lParam);
-  int clientHeight = HIWORD(lParam);
-  MoveWindow(window, outer.left, outer.top, (outer.right - outer.left) - clientWidth + kClientWidth,
-             (outer.bottom - outer.top) - clientHeight + kClientHeight, TRUE);
+  MoveWindow(window, outer.left, outer.top,
+             (outer.right - outer.left) - clientWidth + GuiScale(kClientWidth, g_Dpi),
+             (outer.bottom - outer.top) - clientHeight + GuiScale(kClientHeight, g_Dpi), TRUE);
 }
 
 void OnPaint(HWND window) {
-  // The picture is read from the disc on every paint; nothing is kept between paints.
   PAINTSTRUCT paint;
   BeginPaint(window, &paint);
-  HBITMAP splash = GuiLoadBitmapFile("setup.bmp", kSplashWidth, kSplashHeight);
+  if (g_Splash == nullptr) g_Splash = GuiLoadBitmapFile("setup.bmp", kSplashWidth, kSplashHeight);
   // Use GetDC, not paint.hdc, because paint.hdc only draws the part that needs repainting,
   // and the picture is always drawn whole. BeginPaint still marks the area as painted, so
   // WM_PAINT does not repeat.
   HDC client = GetDC(window);
   HDC memory = CreateCompatibleDC(client);
   // If there is no picture, the splash area keeps the class's grey background.
-  if (splash != nullptr) {
-    HGDIOBJ previous = SelectObject(memory, splash);
-    BitBlt(client, 0, 0, kSplashWidth, kSplashHeight, memory, 0, 0, SRCCOPY);
+  if (g_Splash != nullptr) {
+    HGDIOBJ previous = SelectObject(memory, g_Splash);
+    SetStretchBltMode(client, HALFTONE);
+    SetBrushOrgEx(client, 0, 0, nullptr);
+    StretchBlt(client, 0, 0, GuiScale(kSplashWidth, g_Dpi), GuiScale(kSplashHeight, g_Dpi), memory,
+               0, 0, kSplashWidth, kSplashHeight, SRCCOPY);
     SelectObject(memory, previous);
   }
   ReleaseDC(window, client);
   DeleteDC(memory);
-  if (splash != nullptr) DeleteObject(splash);
   EndPaint(window, &paint);
+}
+
+void OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
+  g_Dpi = dpi;
+  ScaleMainButtons(dpi);
+  GuiSetWindowIcons(window, IDI_LAUNCHER, dpi);
+  // The size lock then makes the inside exactly the scaled size.
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window, nullptr, TRUE);
 }
 
 void RunCommand(void (*command)()) {
@@ -69,7 +89,7 @@ void RunCommand(void (*command)()) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
-      OnSize(window, lParam);
+      LockClientSize(window, LOWORD(lParam), HIWORD(lParam));
       return 0;
     case WM_PAINT:
       OnPaint(window);
@@ -93,6 +113,20 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
       RunCommand(ConfirmExit);
       return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_ACTIVATE:
+      // The command's dialogs have no owner, so the main window can come to the front over
+      // them, and its buttons then do nothing: pass the activation on to the open dialog,
+      // once this one is done.
+      if (g_CommandRunning && LOWORD(wParam) != WA_INACTIVE) {
+        GuiPostMessage(window, kBringDialogForward, 0, 0);
+      }
+      break;
+    case kBringDialogForward:
+      if (HWND dialog = GuiOpenDialog()) SetForegroundWindow(dialog);
+      return 0;
     case WM_SETFOCUS:
       // The window itself handles no keys, so whenever it gets focus, pass it to a button.
       FocusFirstButton();
@@ -101,6 +135,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       ReleaseFolderLog();
       PostQuitMessage(0);
       return 0;
+    case WM_NCDESTROY:
+      // The buttons are gone by now.
+      DeleteMainButtonFont();
+      if (g_Splash != nullptr) DeleteObject(g_Splash);
+      g_Splash = nullptr;
+      break;
   }
   return GuiDefWindowProc(window, message, wParam, lParam);
 }
@@ -112,17 +152,27 @@ bool CreateMainWindow(int showCommand) {
   GuiRegisterWindowClass(g_ClassName, MainWindowProc, IDI_LAUNCHER);
 
   // Centre the window using the inside height (240), not the full window height (256).
+  g_Dpi = GuiWindowDpi(nullptr);
   RECT desktop;
   GetWindowRect(GetDesktopWindow(), &desktop);
-  int x = ((desktop.right - desktop.left) - kClientWidth) / 2;
-  int y = ((desktop.bottom - desktop.top) - kClientHeight) / 2;
-  HWND window =
-      GuiCreateWindow(g_ClassName, g_Setup.TITLE, WS_SYSMENU, x, y, kClientWidth, 256, nullptr, 0);
+  int x = ((desktop.right - desktop.left) - GuiScale(kClientWidth, g_Dpi)) / 2;
+  int y = ((desktop.bottom - desktop.top) - GuiScale(kClientHeight, g_Dpi)) / 2;
+  HWND window = GuiCreateWindow(g_ClassName, g_Setup.TITLE, WS_SYSMENU, x, y,
+                                GuiScale(kClientWidth, g_Dpi), GuiScale(256, g_Dpi), nullptr, 0);
   if (window == nullptr) return false;
   OsSetMainWindow(window);
+  // The window may stand on a monitor of another DPI than the screen's first one.
+  int dpi = GuiWindowDpi(window);
+  if (dpi != g_Dpi) {
+    g_Dpi = dpi;
+    RECT client;
+    GetClientRect(window, &client);
+    LockClientSize(window, client.right, client.bottom);
+  }
+  GuiSetWindowIcons(window, IDI_LAUNCHER, g_Dpi);
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 
-  CreateMainButtons(window);
+  CreateMainButtons(window, g_Dpi);
   return true;
 }

@@ -3,6 +3,8 @@
 # CD-ROM drive Q:, a scratch folder as drive T: and, where mounting is allowed, a 4 MiB file
 # system as drive S: for the free-space tests. NoDisc runs in a Wine session of its own, with
 # Q: unlabelled. Needs WINEPREFIX (see scripts/wine-env.sh); LC_ALL picks the code page.
+# E2E_DPI=N: the prefix's display scale for the run (put back to 96 after), on a screen
+# large enough for the window at 192 DPI.
 # E2E_DISC_DEVICE=/dev/loopN: the labelled runs read Q:'s label from that device (an image
 # of the disc), with no label file.
 #   run-e2e.sh E2E_TESTS_EXE STAGED_DISC RUN_DIR [GTEST_FILTER]
@@ -14,7 +16,9 @@ source "$(dirname "$0")/../../scripts/wine-env.sh"
 source "$(dirname "$0")/../../scripts/own-folder.sh"
 
 unmount() { if mountpoint -q "$run/s-drive" 2>/dev/null; then umount -l "$run/s-drive" || true; fi; }
+set_dpi() { wine_reg_add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1"; }
 cleanup() {
+  if [ -n "${E2E_DPI-}" ]; then set_dpi 96; fi
   for letter in q s t; do wine_unmap_drive $letter || true; done
   unmount
   wine_down
@@ -26,8 +30,13 @@ mkdir -p "$run/t-drive" "$run/s-drive"
 cp -a "$staged" "$run/disc"
 
 trap cleanup EXIT
+if [ -n "${E2E_DPI-}" ]; then export XVFB_SCREEN=1280x1024; fi
 wine_start_xvfb "$run"
 wine_unattended
+if [ -n "${E2E_DPI-}" ]; then set_dpi "$E2E_DPI"; fi
+mkdir -p "$run/pictures"
+export E2E_SHOTS
+E2E_SHOTS=$(winepath_of "$run/pictures")
 wine_map_drive t "$run/t-drive" hd
 if mount -t tmpfs -o size=4m tmpfs "$run/s-drive" 2>/dev/null; then wine_map_drive s "$run/s-drive" hd; fi
 export E2E_TARGET=T: E2E_DISC

@@ -44,11 +44,15 @@ TEST_F(Window, OneCommandAtATime) {
   WaitUntil([&] { return !IsIconic(main) && GetForegroundWindow() == main; }, 10000);
   EXPECT_EQ(std::make_pair(IsIconic(main), GetForegroundWindow()), std::make_pair(FALSE, main));
   HWND options = OpenOptions();
-  SetForegroundWindow(main);
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 10000));
+  // Another program in front: the main window itself hands the front back to INSTALL.
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
+                               nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }, 10000));
   startSecond();
   WaitUntil([&] { return GetForegroundWindow() == options; }, 10000);
   EXPECT_EQ(GetForegroundWindow(), options);
+  DestroyWindow(other);
   DWORD_PTR result = 0;
   EXPECT_TRUE(SendMessageTimeoutW(Item(main, IDC_INSTALL_BUTTON), BM_CLICK, 0, 0, SMTO_NORMAL, 5000,
                                   &result));
@@ -59,8 +63,9 @@ TEST_F(Window, OneCommandAtATime) {
   Exit(kCloseBox, IDOK);
 }
 
-// Browse opens the shell's folder browser (the shell mapped on first use); OK puts the folder
-// it shows, with PATH below it, into the field; Cancel leaves the field as it was.
+// Browse opens the shell's folder browser in its modern form (the shell mapped on first use);
+// OK puts the folder it shows, with PATH below it, into the field; Cancel leaves the field as
+// it was.
 TEST_F(Window, BrowseForTheParentFolder) {
   StartToMain();
   HWND options = OpenOptions();
@@ -72,6 +77,11 @@ TEST_F(Window, BrowseForTheParentFolder) {
     Click(options, IDC_BROWSE);
     HWND browser = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (browser = OwnedWindow(options)); }, kWait));
+    // The modern form: resizable, the prompt, and a button that makes a new folder (the
+    // shell's items 0x3742 and 0x3746).
+    EXPECT_TRUE(GetWindowLongW(browser, GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_EQ(ItemText(browser, 0x3742), L"選択したフォルダの下にHOSHIMIを作成します");
+    EXPECT_TRUE(Enabled(browser, 0x3746));
     // The shell opens on the desktop, a folder of the file system.
     Press(browser, answer);
     EXPECT_EQ(ItemText(options, IDC_FOLDER_EDIT), field) << answer;

@@ -161,4 +161,16 @@ void PressKey(WORD virtualKey, bool shift) {
   SendInput(shift ? 4 : 2, keys + (shift ? 0 : 1), sizeof keys[0]);
 }
 
+void TypeText(const std::wstring& text) {
+  for (wchar_t character : text) {
+    INPUT keys[2] = {};
+    for (int i = 0; i < 2; ++i) {
+      keys[i].type = INPUT_KEYBOARD;
+      keys[i].ki.wScan = character;
+      keys[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
+    }
+    SendInput(2, keys, sizeof keys[0]);
+  }
+}
+
 }  // namespace toolkit

@@ -53,5 +53,7 @@ void RequestClose(HWND window);
 void SetItemText(HWND dialog, int id, const std::wstring& text);
 // A key pressed on the keyboard, for the foreground window; Shift held when asked.
 void PressKey(WORD virtualKey, bool shift = false);
+// Characters typed on the keyboard, for the foreground window.
+void TypeText(const std::wstring& text);
 
 }  // namespace toolkit

@@ -69,7 +69,8 @@ bool GuiChooseFolder(HWND owner, char* out, size_t cap, const char* prompt) {
   request.hwndOwner = owner;
   request.pszDisplayName = displayName;
   request.lpszTitle = widePrompt;
-  request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT;
+  // The resizable browser with a button for a new folder.
+  request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT | BIF_NEWDIALOGSTYLE;
   request.lpfn = BrowserCallback;
   PIDLIST_ABSOLUTE item = g_BrowseForFolder(&request);
   if (item == nullptr) {

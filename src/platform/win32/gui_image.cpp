@@ -1,4 +1,4 @@
-// Loads the splash picture from its file. The window reloads it on every paint.
+// Loads the splash picture from its file. The window loads it once and keeps it.
 #include "platform/win32/gui_image.h"
 
 #include "platform/win32/wide_text.h"

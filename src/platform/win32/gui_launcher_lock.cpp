@@ -29,13 +29,20 @@ BOOL CALLBACK NoteShownWindow(HWND window, LPARAM data) {
   return TRUE;
 }
 
-HWND WindowToFront(DWORD process) {
+ShownWindows FindShownWindows(DWORD process) {
   ShownWindows shown = {process, nullptr, nullptr};
   EnumWindows(NoteShownWindow, reinterpret_cast<LPARAM>(&shown));
+  return shown;
+}
+
+HWND WindowToFront(DWORD process) {
+  ShownWindows shown = FindShownWindows(process);
   return shown.dialog != nullptr ? shown.dialog : shown.other;
 }
 
 }  // namespace
+
+HWND GuiOpenDialog() { return FindShownWindows(GetCurrentProcessId()).dialog; }
 
 bool GuiClaimLauncherLock(const char* lockName) {
   wchar_t name[kWideCapacity];

@@ -9,3 +9,5 @@
 // name until it exits. Returns false if another launcher holds it; that launcher's open
 // dialog, or else its main window, has then been brought to the front.
 bool GuiClaimLauncherLock(const char* lockName);
+// This launcher's topmost enabled dialog or message box, null when none is open.
+HWND GuiOpenDialog();

@@ -40,6 +40,10 @@ LRESULT GuiSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
   return SendMessageW(window, message, wParam, lParam);
 }
 
+void GuiPostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  PostMessageW(window, message, wParam, lParam);
+}
+
 int GuiRunMessageLoop(GuiKeyHandler keys) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -14,6 +14,7 @@ HWND GuiCreateWindow(const char* className, const char* title, DWORD style, int 
                      int height, HWND parent, int id);
 LRESULT GuiDefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT GuiSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void GuiPostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Sees each queued message first. Returns true if it handled the message; the loop then
 // does nothing more with it.
 typedef bool (*GuiKeyHandler)(const MSG& message);

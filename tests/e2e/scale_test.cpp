@@ -1,0 +1,357 @@
+// The display scale: at the DPI the run sets in the prefix (E2E_DPI, 96 unless set), the main
+// window and its buttons are today's sizes times DPI / 96, and every dialog template keeps
+// its controls inside and apart, with room for the widest size text. Pictures of the main
+// window and INSTALL go to E2E_SHOTS when it is set.
+#include <algorithm>
+#include <set>
+
+#include "launcher_test.h"
+// commctrl.h needs windows.h first
+#include <commctrl.h>
+
+namespace e2e {
+
+namespace {
+
+// Physical pixels, as the launcher (aware of the DPI) sees them: set before any window.
+const bool kDpiAware = SetProcessDPIAware();
+
+int RunDpi() {
+  std::wstring dpi = Setting(L"E2E_DPI");
+  return dpi.empty() ? 96 : std::stoi(dpi);
+}
+
+struct MainFigures {
+  int dpi;
+  SIZE client;
+  RECT runGame, install, uninstall, exit;  // in the client area
+  LONG fontHeight;                         // 9 points as a character height
+};
+// clang-format off
+const MainFigures kMainFigures[] = {
+    {96, {464, 240}, {320, 0, 464, 60}, {320, 60, 464, 120}, {320, 120, 464, 180},
+     {320, 180, 464, 240}, -12},
+    {120, {580, 300}, {400, 0, 580, 75}, {400, 75, 580, 150}, {400, 150, 580, 225},
+     {400, 225, 580, 300}, -15},
+    {144, {696, 360}, {480, 0, 696, 90}, {480, 90, 696, 180}, {480, 180, 696, 270},
+     {480, 270, 696, 360}, -18},
+    {192, {928, 480}, {640, 0, 928, 120}, {640, 120, 928, 240}, {640, 240, 928, 360},
+     {640, 360, 928, 480}, -24}};
+// clang-format on
+
+const MainFigures& Figures() {
+  for (const MainFigures& figures : kMainFigures) {
+    if (figures.dpi == RunDpi()) return figures;
+  }
+  throw WindowError(L"no figures for this DPI");
+}
+
+std::wstring Describe(const RECT& r) {
+  return Format(L"%ld,%ld-%ld,%ld", r.left, r.top, r.right, r.bottom);
+}
+
+RECT InClient(HWND parent, HWND child) {
+  RECT rect;
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// The box around the dark pixels of `pixels` (32 bits each, top-down, width wide).
+RECT Ink(const DWORD* pixels, int width, int height) {
+  RECT box = {width, height, 0, 0};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      DWORD p = pixels[y * width + x];
+      if ((p & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && ((p >> 16) & 0xFF) < 0x80) {
+        box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+               std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+      }
+    }
+  }
+  return box;
+}
+
+// A top-down 32-bit bitmap of area's size, selected into a new memory context.
+struct Canvas {
+  explicit Canvas(const RECT& area)
+      : width(area.right - area.left), height(area.bottom - area.top), dc(CreateCompatibleDC(0)) {
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), 0, 0);
+    previous = SelectObject(dc, bitmap);
+  }
+  ~Canvas() {
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
+  RECT InkBox() {
+    GdiFlush();
+    return Ink(bits, width, height);
+  }
+  // What the screen shows at area of the window's client area.
+  void Grab(HWND window, RECT area) {
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    HDC screen = GetDC(nullptr);
+    BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+  }
+  int width, height;
+  HDC dc;
+  HBITMAP bitmap;
+  HGDIOBJ previous;
+  DWORD* bits = nullptr;
+};
+
+// A BMP of what the screen shows of the window, for people to look at.
+void SavePicture(HWND window, const wchar_t* name) {
+  if (Setting(L"E2E_SHOTS").empty()) return;
+  RECT frame;
+  GetWindowRect(window, &frame);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frame), 2);
+  Canvas canvas(frame);
+  canvas.Grab(window, frame);
+  GdiFlush();
+  // Opaque: some viewers read the fourth byte as transparency.
+  for (int i = 0; i < canvas.width * canvas.height; ++i) canvas.bits[i] |= 0xFF000000;
+  BITMAPINFOHEADER info = {sizeof info, canvas.width, -canvas.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  const DWORD pixels = canvas.width * canvas.height * 4, offset = 14 + sizeof info;
+  std::string bytes = "BM" + std::string(12, '\0');
+  *reinterpret_cast<DWORD*>(&bytes[2]) = offset + pixels;
+  *reinterpret_cast<DWORD*>(&bytes[10]) = offset;
+  bytes += std::string(reinterpret_cast<const char*>(&info), sizeof info) +
+           std::string(reinterpret_cast<const char*>(canvas.bits), pixels);
+  WriteBytes(Setting(L"E2E_SHOTS") + L"\\" + name + L"-" + std::to_wstring(RunDpi()) + L".bmp",
+             bytes);
+}
+
+COLORREF ScreenPixel(HWND window, int x, int y) {
+  POINT point = {x, y};
+  ClientToScreen(window, &point);
+  HDC screen = GetDC(nullptr);
+  COLORREF colour = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+RECT InkOnScreen(HWND window, const RECT& area) {
+  Canvas canvas(area);
+  canvas.Grab(window, area);
+  return canvas.InkBox();
+}
+
+// The text centred in area, as a push button draws its caption.
+RECT InkOfText(const wchar_t* text, LONG height, const RECT& area) {
+  Canvas canvas(area);
+  RECT all = {0, 0, canvas.width, canvas.height};
+  FillRect(canvas.dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                           L"ＭＳ Ｐゴシック");
+  HGDIOBJ previous = SelectObject(canvas.dc, font);
+  SetBkMode(canvas.dc, TRANSPARENT);
+  DrawTextW(canvas.dc, text, -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  SelectObject(canvas.dc, previous);
+  DeleteObject(font);
+  return canvas.InkBox();
+}
+
+std::wstring InkSize(const RECT& ink) {
+  return Format(L"%ld x %ld", ink.right - ink.left, ink.bottom - ink.top);
+}
+
+bool Near(COLORREF colour, int red, int green, int blue) {
+  return std::abs(GetRValue(colour) - red) <= 40 && std::abs(GetGValue(colour) - green) <= 40 &&
+         std::abs(GetBValue(colour) - blue) <= 40;
+}
+
+// Every pair of controls whose rectangles overlap ("1017+1019"), and every control not inside
+// the dialog's client area ("out 1017"), sorted. Controls of id -1 are named by kind and
+// order: frame1, frame2, text1...
+std::wstring Layout(HWND dialog) {
+  std::vector<std::pair<std::wstring, RECT>> controls;
+  int frames = 0, texts = 0;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    int id = GetDlgCtrlID(child);
+    wchar_t kind[16] = {};
+    GetClassNameW(child, kind, 16);
+    std::wstring name = id != 0xFFFF                 ? std::to_wstring(id)
+                        : lstrcmpiW(kind, L"Button") ? L"text" + std::to_wstring(++texts)
+                                                     : L"frame" + std::to_wstring(++frames);
+    controls.push_back({name, InClient(dialog, child)});
+  }
+  RECT client, overlap;
+  GetClientRect(dialog, &client);
+  std::set<std::wstring> found;
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const RECT& r = controls[i].second;
+    if (r.left < 0 || r.top < 0 || r.right > client.right || r.bottom > client.bottom) {
+      found.insert(L"out " + controls[i].first);
+    }
+    for (size_t j = i + 1; j < controls.size(); ++j) {
+      if (IntersectRect(&overlap, &r, &controls[j].second)) {
+        found.insert(std::min(controls[i].first, controls[j].first) + L"+" +
+                     std::max(controls[i].first, controls[j].first));
+      }
+    }
+  }
+  std::wstring text;
+  for (const std::wstring& item : found) text += item + L" ";
+  return text;
+}
+
+INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+}  // namespace
+
+using Scale = LauncherTest;
+
+TEST_F(Scale, MainWindowAndButtons) {
+  ASSERT_TRUE(kDpiAware);
+  const MainFigures& expected = Figures();
+  StartToMain();
+  RECT client;
+  GetClientRect(main, &client);
+  EXPECT_EQ(std::make_pair(client.right, client.bottom),
+            std::make_pair(expected.client.cx, expected.client.cy));
+  const std::pair<int, RECT> buttons[] = {{IDC_RUN_GAME_BUTTON, expected.runGame},
+                                          {IDC_INSTALL_BUTTON, expected.install},
+                                          {IDC_UNINSTALL_BUTTON, expected.uninstall},
+                                          {IDC_EXIT_BUTTON, expected.exit}};
+  for (const auto& [id, rect] : buttons) {
+    EXPECT_EQ(Describe(InClient(main, Item(main, id))), Describe(rect)) << id;
+  }
+  // Wine passes no font handle between processes: compare the ink of 終了 on the screen with
+  // the same text drawn here in the dialogs' face at this DPI (the system's heavy font is
+  // larger and bolder).
+  Sync(main);
+  RECT exit = expected.exit;
+  InflateRect(&exit, -MulDiv(8, expected.dpi, 96), -MulDiv(8, expected.dpi, 96));
+  RECT ink = {};
+  WaitUntil([&] { return (ink = InkOnScreen(main, exit)).right > 0; }, 10000);  // once painted
+  EXPECT_EQ(InkSize(ink), InkSize(InkOfText(L"終了", expected.fontHeight, exit)));
+  // The picture fills the scaled left part: a dark green pixel of setup.bmp at (40, 200).
+  auto picture = [&] {
+    return Near(ScreenPixel(main, MulDiv(40, expected.dpi, 96), MulDiv(200, expected.dpi, 96)), 20,
+                48, 31);
+  };
+  WaitUntil(picture, 10000);
+  EXPECT_TRUE(picture());
+  SavePicture(main, L"main-window");
+  HWND options = OpenOptions();
+  // Every size shows: no frame paints over the labels inside it.
+  for (int id = IDC_SIZE_MINIMUM; id <= IDC_SIZE_TYPE4; ++id) {
+    RECT label = InClient(options, Item(options, id));
+    WaitUntil([&] { return InkOnScreen(options, label).right > 0; }, 5000);
+    EXPECT_GT(InkOnScreen(options, label).right, 0) << id;
+  }
+  SavePicture(options, L"install");
+  Press(options, IDCANCEL);
+}
+
+// Each template as the launcher shows it, made here from setup.exe's resources at the same
+// DPI: the controls overlap just as at 96 DPI, where the group boxes frame their controls
+// and the custom kind stands on the inner frame's edge; and each size label holds the widest
+// size text whole, in the dialog's own font.
+TEST_F(Scale, DialogTemplates) {
+  ASSERT_TRUE(kDpiAware);
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
+  HMODULE setup = LoadLibraryExW(L"Q:\\setup.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(setup, nullptr);
+  // clang-format off
+  const std::pair<const wchar_t*, const wchar_t*> templates[] = {
+      {L"INSTALL", L"1017+frame1 1018+frame1 1019+frame1 1019+frame2 1020+frame1 1020+frame2 "
+                   L"1021+frame1 1021+frame2 1022+frame1 1022+frame2 1023+frame1 1023+frame2 "
+                   L"1024+frame1 1024+frame2 1026+frame1 1027+frame1 1028+frame1 1028+frame2 "
+                   L"1029+frame1 1029+frame2 1030+frame1 1030+frame2 1031+frame1 1031+frame2 "
+                   L"1032+frame1 1032+frame2 frame1+frame2 frame1+text2 frame1+text3 "
+                   L"frame2+text2 frame2+text3 "},
+      {L"DIRMAKE", L""}, {L"DIROK", L""}, {L"ENDBOX", L""}, {L"UNINSTALL", L""},
+      {L"FILECOPY", L""}};
+  // clang-format on
+  for (const auto& [name, overlaps] : templates) {
+    HWND dialog = CreateDialogParamW(setup, name, nullptr, Inert, 0);
+    ASSERT_NE(dialog, nullptr) << Utf8(name);
+    EXPECT_EQ(Layout(dialog), overlaps) << Utf8(name);
+    if (std::wstring(name) == L"INSTALL") {
+      HDC dc = GetDC(dialog);
+      HGDIOBJ previous =
+          SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+      SIZE text = {};
+      GetTextExtentPoint32W(dc, L"2048.00M", 8, &text);
+      SelectObject(dc, previous);
+      ReleaseDC(dialog, dc);
+      for (int id = IDC_SIZE_MINIMUM; id <= IDC_SIZE_TYPE4; ++id) {
+        RECT label;
+        GetClientRect(Item(dialog, id), &label);
+        EXPECT_LE(text.cx, label.right) << id << ": 2048.00M cut";
+      }
+    }
+    DestroyWindow(dialog);
+  }
+  FreeLibrary(setup);
+}
+
+// The picture is read at the first paint that finds it and kept: a start without setup.bmp
+// shows none, the next paint after it comes back shows it, and it stays when the disc's
+// copy is gone again.
+TEST_F(Scale, PictureLoadedOnce) {
+  const std::wstring picture = Setting(L"E2E_DISC") + L"\\setup.bmp";
+  ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
+  StartToMain();
+  const int dpi = RunDpi(), x = MulDiv(40, dpi, 96), y = MulDiv(200, dpi, 96);
+  auto grey = [&] { return ScreenPixel(main, x, y) == RGB(192, 192, 192); };
+  auto shown = [&] { return Near(ScreenPixel(main, x, y), 20, 48, 31); };
+  // Marks the pixel magenta, has the window repaint, and waits for what it should show
+  // then: the mark proves that a paint drew it, not an earlier one.
+  auto repaint = [&](const std::function<bool()>& expected) {
+    HDC dc = GetDC(main);
+    RECT mark = {x - 2, y - 2, x + 2, y + 2};
+    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(dc, &mark, magenta);
+    DeleteObject(magenta);
+    ReleaseDC(main, dc);
+    WaitUntil([&] { return ScreenPixel(main, x, y) == RGB(255, 0, 255); }, 10000);
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    WaitUntil(expected, 10000);
+    return expected();
+  };
+  EXPECT_TRUE(repaint(grey)) << "no picture: the grey background";
+  ASSERT_TRUE(MoveFileW((picture + L".away").c_str(), picture.c_str()));
+  EXPECT_TRUE(repaint(shown)) << "tried again at the next paint";
+  ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
+  EXPECT_TRUE(repaint(shown)) << "kept, not read again";
+  MoveFileW((picture + L".away").c_str(), picture.c_str());
+}
+
+// Group 107 keeps its two 16-colour images, byte for byte as sized, and gains 24, 48 and
+// 64 pixels in 16 colours and 256 pixels as PNG (written as 0 in the directory).
+TEST_F(Scale, IconsForEverySize) {
+  HMODULE setup = LoadLibraryExW(L"Q:\\setup.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(setup, nullptr);
+  auto resource = [&](LPCWSTR name, LPCWSTR type, DWORD* size) {
+    HRSRC found = FindResourceW(setup, name, type);
+    *size = found ? SizeofResource(setup, found) : 0;
+    return found ? static_cast<const BYTE*>(LockResource(LoadResource(setup, found))) : nullptr;
+  };
+  DWORD size = 0;
+  const BYTE* group = resource(MAKEINTRESOURCEW(IDI_LAUNCHER), RT_GROUP_ICON, &size);
+  ASSERT_NE(group, nullptr);
+  std::wstring images;
+  for (int i = 0; i < *reinterpret_cast<const WORD*>(group + 4); ++i) {
+    const BYTE* entry = group + 6 + 14 * i;  // GRPICONDIRENTRY
+    DWORD bytes = 0;
+    const BYTE* image =
+        resource(MAKEINTRESOURCEW(*reinterpret_cast<const WORD*>(entry + 12)), RT_ICON, &bytes);
+    ASSERT_NE(image, nullptr);
+    bool png = bytes > 4 && memcmp(image, "\x89PNG", 4) == 0;
+    images +=
+        Format(L"%d/%d/%d:%ls ", entry[0], entry[2], *reinterpret_cast<const WORD*>(entry + 6),
+               png ? L"png" : std::to_wstring(bytes).c_str());
+  }
+  EXPECT_EQ(images, L"32/16/4:744 16/16/4:296 24/16/4:488 48/16/4:1640 64/16/4:2664 0/0/8:png ");
+  FreeLibrary(setup);
+}
+
+}  // namespace e2e
