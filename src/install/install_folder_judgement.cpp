@@ -3,10 +3,14 @@
 #include "install/path_limits.h"
 #include "path/drive_prefix.h"
 #include "path/install_folder_text.h"
+#include "platform/file_system.h"
 #include "platform/system_folders.h"
 
 FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char* windowsFolder) {
   if (IsDriveRoot(folder)) return kFolderIsDriveRoot;
+  // A text the system cannot read as a path names no folder anyone could check.
+  size_t units;
+  if (!OsGetFullPathUnits(folder, &units)) return kFolderCannotBeJudged;
   // With no Windows folder, only the name rules are checked.
   if (IsRefusedInstallFolder(folder, "")) return kFolderDropsName;
   if (windowsFolder[0] == '\0') return kFolderCannotBeJudged;

@@ -10,7 +10,7 @@ enum FolderJudgement {
   kFolderDropsName,       // a name ends in a dot or a blank, which Windows drops
   kFolderInWindows,       // the Windows folder or inside it
   kFolderTooLong,         // a folder or file of the install would pass Windows' limits
-  kFolderCannotBeJudged,  // the Windows folder is unknown
+  kFolderCannotBeJudged,  // no path the system can read, or the Windows folder is unknown
 };
 
 // Judges folder (already normalised) for an install of mask. windowsFolder is the

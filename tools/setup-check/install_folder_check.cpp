@@ -135,7 +135,13 @@ void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
                     "the default install folder \"%s\" (DEFDIR and PATH joined) is the root of "
                     "a drive: the launcher refuses to install there",
                     folder);
-    } else if (AnyComponent(folder + DrivePrefixLength(folder), IsDeviceName)) {
+    } else if (judgement == kFolderCannotBeJudged) {
+      AddDiagnostic(line, kSetupError,
+                    "the default install folder \"%s\" (DEFDIR and PATH joined) is no path "
+                    "Windows can read (not code page 932): the launcher refuses to install there",
+                    folder);
+    } else if (judgement == kFolderDropsName &&
+               AnyComponent(folder + DrivePrefixLength(folder), IsDeviceName)) {
       AddDiagnostic(line, kSetupError,
                     "the default install folder \"%s\" (DEFDIR and PATH joined) has a folder "
                     "name Windows reserves for a device (CON, PRN, AUX, NUL, COM1-COM9, "

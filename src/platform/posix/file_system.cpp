@@ -14,6 +14,7 @@
 
 #include "path/path_characters.h"
 #include "platform/posix/native_path.h"
+#include "platform/utf8_text.h"
 #include "text/bounded_text.h"
 
 namespace {
@@ -31,10 +32,16 @@ bool OsGetFileAttributes(const char* path, uint32_t* attributes) {
 }
 
 // Every code page 932 character is one UTF-16 unit. The path is not expanded to a full
-// path here.
+// path here. Bytes that are no code page 932 character fail, as Windows' conversion does,
+// so that setup-check refuses the folders the launcher refuses.
 bool OsGetFullPathUnits(const char* path, size_t* units) {
   size_t count = 0;
-  for (const char* p = path; *p; p += PathCharLength(p)) ++count;
+  for (const char* p = path; *p; ++count) {
+    size_t step = PathCharLength(p);
+    char utf8[8];
+    if (!OsCodePage932CharToUtf8(p, step, utf8, sizeof utf8)) return false;
+    p += step;
+  }
   *units = count;
   return true;
 }

@@ -59,9 +59,12 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
        "#FILE\nｱｲ\\a\n表\\b\nｱ\\x.dat\n",
        1, ""},
       // Not code page 932: UTF-8 text, bytes no character starts with, a lone lead byte.
+      // The UTF-8 PATH also makes a default folder no Windows can read: counted, not shown.
       {"#TITLE x\n#TITLE \xe3\x83\x86\xe3\x82\xb9\n#PATH \xe3\x83\x88\n", 1,
        "setup.ini:2: error: setup.ini is UTF-8: the launcher reads it as code page 932 and "
-       "shows every Japanese text garbled; save it as code page 932 (Shift_JIS)\n"},
+       "shows every Japanese text garbled; save it as code page 932 (Shift_JIS)\n"
+       "setup.ini:2: error: 1 more error follows from the encoding and is not shown: save "
+       "setup.ini as code page 932 first\n"},
       {"\xef\xbb\xbf#TITLE x\n", 1,
        "setup.ini:1: error: setup.ini begins with a UTF-8 byte order mark, so its first line "
        "is no keyword line; save setup.ini without it\n"},
@@ -180,6 +183,12 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
        "shows every Japanese text garbled; save it as code page 932 (Shift_JIS)\n"
        "setup.ini:3: error: 2 more errors follow from the encoding and are not shown: save "
        "setup.ini as code page 932 first\n"},
+      {"#PATH a\x85\x40" "b\n", 1,
+       "setup.ini:1: error: PATH value \"a\\x85@b\" is not valid code page 932 (byte 8 of the "
+       "line); save setup.ini in code page 932 (Shift-JIS)\n"
+       "setup.ini:1: error: the default install folder \"c:\\a\\x85@b\" (DEFDIR and PATH "
+       "joined) is no path Windows can read (not code page 932): the launcher refuses to "
+       "install there\n"},
       {"#PATH SYS\n#DEFDIR C:\\WINDOWS\\system32\n", 1,
        u8"setup.ini:2: error: the default install folder \"C:\\WINDOWS\\system32\\SYS\" (DEFDIR "
        u8"and PATH joined) lies in the Windows "
