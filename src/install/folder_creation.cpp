@@ -7,6 +7,7 @@
 
 #include "install/folder_log.h"
 #include "install/path_limits.h"
+#include "path/drive_prefix.h"
 #include "path/path_characters.h"
 #include "platform/file_system.h"
 
@@ -63,7 +64,11 @@ int CreateFolderPath(const char* path) {
   if (length == 0 || length > kFolderCapacity || !FolderPathFits(path)) return 0;
   char level[kFolderCapacity + 1];
   size_t firstMade = 0;
-  for (size_t end = SeparatorAfter(path, 0, length);; end = SeparatorAfter(path, end, length)) {
+  // Start below the drive's root: "X:" alone names the drive's current folder, which a
+  // command prompt may have left pointing at a folder that is gone.
+  size_t root = DrivePrefixLength(path);
+  if (!IsPathSeparator(path[root])) root = 0;
+  for (size_t end = SeparatorAfter(path, root, length);; end = SeparatorAfter(path, end, length)) {
     memcpy(level, path, end);
     level[end] = '\0';
     LevelResult result = MakeLevel(level);

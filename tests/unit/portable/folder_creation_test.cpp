@@ -2,6 +2,10 @@
 
 #include "install_folder.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 using FolderCreation = InstallFolder;
 
 // The install flows show what 1, 0 and -1 mean; these are the paths no flow reaches.
@@ -35,3 +39,18 @@ TEST_F(FolderCreation, ARefusedLevelTakesBackTheLevelsMadeAboveIt) {
   EXPECT_EQ(ReadBytes(kLogPath),
             "W:\\inst\\new\nW:\\inst\\new\\表\nW:\\inst\\new\\表\\" + refused + "\n");
 }
+
+#ifdef _WIN32
+// A command prompt may leave W:'s own current folder pointing at a folder that is gone.
+// "W:" alone is then no folder, and the levels start below the root, which always exists.
+TEST_F(FolderCreation, AStaleCurrentFolderOfTheDriveIsNoLevel) {
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  ASSERT_TRUE(SetCurrentDirectoryW(L"C:\\"));
+  ASSERT_TRUE(SetEnvironmentVariableW(L"=W:", L"W:\\gone"));
+  EXPECT_EQ(CreateFolderPath("W:\\inst\\stale"), 1);
+  SetEnvironmentVariableW(L"=W:", nullptr);
+  SetCurrentDirectoryW(current);
+  EXPECT_EQ(ReadBytes(kLogPath), "W:\\inst\\stale\n");
+}
+#endif
