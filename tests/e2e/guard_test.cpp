@@ -62,7 +62,7 @@ TEST_F(SmallDriveTest, InstallRetriedAfterACancelFitsWhatIsLeft) {
   StartInstall(OpenOptions(), folder, IDOK);
   HWND copy = CopyDialogAt(L"bgm02");
   RequestClose(copy);
-  EXPECT_EQ(FinishCopy(copy, true), Texts{});
+  EXPECT_EQ(FinishCopy(copy), Texts{});
   StartInstall(OpenOptions(), folder, IDOK);
   EXPECT_EQ(FinishCopy(), Texts{});
   ExpectInstalledFiles(folder, kMaximumMask);

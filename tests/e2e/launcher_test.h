@@ -282,7 +282,9 @@ class LauncherTest : public ::testing::Test {
   }
   // Gives up at a failure box (キャンセル), or waits for the pass's end; the bar never moves
   // back, nothing is recorded while the pass runs. Returns the texts of the boxes answered.
-  Texts FinishCopy(HWND copy = nullptr, bool cancelled = false) {
+  // The full bar shows for one tick before the dialog goes, too short for a loaded machine's
+  // polling to see it for sure, so its last reading is not judged.
+  Texts FinishCopy(HWND copy = nullptr) {
     copy = copy ? copy : CopyDialog();
     EXPECT_EQ(GetWindow(copy, GW_OWNER), nullptr);
     HWND bar = Item(copy, IDC_COPY_PROGRESS);
@@ -303,12 +305,10 @@ class LauncherTest : public ::testing::Test {
         failures.push_back(ItemText(box, 0xFFFF));  // a message box's text
         EXPECT_EQ(GetWindow(box, GW_OWNER), copy);
         Press(box, IDCANCEL);
-        cancelled = true;
       }
       return false;
     };
     if (!WaitUntil(over, 240000, 1)) throw WindowError(L"the copy pass did not end");
-    EXPECT_TRUE(cancelled || shown == 10000) << shown << ": the bar is not full at the end";
     Sync(main);
     return failures;
   }
