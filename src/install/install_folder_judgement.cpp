@@ -8,9 +8,10 @@
 
 FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char* windowsFolder) {
   if (IsDriveRoot(folder)) return kFolderIsDriveRoot;
-  // A text the system cannot read as a path names no folder anyone could check.
+  // A text the system cannot read as a path names no folder anyone could check. An empty
+  // one is left for the install to say that it cannot be made.
   size_t units;
-  if (!OsGetFullPathUnits(folder, &units)) return kFolderCannotBeJudged;
+  if (folder[0] != '\0' && !OsGetFullPathUnits(folder, &units)) return kFolderCannotBeJudged;
   // With no Windows folder, only the name rules are checked.
   if (IsRefusedInstallFolder(folder, "")) return kFolderDropsName;
   if (windowsFolder[0] == '\0') return kFolderCannotBeJudged;

@@ -22,6 +22,8 @@ TEST(InstallFolderJudgement, EachReasonInItsOrder) {
       {"C:\\Games \\GAME", 0x1F, "", kFolderDropsName},
       {"c:\\WINDOWS\\Games", 0x1F, "C:\\Windows", kFolderInWindows},
       {"C:\\Games\\GAME", 0x1F, "", kFolderCannotBeJudged},
+      {"C:\\a\x85\x40", 0x1F, "C:\\Windows", kFolderCannotBeJudged},  // no code page 932
+      {"", 0x1F, "C:\\Windows", kFolderAccepted},    // the install says it cannot be made
       {deep, 0x07, "C:\\Windows", kFolderAccepted},  // the deep file is of type 3 only
       {deep, 0x0B, "C:\\Windows", kFolderTooLong},
       {"C:\\" + std::string(250, 'a'), 0, "C:\\Windows", kFolderTooLong},
