@@ -147,8 +147,7 @@ TEST_F(SetupCheck, ExitStatusAndReports) {
   }
 }
 
-// A PE header: machine, subsystem, and the file description of the version information
-// (as windres stores it: the UTF-16 key, padding, the UTF-16 value).
+// A PE header: machine, subsystem and the version information's file description.
 std::string Pe(uint16_t machine, uint16_t subsystem, const char* description) {
   std::string b = "MZ" + std::string(0x40 - 2 + 24 + 0xE0, '\0');
   auto put = [&b](size_t at, uint32_t v, int n) {
@@ -173,8 +172,7 @@ std::string Bmp(const char* sig, uint32_t dib, int32_t w, int32_t h, int planes,
 TEST_F(SetupCheck, LauncherAndRootNames) {
   const std::string launcher = Pe(0x14C, 2, "Setup launcher");
   const std::string bmp = Bmp("BM", 40, 320, 240, 1, 24, 0);
-  // Root files (name, bytes), the option, the exit status, a part of the report or, after
-  // "!", a text that must not be in it.
+  // Root files, the option, the exit status, a part of the report or, after "!", no part.
   const std::tuple<std::vector<std::pair<const char*, std::string>>, const char*, int, std::string>
       cases[] = {
           {{{"SETUP.EXE", launcher}, {"Setup.Bmp", bmp}, {"SETUP.INI", "#TITLE x\n"}},

@@ -50,8 +50,7 @@ TEST_F(InstalledState, JapaneseFolderAndBit31ComeBackWhole) {
   EXPECT_STREQ(g_InstallFolder, "D:\\ゲーム\\表");
 }
 
-// A sound record with one value replaced: numbers are their first four bytes whatever the
-// type; a value over 1,023 bytes is refused, not cut, and the reading goes on after it.
+// One value replaced: numbers are their first four bytes; over 1,023 bytes is refused.
 TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
   const struct {
     const wchar_t* name;
@@ -89,8 +88,7 @@ TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
   EXPECT_STREQ(g_InstallFolder, "");
 }
 
-// One damaged or foreign value must not hide an installed game: data over 1,023 bytes or over
-// the read buffer, or a name over 255 characters, before the record's own values.
+// A damaged or foreign value before the record's own must not hide an installed game.
 TEST_F(InstalledState, OversizedValuesBeforeTheRecordAreSkipped) {
   SetRaw(kWideKey, L"A1", REG_BINARY, std::string(1100, 'd').data(), 1100);
   SetRaw(kWideKey, L"A2", REG_SZ, std::wstring(3000, L't').c_str(), 6000);
@@ -100,8 +98,7 @@ TEST_F(InstalledState, OversizedValuesBeforeTheRecordAreSkipped) {
   EXPECT_STREQ(g_InstallFolder, "C:\\GAME");
 }
 
-// Every folder 開始 accepts reads back whole: 130 kanji after D:\ are 263 bytes of code
-// page 932, and 247 UTF-16 units, the longest folder, up to 491.
+// Every folder 開始 accepts reads back whole: 263 and 491 bytes of code page 932.
 TEST_F(InstalledState, LongJapaneseFoldersReadBackWhole) {
   CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, "Q:\\");
   for (int kanji : {130, 244}) {
@@ -116,8 +113,7 @@ TEST_F(InstalledState, LongJapaneseFoldersReadBackWhole) {
   }
 }
 
-// A key the user may read but not change: the install it records still shows, and writing
-// it is what fails, with nothing changed.
+// A read-only key: the install it records still shows, and only the write fails.
 TEST_F(InstalledState, ReadOnlyKeyReadsAndRefusesTheWrite) {
   SetRaw(kWideKey, L"GAMEPATH", REG_SZ, L"C:\\GAME", 14);
   SetRaw(kWideKey, L"INSTFLAG", REG_DWORD, "\x02\0\0\0", 4);
