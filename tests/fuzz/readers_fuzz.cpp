@@ -1,6 +1,4 @@
-// The readers of files from outside, on any bytes: setup.ini loads without a write past a
-// table or text, into a description to trust; as a folder log the same bytes are refused or
-// read into at most 512 entries, each ended.
+// setup.ini and folder log readers on any bytes: nothing written past an end, all in bounds.
 #include <ctype.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -45,9 +43,7 @@ bool PrepareDisc() {
 #define CHECK(condition) \
   ((condition) ? (void)0 : (fprintf(stderr, "invariant broken: %s\n", #condition), abort()))
 
-// Names are split into characters by the product's own path rule (called, never copied):
-// the second byte of 表 is no separator, but a half-width katakana stands alone, so in ｿ表\x
-// the backslash after 表 separates (setup.ini's line rule would pair ｿ with 表's first byte).
+// Names are split by the product's own path rule: in ｿ表\x the backslash after 表 separates.
 
 // A component that steps up (two dots or more among blanks) or, with devices, a device name;
 // with aliases, one Windows reads as another (empty, or ending in a dot or a blank).

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// Only A-Z and a-z fold: not the bytes beside them, nor a byte of a two-byte character (0x83
-// begins ア) or a half-width katakana (0xC1).
+// Only A-Z and a-z fold: not their neighbours, nor a byte of ア (0x83 0x41) or ﾁ (0xC1).
 TEST(AsciiText, FoldsLettersOnly) {
   const char input[] = "AZaz@[`{0\\\x10\x83\xc1";
   const char lower[] = "azaz@[`{0\\\x10\x83\xc1";

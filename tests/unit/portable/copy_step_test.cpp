@@ -12,8 +12,7 @@ TEST_F(CopyStep, CopiesIntoALoggedSubFolderAndClearsReadOnly) {
   List({"表ｿ\\a.bin", "skip.bin", "表ｿ\\a.bin"});
   EXPECT_EQ(Step(), kCopyStepCopied);
   EXPECT_EQ(ReadBytes("W:\\inst\\表ｿ\\a.bin"), "abc");
-  // The copy itself leaves the bit off: a kill before the step clears it must not leave a
-  // file the next install cannot replace.
+  // A kill before the step clears the bit must not leave a file no install can replace.
   uint32_t attributes = 0;
   ASSERT_EQ(OsCopyFileWithProgress("disc\\表ｿ\\a.bin", "W:\\inst\\b.bin", Go), kOsCopyDone);
   EXPECT_TRUE(OsGetFileAttributes("W:\\inst\\b.bin", &attributes));
@@ -50,10 +49,7 @@ TEST_F(CopyStep, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
   EXPECT_EQ(Step(), kCopyStepCopied);
 }
 
-// Files below folders with no file of their own yet, listed before any file of their
-// parents: each missing level is logged, then made, outermost first, with its trailing
-// backslash. A level the file system refuses was logged before the attempt; the copy
-// fails, and the same file copied again fails the same way, logged once.
+// Missing levels are logged, then made outermost first; a refused level fails alike twice.
 TEST_F(CopyStep, EveryMissingLevelIsLoggedThenMadeOutermostFirst) {
   const std::string refused = "x\\" + RefusedName();
   for (const char* folder : {"disc\\data", "disc\\data\\font", "disc\\画像", "disc\\画像\\表"}) {

@@ -28,9 +28,7 @@ TEST_F(FolderCreation, CreationByWholeCharactersLoggedParentsFirst) {
                 kanji80 + "\nW:\\inst\\" + kanji80 + "\\" + kanji80 + "\n");
 }
 
-// A level the file system refuses: it was logged before the attempt, as each level is, and
-// the levels made above it go again, since the folder that would hold their log was never
-// made.
+// A refused level was logged first; the levels made above it go again, having no log.
 TEST_F(FolderCreation, ARefusedLevelTakesBackTheLevelsMadeAboveIt) {
   const std::string refused = RefusedName();
   EXPECT_EQ(CreateFolderPath(("W:\\inst\\new\\表\\" + refused + "\\GAME").c_str()), 0);
@@ -41,8 +39,7 @@ TEST_F(FolderCreation, ARefusedLevelTakesBackTheLevelsMadeAboveIt) {
 }
 
 #ifdef _WIN32
-// A command prompt may leave W:'s own current folder pointing at a folder that is gone.
-// "W:" alone is then no folder, and the levels start below the root, which always exists.
+// W:'s current folder may be gone: "W:" is then no folder, so levels start below the root.
 TEST_F(FolderCreation, AStaleCurrentFolderOfTheDriveIsNoLevel) {
   wchar_t current[MAX_PATH];
   GetCurrentDirectoryW(MAX_PATH, current);

@@ -16,8 +16,7 @@ TEST_F(FolderLogReader, LineRules) {
   std::string many;
   for (int i = 0; i < 1000; ++i) many += "C:\\F" + std::to_string(i) + "\n";
   EXPECT_EQ(ReadEntries(many).size(), 512u);
-  // The log as written, and as the temporary log a kill may have cut short: a line ends at
-  // its line feed, a lead byte before it or the end stands alone, a drive's line reads.
+  // The log, and a temporary log cut short by a kill: each line ends at its line feed.
   const std::tuple<std::string, V, V> lines[] = {
       {"D:\\ｿﾌﾄ\nD:GAME\n", V{"D:\\ｿﾌﾄ", "D:GAME"}, V{"D:\\ｿﾌﾄ", "D:GAME"}},
       {"C:\\a\r\nC:\\ｿ", V{"C:\\a", "C:\\ｿ"}, V{"C:\\a"}},
@@ -27,8 +26,7 @@ TEST_F(FolderLogReader, LineRules) {
     EXPECT_EQ(ReadEntries(bytes), read) << bytes;
     EXPECT_EQ(ReadEntries(bytes, ReadTemporaryFolderLog), temporary) << bytes;
   }
-  // Not a log: a save, a relative line, a lone carriage return, no character of code page
-  // 932, a control byte.
+  // Not a log: a save, a relative line, a lone CR, no code page 932 text, a control byte.
   for (const std::string& bytes :
        {std::string("SAVE\0\x01", 6), std::string("C:\\a\nslot1.sav\n"),
         std::string("C:\\a\rC:\\b"), std::string("C:\\\x81\x20"), std::string("C:\\\x81\rx"),

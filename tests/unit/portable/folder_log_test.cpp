@@ -9,9 +9,7 @@
 
 using FolderLog = InstallFolder;
 
-// Old log, a log a killed launcher left under the temporary name (its whole lines merged, even
-// when cut inside a character), folders there now, folders this install makes -> the merged
-// log; the temporary one is gone. A file that is no log there stays: the write goes round it.
+// Old log, a killed launcher's temporary log, folders now, new folders -> the merged log.
 TEST_F(FolderLog, MergedLogsListParentsFirstOnlyWhatExists) {
   using Folders = std::vector<const char*>;
   const std::tuple<const char*, const char*, Folders, Folders, const char*> cases[] = {

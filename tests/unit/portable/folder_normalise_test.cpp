@@ -32,8 +32,7 @@ TEST(FolderNormalise, NormalisedByWholeCharacters) {
   EXPECT_EQ(g_InstallFolder, folder);
 }
 
-// A folder that does not fit on the way is refused whole, never given out cut: a text of
-// 1,500 bytes would come out as its first 1,023 and name another folder.
+// A folder that does not fit on the way is refused whole, never given out cut.
 TEST(FolderNormalise, CutIsRefused) {
   const std::string longFolder = "C:\\" + std::string(1500, 'a');
   const std::string runs = "C:\\G" + std::string(1500, '\\') + "AME";  // collapses to C:\G\AME

@@ -28,15 +28,13 @@ const char kDraftAfterComment[] =
 
 class InitCommand : public ScratchFolder {
  protected:
-  // A file of the game folder disc/game (or another), named in UTF-8 as the system names it;
-  // a name ending in / is an empty folder.
+  // A file of disc/game (or another), named in UTF-8; a name ending in / is an empty folder.
   void Add(const std::string& utf8, const char* game = "game", const std::string& bytes = "x") {
     fs::path path = folder_ / "disc" / fs::u8path(game) / fs::u8path(utf8);
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << bytes;
   }
-  // Runs setup-check --init on a game folder named in code page 932, as the launcher names
-  // paths; its standard error goes to *errors.
+  // Runs setup-check --init on a game folder named in code page 932; stderr to *errors.
   int Init(bool force, std::string* errors, const char* game = "disc/game") {
     ResetSetupDescriptionToDefaults();
     const char* argv[] = {"setup-check", "--init", game, force ? "--force" : nullptr, nullptr};
@@ -57,8 +55,7 @@ TEST_F(InitCommand, WritesTypedGroupsInNameOrderAndLoadsWithoutError) {
         "voice.wav", "DATA/map/f.dat", u8"はじめに.txt", u8"cg16/表紙.dat", "CG24/a.bmp"}) {
     Add(name, u8" 星見");
   }
-  // Pictures by the depth their headers give (a 16-bit BMP, an RGB PNG, a JPEG whose
-  // header says nothing), a movie with the data.
+  // Pictures by the depth their headers give, and a movie with the data.
   Add("title.bmp", u8" 星見",
       "BM" + std::string(12, '\0') + "\x28" + std::string(13, '\0') + "\x10" +
           std::string(1, '\0'));

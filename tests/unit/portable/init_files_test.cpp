@@ -18,8 +18,7 @@ TEST(InitFiles, OneRuleByPlaceAndExtension) {
   for (const auto& [line, type] : cases) EXPECT_EQ(DraftTypeOf(line), type) << line;
 }
 
-// The depth a picture's header gives: BMP (Windows and OS/2 headers), PNG by colour type,
-// JPEG by its frame header after other segments; 0 where the header gives none.
+// The depth a picture's header gives (BMP, OS/2 BMP, PNG, JPEG), or 0 where it gives none.
 TEST(InitFiles, PictureBitsFromTheHeader) {
   auto bytes = [](std::initializer_list<int> list) {
     std::string b;

@@ -16,8 +16,7 @@ inline void Show(const CopyStepPaths& p) {
   g_Shown.push_back(p.source + (">" + std::string(p.target)));
 }
 inline bool Go(unsigned long long, unsigned long long) { return true; }
-// A folder name the file system refuses: one with '*' on Windows; here one over the 255
-// bytes a name may have (86 kanji are 258 bytes of UTF-8).
+// A folder name the file system refuses: '*' on Windows, here 86 kanji (258 bytes).
 inline std::string RefusedName() {
 #ifdef _WIN32
   return "a*b";

@@ -24,8 +24,7 @@ TEST_F(InstalledState, InstalledWhenFlagFolderAndEveryRecordedFileAreThere) {
   }
 }
 
-// One launcher per product key. The registry ignores the case of ASCII letters; a second
-// byte of a Japanese character is no letter (ア is 0x83 0x41, ヂ 0x83 0x61).
+// One launcher per key, folding ASCII letters but no second byte (ア 0x83 0x41, ヂ 0x83 0x61).
 TEST_F(InstalledState, LauncherLockNameIgnoresTheCaseOfLetters) {
   const std::pair<const char*, const char*> cases[] = {
       {"Software\\QUERN FIELD\\GAME", "Local\\SetupLauncher.87c27a4e0d68525d"},

@@ -15,8 +15,7 @@ class PublisherChecks : public ScratchFolder {
     *status = RunSetupCheck(1, const_cast<char**>(argv));
     return testing::internal::GetCapturedStdout();
   }
-  // The problem lines, without the loader's reports on missing files, long lines and files
-  // of no type that these discs cause on the way, and without the whole disc's (line 0).
+  // The problem lines, less the loader's reports these discs cause and the disc's (line 0).
   static std::string Problems(const std::string& report) {
     std::string out;
     for (size_t at = 0, end; at < report.size(); at = end + 1) {
@@ -44,8 +43,7 @@ class PublisherChecks : public ScratchFolder {
 TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
   // setup.ini, the exit status, every problem line (UTF-8, as shown).
   const std::tuple<std::string, int, std::string> cases[] = {
-      // Half-width katakana: an odd run before a quote, an even run, 表, one before a
-      // backslash (paths are split as Windows splits them).
+      // Half-width katakana before a quote: an odd run, an even run, 表, before a backslash.
       {"#TITLE \"ﾃｽﾄ\"\n", 0,
        u8"setup.ini:1: warning: the quote after \"ﾃｽﾄ\" is read as part of a two-byte character: "
        u8"TITLE runs on to the end of the line; add a blank before the quote or use full-width "
@@ -59,7 +57,6 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
        "#FILE\nｱｲ\\a\n表\\b\nｱ\\x.dat\n",
        1, ""},
       // Not code page 932: UTF-8 text, bytes no character starts with, a lone lead byte.
-      // The UTF-8 PATH also makes a default folder no Windows can read: counted, not shown.
       {"#TITLE x\n#TITLE \xe3\x83\x86\xe3\x82\xb9\n#PATH \xe3\x83\x88\n", 1,
        "setup.ini:2: error: setup.ini is UTF-8: the launcher reads it as code page 932 and "
        "shows every Japanese text garbled; save it as code page 932 (Shift_JIS)\n"
@@ -98,8 +95,7 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
        "setup.ini:3: warning: \"#path\" is read as a comment line; the keyword is #PATH\n"
        "setup.ini:4: warning: \"#XEE\" is read as a comment line; the keyword is #EXE\n"
        "setup.ini:5: warning: \"#FILES\" is read as a comment line; the keyword is #FILE\n"},
-      // One file named twice: the same line, or names Windows takes for one (ASCII, full-width,
-      // Greek and Cyrillic letters in either case; "/" for "\").
+      // One file named twice: the same line, or names Windows takes for one.
       {"#FILE\na.dat\na.dat\nA.DAT\ns\\\x82\x71.txt\ns/\x82\x92.txt\n\x83\x9f\n\x83\xbf\n\x84\x40\n"
        "\x84\x70\n\x84\x60\n\x84\x91\n\x84\x80\n",
        1,
@@ -183,7 +179,9 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
        "shows every Japanese text garbled; save it as code page 932 (Shift_JIS)\n"
        "setup.ini:3: error: 2 more errors follow from the encoding and are not shown: save "
        "setup.ini as code page 932 first\n"},
-      {"#PATH a\x85\x40" "b\n", 1,
+      {"#PATH a\x85\x40"
+       "b\n",
+       1,
        "setup.ini:1: error: PATH value \"a\\x85@b\" is not valid code page 932 (byte 8 of the "
        "line); save setup.ini in code page 932 (Shift-JIS)\n"
        "setup.ini:1: error: the default install folder \"c:\\a\\x85@b\" (DEFDIR and PATH "

@@ -4,9 +4,7 @@
 
 #include <vector>
 
-// A hand-written disc must not name a place outside the game's folder or key: a parent step,
-// a root, a drive, a device, a component of dots and blanks only (which names another folder
-// on Windows), a system tree of the registry.
+// A hand-written disc must not name a place outside the game's folder or key.
 TEST(SettingRules, WhatEachSettingMayName) {
   const struct {
     bool (*rule)(const char* value);

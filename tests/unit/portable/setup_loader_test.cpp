@@ -109,8 +109,7 @@ TEST_F(SetupLoader, ReadsLinesAsTextInPiecesOf511Bytes) {
   EXPECT_TRUE(HasProblem(kSetupError, 4, "zero byte"));
   EXPECT_STREQ(g_Setup.types[2].name, std::string(63, 'a').c_str());  // cut to its field
   EXPECT_TRUE(HasProblem(kSetupError, 7, "longer than 63"));
-  // 511 + 89 bytes: the first piece is too long for a file name, the second is a file; a
-  // name of 259 bytes fits, one of 260 does not.
+  // 511 + 89 bytes: a piece too long, then a file; 259 bytes fit, 260 do not.
   ASSERT_EQ(g_Setup.fileCount, 3);
   EXPECT_EQ(strlen(g_Setup.files[0].name), 89u);
   EXPECT_EQ(strlen(g_Setup.files[1].name), 259u);
@@ -168,8 +167,7 @@ TEST_F(SetupLoader, CapacitiesAreNeverPassed) {
   EXPECT_TRUE(HasProblem(kSetupError, 299, "more than 256 files"));
 }
 
-// A refused value is an error on its line and leaves the setting as it was (each setting's
-// rule is tested on its own); MD and REG_S are judged once the whole text is read.
+// A refused value is an error on its line and leaves the setting as it was.
 TEST_F(SetupLoader, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
   const bool A = false, R = true;  // accepted, refused
   const std::string s500(500, 's'), t500(500, 't'), p12(12, 'p');
@@ -214,7 +212,7 @@ TEST_F(SetupLoader, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
   }
 }
 
-// setup-check's words for each refusal; MD is judged by the files listed below it too.
+// setup-check's words for a refused key or file line.
 TEST_F(SetupLoader, RefusalsOfForeignNamesAreWordedOnTheirLines) {
   // REG_S is judged below the REG_P of the whole text, which here comes after it.
   Load(
@@ -230,10 +228,6 @@ TEST_F(SetupLoader, RefusalsOfForeignNamesAreWordedOnTheirLines) {
                          "maker's key, below REG_P, out of Software\\Microsoft, Classes, Policies "
                          "and Wow6432Node; REG_S stays \"QUERN FIELD\""));
   EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\QUERN FIELD\\GAME");
-  EXPECT_TRUE(HasProblem(kSetupError, 6,
-                         "MD value \"game.exe\" is refused: it must be no save file (.sav), no "
-                         "file listed directly in the game folder and no folder of the file list; "
-                         "MD stays \"a.log\""));
   EXPECT_TRUE(HasProblem(kSetupError, 9,
                          "\"slot1.sav .\" ends a name with a dot, a blank or a separator, which "
                          "Windows drops; it was dropped"));

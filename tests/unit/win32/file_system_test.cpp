@@ -60,9 +60,7 @@ TEST_F(FileSystem, WholeSizeOfFilesNeverOfFolders) {
   EXPECT_TRUE(OsRemoveFolder("measure\\folder") && OsRemoveFolder("measure"));
 }
 
-// A search that finds only names with no code page 932 form (Korean, made through the wide
-// API) answers "none", and its caller (the uninstaller's save sweep) closes nothing: no live
-// search may be left behind, one that FindClose would still accept.
+// A search finding only names with no code page 932 form answers "none" and leaves none.
 TEST_F(FileSystem, SearchFindingNoUsableNameLeavesNothingOpen) {
   ASSERT_TRUE(CreateDirectoryW(L"measure", nullptr));
   HANDLE korean =

@@ -1,5 +1,4 @@
-// The install folder the player accepted becomes the full path Windows would use, so that
-// the questions, the record and the log name the folder really made.
+// The accepted install folder becomes the full path Windows would use.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,8 +7,7 @@
 #include "text/bounded_text.h"
 
 TEST(FullFolder, DriveRelativeFoldersBecomeFull) {
-  // What a command prompt leaves behind: W:'s current folder, kept for its child processes.
-  // W: is not the current drive, so its own current folder applies.
+  // A command prompt leaves W:'s own current folder, which applies as W: is not current.
   wchar_t current[MAX_PATH];
   GetCurrentDirectoryW(MAX_PATH, current);
   ASSERT_TRUE(SetCurrentDirectoryW(L"C:\\"));

@@ -38,20 +38,7 @@ class InstalledState : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(InstalledState, JapaneseFolderAndBit31ComeBackWhole) {
-  g_InstallKind = 3 + 65536;
-  g_TypeMask = 0x80000005u;
-  CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, "Q:\\");
-  WriteInstalledState(kKey, "D:\\ゲーム\\表");
-  Read();
-  EXPECT_EQ(g_InstallKind, 65539u);
-  EXPECT_EQ(g_TypeMask, 0x80000005u);  // bit 31 survives: its files are uninstalled too
-  EXPECT_STREQ(g_Setup.SourceFolder, "Q:\\");
-  EXPECT_STREQ(g_InstallFolder, "D:\\ゲーム\\表");
-}
-
-// A sound record with one value replaced: numbers are their first four bytes whatever the
-// type; a value over 1,023 bytes is refused, not cut, and the reading goes on after it.
+// One value replaced: numbers are their first four bytes; over 1,023 bytes is refused.
 TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
   const struct {
     const wchar_t* name;
@@ -89,8 +76,7 @@ TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
   EXPECT_STREQ(g_InstallFolder, "");
 }
 
-// One damaged or foreign value must not hide an installed game: data over 1,023 bytes or over
-// the read buffer, or a name over 255 characters, before the record's own values.
+// A damaged or foreign value before the record's own must not hide an installed game.
 TEST_F(InstalledState, OversizedValuesBeforeTheRecordAreSkipped) {
   SetRaw(kWideKey, L"A1", REG_BINARY, std::string(1100, 'd').data(), 1100);
   SetRaw(kWideKey, L"A2", REG_SZ, std::wstring(3000, L't').c_str(), 6000);
@@ -100,24 +86,28 @@ TEST_F(InstalledState, OversizedValuesBeforeTheRecordAreSkipped) {
   EXPECT_STREQ(g_InstallFolder, "C:\\GAME");
 }
 
-// Every folder 開始 accepts reads back whole: 130 kanji after D:\ are 263 bytes of code
-// page 932, and 247 UTF-16 units, the longest folder, up to 491.
-TEST_F(InstalledState, LongJapaneseFoldersReadBackWhole) {
-  CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, "Q:\\");
+// Every folder 開始 accepts reads back whole: 263 and 491 bytes of code page 932.
+// Bit 31 survives too: the files of no type are uninstalled with the rest.
+TEST_F(InstalledState, LongJapaneseFoldersAndBit31ReadBackWhole) {
   for (int kanji : {130, 244}) {
     std::string folder = "D:\\";
     for (int i = 0; i < kanji; ++i) folder += "表";
+    CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, "Q:\\");
+    g_InstallKind = 3 + 65536;
+    g_TypeMask = 0x80000005u;
     ASSERT_TRUE(WriteInstalledState(kKey, folder.c_str()));
     Read();
     EXPECT_EQ(g_InstallFolder, folder) << kanji;
+    EXPECT_EQ(g_InstallKind, 65539u);
+    EXPECT_EQ(g_TypeMask, 0x80000005u);
+    EXPECT_STREQ(g_Setup.SourceFolder, "Q:\\");
     char recorded[kFolderCapacity + 1] = "x";
     ReadRecordedFolder(kKey, recorded, sizeof recorded);
     EXPECT_EQ(recorded, folder);
   }
 }
 
-// A key the user may read but not change: the install it records still shows, and writing
-// it is what fails, with nothing changed.
+// A read-only key: the install it records still shows, and only the write fails.
 TEST_F(InstalledState, ReadOnlyKeyReadsAndRefusesTheWrite) {
   SetRaw(kWideKey, L"GAMEPATH", REG_SZ, L"C:\\GAME", 14);
   SetRaw(kWideKey, L"INSTFLAG", REG_DWORD, "\x02\0\0\0", 4);

@@ -26,8 +26,7 @@ TEST(SystemFolders, ByIdentityThroughAnyName) {
   RemoveDirectoryW(L"W:\\plain");
 }
 
-// A folder no check can judge is refused: not a path Windows can read (a lead byte with
-// no second byte), or too long to walk up to its parents (1,203 bytes in 603 units).
+// A folder no check can judge is refused: unreadable, or too long to walk up.
 TEST(SystemFolders, UnjudgedFoldersAreRefused) {
   std::string tooLong = "W:\\";
   for (int i = 0; i < 600; ++i) tooLong += "表";

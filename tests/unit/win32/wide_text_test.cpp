@@ -20,8 +20,7 @@ TEST(WideText, ShownMarksEachUndecodableByte) {
   }
 }
 
-// A typed folder with characters code page 932 lacks comes back unusable, not another path;
-// one that does not fit says so, so that it is refused rather than used cut.
+// A typed folder with characters code page 932 lacks, or too long, comes back unusable.
 TEST(WideText, MarkedConvertsOrMarksEveryCharacter) {
   const struct {
     const wchar_t* typed;
