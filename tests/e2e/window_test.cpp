@@ -93,13 +93,7 @@ TEST_F(Window, BrowseForTheParentFolder) {
 // A file group under a type the disc never declares: two boxes captioned TEST during loading,
 // owned by nothing, then the launcher starts as usual.
 TEST_F(Window, UndeclaredTypeShowsTheDeveloperBoxes) {
-  const std::wstring ini = Setting(L"E2E_DISC") + L"\\setup.ini";
-  movedAway.push_back(ini);
-  ASSERT_TRUE(MoveFileW(ini.c_str(), (ini + L".away").c_str()));
-  std::string text = ReadBytes(ini + L".away");
-  size_t end = text.rfind("[]\r\n##");
-  ASSERT_NE(end, std::string::npos);
-  WriteBytes(ini, text.insert(end, "[NOPE]\r\nextra.dat\r\n"));
+  EditDiscSetup({{L"[]\r\n##", L"[NOPE]\r\nextra.dat\r\n[]\r\n##"}});
   Start(launcher, L"Q:\\setup.exe", L"C:\\");
   Press(Box(L"TEST", IDOK, L"not list type", nullptr), IDOK);
   Press(Box(L"TEST", IDOK, L"[NOPE]", nullptr), IDOK);
