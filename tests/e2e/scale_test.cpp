@@ -48,21 +48,6 @@ RECT InClient(HWND parent, HWND child) {
   return rect;
 }
 
-// The box around the dark pixels of `pixels` (32 bits each, top-down, width wide).
-RECT Ink(const DWORD* pixels, int width, int height) {
-  RECT box = {width, height, 0, 0};
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      DWORD p = pixels[y * width + x];
-      if ((p & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && ((p >> 16) & 0xFF) < 0x80) {
-        box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
-               std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
-      }
-    }
-  }
-  return box;
-}
-
 // A top-down 32-bit bitmap of area's size, selected into a new memory context.
 struct Canvas {
   explicit Canvas(const RECT& area)
@@ -77,9 +62,20 @@ struct Canvas {
     DeleteObject(bitmap);
     DeleteDC(dc);
   }
+  // The box around the dark pixels.
   RECT InkBox() {
     GdiFlush();
-    return Ink(bits, width, height);
+    RECT box = {width, height, 0, 0};
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        DWORD p = bits[y * width + x];
+        if ((p & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && ((p >> 16) & 0xFF) < 0x80) {
+          box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                 std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+        }
+      }
+    }
+    return box;
   }
   // What the screen shows at area of the window's client area.
   void Grab(HWND window, RECT area) {
@@ -156,9 +152,8 @@ bool Near(COLORREF colour, int red, int green, int blue) {
          std::abs(GetBValue(colour) - blue) <= 40;
 }
 
-// Every pair of controls whose rectangles overlap ("1017+1019"), and every control not inside
-// the dialog's client area ("out 1017"), sorted. Controls of id -1 are named by kind and
-// order: frame1, frame2, text1...
+// Every overlapping pair ("1017+1019") and every control outside the client area ("out 1017"),
+// sorted; controls of id -1 are named by kind and order: frame1, frame2, text1...
 std::wstring Layout(HWND dialog) {
   std::vector<std::pair<std::wstring, RECT>> controls;
   int frames = 0, texts = 0;
