@@ -6,9 +6,8 @@ namespace e2e {
 
 using Guard = LauncherTest;
 
-// Each folder is a drive root or in the Windows folder (C:\windows here) once normalised, a
-// name Windows reads otherwise, or too long for the game's files: a box over INSTALL, which
-// stays open for another folder; no question follows, nothing is made.
+// A drive root, the Windows folder (C:\windows here) once normalised, a name Windows reads
+// otherwise, one too long: a box over INSTALL, which stays open; no question, nothing made.
 TEST_F(Guard, DriveRootsAndTheWindowsFolderAreRefused) {
   StartToMain();
   HWND options = OpenOptions();

@@ -1,4 +1,4 @@
-// What a player does with the keyboard alone, and a main window that never seems frozen.
+// What a player does with the keyboard alone.
 #include "launcher_test.h"
 
 namespace e2e {
@@ -36,23 +36,6 @@ TEST_F(Keys, CustomInstallWithKeysOnly) {
   ExpectButtons(true);
   ExpectInstalledFiles(folder, 0x1B);
   ExpectRecord(3, 0x1B, folder);
-}
-
-// The flows' dialogs have no owner, so the main window can be brought over them (a click,
-// Alt+Tab, the taskbar): the open dialog then comes back to the front, and a box it owns
-// comes with it.
-TEST_F(Keys, TheOpenDialogComesBackToTheFront) {
-  StartToMain();
-  HWND options = OpenOptions();
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == options; }, 10000));
-  SetForegroundWindow(main);
-  Sync(main);  // the launcher has taken the activation
-  WaitUntil([&] { return GetForegroundWindow() == options; }, 10000);
-  EXPECT_EQ(GetForegroundWindow(), options);
-  Press(options, IDCANCEL);
-  SetForegroundWindow(main);
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 10000))
-      << "with no dialog open the main window stays in front";
 }
 
 }  // namespace e2e

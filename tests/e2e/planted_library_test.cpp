@@ -1,6 +1,5 @@
-// Windows' own libraries come from the system folder only: DLLs of their names planted beside
-// setup.exe on the disc never run. Wine prefers its built-in libraries; setup.exe's own
-// override makes it look first in the program's folder, as Windows does.
+// DLLs named as Windows' own, planted beside setup.exe, never run; an override for setup.exe
+// makes Wine look in the program's folder first, as Windows does.
 #include "launcher_test.h"
 
 namespace e2e {
@@ -9,10 +8,8 @@ HWND OwnedWindow(HWND owner);  // window_test.cpp
 
 namespace {
 
-// ole32 is left out: set native-first, Wine's own libraries take it from the program's folder
-// whatever the launcher asks (seen with every load restricted to the system folder from
-// WinMain's first line). Windows always takes it from the system folder. The launcher loads
-// it as it loads these two.
+// Not ole32: set native-first, Wine takes it from the program's folder whatever the launcher
+// asks; Windows always takes it from the system folder.
 const wchar_t* const kSystemLibraries[] = {L"comctl32.dll", L"shell32.dll"};
 const wchar_t kOverrides[] = L"Software\\Wine\\AppDefaults\\setup.exe\\DllOverrides";
 
@@ -29,8 +26,7 @@ class PlantedLibrary : public LauncherTest {
 
 }  // namespace
 
-// The progress bar's library is loaded with the first dialog, the shell and COM with the
-// folder browser: both are opened, and no planted library has left its mark.
+// The first dialog loads comctl32, the folder browser shell32: no planted one leaves its mark.
 TEST_F(PlantedLibrary, SystemLibrariesAreNotTakenFromTheDisc) {
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
-# Runs the end-to-end tests on their own Xvfb (800 x 600) with a copy of the staged disc as
-# CD-ROM drive Q:, a scratch folder as drive T: and, where mounting is allowed, a 4 MiB file
-# system as drive S: for the free-space tests. NoDisc runs in a Wine session of its own, with
-# Q: unlabelled. Needs WINEPREFIX (see scripts/wine-env.sh); LC_ALL picks the code page.
-# E2E_DPI=N: the prefix's display scale for the run (put back to 96 after), on a screen
-# large enough for the window at 192 DPI.
-# E2E_DISC_DEVICE=/dev/loopN: the labelled runs read Q:'s label from that device (an image
-# of the disc), with no label file.
+# The end-to-end tests on their own Xvfb: a copy of the staged disc as CD-ROM Q:, a scratch
+# T: and, where mounting is allowed, a 4 MiB S:; NoDisc in a session of its own, Q: unlabelled.
+# Needs WINEPREFIX; LC_ALL picks the code page. E2E_DPI=N: the display scale for the run.
+# E2E_DISC_DEVICE=/dev/loopN: Q:'s label read from that device (an image of the disc).
 #   run-e2e.sh E2E_TESTS_EXE STAGED_DISC RUN_DIR [GTEST_FILTER]
 set -euo pipefail
 tests=$(realpath "$1") staged=$(realpath "$2") run=$(realpath -m "$3") filter=${4:-*}

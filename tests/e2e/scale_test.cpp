@@ -1,7 +1,5 @@
-// The display scale: at the DPI the run sets in the prefix (E2E_DPI, 96 unless set), the main
-// window and its buttons are today's sizes times DPI / 96, and every dialog template keeps
-// its controls inside and apart, with room for the widest size text. Pictures of the main
-// window and INSTALL go to E2E_SHOTS when it is set.
+// The display scale at the run's DPI (E2E_DPI, 96 unless set): the main window and its buttons
+// scaled, every dialog template's controls inside and apart, the sizes whole, the icons.
 #include <algorithm>
 #include <set>
 
@@ -21,23 +19,16 @@ int RunDpi() {
   return dpi.empty() ? 96 : std::stoi(dpi);
 }
 
+// Today's figures times DPI / 96: the client area, the left edge and height of the buttons
+// stacked in its right column, and 9 points as a character height.
 struct MainFigures {
   int dpi;
-  SIZE client;
-  RECT runGame, install, uninstall, exit;  // in the client area
-  LONG fontHeight;                         // 9 points as a character height
+  LONG width, height, column, buttonHeight, fontHeight;
 };
-// clang-format off
-const MainFigures kMainFigures[] = {
-    {96, {464, 240}, {320, 0, 464, 60}, {320, 60, 464, 120}, {320, 120, 464, 180},
-     {320, 180, 464, 240}, -12},
-    {120, {580, 300}, {400, 0, 580, 75}, {400, 75, 580, 150}, {400, 150, 580, 225},
-     {400, 225, 580, 300}, -15},
-    {144, {696, 360}, {480, 0, 696, 90}, {480, 90, 696, 180}, {480, 180, 696, 270},
-     {480, 270, 696, 360}, -18},
-    {192, {928, 480}, {640, 0, 928, 120}, {640, 120, 928, 240}, {640, 240, 928, 360},
-     {640, 360, 928, 480}, -24}};
-// clang-format on
+const MainFigures kMainFigures[] = {{96, 464, 240, 320, 60, -12},
+                                    {120, 580, 300, 400, 75, -15},
+                                    {144, 696, 360, 480, 90, -18},
+                                    {192, 928, 480, 640, 120, -24}};
 
 const MainFigures& Figures() {
   for (const MainFigures& figures : kMainFigures) {
@@ -57,21 +48,6 @@ RECT InClient(HWND parent, HWND child) {
   return rect;
 }
 
-// The box around the dark pixels of `pixels` (32 bits each, top-down, width wide).
-RECT Ink(const DWORD* pixels, int width, int height) {
-  RECT box = {width, height, 0, 0};
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      DWORD p = pixels[y * width + x];
-      if ((p & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && ((p >> 16) & 0xFF) < 0x80) {
-        box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
-               std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
-      }
-    }
-  }
-  return box;
-}
-
 // A top-down 32-bit bitmap of area's size, selected into a new memory context.
 struct Canvas {
   explicit Canvas(const RECT& area)
@@ -86,9 +62,20 @@ struct Canvas {
     DeleteObject(bitmap);
     DeleteDC(dc);
   }
+  // The box around the dark pixels.
   RECT InkBox() {
     GdiFlush();
-    return Ink(bits, width, height);
+    RECT box = {width, height, 0, 0};
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        DWORD p = bits[y * width + x];
+        if ((p & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && ((p >> 16) & 0xFF) < 0x80) {
+          box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                 std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+        }
+      }
+    }
+    return box;
   }
   // What the screen shows at area of the window's client area.
   void Grab(HWND window, RECT area) {
@@ -116,12 +103,12 @@ void SavePicture(HWND window, const wchar_t* name) {
   // Opaque: some viewers read the fourth byte as transparency.
   for (int i = 0; i < canvas.width * canvas.height; ++i) canvas.bits[i] |= 0xFF000000;
   BITMAPINFOHEADER info = {sizeof info, canvas.width, -canvas.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  const DWORD pixels = canvas.width * canvas.height * 4, offset = 14 + sizeof info;
-  std::string bytes = "BM" + std::string(12, '\0');
-  *reinterpret_cast<DWORD*>(&bytes[2]) = offset + pixels;
-  *reinterpret_cast<DWORD*>(&bytes[10]) = offset;
-  bytes += std::string(reinterpret_cast<const char*>(&info), sizeof info) +
-           std::string(reinterpret_cast<const char*>(canvas.bits), pixels);
+  const DWORD pixels = canvas.width * canvas.height * 4,
+              offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+  BITMAPFILEHEADER file = {0x4D42, offset + pixels, 0, 0, offset};
+  std::string bytes = std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+                      std::string(reinterpret_cast<const char*>(&info), sizeof info) +
+                      std::string(reinterpret_cast<const char*>(canvas.bits), pixels);
   WriteBytes(Setting(L"E2E_SHOTS") + L"\\" + name + L"-" + std::to_wstring(RunDpi()) + L".bmp",
              bytes);
 }
@@ -165,9 +152,8 @@ bool Near(COLORREF colour, int red, int green, int blue) {
          std::abs(GetBValue(colour) - blue) <= 40;
 }
 
-// Every pair of controls whose rectangles overlap ("1017+1019"), and every control not inside
-// the dialog's client area ("out 1017"), sorted. Controls of id -1 are named by kind and
-// order: frame1, frame2, text1...
+// Every overlapping pair ("1017+1019") and every control outside the client area ("out 1017"),
+// sorted; controls of id -1 are named by kind and order: frame1, frame2, text1...
 std::wstring Layout(HWND dialog) {
   std::vector<std::pair<std::wstring, RECT>> controls;
   int frames = 0, texts = 0;
@@ -206,54 +192,68 @@ INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 using Scale = LauncherTest;
 
+// The main window at the run's DPI: its size, its buttons, their font, and the picture at its
+// scaled place, read at the first paint that finds setup.bmp and kept once read.
 TEST_F(Scale, MainWindowAndButtons) {
   ASSERT_TRUE(kDpiAware);
   const MainFigures& expected = Figures();
+  const std::wstring picture = Setting(L"E2E_DISC") + L"\\setup.bmp";
+  movedAway.push_back(picture);
+  ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
   StartToMain();
   RECT client;
   GetClientRect(main, &client);
   EXPECT_EQ(std::make_pair(client.right, client.bottom),
-            std::make_pair(expected.client.cx, expected.client.cy));
-  const std::pair<int, RECT> buttons[] = {{IDC_RUN_GAME_BUTTON, expected.runGame},
-                                          {IDC_INSTALL_BUTTON, expected.install},
-                                          {IDC_UNINSTALL_BUTTON, expected.uninstall},
-                                          {IDC_EXIT_BUTTON, expected.exit}};
-  for (const auto& [id, rect] : buttons) {
-    EXPECT_EQ(Describe(InClient(main, Item(main, id))), Describe(rect)) << id;
+            std::make_pair(expected.width, expected.height));
+  const int buttons[] = {IDC_RUN_GAME_BUTTON, IDC_INSTALL_BUTTON, IDC_UNINSTALL_BUTTON,
+                         IDC_EXIT_BUTTON};
+  RECT exit = {};
+  for (int i = 0; i < 4; ++i) {
+    exit = {expected.column, i * expected.buttonHeight, expected.width,
+            (i + 1) * expected.buttonHeight};
+    EXPECT_EQ(Describe(InClient(main, Item(main, buttons[i]))), Describe(exit)) << buttons[i];
   }
-  // Wine passes no font handle between processes: compare the ink of 終了 on the screen with
-  // the same text drawn here in the dialogs' face at this DPI (the system's heavy font is
-  // larger and bolder).
+  // Wine passes no font handle between processes: the ink of 終了 on the screen against the
+  // same text drawn here in the dialogs' face (the system's heavy font is larger and bolder).
   Sync(main);
-  RECT exit = expected.exit;
   InflateRect(&exit, -MulDiv(8, expected.dpi, 96), -MulDiv(8, expected.dpi, 96));
   RECT ink = {};
   WaitUntil([&] { return (ink = InkOnScreen(main, exit)).right > 0; }, 10000);  // once painted
   EXPECT_EQ(InkSize(ink), InkSize(InkOfText(L"終了", expected.fontHeight, exit)));
-  // The picture fills the scaled left part: a dark green pixel of setup.bmp at (40, 200).
-  auto picture = [&] {
-    return Near(ScreenPixel(main, MulDiv(40, expected.dpi, 96), MulDiv(200, expected.dpi, 96)), 20,
-                48, 31);
+  const int x = MulDiv(40, expected.dpi, 96), y = MulDiv(200, expected.dpi, 96);
+  auto grey = [&] { return ScreenPixel(main, x, y) == RGB(192, 192, 192); };
+  auto shown = [&] { return Near(ScreenPixel(main, x, y), 20, 48, 31); };
+  // A magenta mark first proves that this repaint drew what is then seen.
+  auto repaint = [&](const std::function<bool()>& seen) {
+    HDC dc = GetDC(main);
+    RECT mark = {x - 2, y - 2, x + 2, y + 2};
+    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(dc, &mark, magenta);
+    DeleteObject(magenta);
+    ReleaseDC(main, dc);
+    WaitUntil([&] { return ScreenPixel(main, x, y) == RGB(255, 0, 255); }, 10000);
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return WaitUntil(seen, 10000);
   };
-  WaitUntil(picture, 10000);
-  EXPECT_TRUE(picture());
+  EXPECT_TRUE(repaint(grey)) << "no picture: the grey background";
+  ASSERT_TRUE(MoveFileW((picture + L".away").c_str(), picture.c_str()));
+  EXPECT_TRUE(repaint(shown)) << "tried again at the next paint";
   SavePicture(main, L"main-window");
+  ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
+  EXPECT_TRUE(repaint(shown)) << "kept, not read again";
   HWND options = OpenOptions();
   // Every size shows: no frame paints over the labels inside it.
   for (int id = IDC_SIZE_MINIMUM; id <= IDC_SIZE_TYPE4; ++id) {
     RECT label = InClient(options, Item(options, id));
-    WaitUntil([&] { return InkOnScreen(options, label).right > 0; }, 5000);
-    EXPECT_GT(InkOnScreen(options, label).right, 0) << id;
+    EXPECT_TRUE(WaitUntil([&] { return InkOnScreen(options, label).right > 0; }, 5000)) << id;
   }
   SavePicture(options, L"install");
   Press(options, IDCANCEL);
 }
 
-// Each template as the launcher shows it, made here from setup.exe's resources at the same
-// DPI: the controls overlap just as at 96 DPI, where the group boxes frame their controls
-// and the custom kind stands on the inner frame's edge; and each size label holds the widest
-// size text whole, in the dialog's own font.
-TEST_F(Scale, DialogTemplates) {
+// Each template made here from setup.exe at the run's DPI: the controls overlap just as at 96
+// DPI, and each size label holds the widest size text whole in the dialog's own font.
+TEST_F(Scale, DialogTemplatesAndIcons) {
   ASSERT_TRUE(kDpiAware);
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
@@ -290,65 +290,22 @@ TEST_F(Scale, DialogTemplates) {
     }
     DestroyWindow(dialog);
   }
-  FreeLibrary(setup);
-}
-
-// The picture is read at the first paint that finds it and kept: a start without setup.bmp
-// shows none, the next paint after it comes back shows it, and it stays when the disc's
-// copy is gone again.
-TEST_F(Scale, PictureLoadedOnce) {
-  const std::wstring picture = Setting(L"E2E_DISC") + L"\\setup.bmp";
-  ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
-  StartToMain();
-  const int dpi = RunDpi(), x = MulDiv(40, dpi, 96), y = MulDiv(200, dpi, 96);
-  auto grey = [&] { return ScreenPixel(main, x, y) == RGB(192, 192, 192); };
-  auto shown = [&] { return Near(ScreenPixel(main, x, y), 20, 48, 31); };
-  // Marks the pixel magenta, has the window repaint, and waits for what it should show
-  // then: the mark proves that a paint drew it, not an earlier one.
-  auto repaint = [&](const std::function<bool()>& expected) {
-    HDC dc = GetDC(main);
-    RECT mark = {x - 2, y - 2, x + 2, y + 2};
-    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
-    FillRect(dc, &mark, magenta);
-    DeleteObject(magenta);
-    ReleaseDC(main, dc);
-    WaitUntil([&] { return ScreenPixel(main, x, y) == RGB(255, 0, 255); }, 10000);
-    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    WaitUntil(expected, 10000);
-    return expected();
+  // Group 107 keeps its two 16-colour images, byte for byte as sized, and gains 24, 48 and 64
+  // pixels in 16 colours and 256 pixels as PNG (written as 0 in the directory).
+  auto resource = [&](int id, LPCWSTR type) {
+    HRSRC found = FindResourceW(setup, MAKEINTRESOURCEW(id), type);
+    const char* bytes =
+        found ? static_cast<const char*>(LockResource(LoadResource(setup, found))) : nullptr;
+    return bytes ? std::string(bytes, SizeofResource(setup, found)) : std::string();
   };
-  EXPECT_TRUE(repaint(grey)) << "no picture: the grey background";
-  ASSERT_TRUE(MoveFileW((picture + L".away").c_str(), picture.c_str()));
-  EXPECT_TRUE(repaint(shown)) << "tried again at the next paint";
-  ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
-  EXPECT_TRUE(repaint(shown)) << "kept, not read again";
-  MoveFileW((picture + L".away").c_str(), picture.c_str());
-}
-
-// Group 107 keeps its two 16-colour images, byte for byte as sized, and gains 24, 48 and
-// 64 pixels in 16 colours and 256 pixels as PNG (written as 0 in the directory).
-TEST_F(Scale, IconsForEverySize) {
-  HMODULE setup = LoadLibraryExW(L"Q:\\setup.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(setup, nullptr);
-  auto resource = [&](LPCWSTR name, LPCWSTR type, DWORD* size) {
-    HRSRC found = FindResourceW(setup, name, type);
-    *size = found ? SizeofResource(setup, found) : 0;
-    return found ? static_cast<const BYTE*>(LockResource(LoadResource(setup, found))) : nullptr;
-  };
-  DWORD size = 0;
-  const BYTE* group = resource(MAKEINTRESOURCEW(IDI_LAUNCHER), RT_GROUP_ICON, &size);
-  ASSERT_NE(group, nullptr);
+  const std::string group = resource(IDI_LAUNCHER, RT_GROUP_ICON);
   std::wstring images;
-  for (int i = 0; i < *reinterpret_cast<const WORD*>(group + 4); ++i) {
-    const BYTE* entry = group + 6 + 14 * i;  // GRPICONDIRENTRY
-    DWORD bytes = 0;
-    const BYTE* image =
-        resource(MAKEINTRESOURCEW(*reinterpret_cast<const WORD*>(entry + 12)), RT_ICON, &bytes);
-    ASSERT_NE(image, nullptr);
-    bool png = bytes > 4 && memcmp(image, "\x89PNG", 4) == 0;
+  for (size_t at = 6; at + 14 <= group.size(); at += 14) {  // each GRPICONDIRENTRY
+    const BYTE* entry = reinterpret_cast<const BYTE*>(&group[at]);
+    const std::string image = resource(*reinterpret_cast<const WORD*>(entry + 12), RT_ICON);
     images +=
         Format(L"%d/%d/%d:%ls ", entry[0], entry[2], *reinterpret_cast<const WORD*>(entry + 6),
-               png ? L"png" : std::to_wstring(bytes).c_str());
+               image.rfind("\x89PNG", 0) == 0 ? L"png" : std::to_wstring(image.size()).c_str());
   }
   EXPECT_EQ(images, L"32/16/4:744 16/16/4:296 24/16/4:488 48/16/4:1640 64/16/4:2664 0/0/8:png ");
   FreeLibrary(setup);

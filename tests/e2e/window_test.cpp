@@ -15,11 +15,9 @@ HWND OwnedWindow(HWND owner) {
   return nullptr;
 }
 
-// The flows' dialogs leave the main window usable; while one runs, a click on Install or the
-// close box does nothing. A second flow would open a nested dialog and hold the message
-// unanswered, so each must come back at once with no new window. A second launcher for the
-// same key shows none either: it brings the first's window back, or its open dialog, to the
-// front and ends.
+// While a flow's dialog runs, Install and the close box do nothing and answer at once; the
+// main window brought to the front hands it to the open dialog (never seeming frozen); a
+// second launcher for the same key shows no window, brings the first's to the front and ends.
 TEST_F(Window, OneCommandAtATime) {
   auto startSecond = [&] {
     Process second;
@@ -41,17 +39,20 @@ TEST_F(Window, OneCommandAtATime) {
   ShowWindow(main, SW_MINIMIZE);
   ASSERT_TRUE(WaitUntil([&] { return IsIconic(main); }, 10000));
   startSecond();
-  WaitUntil([&] { return !IsIconic(main) && GetForegroundWindow() == main; }, 10000);
-  EXPECT_EQ(std::make_pair(IsIconic(main), GetForegroundWindow()), std::make_pair(FALSE, main));
+  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(main) && GetForegroundWindow() == main; }, 10000));
   HWND options = OpenOptions();
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == options; }, 10000));
+  SetForegroundWindow(main);
+  Sync(main);  // the launcher has taken the activation
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == options; }, 10000))
+      << "the main window over the open dialog";
   // Another program in front: the main window itself hands the front back to INSTALL.
   HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
                                nullptr, nullptr, nullptr, nullptr);
   SetForegroundWindow(other);
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }, 10000));
   startSecond();
-  WaitUntil([&] { return GetForegroundWindow() == options; }, 10000);
-  EXPECT_EQ(GetForegroundWindow(), options);
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == options; }, 10000));
   DestroyWindow(other);
   DWORD_PTR result = 0;
   EXPECT_TRUE(SendMessageTimeoutW(Item(main, IDC_INSTALL_BUTTON), BM_CLICK, 0, 0, SMTO_NORMAL, 5000,
@@ -60,12 +61,14 @@ TEST_F(Window, OneCommandAtATime) {
   EXPECT_EQ(FindWindowOf(launcher.Id(), kTitle, IDC_MESSAGE_TEXT), nullptr) << "exit question";
   EXPECT_EQ(FindWindowOf(launcher.Id(), L"INSTALL", IDC_KIND_MINIMUM), options);
   Press(options, IDCANCEL);
+  SetForegroundWindow(main);
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 10000))
+      << "with no dialog open the main window stays in front";
   Exit(kCloseBox, IDOK);
 }
 
-// Browse opens the shell's folder browser in its modern form (the shell mapped on first use);
-// OK puts the folder it shows, with PATH below it, into the field; Cancel leaves the field as
-// it was.
+// Browse opens the folder browser in its modern form; OK puts the folder it shows (the
+// desktop), with PATH below it, into the field; Cancel leaves the field as it was.
 TEST_F(Window, BrowseForTheParentFolder) {
   StartToMain();
   HWND options = OpenOptions();
@@ -77,12 +80,10 @@ TEST_F(Window, BrowseForTheParentFolder) {
     Click(options, IDC_BROWSE);
     HWND browser = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (browser = OwnedWindow(options)); }, kWait));
-    // The modern form: resizable, the prompt, and a button that makes a new folder (the
-    // shell's items 0x3742 and 0x3746).
+    // Resizable, the prompt (item 0x3742), the new-folder button (0x3746).
     EXPECT_TRUE(GetWindowLongW(browser, GWL_STYLE) & WS_THICKFRAME);
     EXPECT_EQ(ItemText(browser, 0x3742), L"選択したフォルダの下にHOSHIMIを作成します");
     EXPECT_TRUE(Enabled(browser, 0x3746));
-    // The shell opens on the desktop, a folder of the file system.
     Press(browser, answer);
     EXPECT_EQ(ItemText(options, IDC_FOLDER_EDIT), field) << answer;
   }
@@ -92,13 +93,7 @@ TEST_F(Window, BrowseForTheParentFolder) {
 // A file group under a type the disc never declares: two boxes captioned TEST during loading,
 // owned by nothing, then the launcher starts as usual.
 TEST_F(Window, UndeclaredTypeShowsTheDeveloperBoxes) {
-  const std::wstring ini = Setting(L"E2E_DISC") + L"\\setup.ini";
-  movedAway.push_back(ini);
-  ASSERT_TRUE(MoveFileW(ini.c_str(), (ini + L".away").c_str()));
-  std::string text = ReadBytes(ini + L".away");
-  size_t end = text.rfind("[]\r\n##");
-  ASSERT_NE(end, std::string::npos);
-  WriteBytes(ini, text.insert(end, "[NOPE]\r\nextra.dat\r\n"));
+  EditDiscSetup({{L"[]\r\n##", L"[NOPE]\r\nextra.dat\r\n[]\r\n##"}});
   Start(launcher, L"Q:\\setup.exe", L"C:\\");
   Press(Box(L"TEST", IDOK, L"not list type", nullptr), IDOK);
   Press(Box(L"TEST", IDOK, L"[NOPE]", nullptr), IDOK);
