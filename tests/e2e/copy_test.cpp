@@ -1,5 +1,4 @@
-// The copy pass on discs that do not go as planned: a list that needs folders before their
-// parents have a file, and a disc taken out while the files are copied.
+// The copy pass on a disc taken out while the files are copied.
 #include "launcher_test.h"
 
 namespace e2e {
@@ -21,33 +20,6 @@ int YellowPixels(HWND window) {
   }
   ReleaseDC(nullptr, screen);
   return yellow;
-}
-
-// The order setup-check --init writes: sound\se\ and data\map\ are needed before any file
-// of sound\ or data\. Every level is made and logged, parents first; the uninstall leaves
-// nothing.
-TEST_F(CopyPass, FoldersListedBeforeTheirParentsAreMadeAndRemoved) {
-  const std::wstring parent = Target(L"入れ子"), folder = parent + L"\\HOSHIMI";
-  EditDiscSetup(
-      {{L"sound\\bgm01.dat\r\nsound\\bgm02.dat\r\nsound\\se\\click.dat",
-        L"sound\\se\\click.dat\r\nsound\\bgm01.dat\r\nsound\\bgm02.dat"},
-       {L"data\\script.dat\r\ndata\\map\\field.dat", L"data\\map\\field.dat\r\ndata\\script.dat"}});
-  StartToMain();
-  StartInstall(OpenOptions(), folder, IDOK);
-  EXPECT_EQ(FinishCopy(), Texts{});
-  ExpectButtons(true);
-  ExpectInstalledFiles(folder, kMaximumMask);
-  ExpectRecord(2, kMaximumMask, folder);
-  std::wstring log = parent + L"\n" + folder + L"\n";
-  for (const wchar_t* made :
-       {L"sound\\", L"sound\\se\\", L"data\\", L"data\\map\\", L"cg16\\", L"cg24\\"}) {
-    log += folder + L"\\" + made + L"\n";
-  }
-  WaitUntil([&] { return ReadBytes(folder + L"\\hoshimi._md") == Cp932(log); }, 10000);
-  EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), Cp932(log));
-  Uninstall(false);
-  ExpectButtons(false);
-  EXPECT_FALSE(fs::exists(parent));
 }
 
 // The disc's game folder renamed while the pass runs: one box, owned by FILECOPY, for the

@@ -40,18 +40,28 @@ TEST_F(Flow, FirstStart) {
 }
 
 // A new folder with Japanese names (ソ has 0x5C as its second byte; the half-width ﾄ is one
-// byte, and the backslash after it a separator of its own). After the install the keys lead
-// to Run game, which starts the game and ends the launcher (with game.exe gone, a box says
-// so and the launcher stays); the next start finds the install from the record and
-// uninstalls it, keeping nothing.
+// byte, and the backslash after it a separator of its own), from a disc listing sub-folders
+// before their parents. Run game starts the game and ends the launcher (with game.exe gone,
+// a box says so). The next start uninstalls keeping saves; installed again and uninstalled,
+// nothing of either install is left.
 TEST_F(Flow, InstallRunGameAndUninstall) {
   const std::wstring parent = Target(L"ソフトｿﾌﾄ"), folder = parent + L"\\星見の丘";
+  EditDiscSetup(
+      {{L"sound\\bgm01.dat\r\nsound\\bgm02.dat\r\nsound\\se\\click.dat",
+        L"sound\\se\\click.dat\r\nsound\\bgm01.dat\r\nsound\\bgm02.dat"},
+       {L"data\\script.dat\r\ndata\\map\\field.dat", L"data\\map\\field.dat\r\ndata\\script.dat"}});
   StartToMain();
   Install(folder, 0);
   ExpectButtons(true);
   ExpectInstalledFiles(folder, kMaximumMask);
   ExpectRecord(2, kMaximumMask, folder);
-  ExpectLog(parent, folder, kMaximumMask, 10);
+  std::wstring log = parent + L"\n" + folder + L"\n";  // every level, parents first
+  for (const wchar_t* made :
+       {L"sound\\", L"sound\\se\\", L"data\\", L"data\\map\\", L"cg16\\", L"cg24\\"}) {
+    log += folder + L"\\" + made + L"\n";
+  }
+  WaitUntil([&] { return ReadBytes(folder + L"\\hoshimi._md") == Cp932(log); }, 10000);
+  EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), Cp932(log));
   const std::wstring game = folder + L"\\game.exe";
   fs::rename(game, game + L".away");
   Click(main, IDC_RUN_GAME_BUTTON);
@@ -81,10 +91,15 @@ TEST_F(Flow, InstallRunGameAndUninstall) {
   EXPECT_TRUE(fs::is_regular_file(folder + L"\\game.exe"))
       << "closing the question changes nothing";
   EXPECT_EQ(ValueCount(), 4);
+  Uninstall(true);
+  ExpectButtons(false);
+  EXPECT_FALSE(FindWindowOf(launcher.Id(), L"削除の失敗", IDOK));
+  EXPECT_EQ(ReadBytes(folder + L"\\save01.sav"), "save one");
+  EXPECT_FALSE(fs::exists(folder + L"\\game.exe"));
+  Install(folder, IDC_KIND_MINIMUM);
   Uninstall(false);
   ExpectButtons(false);
-  EXPECT_FALSE(fs::is_directory(parent))
-      << "every file, the saves and the log, every logged folder";
+  EXPECT_FALSE(fs::is_directory(parent)) << "every file, the save and the log, every logged folder";
   EXPECT_LE(ValueCount(), 0) << "no value left (the next evaluation makes the key again)";
 }
 
