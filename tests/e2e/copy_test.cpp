@@ -22,16 +22,13 @@ int YellowPixels(HWND window) {
   return yellow;
 }
 
-// The disc's game folder renamed while the pass runs: one box, owned by FILECOPY, for the
-// first file that can no longer be read, with 再試行 and キャンセル and the warning icon.
-// キャンセル ends the pass with the files before it in place and nothing recorded. Installed
-// again, the disc taken out again and put back: 再試行 copies that file and the pass goes on
-// to the end. The uninstall leaves nothing.
+// The disc's game folder renamed mid-copy: one warning box, owned by FILECOPY, for the first
+// unreadable file. キャンセル ends the pass, the files before it kept, nothing recorded; with
+// the disc put back, 再試行 copies that file and the pass ends complete.
 TEST_F(CopyPass, DiscTakenOutMidCopyIsRetriedOrEndsTheInstall) {
   const std::wstring parent = Target(L"away"), folder = parent + L"\\HOSHIMI";
   const std::wstring game = Setting(L"E2E_DISC") + L"\\HOSHIMI";
-  // A long ninth file: the pass cannot be over before the folder is renamed, however slowly
-  // this program runs.
+  // A long ninth file, so the pass cannot end before the folder is renamed.
   MoveDiscFileAway(L"cg24\\event01.dat");
   WriteBytes(movedAway.back(), std::string(32 << 20, 'b'));
   // The disc goes back in, here or when the test ends early.

@@ -7,13 +7,10 @@ namespace e2e {
 
 using Record = LauncherTest;
 
-// Refused at 開始: a name Windows keeps for a device, and a typed folder too long for the
-// field's buffer in UTF-16 units or in bytes, which cut would name a short folder. Then
-// "T:games\HOSHIMI" typed where T:'s current folder is T:\Work (left by a command prompt)
-// goes into T:\Work\games\HOSHIMI, named so by the question and the log; the product key
-// read-only, a box says the record was not written. Installed again, the record names the
-// full folder too. With a file gone, Install starts at the recorded folder, and accepting it
-// repairs the install; the uninstall leaves nothing.
+// Refused at 開始: a device name, and folders too long for the field in UTF-16 units or bytes.
+// "T:games\HOSHIMI", with T:'s current folder T:\Work, goes into T:\Work\games\HOSHIMI for the
+// question, the log and (denied at first, with a box) the record. With a file gone, Install
+// starts at the recorded folder and repairs the install; the uninstall leaves nothing.
 TEST_F(Record, RefusalsDriveRelativeFolderAndRepair) {
   const std::wstring parent = L"T:\\Work\\games", folder = parent + L"\\HOSHIMI";
   fs::create_directories(L"T:\\Work");
