@@ -1,5 +1,4 @@
-// The copy pass on discs that do not go as planned: a list that needs folders before their
-// parents have a file, and a disc taken out while the files are copied.
+// The copy pass on a disc taken out while the files are copied.
 #include "launcher_test.h"
 
 namespace e2e {
@@ -23,43 +22,13 @@ int YellowPixels(HWND window) {
   return yellow;
 }
 
-// The order setup-check --init writes: sound\se\ and data\map\ are needed before any file
-// of sound\ or data\. Every level is made and logged, parents first; the uninstall leaves
-// nothing.
-TEST_F(CopyPass, FoldersListedBeforeTheirParentsAreMadeAndRemoved) {
-  const std::wstring parent = Target(L"入れ子"), folder = parent + L"\\HOSHIMI";
-  EditDiscSetup(
-      {{L"sound\\bgm01.dat\r\nsound\\bgm02.dat\r\nsound\\se\\click.dat",
-        L"sound\\se\\click.dat\r\nsound\\bgm01.dat\r\nsound\\bgm02.dat"},
-       {L"data\\script.dat\r\ndata\\map\\field.dat", L"data\\map\\field.dat\r\ndata\\script.dat"}});
-  StartToMain();
-  StartInstall(OpenOptions(), folder, IDOK);
-  EXPECT_EQ(FinishCopy(), Texts{});
-  ExpectButtons(true);
-  ExpectInstalledFiles(folder, kMaximumMask);
-  ExpectRecord(2, kMaximumMask, folder);
-  std::wstring log = parent + L"\n" + folder + L"\n";
-  for (const wchar_t* made :
-       {L"sound\\", L"sound\\se\\", L"data\\", L"data\\map\\", L"cg16\\", L"cg24\\"}) {
-    log += folder + L"\\" + made + L"\n";
-  }
-  WaitUntil([&] { return ReadBytes(folder + L"\\hoshimi._md") == Cp932(log); }, 10000);
-  EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), Cp932(log));
-  Uninstall(false);
-  ExpectButtons(false);
-  EXPECT_FALSE(fs::exists(parent));
-}
-
-// The disc's game folder renamed while the pass runs: one box, owned by FILECOPY, for the
-// first file that can no longer be read, with 再試行 and キャンセル and the warning icon.
-// キャンセル ends the pass with the files before it in place and nothing recorded. Installed
-// again, the disc taken out again and put back: 再試行 copies that file and the pass goes on
-// to the end. The uninstall leaves nothing.
+// The disc's game folder renamed mid-copy: one warning box, owned by FILECOPY, for the first
+// unreadable file. キャンセル ends the pass, the files before it kept, nothing recorded; with
+// the disc put back, 再試行 copies that file and the pass ends complete.
 TEST_F(CopyPass, DiscTakenOutMidCopyIsRetriedOrEndsTheInstall) {
   const std::wstring parent = Target(L"away"), folder = parent + L"\\HOSHIMI";
   const std::wstring game = Setting(L"E2E_DISC") + L"\\HOSHIMI";
-  // A long ninth file: the pass cannot be over before the folder is renamed, however slowly
-  // this program runs.
+  // A long ninth file, so the pass cannot end before the folder is renamed.
   MoveDiscFileAway(L"cg24\\event01.dat");
   WriteBytes(movedAway.back(), std::string(32 << 20, 'b'));
   // The disc goes back in, here or when the test ends early.

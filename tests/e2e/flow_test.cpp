@@ -40,18 +40,29 @@ TEST_F(Flow, FirstStart) {
 }
 
 // A new folder with Japanese names (ソ has 0x5C as its second byte; the half-width ﾄ is one
-// byte, and the backslash after it a separator of its own). After the install the keys lead
-// to Run game, which starts the game and ends the launcher (with game.exe gone, a box says
-// so and the launcher stays); the next start finds the install from the record and
-// uninstalls it, keeping nothing.
+// byte, and the backslash after it a separator of its own), from a disc listing sub-folders
+// before their parents. Run game starts the game and ends the launcher (with game.exe gone,
+// a box says so). The next start uninstalls keeping saves and installs again; a file in use,
+// then the folder held, each uninstall says so; once let go, installed again and uninstalled
+// with what a killed write of the log left, nothing of any install is left.
 TEST_F(Flow, InstallRunGameAndUninstall) {
   const std::wstring parent = Target(L"ソフトｿﾌﾄ"), folder = parent + L"\\星見の丘";
+  EditDiscSetup(
+      {{L"sound\\bgm01.dat\r\nsound\\bgm02.dat\r\nsound\\se\\click.dat",
+        L"sound\\se\\click.dat\r\nsound\\bgm01.dat\r\nsound\\bgm02.dat"},
+       {L"data\\script.dat\r\ndata\\map\\field.dat", L"data\\map\\field.dat\r\ndata\\script.dat"}});
   StartToMain();
   Install(folder, 0);
   ExpectButtons(true);
   ExpectInstalledFiles(folder, kMaximumMask);
   ExpectRecord(2, kMaximumMask, folder);
-  ExpectLog(parent, folder, kMaximumMask, 10);
+  std::wstring log = parent + L"\n" + folder + L"\n";  // every level, parents first
+  for (const wchar_t* made :
+       {L"sound\\", L"sound\\se\\", L"data\\", L"data\\map\\", L"cg16\\", L"cg24\\"}) {
+    log += folder + L"\\" + made + L"\n";
+  }
+  WaitUntil([&] { return ReadBytes(folder + L"\\hoshimi._md") == Cp932(log); }, 10000);
+  EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), Cp932(log));
   const std::wstring game = folder + L"\\game.exe";
   fs::rename(game, game + L".away");
   Click(main, IDC_RUN_GAME_BUTTON);
@@ -81,19 +92,11 @@ TEST_F(Flow, InstallRunGameAndUninstall) {
   EXPECT_TRUE(fs::is_regular_file(folder + L"\\game.exe"))
       << "closing the question changes nothing";
   EXPECT_EQ(ValueCount(), 4);
-  Uninstall(false);
+  Uninstall(true);
   ExpectButtons(false);
-  EXPECT_FALSE(fs::is_directory(parent))
-      << "every file, the saves and the log, every logged folder";
-  EXPECT_LE(ValueCount(), 0) << "no value left (the next evaluation makes the key again)";
-}
-
-// A file in use (opened without delete sharing), then the install folder held: each
-// uninstall says so and clears the record; once they are let go, the next install and
-// uninstall leave nothing, with what a killed write of the log left.
-TEST_F(Flow, UninstallWithAFileInUseThenAHeldFolder) {
-  const std::wstring parent = Target(L"held"), folder = parent + L"\\HOSHIMI";
-  StartToMain();
+  EXPECT_FALSE(FindWindowOf(launcher.Id(), L"削除の失敗", IDOK));
+  EXPECT_EQ(ReadBytes(folder + L"\\save01.sav"), "save one");
+  EXPECT_FALSE(fs::exists(folder + L"\\game.exe"));
   Install(folder, IDC_KIND_MINIMUM);
   for (const wchar_t* held : {L"\\sound\\bgm01.dat", L""}) {
     HANDLE handle =
@@ -114,10 +117,11 @@ TEST_F(Flow, UninstallWithAFileInUseThenAHeldFolder) {
   }
   // What a write of the log killed part way leaves beside it: a folder only it names.
   fs::create_directories(folder + L"\\zz");
-  WriteBytes(folder + L"\\hoshimi._m~", Utf8(folder) + "\\zz\n" + Utf8(folder) + "\\s");
+  WriteBytes(folder + L"\\hoshimi._m~", Cp932(folder + L"\\zz\n" + folder + L"\\s"));
   Uninstall(false);
   ExpectButtons(false);
-  EXPECT_FALSE(fs::exists(parent)) << "the folders the first install made";
+  EXPECT_FALSE(fs::is_directory(parent)) << "every file, the save and the log, every logged folder";
+  EXPECT_LE(ValueCount(), 0) << "no value left (the next evaluation makes the key again)";
 }
 
 // Enter pressed in FILECOPY while files remain (during a 32 MiB file on the disc) neither

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -88,6 +89,14 @@ inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
   ASSERT_TRUE(out.write(bytes.data(), bytes.size()).flush()) << Utf8(path);
 }
 // Copies of the read-only disc are read-only too: clear that before deleting.
+inline std::vector<std::wstring> Listing(const std::wstring& folder) {  // below it, sorted
+  std::vector<std::wstring> found;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    found.push_back(entry.path().wstring().substr(folder.size()));
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
 inline void ClearFolder(const std::wstring& folder) {
   std::error_code error;
   for (const auto& entry : fs::recursive_directory_iterator(folder, error)) {
@@ -143,8 +152,7 @@ class LauncherTest : public ::testing::Test {
     }
     movedAway.clear();
   }
-  // The disc's setup.ini with each text replaced once (code page 932, lines end in CR LF);
-  // put back after the test.
+  // The disc's setup.ini with each text replaced once (code page 932); put back after the test.
   void EditDiscSetup(const std::vector<std::pair<std::wstring, std::wstring>>& replacements) {
     const std::wstring ini = Setting(L"E2E_DISC") + L"\\setup.ini";
     std::string text = ReadBytes(ini);
@@ -281,9 +289,7 @@ class LauncherTest : public ::testing::Test {
     return copy;
   }
   // Gives up at a failure box (キャンセル), or waits for the pass's end; the bar never moves
-  // back, nothing is recorded while the pass runs. Returns the texts of the boxes answered.
-  // The full bar shows for one tick before the dialog goes, too short for a loaded machine's
-  // polling to see it for sure, so its last reading is not judged.
+  // back (its last, one-tick reading unjudged), nothing is recorded while the pass runs.
   Texts FinishCopy(HWND copy = nullptr) {
     copy = copy ? copy : CopyDialog();
     EXPECT_EQ(GetWindow(copy, GW_OWNER), nullptr);

@@ -7,36 +7,10 @@ namespace e2e {
 
 using Record = LauncherTest;
 
-// The product key made read-only after the launcher started: the copy completes, the box
-// says the record was not written, the buttons show no install, and the log stays, so an
-// install again, once the key may be written, and an uninstall leave nothing.
-TEST_F(Record, WriteDeniedIsSaidAndTheLogStays) {
-  const std::wstring parent = Target(L"denied"), folder = parent + L"\\HOSHIMI";
-  StartToMain();
-  ASSERT_TRUE(DenyChanges(kProductKey));
-  Install(folder, 0);
-  Press(Box(L"インストールの失敗", IDOK,
-            std::wstring(L"インストールの記録を書き込めませんでした。\n") + kProductKey, main),
-        IDOK);
-  ExpectButtons(false);
-  EXPECT_EQ(ValueCount(), 0);
-  ExpectInstalledFiles(folder, kMaximumMask);
-  ExpectLog(parent, folder, kMaximumMask, 10);
-
-  ASSERT_TRUE(AllowChanges(kProductKey));
-  Install(folder, 0);
-  ExpectButtons(true);
-  ExpectRecord(2, kMaximumMask, folder);
-  Uninstall(false);
-  ExpectButtons(false);
-  EXPECT_FALSE(fs::exists(parent)) << "every folder the first install made";
-}
-
-// Refused at 開始: a name Windows keeps for a device, and a typed folder too long for the
-// field's buffer in UTF-16 units or in bytes, which cut would name a short folder. Then
-// "T:games\HOSHIMI" typed where T:'s current folder is T:\Work (left by a command prompt)
-// goes into T:\Work\games\HOSHIMI, named so by the question, the record and the log. With a
-// file gone, Install starts at the recorded folder, and accepting it repairs the install.
+// Refused at 開始: a device name, and folders too long for the field in UTF-16 units or bytes.
+// "T:games\HOSHIMI", with T:'s current folder T:\Work, goes into T:\Work\games\HOSHIMI for the
+// question, the log and (denied at first, with a box) the record. With a file gone, Install
+// starts at the recorded folder and repairs the install; the uninstall leaves nothing.
 TEST_F(Record, RefusalsDriveRelativeFolderAndRepair) {
   const std::wstring parent = L"T:\\Work\\games", folder = parent + L"\\HOSHIMI";
   fs::create_directories(L"T:\\Work");
@@ -51,14 +25,23 @@ TEST_F(Record, RefusalsDriveRelativeFolderAndRepair) {
     ExpectRefused(options, typed, L"フォルダ名の失敗",
                   L"このフォルダにはインストールできません。\nほかのフォルダを指定してください。");
   }
+  ASSERT_TRUE(DenyChanges(kProductKey));
   StartInstall(options, L"T:games\\HOSHIMI");
   AnswerFolder(true, folder, IDOK);
   EXPECT_EQ(FinishCopy(), Texts{});
   SetEnvironmentVariableW(L"=T:", nullptr);
-  ExpectButtons(true);
-  ExpectRecord(2, kMaximumMask, folder);
+  Press(Box(L"インストールの失敗", IDOK,
+            std::wstring(L"インストールの記録を書き込めませんでした。\n") + kProductKey, main),
+        IDOK);
+  ExpectButtons(false);
+  EXPECT_EQ(ValueCount(), 0);
+  ExpectInstalledFiles(folder, kMaximumMask);
   ExpectLog(parent, folder, kMaximumMask, 10);
   EXPECT_FALSE(fs::exists(L"T:\\games"));
+  ASSERT_TRUE(AllowChanges(kProductKey));
+  Install(folder, 0);
+  ExpectButtons(true);
+  ExpectRecord(2, kMaximumMask, folder);
 
   fs::remove(folder + L"\\data\\script.dat");
   Exit(kExitButton, IDOK);

@@ -1,6 +1,4 @@
-// What the uninstall leaves: places that are not the game's alone, and folders kept by saves.
-#include <algorithm>
-
+// What the uninstall leaves: places that are not the game's alone.
 #include "launcher_test.h"
 
 namespace e2e {
@@ -8,16 +6,6 @@ namespace e2e {
 using UninstallWalk = LauncherTest;
 
 namespace {
-
-// Every file and folder below folder, to see that nothing went.
-std::vector<std::wstring> Listing(const std::wstring& folder) {
-  std::vector<std::wstring> found;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    found.push_back(entry.path().wstring());
-  }
-  std::sort(found.begin(), found.end());
-  return found;
-}
 
 // What an older launcher recorded, or the player edited: a maximum install in folder.
 void WriteRecord(const std::wstring& folder) {
@@ -71,26 +59,6 @@ TEST_F(UninstallWalk, ARefusedPlaceIsLeftWhole) {
     Exit(kExitButton, IDOK);
     ClearFolder(real);
   }
-}
-
-// Saves kept: their folder stays, with no box. Installed again into it and uninstalled
-// without keeping saves, nothing of either install is left.
-TEST_F(UninstallWalk, KeptSavesThenReinstallLeaveNothing) {
-  const std::wstring parent = Target(L"keep"), folder = parent + L"\\HOSHIMI";
-  StartToMain();
-  Install(folder, IDC_KIND_MINIMUM);
-  WriteBytes(folder + L"\\save01.sav", "save one");
-  Uninstall(true);
-  ExpectButtons(false);
-  EXPECT_FALSE(FindWindowOf(launcher.Id(), L"削除の失敗", IDOK));
-  EXPECT_EQ(ReadBytes(folder + L"\\save01.sav"), "save one");
-  EXPECT_FALSE(fs::exists(folder + L"\\game.exe"));
-  StartInstall(OpenOptions(), folder, IDOK, IDC_KIND_MINIMUM);
-  EXPECT_EQ(FinishCopy(), Texts{});
-  ExpectButtons(true);
-  Uninstall(false);
-  ExpectButtons(false);
-  EXPECT_FALSE(fs::exists(parent)) << "the folders the first install made, and the save";
 }
 
 }  // namespace e2e
