@@ -15,7 +15,7 @@ struct SettledSetting {
   size_t cap;
   const char* name;
   const char* fallback;  // the default, never refused
-  SetupProblem refusal;
+  SettingRefusal refusal;
   bool (*refuses)(const char* value);
 };
 
@@ -43,8 +43,9 @@ bool PutsMakerKeyInSystemTree(const char* maker) {
 }
 
 const SettledSetting kSettled[] = {
-    {g_Setup.MD, sizeof g_Setup.MD, "MD", kDefaultLogName, kLogNameRefused, CollidesWithGameFile},
-    {g_Setup.REG_S, sizeof g_Setup.REG_S, "REG_S", kDefaultMakerName, kMakerKeyRefused,
+    {g_Setup.MD, sizeof g_Setup.MD, "MD", kDefaultLogName, ReportLogNameRefused,
+     CollidesWithGameFile},
+    {g_Setup.REG_S, sizeof g_Setup.REG_S, "REG_S", kDefaultMakerName, ReportMakerKeyRefused,
      PutsMakerKeyInSystemTree},
 };
 const int kSettledCount = sizeof kSettled / sizeof kSettled[0];
@@ -74,7 +75,7 @@ void SettleSettings() {
     if (line == 0 || !s.refuses(s.setting)) continue;
     const char* kept = s.refuses(g_Noted[i].earlier) ? s.fallback : g_Noted[i].earlier;
     g_SetupTextLine = line;
-    ReportSetupProblem(kSetupError, s.refusal, s.name, s.setting, s.name, kept);
+    s.refusal(s.name, s.setting, s.name, kept);
     g_SetupTextLine = 0;
     CopyText(s.setting, s.cap, kept);
   }

@@ -15,7 +15,7 @@ struct SetupKeyword {
   size_t cap;
   SetupSection section;
   bool (*accepts)(const char* value);  // null when any text will do
-  SetupProblem refusal;                // reported when accepts refuses a value
+  SettingRefusal refusal;              // reported when accepts refuses a value
 };
 
 enum { kSettingKeywordCount = 8, kSetupKeywordCount = 13 };

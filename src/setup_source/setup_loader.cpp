@@ -69,22 +69,19 @@ void ApplySetting(const SetupKeyword& k, const char* value) {
   char stored[kRegistrySettingCapacity + 1];
   bool whole = CopyText(stored, k.cap, value);
   if (k.accepts != nullptr && !k.accepts(stored)) {
-    ReportSetupProblem(kSetupError, k.refusal, k.name, stored, k.name, k.setting);
+    k.refusal(k.name, stored, k.name, k.setting);
     return;
   }
   // Refuse a value that makes the key path too long. The cut key would not be the one the
   // disc named, and the uninstall would miss it.
   size_t keyPath = KeyPathLength(k, stored);
   if (keyPath > kRegistrySettingCapacity) {
-    ReportSetupProblem(kSetupError, kKeyPathTooLong, k.name, static_cast<unsigned>(keyPath),
-                       static_cast<unsigned>(kRegistrySettingCapacity), k.name);
+    ReportKeyPathTooLong(k.name, keyPath, kRegistrySettingCapacity, k.name);
     return;
   }
   NoteSettledSettingLine(k);
   CopyText(k.setting, k.cap, stored);
-  if (!whole) {
-    ReportSetupProblem(kSetupError, kSettingCut, k.name, static_cast<unsigned>(k.cap - 1));
-  }
+  if (!whole) ReportSettingCut(k.name, k.cap - 1);
 }
 
 void ApplyDirective(const char* line, LoadState& state) {
@@ -105,12 +102,12 @@ void ApplyDirective(const char* line, LoadState& state) {
 
 void AddDataType(const char* line) {
   if (g_Setup.typeCount >= kMaxDataTypes) {
-    ReportSetupProblem(kSetupError, kTooManyTypes, static_cast<unsigned>(kMaxDataTypes), line);
+    ReportTooManyTypes(kMaxDataTypes, line);
     return;
   }
   DataType& type = g_Setup.types[g_Setup.typeCount];
   if (!CopyText(type.name, sizeof type.name, line)) {
-    ReportSetupProblem(kSetupError, kTypeNameCut, static_cast<unsigned>(kTypeNameCapacity));
+    ReportTypeNameCut(kTypeNameCapacity);
   }
   ++g_Setup.typeCount;
 }
@@ -118,8 +115,7 @@ void AddDataType(const char* line) {
 void AddSetEntry(int setIndex, const char* line) {
   TypeSet& set = g_Setup.sets[setIndex];
   if (set.count >= kMaxSetEntries) {
-    ReportSetupProblem(kSetupError, kTooManySetEntries, static_cast<unsigned>(kMaxSetEntries),
-                       kTypeSetNames[setIndex], line);
+    ReportTooManySetEntries(kMaxSetEntries, kTypeSetNames[setIndex], line);
     return;
   }
   int type = FindDataType(line);
@@ -129,23 +125,23 @@ void AddSetEntry(int setIndex, const char* line) {
 
 void AddFileEntry(const char* line, int group) {
   if (g_Setup.fileCount >= kMaxFileEntries) {
-    ReportSetupProblem(kSetupError, kTooManyFiles, static_cast<unsigned>(kMaxFileEntries), line);
+    ReportTooManyFiles(kMaxFileEntries, line);
     return;
   }
   if (strlen(line) > kFileNameCapacity) {
-    ReportSetupProblem(kSetupError, kFileNameTooLong, static_cast<unsigned>(kFileNameCapacity));
+    ReportFileNameTooLong(kFileNameCapacity);
     return;
   }
   if (!IsPathInsideGameFolder(line)) {
-    ReportSetupProblem(kSetupError, kFileOutsideGameFolder, line);
+    ReportFileOutsideGameFolder(line);
     return;
   }
   if (!IsUsableFileLine(line)) {
-    ReportSetupProblem(kSetupError, kFileNameUnusable, line);
+    ReportFileNameUnusable(line);
     return;
   }
   if (IsWindowsAlias(line)) {
-    ReportSetupProblem(kSetupError, kFileNameAliased, line);
+    ReportFileNameAliased(line);
     return;
   }
   FileEntry& file = g_Setup.files[g_Setup.fileCount];
@@ -153,13 +149,11 @@ void AddFileEntry(const char* line, int group) {
   file.mask = MaskBit(group);
   file.size = MeasureSourceFile(line);
   ++g_Setup.fileCount;
-  if (file.size == kMaxSize) {
-    ReportSetupProblem(kSetupError, kFileTooLarge, line);
-  }
+  if (file.size == kMaxSize) ReportFileTooLarge(line);
   if (group < 0) {
-    ReportSetupProblem(kSetupWarning, kFileOfNoType, line);
+    ReportFileOfNoType(line);
   } else if (!AddSize(&g_Setup.types[group].size, file.size)) {
-    ReportSetupProblem(kSetupError, kSizePassesLimit, g_Setup.types[group].name);
+    ReportSizePassesLimit(g_Setup.types[group].name);
   }
 }
 
@@ -209,9 +203,7 @@ void TotalTypeSets() {
       if (type < 0 || type >= g_Setup.typeCount) continue;
       whole = AddSize(&set.size, RoundUpToWholeKiB(g_Setup.types[type].size)) && whole;
     }
-    if (!whole) {
-      ReportSetupProblem(kSetupError, kSizePassesLimit, kTypeSetNames[s]);
-    }
+    if (!whole) ReportSizePassesLimit(kTypeSetNames[s]);
   }
 }
 
@@ -229,12 +221,10 @@ void LoadSetupDescription() {
   char line[512];
   size_t length = 0;
   while (ReadSetupLine(line, sizeof line, &length)) {
-    if (strlen(line) < length) {
-      ReportSetupProblem(kSetupError, kZeroByteInLine);
-    }
+    if (strlen(line) < length) ReportZeroByteInLine();
     if (line[0] == '\0') continue;
     if (length == sizeof line - 1 && line[length - 1] != '\n') {
-      ReportSetupProblem(kSetupWarning, kLongLine, static_cast<unsigned>(sizeof line - 1));
+      ReportLongLine(sizeof line - 1);
     }
     if (line[0] == '#') {
       ApplyDirective(line, state);
