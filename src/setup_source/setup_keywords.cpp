@@ -2,7 +2,7 @@
 
 #include "setup_source/setting_rules.h"
 
-const SetupKeyword kSetupKeywords[kSetupKeywordCount] = {
+constexpr SetupKeyword kSetupKeywords[kSetupKeywordCount] = {
     {"TITLE", g_Setup.TITLE, sizeof g_Setup.TITLE, kNoSection, nullptr, nullptr},
     {"PATH", g_Setup.PATH, sizeof g_Setup.PATH, kNoSection, IsGameFolderName,
      ReportGameFolderRefused},
@@ -21,5 +21,22 @@ const SetupKeyword kSetupKeywords[kSetupKeywordCount] = {
     {"INSTALL_C", nullptr, 0, kSetC, nullptr, nullptr},
     {"FILE", nullptr, 0, kFileList, nullptr, nullptr},
 };
+
+namespace {
+
+constexpr bool StandsAt(int index, const char* name) {
+  const char* own = kSetupKeywords[index].name;
+  while (*own != '\0' && *own == *name) ++own, ++name;
+  return *own == *name;
+}
+
+// Each setting's row stands at its SettingIndex, by which the description keeps its line.
+static_assert(StandsAt(kTitleSetting, "TITLE") && StandsAt(kPathSetting, "PATH") &&
+              StandsAt(kDefdirSetting, "DEFDIR") && StandsAt(kMdSetting, "MD") &&
+              StandsAt(kExeSetting, "EXE") && StandsAt(kRegPSetting, "REG_P") &&
+              StandsAt(kRegSSetting, "REG_S") && StandsAt(kRegTSetting, "REG_T") &&
+              kSetupKeywords[kSettingCount].setting == nullptr);
+
+}  // namespace
 
 const char* const kTypeSetNames[kTypeSetCount] = {"INSTALL_S", "INSTALL_B", "INSTALL_C"};

@@ -18,9 +18,10 @@ struct SetupKeyword {
   SettingRefusal refusal;              // reported when accepts refuses a value
 };
 
-enum { kSettingKeywordCount = 8, kSetupKeywordCount = 13 };
+enum { kSettingKeywordCount = kSettingCount, kSetupKeywordCount = 13 };
 
-// Settings come first. Keywords are compared, and reports list them, in this order.
+// Settings come first, each at its SettingIndex. Keywords are compared, and reports list
+// them, in this order.
 extern const SetupKeyword kSetupKeywords[kSetupKeywordCount];
 
 // The names of the three type sets, by TypeSetIndex.

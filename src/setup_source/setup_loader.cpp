@@ -48,6 +48,8 @@ void ResetTables() {
   g_Setup.fileCount = 0;
   for (DataType& type : g_Setup.types) type.size = 0;
   g_Setup.typeCount = 0;
+  // Settings keep their values from one load to the next, but their lines name this text.
+  memset(&g_Setup.lines, 0, sizeof g_Setup.lines);
 }
 
 // The length REG_P\REG_S\REG_T would have if k's setting were value. 0 if k is not one
@@ -65,7 +67,8 @@ size_t KeyPathLength(const SetupKeyword& k, const char* value) {
 
 // The rule is checked on the value as it would be stored, that is, cut to the setting's
 // capacity. A refused value leaves the setting unchanged.
-void ApplySetting(const SetupKeyword& k, const char* value) {
+void ApplySetting(SettingIndex setting, const char* value) {
+  const SetupKeyword& k = kSetupKeywords[setting];
   char stored[kRegistrySettingCapacity + 1];
   bool whole = CopyText(stored, k.cap, value);
   if (k.accepts != nullptr && !k.accepts(stored)) {
@@ -79,8 +82,9 @@ void ApplySetting(const SetupKeyword& k, const char* value) {
     ReportKeyPathTooLong(k.name, keyPath, kRegistrySettingCapacity, k.name);
     return;
   }
-  NoteSettledSettingLine(k);
+  NoteSettledSettingLine(setting);
   CopyText(k.setting, k.cap, stored);
+  g_Setup.lines.settings[setting] = g_SetupTextLine;
   if (!whole) ReportSettingCut(k.name, k.cap - 1);
 }
 
@@ -89,12 +93,12 @@ void ApplyDirective(const char* line, LoadState& state) {
   char keyword[512];
   char value[512];
   CutDirectiveLine(line, keyword, sizeof keyword, value, sizeof value);
-  for (const SetupKeyword& k : kSetupKeywords) {
-    if (strcmp(keyword, k.name) != 0) continue;
-    if (k.setting == nullptr) {
-      state.section = k.section;
+  for (int i = 0; i < kSetupKeywordCount; ++i) {
+    if (strcmp(keyword, kSetupKeywords[i].name) != 0) continue;
+    if (i < kSettingKeywordCount) {
+      ApplySetting(static_cast<SettingIndex>(i), value);
     } else {
-      ApplySetting(k, value);
+      state.section = kSetupKeywords[i].section;
     }
     return;
   }
@@ -109,6 +113,7 @@ void AddDataType(const char* line) {
   if (!CopyText(type.name, sizeof type.name, line)) {
     ReportTypeNameCut(kTypeNameCapacity);
   }
+  g_Setup.lines.types[g_Setup.typeCount] = g_SetupTextLine;
   ++g_Setup.typeCount;
 }
 
@@ -148,6 +153,7 @@ void AddFileEntry(const char* line, int group) {
   CopyText(file.name, sizeof file.name, line);
   file.mask = MaskBit(group);
   file.size = MeasureSourceFile(line);
+  g_Setup.lines.files[g_Setup.fileCount] = g_SetupTextLine;
   ++g_Setup.fileCount;
   if (file.size == kMaxSize) ReportFileTooLarge(line);
   if (group < 0) {
