@@ -22,8 +22,8 @@ const char* RunEnd(const char* p, bool (*ends)(char)) {
 
 }  // namespace
 
-void CutDirectiveLine(const char* line, char* keyword, size_t keywordCap, char* value,
-                      size_t valueCap) {
+size_t CutDirectiveLine(const char* line, char* keyword, size_t keywordCap, char* value,
+                        size_t valueCap) {
   // Cut the line at its LF first. Read by characters, a half-width katakana at the end of
   // a value would take the LF as its second byte and carry it into the setting.
   char text[512];
@@ -37,4 +37,5 @@ void CutDirectiveLine(const char* line, char* keyword, size_t keywordCap, char* 
   while (*val == ' ' || *val == '\t') ++val;
   if (*val == '"') ++val;
   CopyTextPart(value, valueCap, val, static_cast<size_t>(RunEnd(val, EndsValue) - val));
+  return static_cast<size_t>(val - text);
 }

@@ -11,11 +11,9 @@
 namespace {
 
 struct SettledSetting {
-  char* setting;
-  size_t cap;
-  const char* name;
+  SettingIndex setting;
   const char* fallback;  // the default, never refused
-  SetupProblem refusal;
+  SettingRefusal refusal;
   bool (*refuses)(const char* value);
 };
 
@@ -43,9 +41,8 @@ bool PutsMakerKeyInSystemTree(const char* maker) {
 }
 
 const SettledSetting kSettled[] = {
-    {g_Setup.MD, sizeof g_Setup.MD, "MD", kDefaultLogName, kLogNameRefused, CollidesWithGameFile},
-    {g_Setup.REG_S, sizeof g_Setup.REG_S, "REG_S", kDefaultMakerName, kMakerKeyRefused,
-     PutsMakerKeyInSystemTree},
+    {kMdSetting, kDefaultLogName, ReportLogNameRefused, CollidesWithGameFile},
+    {kRegSSetting, kDefaultMakerName, ReportMakerKeyRefused, PutsMakerKeyInSystemTree},
 };
 const int kSettledCount = sizeof kSettled / sizeof kSettled[0];
 
@@ -53,29 +50,31 @@ const int kSettledCount = sizeof kSettled / sizeof kSettled[0];
 // program file.
 struct NotedLine {
   char earlier[kRegistrySettingCapacity + 1];
-  int line;  // 0 until a line of the setting is read
+  int32_t line;  // the line that set earlier, 0 for none
 } g_Noted[kSettledCount];
 
 }  // namespace
 
-void NoteSettledSettingLine(const SetupKeyword& k) {
+void NoteSettledSettingLine(SettingIndex setting) {
   for (int i = 0; i < kSettledCount; ++i) {
-    if (kSettled[i].setting != k.setting) continue;
-    CopyText(g_Noted[i].earlier, sizeof g_Noted[i].earlier, k.setting);
-    g_Noted[i].line = g_SetupTextLine;
+    if (kSettled[i].setting != setting) continue;
+    CopyText(g_Noted[i].earlier, sizeof g_Noted[i].earlier, kSetupKeywords[setting].setting);
+    g_Noted[i].line = g_Setup.lines.settings[setting];
   }
 }
 
 void SettleSettings() {
   for (int i = 0; i < kSettledCount; ++i) {
     const SettledSetting& s = kSettled[i];
-    int line = g_Noted[i].line;
-    g_Noted[i].line = 0;  // ready for the next load
-    if (line == 0 || !s.refuses(s.setting)) continue;
-    const char* kept = s.refuses(g_Noted[i].earlier) ? s.fallback : g_Noted[i].earlier;
+    const SetupKeyword& k = kSetupKeywords[s.setting];
+    int32_t& line = g_Setup.lines.settings[s.setting];
+    if (line == 0 || !s.refuses(k.setting)) continue;
+    bool earlierRefused = s.refuses(g_Noted[i].earlier);
+    const char* kept = earlierRefused ? s.fallback : g_Noted[i].earlier;
     g_SetupTextLine = line;
-    ReportSetupProblem(kSetupError, s.refusal, s.name, s.setting, s.name, kept);
+    s.refusal(k.name, k.setting, k.name, kept);
     g_SetupTextLine = 0;
-    CopyText(s.setting, s.cap, kept);
+    CopyText(k.setting, k.cap, kept);
+    line = earlierRefused ? 0 : g_Noted[i].line;
   }
 }

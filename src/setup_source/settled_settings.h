@@ -7,12 +7,12 @@
 //    Like REG_P, that key must stay out of the system's own trees.
 #pragma once
 
-struct SetupKeyword;
+#include "setup_source/setup_description.h"
 
-// Called just before a line of setup.ini replaces the setting. Keeps the old value, in
-// case the new one is refused at the end.
-void NoteSettledSettingLine(const SetupKeyword& k);
+// Called just before a line of setup.ini replaces the setting. Keeps the old value and its
+// line, in case the new one is refused at the end.
+void NoteSettledSettingLine(SettingIndex setting);
 // Called after the whole text is read. A refused MD or REG_S goes back to its earlier
 // value, or to its default if that is refused too. The error is reported on the line
-// that last set it.
+// that last set it, and the setting's line goes back with its value.
 void SettleSettings();

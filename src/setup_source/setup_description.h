@@ -22,6 +22,19 @@ enum {
   kFolderCapacity = 1023,
 };
 
+// The eight settings, in the order of the keyword table (setup_keywords.h).
+enum SettingIndex {
+  kTitleSetting,
+  kPathSetting,
+  kDefdirSetting,
+  kMdSetting,
+  kExeSetting,
+  kRegPSetting,
+  kRegSSetting,
+  kRegTSetting,
+  kSettingCount
+};
+
 struct DataType {
   char name[kTypeNameCapacity + 1];
   int32_t size;  // sum of the sizes of this type's files
@@ -42,6 +55,14 @@ struct FileEntry {
   int32_t size;                      // size on the disc rounded up to even; 0 when unreadable
 };
 
+// Where the last load found each setting, type and file: the 1-based line of setup.ini.
+// A setting that holds its default, or a value from an earlier load, has line 0.
+struct SourceLines {
+  int32_t settings[kSettingCount];
+  int32_t types[kMaxDataTypes];    // by type index
+  int32_t files[kMaxFileEntries];  // by row of files
+};
+
 struct SetupDescription {
   char TITLE[kTitleCapacity + 1];
   char PATH[kShortSettingCapacity + 1];
@@ -60,6 +81,7 @@ struct SetupDescription {
   TypeSet sets[kTypeSetCount];
   FileEntry files[kMaxFileEntries];
   int32_t fileCount;
+  SourceLines lines;
 };
 
 extern SetupDescription g_Setup;

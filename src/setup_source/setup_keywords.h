@@ -15,12 +15,13 @@ struct SetupKeyword {
   size_t cap;
   SetupSection section;
   bool (*accepts)(const char* value);  // null when any text will do
-  SetupProblem refusal;                // reported when accepts refuses a value
+  SettingRefusal refusal;              // reported when accepts refuses a value
 };
 
-enum { kSettingKeywordCount = 8, kSetupKeywordCount = 13 };
+enum { kSettingKeywordCount = kSettingCount, kSetupKeywordCount = 13 };
 
-// Settings come first. Keywords are compared, and reports list them, in this order.
+// Settings come first, each at its SettingIndex. Keywords are compared, and reports list
+// them, in this order.
 extern const SetupKeyword kSetupKeywords[kSetupKeywordCount];
 
 // The names of the three type sets, by TypeSetIndex.

@@ -48,6 +48,8 @@ void ResetTables() {
   g_Setup.fileCount = 0;
   for (DataType& type : g_Setup.types) type.size = 0;
   g_Setup.typeCount = 0;
+  // Settings keep their values from one load to the next, but their lines name this text.
+  memset(&g_Setup.lines, 0, sizeof g_Setup.lines);
 }
 
 // The length REG_P\REG_S\REG_T would have if k's setting were value. 0 if k is not one
@@ -65,26 +67,25 @@ size_t KeyPathLength(const SetupKeyword& k, const char* value) {
 
 // The rule is checked on the value as it would be stored, that is, cut to the setting's
 // capacity. A refused value leaves the setting unchanged.
-void ApplySetting(const SetupKeyword& k, const char* value) {
+void ApplySetting(SettingIndex setting, const char* value) {
+  const SetupKeyword& k = kSetupKeywords[setting];
   char stored[kRegistrySettingCapacity + 1];
   bool whole = CopyText(stored, k.cap, value);
   if (k.accepts != nullptr && !k.accepts(stored)) {
-    ReportSetupProblem(kSetupError, k.refusal, k.name, stored, k.name, k.setting);
+    k.refusal(k.name, stored, k.name, k.setting);
     return;
   }
   // Refuse a value that makes the key path too long. The cut key would not be the one the
   // disc named, and the uninstall would miss it.
   size_t keyPath = KeyPathLength(k, stored);
   if (keyPath > kRegistrySettingCapacity) {
-    ReportSetupProblem(kSetupError, kKeyPathTooLong, k.name, static_cast<unsigned>(keyPath),
-                       static_cast<unsigned>(kRegistrySettingCapacity), k.name);
+    ReportKeyPathTooLong(k.name, keyPath, kRegistrySettingCapacity, k.name);
     return;
   }
-  NoteSettledSettingLine(k);
+  NoteSettledSettingLine(setting);
   CopyText(k.setting, k.cap, stored);
-  if (!whole) {
-    ReportSetupProblem(kSetupError, kSettingCut, k.name, static_cast<unsigned>(k.cap - 1));
-  }
+  g_Setup.lines.settings[setting] = g_SetupTextLine;
+  if (!whole) ReportSettingCut(k.name, k.cap - 1);
 }
 
 void ApplyDirective(const char* line, LoadState& state) {
@@ -92,12 +93,12 @@ void ApplyDirective(const char* line, LoadState& state) {
   char keyword[512];
   char value[512];
   CutDirectiveLine(line, keyword, sizeof keyword, value, sizeof value);
-  for (const SetupKeyword& k : kSetupKeywords) {
-    if (strcmp(keyword, k.name) != 0) continue;
-    if (k.setting == nullptr) {
-      state.section = k.section;
+  for (int i = 0; i < kSetupKeywordCount; ++i) {
+    if (strcmp(keyword, kSetupKeywords[i].name) != 0) continue;
+    if (i < kSettingKeywordCount) {
+      ApplySetting(static_cast<SettingIndex>(i), value);
     } else {
-      ApplySetting(k, value);
+      state.section = kSetupKeywords[i].section;
     }
     return;
   }
@@ -105,21 +106,21 @@ void ApplyDirective(const char* line, LoadState& state) {
 
 void AddDataType(const char* line) {
   if (g_Setup.typeCount >= kMaxDataTypes) {
-    ReportSetupProblem(kSetupError, kTooManyTypes, static_cast<unsigned>(kMaxDataTypes), line);
+    ReportTooManyTypes(kMaxDataTypes, line);
     return;
   }
   DataType& type = g_Setup.types[g_Setup.typeCount];
   if (!CopyText(type.name, sizeof type.name, line)) {
-    ReportSetupProblem(kSetupError, kTypeNameCut, static_cast<unsigned>(kTypeNameCapacity));
+    ReportTypeNameCut(kTypeNameCapacity);
   }
+  g_Setup.lines.types[g_Setup.typeCount] = g_SetupTextLine;
   ++g_Setup.typeCount;
 }
 
 void AddSetEntry(int setIndex, const char* line) {
   TypeSet& set = g_Setup.sets[setIndex];
   if (set.count >= kMaxSetEntries) {
-    ReportSetupProblem(kSetupError, kTooManySetEntries, static_cast<unsigned>(kMaxSetEntries),
-                       kTypeSetNames[setIndex], line);
+    ReportTooManySetEntries(kMaxSetEntries, kTypeSetNames[setIndex], line);
     return;
   }
   int type = FindDataType(line);
@@ -129,37 +130,36 @@ void AddSetEntry(int setIndex, const char* line) {
 
 void AddFileEntry(const char* line, int group) {
   if (g_Setup.fileCount >= kMaxFileEntries) {
-    ReportSetupProblem(kSetupError, kTooManyFiles, static_cast<unsigned>(kMaxFileEntries), line);
+    ReportTooManyFiles(kMaxFileEntries, line);
     return;
   }
   if (strlen(line) > kFileNameCapacity) {
-    ReportSetupProblem(kSetupError, kFileNameTooLong, static_cast<unsigned>(kFileNameCapacity));
+    ReportFileNameTooLong(kFileNameCapacity);
     return;
   }
   if (!IsPathInsideGameFolder(line)) {
-    ReportSetupProblem(kSetupError, kFileOutsideGameFolder, line);
+    ReportFileOutsideGameFolder(line);
     return;
   }
   if (!IsUsableFileLine(line)) {
-    ReportSetupProblem(kSetupError, kFileNameUnusable, line);
+    ReportFileNameUnusable(line);
     return;
   }
   if (IsWindowsAlias(line)) {
-    ReportSetupProblem(kSetupError, kFileNameAliased, line);
+    ReportFileNameAliased(line);
     return;
   }
   FileEntry& file = g_Setup.files[g_Setup.fileCount];
   CopyText(file.name, sizeof file.name, line);
   file.mask = MaskBit(group);
   file.size = MeasureSourceFile(line);
+  g_Setup.lines.files[g_Setup.fileCount] = g_SetupTextLine;
   ++g_Setup.fileCount;
-  if (file.size == kMaxSize) {
-    ReportSetupProblem(kSetupError, kFileTooLarge, line);
-  }
+  if (file.size == kMaxSize) ReportFileTooLarge(line);
   if (group < 0) {
-    ReportSetupProblem(kSetupWarning, kFileOfNoType, line);
+    ReportFileOfNoType(line);
   } else if (!AddSize(&g_Setup.types[group].size, file.size)) {
-    ReportSetupProblem(kSetupError, kSizePassesLimit, g_Setup.types[group].name);
+    ReportSizePassesLimit(g_Setup.types[group].name);
   }
 }
 
@@ -209,9 +209,7 @@ void TotalTypeSets() {
       if (type < 0 || type >= g_Setup.typeCount) continue;
       whole = AddSize(&set.size, RoundUpToWholeKiB(g_Setup.types[type].size)) && whole;
     }
-    if (!whole) {
-      ReportSetupProblem(kSetupError, kSizePassesLimit, kTypeSetNames[s]);
-    }
+    if (!whole) ReportSizePassesLimit(kTypeSetNames[s]);
   }
 }
 
@@ -229,12 +227,10 @@ void LoadSetupDescription() {
   char line[512];
   size_t length = 0;
   while (ReadSetupLine(line, sizeof line, &length)) {
-    if (strlen(line) < length) {
-      ReportSetupProblem(kSetupError, kZeroByteInLine);
-    }
+    if (strlen(line) < length) ReportZeroByteInLine();
     if (line[0] == '\0') continue;
     if (length == sizeof line - 1 && line[length - 1] != '\n') {
-      ReportSetupProblem(kSetupWarning, kLongLine, static_cast<unsigned>(sizeof line - 1));
+      ReportLongLine(sizeof line - 1);
     }
     if (line[0] == '#') {
       ApplyDirective(line, state);

@@ -1,58 +1,40 @@
-// Passes on the problems found while loading setup.ini. The launcher sets no reporter, so
-// the only problem it shows is an unmatched type reference (two "TEST" boxes).
-// setup-check sets a reporter and collects every problem with its line number.
+// Passes on the problems found while loading setup.ini (setup_problems.h lists them). The
+// launcher sets no reporter, so the only problem it shows is an unmatched type reference
+// (two "TEST" boxes). setup-check sets a reporter and keeps every problem with its line.
 #pragma once
-#include <stdarg.h>
+#include "setup_source/setup_stream.h"
 
 enum SetupSeverity { kSetupError, kSetupWarning };
 
-// The problems, each with the arguments it takes. Their texts live only in setup-check
-// (tools/setup-check/problem_texts.cpp, one per problem, in this order). The launcher
-// shows none of them, so it does not carry the texts.
-enum SetupProblem {
-  kSettingCut,             // keyword, capacity
-  kGameFolderRefused,      // keyword, value, keyword, kept value
-  kFileNameRefused,        // the same
-  kGamePathRefused,        // the same
-  kKeyPathRefused,         // the same
-  kKeyNameRefused,         // the same
-  kLogNameRefused,         // the same
-  kMakerKeyRefused,        // the same
-  kTooManyTypes,           // limit, line
-  kTypeNameCut,            // capacity
-  kTooManySetEntries,      // limit, set name, line
-  kTooManyFiles,           // limit, line
-  kFileNameTooLong,        // capacity
-  kFileOutsideGameFolder,  // line
-  kFileNameUnusable,       // line
-  kFileNameAliased,        // line
-  kFileTooLarge,           // line
-  kFileOfNoType,           // line
-  kSizePassesLimit,        // type or set name
-  kZeroByteInLine,         //
-  kLongLine,               // length
-  kKeyPathTooLong,         // keyword, key path length, capacity, keyword
-  kUnknownTypeReference,   // reference
-  kDiscPathTooLong,        // line
-  kListedFileUnreadable,   // line, disc path
-  kSetupProblemCount
+#include "setup_source/setup_problems.h"
+
+// A problem's parameters, and its arguments, with the line of setup.ini in front: the
+// 1-based line being loaded, or 0 outside a load.
+#define SETUP_LINE_PARAMETERS(...) (int line __VA_OPT__(, ) __VA_ARGS__)
+#define SETUP_LINE_ARGUMENTS(...) (g_SetupTextLine __VA_OPT__(, ) __VA_ARGS__)
+
+// One function per problem, each taking the line and the problem's own arguments.
+struct SetupReporter {
+#define SETUP_REPORTER_MEMBER(Name, severity, parameters, arguments, text) \
+  void(*Name) SETUP_LINE_PARAMETERS parameters;
+  SETUP_PROBLEMS(SETUP_REPORTER_MEMBER)
+#undef SETUP_REPORTER_MEMBER
 };
 
-// The arguments above as FormatText conversions (s a text, u a number), so that a test can
-// hold each of setup-check's texts to them; a text with the wrong ones prints garbage.
-inline constexpr const char* kSetupProblemArguments[kSetupProblemCount] = {
-    "su", "ssss", "ssss", "ssss", "ssss", "ssss", "ssss", "ssss",  // kSettingCut to kMakerKey...
-    "us", "u",    "uss",  "us",   "u",                             // kTooManyTypes to kFileName...
-    "s",  "s",    "s",    "s",    "s",    "s",                     // kFileOutside... to kSize...
-    "",   "u",    "suus", "s",    "s",    "ss"};                   // kZeroByteInLine to the last
+extern const SetupReporter* g_SetupReporter;
 
-// line is the 1-based line of setup.ini being loaded, or 0 outside a load. args holds the
-// problem's arguments, for FormatText's %s and %u.
-typedef void (*SetupReporter)(int line, SetupSeverity severity, SetupProblem problem, va_list args);
+// ReportSettingCut(keyword, capacity) and one such function per problem: passes the problem
+// on the current line to the reporter. Returns false when no reporter is set, so that the
+// caller can show a box instead.
+#define SETUP_REPORT_FUNCTION(Name, severity, parameters, arguments, text) \
+  inline bool Report##Name parameters {                                    \
+    if (g_SetupReporter == nullptr) return false;                          \
+    g_SetupReporter->Name SETUP_LINE_ARGUMENTS arguments;                  \
+    return true;                                                           \
+  }
+SETUP_PROBLEMS(SETUP_REPORT_FUNCTION)
+#undef SETUP_REPORT_FUNCTION
 
-extern SetupReporter g_SetupReporter;
-
-// Passes a problem on the current line to the reporter. Returns false when no reporter
-// is set, so that the caller can show a box instead. problem is a SetupProblem passed as
-// an int, because the last argument before "..." must not be of a type that is promoted.
-bool ReportSetupProblem(SetupSeverity severity, int problem, ...);
+// The signature the seven refusals share, for the tables that pick one by setting.
+typedef bool (*SettingRefusal)(const char* keyword, const char* value, const char* keptKeyword,
+                               const char* kept);

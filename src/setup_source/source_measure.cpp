@@ -21,12 +21,12 @@ int32_t EvenSize(uint64_t size) {
 int32_t MeasureSourceFile(const char* fileLine) {
   char path[1024];
   if (!ComposeSourcePath(fileLine, path, sizeof path)) {
-    ReportSetupProblem(kSetupError, kDiscPathTooLong, fileLine);
+    ReportDiscPathTooLong(fileLine);
     return 0;
   }
   uint64_t size = 0;
   if (!OsGetFileSize(path, &size)) {
-    ReportSetupProblem(kSetupError, kListedFileUnreadable, fileLine, path);
+    ReportListedFileUnreadable(fileLine, path);
     return 0;
   }
   return EvenSize(size);

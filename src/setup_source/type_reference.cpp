@@ -19,7 +19,7 @@ int FindDataType(const char* reference) {
   }
   // Deliberate: the launcher has always shown these two "TEST" boxes to a publisher who
   // tests a disc with such a reference. setup-check reports the line instead.
-  if (!ReportSetupProblem(kSetupError, kUnknownTypeReference, reference)) {
+  if (!ReportUnknownTypeReference(reference)) {
     OsMessageBox(OsMainWindow(), "not list type", "TEST");
     OsMessageBox(OsMainWindow(), reference, "TEST");
   }

@@ -34,7 +34,10 @@ bool PrepareDisc() {
     std::error_code ignored;
     if (fchdir(g_Home) == 0) std::filesystem::remove_all(g_Disc, ignored);
   });
-  g_SetupReporter = [](int, SetupSeverity, SetupProblem, va_list) {};
+  // Any reporter keeps the loader from showing boxes; this one ignores every problem.
+#define IGNORE_PROBLEM(Name, severity, parameters, arguments, text) [](auto...) {},
+  static const SetupReporter kIgnore = {SETUP_PROBLEMS(IGNORE_PROBLEM)};
+  g_SetupReporter = &kIgnore;
   return fchdir(g_Home) == 0;
 }
 

@@ -3,7 +3,6 @@
 #include <limits.h>
 
 #include "path/path_characters.h"
-#include "problem_texts.h"
 #include "text/bounded_text.h"
 
 Diagnostic g_Diagnostics[kMaxDiagnostics];
@@ -48,30 +47,47 @@ void ShowDiscPath(const char* path, char* out, size_t cap) {
   }
 }
 
-}  // namespace
+// The loader's two warnings get ids, so that make-disc can be told to accept them.
+template <auto problem>
+const char* const kLoaderRule = nullptr;
+template <>
+const char* const kLoaderRule<&SetupReporter::FileOfNoType> = "file-of-no-type";
+template <>
+const char* const kLoaderRule<&SetupReporter::LongLine> = "long-line";
 
-void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args) {
-  // The loader's two warnings get ids, so that make-disc can be told to accept them.
-  const char* rule = problem == kFileOfNoType ? "file-of-no-type"
-                     : problem == kLongLine   ? "long-line"
-                                              : nullptr;
-  va_list peek;
-  va_copy(peek, args);
-  const char* fileLine = va_arg(peek, const char*);
-  if (problem == kFileNameAliased && IsDoubledSeparatorLine(fileLine)) {
-    AddDiagnostic(line, severity,
+// Keeps a problem in its words. AddRuleDiagnostic's format check holds each text to its
+// problem's arguments.
+#define SETUP_FORMAT_ARGUMENTS(...) __VA_OPT__(, ) __VA_ARGS__
+#define KEEP_PROBLEM(Name, severity, parameters, arguments, text)        \
+  void Keep##Name SETUP_LINE_PARAMETERS parameters {                     \
+    AddRuleDiagnostic(kLoaderRule<&SetupReporter::Name>, line, severity, \
+                      text SETUP_FORMAT_ARGUMENTS arguments);            \
+  }
+SETUP_PROBLEMS(KEEP_PROBLEM)
+#undef KEEP_PROBLEM
+
+SetupReporter MakeDiagnosticCollector() {
+#define KEEP_MEMBER(Name, severity, parameters, arguments, text) Keep##Name,
+  SetupReporter collector = {SETUP_PROBLEMS(KEEP_MEMBER)};
+#undef KEEP_MEMBER
+  collector.FileNameAliased = [](int line, const char* fileLine) {
+    if (!IsDoubledSeparatorLine(fileLine)) return KeepFileNameAliased(line, fileLine);
+    AddDiagnostic(line, kSetupError,
                   "\"%s\" has two separators in a row, which Windows reads as one; write one "
                   "backslash between names. The line was dropped",
                   fileLine);
-  } else if (problem == kListedFileUnreadable) {
+  };
+  collector.ListedFileUnreadable = [](int line, const char* fileLine, const char* path) {
     char shown[1024];
-    ShowDiscPath(va_arg(peek, const char*), shown, sizeof shown);
-    AddDiagnostic(line, severity, kSetupProblemTexts[problem], fileLine, shown);
-  } else {
-    Keep(rule, line, severity, kSetupProblemTexts[problem], args);
-  }
-  va_end(peek);
+    ShowDiscPath(path, shown, sizeof shown);
+    KeepListedFileUnreadable(line, fileLine, shown);
+  };
+  return collector;
 }
+
+}  // namespace
+
+const SetupReporter kDiagnosticCollector = MakeDiagnosticCollector();
 
 void AddDiagnostic(int line, SetupSeverity severity, const char* format, ...) {
   va_list args;

@@ -19,8 +19,8 @@ extern int g_ErrorCount;       // all errors, including those the full table dro
 // Empties the table before a load.
 void ClearDiagnostics();
 
-// The reporter that setup-check installs before loading.
-void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, va_list args);
+// The reporter that setup-check installs before loading: it keeps each problem in its words.
+extern const SetupReporter kDiagnosticCollector;
 
 // Adds a problem that setup-check finds itself, beyond the loader's. format works as in
 // FormatText.

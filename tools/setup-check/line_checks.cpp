@@ -8,18 +8,14 @@
 #include "root_names.h"
 #include "setup_source/directive_line.h"
 #include "setup_source/line_end.h"
+#include "setup_source/setup_keywords.h"
 #include "setup_source/setup_stream.h"
 #include "text/ascii_text.h"
 #include "text/bounded_text.h"
 
-int g_FileEntryLines[kMaxFileEntries];
 const char kEncodingRule[] = "setup-ini-not-cp932";
 
 namespace {
-
-// The next row of g_Setup.files to find a line for. This works because the loader keeps
-// file lines in order, each as written, and only drops the ones it refuses.
-int g_NextFileEntry;
 
 // Set for a UTF-8 file, which gets one error instead of one per line that is not code
 // page 932.
@@ -82,22 +78,13 @@ void CheckValueEnd(const char* keyword, const char* value, char valueEnd) {
                     meant, keyword, valueEnd == '"' ? "the next quote" : "the end of the line");
 }
 
-void CheckSetting(int index, const char* line, size_t offset, const char* keyword,
-                  const char* value, int lines[kSettingKeywordCount]) {
-  const SetupKeyword& k = kSetupKeywords[index];
-  // Find where the value starts, as the loader does: skip blanks, then one opening quote.
-  size_t start = 1 + strlen(keyword);
-  while (line[start] == ' ' || line[start] == '\t') ++start;
-  if (line[start] == '"') ++start;
+// start is where value starts in its line.
+void CheckSetting(const SetupKeyword& k, const char* line, size_t offset, size_t start,
+                  const char* value) {
   char what[32];
   FormatText(what, sizeof what, "%s value", k.name);
   CheckDecodable(what, value, offset + start);
   CheckValueEnd(k.name, value, line[start + strlen(value)]);
-  // The setting was set by the last line whose value it holds. A line whose value was
-  // refused left the setting unchanged, so it does not match.
-  char stored[kRegistrySettingCapacity + 1];
-  CopyText(stored, k.cap, value);
-  if (strcmp(stored, k.setting) == 0) lines[index] = g_SetupTextLine;
 }
 
 // Whether a and b differ by one letter added, dropped or changed, or by two neighbouring
@@ -132,18 +119,17 @@ const char* MeantKeyword(const char* word) {
   return nullptr;
 }
 
-void CheckDirective(const char* line, size_t offset, SetupSection* section,
-                    int lines[kSettingKeywordCount]) {
+void CheckDirective(const char* line, size_t offset, SetupSection* section) {
   if (line[1] == '#') *section = kNoSection;
   char keyword[512];
   char value[512];
-  CutDirectiveLine(line, keyword, sizeof keyword, value, sizeof value);
+  size_t start = CutDirectiveLine(line, keyword, sizeof keyword, value, sizeof value);
   for (int i = 0; i < kSetupKeywordCount; ++i) {
     if (strcmp(keyword, kSetupKeywords[i].name) != 0) continue;
     if (kSetupKeywords[i].setting == nullptr) {
       *section = kSetupKeywords[i].section;
     } else {
-      CheckSetting(i, line, offset, keyword, value, lines);
+      CheckSetting(kSetupKeywords[i], line, offset, start, value);
     }
     return;
   }
@@ -177,10 +163,6 @@ void CheckPlainLine(const char* line, size_t offset, SetupSection section) {
         break;
       }
       CheckDecodable("file line", text, offset);
-      if (g_NextFileEntry < g_Setup.fileCount && g_NextFileEntry < kMaxFileEntries &&
-          strcmp(text, g_Setup.files[g_NextFileEntry].name) == 0) {
-        g_FileEntryLines[g_NextFileEntry++] = g_SetupTextLine;
-      }
       break;
   }
 }
@@ -232,9 +214,7 @@ void SummariseEncodingFollowOns() {
                 dropped == 1 ? "is" : "are");
 }
 
-void CheckSetupLines(int lines[kSettingKeywordCount]) {
-  for (int i = 0; i < kSettingKeywordCount; ++i) lines[i] = 0;
-  g_NextFileEntry = 0;
+void CheckSetupLines() {
   bool bom = false;
   int utf8Line = FirstUtf8Line(&bom);
   if (bom) {
@@ -263,12 +243,12 @@ void CheckSetupLines(int lines[kSettingKeywordCount]) {
     pieceLine = g_SetupTextLine;
     pieceLength = length;
     if (line[0] == '#') {
-      CheckDirective(line, offset, &section, lines);
+      CheckDirective(line, offset, &section);
     } else if (line[0] != '\0') {
       CheckPlainLine(line, offset, section);
     }
   }
-  if (lines[0] == 0) {
+  if (g_Setup.lines.settings[kTitleSetting] == 0) {
     AddRuleDiagnostic("title-not-set", 0, kSetupWarning,
                       "TITLE is never set: the window shows the built-in title %s", g_Setup.TITLE);
   }

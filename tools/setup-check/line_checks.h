@@ -2,7 +2,6 @@
 // finds text that the loader accepts silently but that the launcher or Windows will
 // stumble over.
 #pragma once
-#include "setup_source/setup_keywords.h"
 
 // Call with the setup.ini stream open. Reports:
 //  - a UTF-8 file, once (otherwise each setting value, type name, type reference and file
@@ -12,12 +11,8 @@
 //  - a title that is never set;
 //  - each quote meant to end a value that a half-width katakana takes as its second byte.
 // Paths are split as Windows splits them: a backslash after a half-width katakana is a
-// separator both to the launcher's path code and to Windows. lines[i] gets the line that
-// set setting i of kSetupKeywords to its current value (0 if it kept its default).
-void CheckSetupLines(int lines[kSettingKeywordCount]);
-
-// The setup.ini line of each row of g_Setup.files, filled by CheckSetupLines.
-extern int g_FileEntryLines[kMaxFileEntries];
+// separator both to the launcher's path code and to Windows.
+void CheckSetupLines();
 
 // setup.ini as the disc root spells it.
 const char* SetupFileName();

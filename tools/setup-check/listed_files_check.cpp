@@ -5,7 +5,6 @@
 
 #include "cp932_text.h"
 #include "diagnostics.h"
-#include "line_checks.h"
 #include "path/path_characters.h"
 #include "path/relative_path.h"
 #include "path/windows_aliases.h"
@@ -34,14 +33,14 @@ void CheckSameFiles() {
       const char* later = g_Setup.files[j].name;
       if (strcmp(earlier, later) == 0) {
         AddRuleDiagnostic(
-            "file-repeated", g_FileEntryLines[j], kSetupWarning,
+            "file-repeated", g_Setup.lines.files[j], kSetupWarning,
             "the FILE line \"%s\" repeats line %d: the file is copied and counted twice", later,
-            g_FileEntryLines[i]);
+            g_Setup.lines.files[i]);
       } else {
-        AddDiagnostic(g_FileEntryLines[j], kSetupError,
+        AddDiagnostic(g_Setup.lines.files[j], kSetupError,
                       "\"%s\" and \"%s\" (line %d) are one file on Windows: the second copy "
                       "overwrites the first and the player loses a game file",
-                      later, earlier, g_FileEntryLines[i]);
+                      later, earlier, g_Setup.lines.files[i]);
       }
       break;
     }
@@ -76,7 +75,7 @@ void CheckExe(int exeLine) {
       "exe-not-in-every-install", exeLine, kSetupWarning,
       "EXE \"%s\" is listed on line %d under %s, which not every install copies: list "
       "it under type 0 or 1, in both INSTALL_S and INSTALL_B",
-      g_Setup.EXE, g_FileEntryLines[row], type);
+      g_Setup.EXE, g_Setup.lines.files[row], type);
 }
 
 enum { kNamedUnlisted = 20 };

@@ -8,7 +8,7 @@
 #include "line_checks.h"
 #include "listed_files_check.h"
 #include "root_names.h"
-#include "setup_source/setup_keywords.h"
+#include "setup_source/setup_description.h"
 
 namespace {
 
@@ -32,11 +32,10 @@ void RunPublisherChecks() {
     SortDiagnosticsByLine();
     return;
   }
-  int lines[kSettingKeywordCount];
-  CheckSetupLines(lines);
-  // PATH, DEFDIR and EXE are the second, third and fifth settings of the keyword table.
-  CheckDefaultInstallFolder(lines[2], lines[1]);
-  CheckListedFiles(lines[1], lines[4]);
+  CheckSetupLines();
+  const int32_t* lines = g_Setup.lines.settings;
+  CheckDefaultInstallFolder(lines[kDefdirSetting], lines[kPathSetting]);
+  CheckListedFiles(lines[kPathSetting], lines[kExeSetting]);
   CheckDiscRoot();
   SummariseEncodingFollowOns();
   SortDiagnosticsByLine();

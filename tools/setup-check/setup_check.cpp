@@ -123,7 +123,7 @@ int RunSetupCheck(int argc, char** argv) {
   const char* setupName = RootName(kRootSetupIni);
   if (setupName == nullptr || !OpenSetupStreamNamed(setupName)) return NoSetupFile(root);
   ClearDiagnostics();
-  g_SetupReporter = CollectDiagnostic;
+  g_SetupReporter = &kDiagnosticCollector;
   LoadSetupDescription();
   RunPublisherChecks();
   CloseSetupFile();

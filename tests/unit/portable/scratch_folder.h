@@ -75,7 +75,7 @@ class SetupDisc : public ScratchFolder {
   void SetUp() override {
     ScratchFolder::SetUp();
     ClearDiagnostics();
-    g_SetupReporter = CollectDiagnostic;
+    g_SetupReporter = &kDiagnosticCollector;
   }
   static void Load(const std::string& text) {
     WriteBytes("setup.ini", text);

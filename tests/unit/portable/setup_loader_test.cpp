@@ -94,6 +94,8 @@ TEST_F(SetupLoader, WithoutAFileNothingChangesAndOnlySettingsStayBetweenLoads) {
   EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\Maker\\T2");
   EXPECT_EQ(g_Setup.typeCount, 2);
   EXPECT_EQ(g_Setup.fileCount, 3);
+  EXPECT_EQ(g_Setup.lines.settings[kRegSSetting], 0);  // set by the text before
+  EXPECT_EQ(g_Setup.lines.settings[kRegTSetting], 1);
 }
 
 TEST_F(SetupLoader, ReadsLinesAsTextInPiecesOf511Bytes) {
@@ -117,6 +119,11 @@ TEST_F(SetupLoader, ReadsLinesAsTextInPiecesOf511Bytes) {
   EXPECT_TRUE(HasProblem(kSetupError, 11, "longer than 259"));
   EXPECT_TRUE(HasProblem(kSetupError, 13, "longer than 259"));
   EXPECT_STREQ(g_Setup.files[2].name, "LAST");  // Ctrl-Z ends the text
+  // Where each came from; the pieces of a line share its number.
+  const SourceLines& at = g_Setup.lines;
+  EXPECT_EQ(std::vector<int>(at.settings, at.settings + 3), (std::vector<int>{7, 0, 1}));
+  EXPECT_EQ(std::vector<int>(at.types, at.types + 5), (std::vector<int>{3, 4, 7, 8, 0}));
+  EXPECT_EQ(std::vector<int>(at.files, at.files + 3), (std::vector<int>{11, 12, 14}));
 }
 
 TEST_F(SetupLoader, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
@@ -228,6 +235,9 @@ TEST_F(SetupLoader, RefusalsOfForeignNamesAreWordedOnTheirLines) {
                          "maker's key, below REG_P, out of Software\\Microsoft, Classes, Policies "
                          "and Wow6432Node; REG_S stays \"QUERN FIELD\""));
   EXPECT_STREQ(g_Setup.ProductKeyPath, "Software\\QUERN FIELD\\GAME");
+  // A value put back takes its line back: the earlier one, or none for the default.
+  EXPECT_EQ(g_Setup.lines.settings[kMdSetting], 5);
+  EXPECT_EQ(g_Setup.lines.settings[kRegSSetting], 0);
   EXPECT_TRUE(HasProblem(kSetupError, 9,
                          "\"slot1.sav .\" ends a name with a dot, a blank or a separator, which "
                          "Windows drops; it was dropped"));
