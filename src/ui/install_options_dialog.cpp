@@ -11,7 +11,6 @@
 #include "install/path_limits.h"
 #include "path/install_folder_text.h"
 #include "platform/platform.h"
-#include "platform/system_folders.h"
 #include "platform/win32/gui_dialog.h"
 #include "platform/win32/gui_folder_browser.h"
 #include "platform/windows_folder.h"
