@@ -242,8 +242,8 @@ void DeleteRegistryKeys() {
 UninstallResult Uninstall(bool keepSaves, char* place, size_t cap) {
   CopyText(place, cap, "");
   if (g_InstallKind == kInstallNone) {
-    // Deliberate, like the type reference's boxes: the launcher has always shown this box
-    // when the record says nothing is installed. Nothing is deleted then.
+    // A developer's box, kept on purpose: the launcher has always shown it when the record
+    // says nothing is installed. Nothing is deleted then.
     OsMessageBox(OsMainWindow(), "no setup del?", "TEST");
     return kUninstallDone;
   }

@@ -115,7 +115,7 @@ bool FolderAllowed(HWND dialog, TypeMask mask, bool taken) {
 }
 
 void OnStart(HWND dialog) {
-  // Kind and mask are stored only when the install goes ahead, so pressing 戻る after a
+  // Kind and mask are stored only when the install goes ahead, so pressing 戻る (Back) after a
   // refusal leaves them as they were.
   uint32_t kind = g_InstallKind;
   TypeMask mask = g_TypeMask;

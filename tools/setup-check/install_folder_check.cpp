@@ -105,8 +105,8 @@ void ReportTooLong(int line, const char* folder, const bool tooLong[kChoiceCount
 }  // namespace
 
 void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
-  // Repeat the install dialog's steps: form the default it offers, then tidy it as 開始
-  // does.
+  // Repeat the install dialog's steps: form the default it offers, then tidy it as its
+  // 開始 (Start) button does.
   char offered[kFolderCapacity + 1];
   char folder[kFolderCapacity + 1];
   FormDefaultInstallFolder(g_Setup.DEFDIR, g_Setup.PATH, offered, sizeof offered);
