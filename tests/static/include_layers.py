@@ -30,13 +30,12 @@ for unit, others in includes.items():
         if unit < other and unit in includes.get(other, ()):
             faults.append(f"{unit} and {other} include each other")
 for unit in [u for u in includes if u.startswith("tools/")]:
-    seen, todo = set(), [unit]
+    reached, todo = set(), [unit]
     while todo:
-        for other in includes.get(todo.pop(), set()) - seen:
-            seen.add(other)
-            todo.append(other)
-            if other in WRITERS or other.startswith("src/ui/"):
-                faults.append(f"{unit} reaches {other}, which changes the machine")
+        todo += includes.get(todo.pop(), set()) - reached
+        reached.update(todo)
+    faults += [f"{unit} reaches {other}, which changes the machine" for other in sorted(reached)
+               if other in WRITERS or other.startswith("src/ui/")]
 print("\n".join(faults) or "includes: each layer looks only down, no two units include each other, "
       "no tool reaches a writer")
 sys.exit(1 if faults else 0)

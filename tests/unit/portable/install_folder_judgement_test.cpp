@@ -22,9 +22,8 @@ TEST(InstallFolderJudgement, EachReasonInItsOrder) {
   const Case cases[] = {
       // clang-format off
       {"C:\\Games\\GAME", ok}, {"D:", root}, {"e:\\", root}, {"E:/", root}, {"D:\\", root, 0, ""},
-      {"1:\\", ok}, {"C:x", ok}, {"", ok},  // the install says it cannot be made
       {"C:\\windows", windows}, {"c:\\Windows\\system32\\x", windows}, {"C:\\WINDOWS2", ok},
-      {"D:\\WINDOWS", ok}, {"C:\\表", windows, 0x1F, "C:\\表"},  // 表 ends in 0x5C
+      {"D:\\WINDOWS", ok}, {"1:\\", ok}, {"C:x", ok}, {"", ok},  // left for the install
       // Windows drops a final dot or blank: the folder made would not be the one typed.
       {"C:\\Games\\..", dot}, {"C:\\ｿ\\..", dot}, {"C:\\Windows\\.", dot}, {"C:\\Games\\ . ", dot},
       {"C:\\Windows.\\Games", dot}, {"C:\\Games \\x", dot, 0x1F, ""}, {"D:\\Game.", dot},
@@ -37,7 +36,6 @@ TEST(InstallFolderJudgement, EachReasonInItsOrder) {
       {"D:\\CONSOLE", ok}, {"D:\\NULL\\x", ok}, {"D:\\xCON", ok}, {"D:\\COM", ok},
       {"C:\\Games\\GAME", unjudged, 0x1F, ""}, {"C:\\a\x85\x40", unjudged},  // no code page 932
       {deep, ok, 0x07}, {deep, tooLong, 0x0B},  // the deep file is of type 3 only
-      {"C:\\" + std::string(250, 'a'), tooLong, 0},
       // clang-format on
   };
   for (const Case& c : cases) {
