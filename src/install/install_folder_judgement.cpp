@@ -42,8 +42,8 @@ bool CutToParent(char* path) {
   return true;
 }
 
-// The same two refusals by what the path opens. A folder not made yet is inside the
-// Windows folder when its nearest existing parent is.
+// The drive root and the Windows folder again, by what the path opens rather than its text.
+// A folder not made yet is inside the Windows folder when one of its existing parents is.
 FolderJudgement JudgeByIdentity(const char* folder, const char* windowsFolder) {
   OsFileIdentity identity;
   if (OsGetFileIdentity(folder, &identity) && IsSomeDriveRoot(identity)) {

@@ -10,7 +10,7 @@ enum FolderJudgement {
   kFolderAccepted,
   kFolderIsDriveRoot,     // an uninstall would delete save files all over the drive
   kFolderDropsName,       // a name ends in a dot or a blank, which Windows drops
-  kFolderNamesDevice,     // a name Windows keeps for a device (CON, NUL, COM1...): never made
+  kFolderNamesDevice,     // a device name (CON, NUL, COM1...), which can never be made
   kFolderInWindows,       // the Windows folder or inside it
   kFolderTooLong,         // a folder or file of the install would pass Windows' limits
   kFolderCannotBeJudged,  // no path the system can read, or the Windows folder is unknown
