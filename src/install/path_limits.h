@@ -1,6 +1,7 @@
 // Path length limits. Windows creates no folder whose full path is longer than 247 UTF-16
-// units, and opens no file past 259. The start button, folder creation and the copy step
-// all count the same way, so that 開始 never accepts a folder the install then refuses.
+// units, and opens no file past 259. The install dialog's 開始 (Start) button, folder
+// creation and the copy step all count the same way, so that 開始 never accepts a folder
+// the install then refuses.
 #pragma once
 #include "setup_source/setup_description.h"
 

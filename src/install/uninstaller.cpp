@@ -7,16 +7,15 @@
 #include <string.h>
 
 #include "install/folder_log.h"
+#include "install/install_folder_judgement.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "path/folder_relation.h"
-#include "path/install_folder_text.h"
 #include "path/save_name.h"
 #include "platform/file_system.h"
 #include "platform/folder_listing.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
-#include "platform/system_folders.h"
 #include "platform/windows_folder.h"
 #include "setup_source/file_set.h"
 #include "setup_source/setup_description.h"
@@ -58,8 +57,7 @@ bool IsKeptSave(const UninstallRun& run, const char* name) {
 bool IsRefusedPlace(const char* folder) {
   char windowsFolder[kFolderCapacity + 1];
   OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
-  return IsRefusedInstallFolder(folder, windowsFolder) ||
-         IsRefusedExistingFolder(folder, windowsFolder);
+  return JudgeInstallFolder(folder, 0, windowsFolder) != kFolderAccepted;
 }
 
 // A path that does not fit is never used, because a cut name could be another file.
@@ -244,8 +242,8 @@ void DeleteRegistryKeys() {
 UninstallResult Uninstall(bool keepSaves, char* place, size_t cap) {
   CopyText(place, cap, "");
   if (g_InstallKind == kInstallNone) {
-    // Deliberate, like the type reference's boxes: the launcher has always shown this box
-    // when the record says nothing is installed. Nothing is deleted then.
+    // A developer's box, kept on purpose: the launcher has always shown it when the record
+    // says nothing is installed. Nothing is deleted then.
     OsMessageBox(OsMainWindow(), "no setup del?", "TEST");
     return kUninstallDone;
   }

@@ -3,10 +3,7 @@
 #include <string.h>
 
 #include "path/components.h"
-#include "path/drive_prefix.h"
-#include "path/folder_relation.h"
 #include "path/path_characters.h"
-#include "path/windows_aliases.h"
 #include "text/bounded_text.h"
 
 namespace {
@@ -60,18 +57,4 @@ bool NormaliseFolderText(const char* folder, char* out, size_t cap) {
   }
   RemoveTrailingBackslash(joined);
   return CopyText(out, cap, joined);
-}
-
-bool IsRefusedInstallFolder(const char* folder, const char* windowsFolder) {
-  // Refuse a component that ends in a dot or blank without comparing its text, because
-  // the system reads it as another name: "C:\Games\.." is really the drive's root, and
-  // "C:\Windows.\x" is really inside the Windows folder.
-  // A device name opens the device in any folder, so "D:\Games\CON" can never be made.
-  if (IsDriveRoot(folder) || AnyComponent(folder, EndsInDotOrBlank) ||
-      AnyComponent(folder + DrivePrefixLength(folder), IsDeviceName)) {
-    return true;
-  }
-  if (windowsFolder[0] == '\0') return false;
-  FolderRelation relation = RelateFolders(folder, windowsFolder);
-  return relation == kFolderSame || relation == kFolderInside;
 }

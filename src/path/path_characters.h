@@ -10,9 +10,8 @@
 //   save_name        save files, as Windows reads their names
 //   relative_path    checks that file lines stay inside the game folder
 //   folder_relation  whether one folder is the same as, inside or above another
-//   install_folder_text  the install folder's default, normalisation and refusal by name
-// Checks that need the system (which file a path really opens) are in
-// platform/system_folders.h.
+//   install_folder_text  the install folder's default and its normalisation
+// Which install folders are refused is judged in install/install_folder_judgement.h.
 //
 // Paths use code page 932's own character rule, the one Windows uses to split a path:
 // only bytes 0x81-0x9F and 0xE0-0xFC start a two-byte character. Half-width katakana

@@ -3,8 +3,9 @@
 // functions, so the launcher behaves the same whatever the system's code page. A name that
 // cannot be converted makes the call fail, and the caller handles it like any failure; it
 // is never turned into some other name. In a text that is only shown, each byte that does
-// not convert is marked instead. The POSIX side (setup-check, native tests) turns
-// backslashes into slashes and code page 932 into the file system's UTF-8.
+// not convert is marked instead; the window and dialog calls (win32/gui_*.h) take their
+// texts the same way. The POSIX side (setup-check, native tests) turns backslashes into
+// slashes and code page 932 into the file system's UTF-8.
 #pragma once
 #include <stddef.h>
 #include <stdint.h>

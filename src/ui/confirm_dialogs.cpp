@@ -1,5 +1,5 @@
 // The four yes/no dialogs, driven by one dialog procedure and a table. Each dialog clears
-// its flag when it opens and sets it when the player presses はい. The code that opened it
+// its flag when it opens and sets it when the player presses はい (Yes). The code that opened it
 // reads the flag, never the dialog's result, which is always 1.
 #include "ui/confirm_dialogs.h"
 
@@ -58,7 +58,7 @@ INT_PTR CALLBACK ConfirmDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;
-  // はい sends IDOK; いいえ, Escape and the close box send IDCANCEL.
+  // はい sends IDOK; いいえ (No), Escape and the close box send IDCANCEL.
   int id = LOWORD(wParam);
   if (id != IDOK && id != IDCANCEL) return FALSE;
   EndDialog(dialog, 1);

@@ -11,7 +11,6 @@
 #include "install/path_limits.h"
 #include "path/install_folder_text.h"
 #include "platform/platform.h"
-#include "platform/system_folders.h"
 #include "platform/win32/gui_dialog.h"
 #include "platform/win32/gui_folder_browser.h"
 #include "platform/windows_folder.h"
@@ -116,7 +115,7 @@ bool FolderAllowed(HWND dialog, TypeMask mask, bool taken) {
 }
 
 void OnStart(HWND dialog) {
-  // Kind and mask are stored only when the install goes ahead, so pressing 戻る after a
+  // Kind and mask are stored only when the install goes ahead, so pressing 戻る (Back) after a
   // refusal leaves them as they were.
   uint32_t kind = g_InstallKind;
   TypeMask mask = g_TypeMask;

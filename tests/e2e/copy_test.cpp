@@ -23,8 +23,8 @@ int YellowPixels(HWND window) {
 }
 
 // The disc's game folder renamed mid-copy: one warning box, owned by FILECOPY, for the first
-// unreadable file. キャンセル ends the pass, the files before it kept, nothing recorded; with
-// the disc put back, 再試行 copies that file and the pass ends complete.
+// unreadable file. キャンセル (Cancel) ends the pass, the files before it kept, nothing
+// recorded; with the disc put back, 再試行 (Retry) copies that file and the pass ends complete.
 TEST_F(CopyPass, DiscTakenOutMidCopyIsRetriedOrEndsTheInstall) {
   const std::wstring parent = Target(L"away"), folder = parent + L"\\HOSHIMI";
   const std::wstring game = Setting(L"E2E_DISC") + L"\\HOSHIMI";

@@ -150,7 +150,7 @@ TEST_F(Flow, CustomMaskAndEnterDuringTheCopy) {
 }
 
 // A folder that is a file, a file in the path, an empty name, a declined new or existing
-// folder and 戻る: each ends the install, with nothing written; then a cancelled copy.
+// folder and 戻る (Back): each ends the install, with nothing written; then a cancelled copy.
 TEST_F(Flow, FolderFailuresAndCancel) {
   const std::wstring file = Target(L"afile"), declined = Target(L"declined");
   WriteBytes(file, "not a folder");
@@ -193,9 +193,9 @@ TEST_F(Flow, FolderFailuresAndCancel) {
   ExpectButtons(false);
 }
 
-// 1.50M free refuses the maximum (1.88M) at 開始; a filler written while the folder question
-// is up makes the copy run out part way: one box, キャンセル ends the pass, nothing is
-// recorded and the filler is left alone.
+// 1.50M free refuses the maximum (1.88M) at 開始 (Start); a filler written while the folder
+// question is up makes the copy run out part way: one box, キャンセル (Cancel) ends the pass,
+// nothing is recorded and the filler is left alone.
 TEST_F(SmallDriveTest, FreeSpaceAndDiskFull) {
   const std::wstring small = L"S:\\small\\HOSHIMI", full = L"S:\\full\\HOSHIMI";
   LeaveFree(1536 * 1024);

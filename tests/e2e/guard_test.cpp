@@ -1,5 +1,5 @@
-// What guards the player's machine at 開始 and at start-up: folders no install may go into,
-// a setup.ini in another encoding, and an install retried where part of it already lies.
+// What guards the player's machine at 開始 (Start) and at start-up: folders no install may go
+// into, a setup.ini in another encoding, and an install retried where part of it already lies.
 #include "launcher_test.h"
 
 namespace e2e {

@@ -5,9 +5,9 @@ namespace e2e {
 
 using Keys = LauncherTest;
 
-// From the Install button to a custom install: the arrow keys reach カスタム from the checked
-// kind, Tab the check boxes and the field, Space unticks 基本データ, Enter starts and answers
-// the folder question.
+// From the Install button to a custom install: the arrow keys reach カスタム (Custom) from the
+// checked kind, Tab the check boxes and the field, Space unticks 基本データ (basic data),
+// Enter starts and answers the folder question.
 TEST_F(Keys, CustomInstallWithKeysOnly) {
   const std::wstring folder = Target(L"keys\\HOSHIMI");
   StartToMain();

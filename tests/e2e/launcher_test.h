@@ -258,7 +258,7 @@ class LauncherTest : public ::testing::Test {
     Click(dialog, id);
     EXPECT_TRUE(WaitUntil([&] { return Checked(dialog, id) == state; }, 10000)) << id;
   }
-  // 開始 refused with a box owned by INSTALL, which stays open for another choice.
+  // 開始 (Start) refused with a box owned by INSTALL, which stays open for another choice.
   void ExpectRefused(HWND options, const std::wstring& folder, const wchar_t* caption,
                      const std::wstring& text) {
     SetItemText(options, IDC_FOLDER_EDIT, folder);

@@ -7,7 +7,7 @@ namespace e2e {
 
 using Record = LauncherTest;
 
-// Refused at 開始: a device name, and folders too long for the field in UTF-16 units or bytes.
+// Refused at 開始 (Start): a device name; folders too long for the field in UTF-16 units or bytes.
 // "T:games\HOSHIMI", with T:'s current folder T:\Work, goes into T:\Work\games\HOSHIMI for the
 // question, the log and (denied at first, with a box) the record. With a file gone, Install
 // starts at the recorded folder and repairs the install; the uninstall leaves nothing.

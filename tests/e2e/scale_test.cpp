@@ -213,7 +213,7 @@ TEST_F(Scale, MainWindowAndButtons) {
             (i + 1) * expected.buttonHeight};
     EXPECT_EQ(Describe(InClient(main, Item(main, buttons[i]))), Describe(exit)) << buttons[i];
   }
-  // Wine passes no font handle between processes: the ink of 終了 on the screen against the
+  // Wine passes no font handle between processes: the ink of 終了 (Exit) on the screen against the
   // same text drawn here in the dialogs' face (the system's heavy font is larger and bolder).
   Sync(main);
   InflateRect(&exit, -MulDiv(8, expected.dpi, 96), -MulDiv(8, expected.dpi, 96));

@@ -4,12 +4,9 @@
 
 #include "diagnostics.h"
 #include "install/install_folder_judgement.h"
-#include "install/path_limits.h"
-#include "path/components.h"
 #include "path/drive_prefix.h"
 #include "path/install_folder_text.h"
 #include "path/path_characters.h"
-#include "path/windows_aliases.h"
 #include "platform/windows_folder.h"
 #include "setup_source/setup_description.h"
 #include "text/ascii_text.h"
@@ -108,8 +105,8 @@ void ReportTooLong(int line, const char* folder, const bool tooLong[kChoiceCount
 }  // namespace
 
 void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
-  // Repeat the install dialog's steps: form the default it offers, then tidy it as 開始
-  // does.
+  // Repeat the install dialog's steps: form the default it offers, then tidy it as its
+  // 開始 (Start) button does.
   char offered[kFolderCapacity + 1];
   char folder[kFolderCapacity + 1];
   FormDefaultInstallFolder(g_Setup.DEFDIR, g_Setup.PATH, offered, sizeof offered);
@@ -140,8 +137,7 @@ void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
                     "the default install folder \"%s\" (DEFDIR and PATH joined) is no path "
                     "Windows can read (not code page 932): the launcher refuses to install there",
                     folder);
-    } else if (judgement == kFolderDropsName &&
-               AnyComponent(folder + DrivePrefixLength(folder), IsDeviceName)) {
+    } else if (judgement == kFolderNamesDevice) {
       AddDiagnostic(line, kSetupError,
                     "the default install folder \"%s\" (DEFDIR and PATH joined) has a folder "
                     "name Windows reserves for a device (CON, PRN, AUX, NUL, COM1-COM9, "

@@ -1,6 +1,4 @@
 // Shows modal dialogs from the resource templates, and sets and reads their items' texts.
-// Texts are passed in as code page 932 and converted explicitly, so Japanese shows
-// correctly whatever the system's code page.
 #pragma once
 #include <stddef.h>
 #include <windows.h>

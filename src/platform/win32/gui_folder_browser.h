@@ -1,6 +1,4 @@
 // Shows the shell's folder browser, for picking the parent of the install folder.
-// Texts are passed in as code page 932 and converted explicitly, so Japanese shows
-// correctly whatever the system's code page.
 #pragma once
 #include <stddef.h>
 #include <windows.h>

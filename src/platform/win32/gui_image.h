@@ -1,6 +1,4 @@
 // Loads the splash picture.
-// Texts are passed in as code page 932 and converted explicitly, so Japanese shows
-// correctly whatever the system's code page.
 #pragma once
 #include <stddef.h>
 #include <windows.h>

@@ -1,6 +1,6 @@
 // The retry box. Its buttons are the system's own, asked for in Japanese: a Windows that
-// carries Japanese texts shows 再試行 and キャンセル whatever its own language, so the box
-// reads as one language with the launcher's message.
+// carries Japanese texts shows 再試行 (Retry) and キャンセル (Cancel) whatever its own language, so
+// the box reads as one language with the launcher's message.
 #include "platform/win32/gui_retry_box.h"
 
 #include "platform/win32/wide_text.h"

@@ -1,6 +1,4 @@
 // Creates the launcher's windows, sends their messages and runs the message loop.
-// Texts are passed in as code page 932 and converted explicitly, so Japanese shows
-// correctly whatever the system's code page.
 #pragma once
 #include <stddef.h>
 #include <windows.h>

@@ -1,4 +1,4 @@
-// What 開始 checks before an install: the bytes it adds, in 64 bits, and the free space.
+// What 開始 (Start) checks before an install: the bytes it adds, in 64 bits, and the free space.
 #include "install/free_space.h"
 
 #include "install/install_selection.h"

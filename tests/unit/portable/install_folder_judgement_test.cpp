@@ -1,34 +1,44 @@
-// The one judgement of an install folder that the install dialog and setup-check share.
+// The one judgement of an install folder, by its text (unit/win32 has what paths open).
 #include "install/install_folder_judgement.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
-
-#include "text/bounded_text.h"
 
 TEST(InstallFolderJudgement, EachReasonInItsOrder) {
   ResetSetupDescriptionToDefaults();
   g_Setup.fileCount = 1;
   g_Setup.files[0] = {"cg\\deep-in-the-picture.dat", 0x08, 0};
   const std::string deep = "C:\\" + std::string(237, 'a');  // 240 units; the file 267
-  // Folder (normalised), type mask, the Windows folder, the judgement.
-  const std::tuple<std::string, TypeMask, const char*, FolderJudgement> cases[] = {
-      {"C:\\Games\\GAME", 0x1F, "C:\\Windows", kFolderAccepted},
-      {"D:", 0x1F, "C:\\Windows", kFolderIsDriveRoot},
-      {"D:\\", 0x1F, "", kFolderIsDriveRoot},
-      {"C:\\Games.\\GAME", 0x1F, "C:\\Windows", kFolderDropsName},
-      {"C:\\Games \\GAME", 0x1F, "", kFolderDropsName},
-      {"c:\\WINDOWS\\Games", 0x1F, "C:\\Windows", kFolderInWindows},
-      {"C:\\Games\\GAME", 0x1F, "", kFolderCannotBeJudged},
-      {"C:\\a\x85\x40", 0x1F, "C:\\Windows", kFolderCannotBeJudged},  // no code page 932
-      {"", 0x1F, "C:\\Windows", kFolderAccepted},    // the install says it cannot be made
-      {deep, 0x07, "C:\\Windows", kFolderAccepted},  // the deep file is of type 3 only
-      {deep, 0x0B, "C:\\Windows", kFolderTooLong},
-      {"C:\\" + std::string(250, 'a'), 0, "C:\\Windows", kFolderTooLong},
+  const FolderJudgement ok = kFolderAccepted, root = kFolderIsDriveRoot, dot = kFolderDropsName,
+                        device = kFolderNamesDevice, windows = kFolderInWindows,
+                        unjudged = kFolderCannotBeJudged, tooLong = kFolderTooLong;
+  struct Case {
+    std::string folder;  // normalised
+    FolderJudgement judgement;
+    TypeMask mask = 0x1F;
+    const char* windows = "C:\\WINDOWS";
   };
-  for (const auto& [folder, mask, windows, judgement] : cases) {
-    EXPECT_EQ(JudgeInstallFolder(folder.c_str(), mask, windows), judgement) << folder;
+  const Case cases[] = {
+      // clang-format off
+      {"C:\\Games\\GAME", ok}, {"D:", root}, {"e:\\", root}, {"E:/", root}, {"D:\\", root, 0, ""},
+      {"C:\\windows", windows}, {"c:\\Windows\\system32\\x", windows}, {"C:\\WINDOWS2", ok},
+      {"D:\\WINDOWS", ok}, {"1:\\", ok}, {"C:x", ok}, {"", ok},  // left for the install
+      // Windows drops a final dot or blank: the folder made would not be the one typed.
+      {"C:\\Games\\..", dot}, {"C:\\ｿ\\..", dot}, {"C:\\Windows\\.", dot}, {"C:\\Games\\ . ", dot},
+      {"C:\\Windows.\\Games", dot}, {"C:\\Games \\x", dot, 0x1F, ""}, {"D:\\Game.", dot},
+      {"C:\\Games\\.x", ok}, {"D:\\a.b\\c", ok},
+      // Windows reserves device names in every folder, with any extension, in any case.
+      {"D:\\Games\\CON", device}, {"D:\\prn\\x", device}, {"D:\\Aux.txt", device},
+      {"D:\\Nul.tar.gz\\x", device}, {"D:\\com1", device}, {"D:\\COM9\\x", device},
+      {"D:\\lpt1.log", device}, {"D:\\LPT9", device}, {"D:\\ゲーム\\con", device},
+      {"D:CON", device}, {"d:aux.txt\\x", device}, {"D:\\COM0", ok}, {"D:\\LPT10", ok},
+      {"D:\\CONSOLE", ok}, {"D:\\NULL\\x", ok}, {"D:\\xCON", ok}, {"D:\\COM", ok},
+      {"C:\\Games\\GAME", unjudged, 0x1F, ""}, {"C:\\a\x85\x40", unjudged},  // no code page 932
+      {deep, ok, 0x07}, {deep, tooLong, 0x0B},  // the deep file is of type 3 only
+      // clang-format on
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(JudgeInstallFolder(c.folder.c_str(), c.mask, c.windows), c.judgement) << c.folder;
   }
 }

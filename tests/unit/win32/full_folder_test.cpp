@@ -23,7 +23,7 @@ TEST(FullFolder, DriveRelativeFoldersBecomeFull) {
       {"C:\\Games\\HOSHIMI", "C:\\Games\\HOSHIMI"},  // already full: unchanged
       {"C:/Games/", "C:/Games/"},
       {"", ""},  // left for the install to say it cannot be made
-      // Kept as typed, for 開始 to refuse: the root, a dropped dot, a device.
+      // Kept as typed, for 開始 (Start) to refuse: the root, a dropped dot, a device.
       {"W:", "W:"},
       {"W:\\", "W:"},
       {"W:Games \\x", "W:Games \\x"},

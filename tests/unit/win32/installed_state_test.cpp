@@ -86,7 +86,7 @@ TEST_F(InstalledState, OversizedValuesBeforeTheRecordAreSkipped) {
   EXPECT_STREQ(g_InstallFolder, "C:\\GAME");
 }
 
-// Every folder 開始 accepts reads back whole: 263 and 491 bytes of code page 932.
+// Every folder 開始 (Start) accepts reads back whole: 263 and 491 bytes of code page 932.
 // Bit 31 survives too: the files of no type are uninstalled with the rest.
 TEST_F(InstalledState, LongJapaneseFoldersAndBit31ReadBackWhole) {
   for (int kanji : {130, 244}) {
