@@ -6,6 +6,7 @@
 
 #include "install/install_selection.h"
 #include "path/install_folder_text.h"
+#include "path/path_characters.h"
 #include "text/bounded_text.h"
 
 TEST(FolderNormalise, NormalisedByWholeCharacters) {
@@ -21,7 +22,7 @@ TEST(FolderNormalise, NormalisedByWholeCharacters) {
   // clang-format on
   // The text alone: under Windows the install folder is then made full (see the win32 tests).
   for (const auto& c : cases) {
-    char out[kFolderTextCapacity];
+    char out[kPathSize];
     EXPECT_TRUE(NormaliseFolderText(c[0], out, sizeof out)) << c[0];
     EXPECT_STREQ(out, c[1]) << c[0];
   }
