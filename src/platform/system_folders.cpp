@@ -11,8 +11,6 @@
 
 namespace {
 
-enum { kPathCapacity = 1024 };
-
 bool IsSomeDriveRoot(const OsFileIdentity& folder) {
   uint32_t drives = OsGetLogicalDrives();
   for (int drive = 0; drive < 26; ++drive) {
@@ -51,7 +49,7 @@ bool IsRefusedExistingFolder(const char* folder, const char* windowsFolder) {
   if (OsGetFileIdentity(folder, &identity) && IsSomeDriveRoot(identity)) return true;
   OsFileIdentity windows;
   if (windowsFolder[0] == '\0' || !OsGetFileIdentity(windowsFolder, &windows)) return false;
-  char path[kPathCapacity];
+  char path[kPathSize];
   if (!CopyText(path, sizeof path, folder)) return true;  // too long to walk up: unjudged
   do {
     if (OsGetFileIdentity(path, &identity) && SameFile(identity, windows)) return true;

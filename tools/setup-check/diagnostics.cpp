@@ -64,7 +64,7 @@ void CollectDiagnostic(int line, SetupSeverity severity, SetupProblem problem, v
                   "backslash between names. The line was dropped",
                   fileLine);
   } else if (problem == kListedFileUnreadable) {
-    char shown[1024];
+    char shown[kPathSize];
     ShowDiscPath(va_arg(peek, const char*), shown, sizeof shown);
     AddDiagnostic(line, severity, kSetupProblemTexts[problem], fileLine, shown);
   } else {
