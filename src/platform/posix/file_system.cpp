@@ -134,7 +134,7 @@ bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
   search->handle = nullptr;
   search->name[0] = '\0';
   if (g_Search.dir != nullptr) return false;
-  char folder[kNativePathSize];
+  char folder[kPathSize];
   if (!CopyText(folder, sizeof folder, pattern)) return false;
   char* separator = const_cast<char*>(FindLastBackslash(folder));
   const char* namePart = folder;
