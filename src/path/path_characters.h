@@ -19,8 +19,8 @@
 // only bytes 0x81-0x9F and 0xE0-0xFC start a two-byte character. Half-width katakana
 // (0xA1-0xDF) and 0x80, 0xA0, 0xFD-0xFF are one byte each, so "D:\ｿﾌﾄ\GAME" has three
 // components. Use this rule wherever a path is searched for a separator: this module,
-// folder creation, the copy step's sub-folders, joining a browsed folder, the folder log's
-// reader, setting_rules' key names, setup-check's --init walk and the POSIX native paths.
+// folder creation, the copy step's sub-folders, the folder log's reader, setting_rules'
+// key names, setup-check's --init walk and the POSIX native paths.
 // Lines of setup.ini are split by a different rule, in text/line_characters.h.
 #pragma once
 #include <stddef.h>
