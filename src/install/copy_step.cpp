@@ -7,6 +7,7 @@
 #include "install/install_selection.h"
 #include "install/path_limits.h"
 #include "path/components.h"
+#include "path/path_characters.h"
 #include "path/save_name.h"
 #include "platform/platform.h"
 #include "setup_source/file_set.h"
@@ -31,16 +32,15 @@ bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const cha
   PathSpans spans;
   FindPathSpans(relative, &spans);
   size_t directoryLength = spans.directoryEnd - spans.driveEnd;
-  // If the directory part is this long, the sub-folder path cannot fit either. The step
-  // will fail; the paths are still formed, cut at whole characters, only to be shown.
-  char directory[kCopyPathCapacity] = "";
+  // If the directory part is this long, the sub-folder path cannot fit either, and the
+  // step fails. A path that does not fit is left empty, never cut into another.
+  char directory[kPathSize] = "";
   bool whole = directoryLength < sizeof directory;
   if (whole) CopyText(directory, directoryLength + 1, relative + spans.driveEnd);
-  whole =
-      FormatText(paths->subFolder, sizeof paths->subFolder, "%s\\%s", installFolder, directory) &&
-      whole && FolderPathFits(paths->subFolder);
-  whole = FormatText(paths->target, sizeof paths->target, "%s\\%s", installFolder, relative) &&
-          whole && FilePathFits(paths->target);
+  whole = JoinPath(paths->subFolder, sizeof paths->subFolder, installFolder, directory) && whole &&
+          FolderPathFits(paths->subFolder);
+  whole = JoinPath(paths->target, sizeof paths->target, installFolder, relative) && whole &&
+          FilePathFits(paths->target);
   return FormSourcePath(discFolder, gameFolder, relative, paths->source, sizeof paths->source) &&
          whole;
 }

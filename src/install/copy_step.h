@@ -2,16 +2,15 @@
 // into the install folder. The step creates and logs each missing level of the file's
 // sub-folder, and clears the copy's read-only bit. A failed copy can be tried again.
 #pragma once
+#include "path/path_characters.h"
 #include "platform/copy_with_progress.h"
 #include "platform/file_system.h"
 #include "setup_source/setup_description.h"
 
-enum { kCopyPathCapacity = 1024, kDiscFolderCapacity = 512 };
-
 struct CopyStepPaths {
-  char subFolder[kCopyPathCapacity];  // the target's folder, with a trailing backslash
-  char target[kCopyPathCapacity];
-  char source[kCopyPathCapacity];
+  char subFolder[kPathSize];  // the target's folder, with a trailing backslash
+  char target[kPathSize];
+  char source[kPathSize];
 };
 
 // Forms the three paths for the file relative, a path below the game folder gameFolder on
@@ -24,7 +23,7 @@ bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const cha
 // A pass that copies the files of g_TypeMask into g_InstallFolder. discFolder is the
 // current folder when the pass began. relative and paths are the latest step's file.
 struct CopyPass {
-  char discFolder[kDiscFolderCapacity];
+  char discFolder[kPathSize];
   char relative[kFileNameCapacity + 1];
   CopyStepPaths paths;
 };
@@ -34,7 +33,7 @@ void BeginCopyPass(CopyPass* pass);
 
 enum CopyStepResult { kCopyStepCopied, kCopyStepFailed, kCopyStepStopped, kCopyStepNoFileLeft };
 // Copies the next file. showPaths is called with pass->paths before the copy starts. If a
-// path did not fit, it is shown cut, and the step fails without touching the file system.
+// path did not fit, it is shown empty, and the step fails without touching the file system.
 // progress works as in OsCopyFileWithProgress.
 CopyStepResult CopyNextFile(CopyPass* pass, void (*showPaths)(const CopyStepPaths& paths),
                             OsCopyProgress progress);

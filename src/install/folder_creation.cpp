@@ -46,7 +46,7 @@ LevelResult MakeLevel(const char* level) {
 // Removes the levels of path that end from `first` up to, not including, `failed`,
 // deepest first. They were made empty a moment ago.
 void RemoveMadeLevels(const char* path, size_t first, size_t failed) {
-  char level[kFolderCapacity + 1];
+  char level[kPathSize];
   for (size_t end = SeparatorBefore(path, failed); end >= first && end > 0;
        end = SeparatorBefore(path, end)) {
     memcpy(level, path, end);
@@ -61,8 +61,8 @@ int CreateFolderPath(const char* path) {
   size_t length = strlen(path);
   // Windows cannot create a longer path. Refusing it here makes the caller show its
   // "cannot create" message.
-  if (length == 0 || length > kFolderCapacity || !FolderPathFits(path)) return 0;
-  char level[kFolderCapacity + 1];
+  if (length == 0 || length >= kPathSize || !FolderPathFits(path)) return 0;
+  char level[kPathSize];
   size_t firstMade = 0;
   // Start below the drive's root: "X:" alone names the drive's current folder, which a
   // command prompt may have left pointing at a folder that is gone.
@@ -88,8 +88,8 @@ int CreateFolderPath(const char* path) {
 
 bool CreateSubFolders(const char* subFolder, size_t existing) {
   size_t length = strlen(subFolder);
-  if (length > kFolderCapacity) return false;
-  char level[kFolderCapacity + 1];
+  if (length >= kPathSize) return false;
+  char level[kPathSize];
   for (size_t end = SeparatorAfter(subFolder, existing, length); end < length;
        end = SeparatorAfter(subFolder, end, length)) {
     memcpy(level, subFolder, end + 1);

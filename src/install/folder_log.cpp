@@ -76,7 +76,7 @@ bool ReadFolderLogFiles(FolderLogFiles* files) {
     files->entries[i].count = 0;
     files->foreign[i] = false;
   }
-  if (!FormatText(files->paths[0], sizeof files->paths[0], "%s\\%s", g_InstallFolder, g_Setup.MD)) {
+  if (!JoinPath(files->paths[0], sizeof files->paths[0], g_InstallFolder, g_Setup.MD)) {
     return false;
   }
   for (int i = 0; i < kFolderLogFileCount; ++i) {
@@ -109,12 +109,7 @@ namespace {
 // Every entry fits a reader's slot: this install's entries are at most 259 bytes, and
 // older ones were read into slots already.
 void Keep(LoggedFolders* merged, const char* folder, bool mayBeMissing) {
-  uint32_t attributes = 0;
-  if (merged->count == kFolderLogMaxEntries ||
-      (!mayBeMissing &&
-       (!OsGetFileAttributes(folder, &attributes) || (attributes & kAttributeDirectory) == 0))) {
-    return;
-  }
+  if (merged->count == kFolderLogMaxEntries || (!mayBeMissing && !IsFolder(folder))) return;
   for (int i = 0; i < merged->count; ++i) {
     if (RelateFolders(merged->folders[i], folder) == kFolderSame) return;
   }

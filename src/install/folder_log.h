@@ -34,7 +34,7 @@ enum { kFolderLogFileCount = 3 };
 // fits wherever the log's own path fits. which is 1 or 2.
 bool FolderLogTemporaryPath(const char* logPath, int which, char* out, size_t cap);
 struct FolderLogFiles {
-  char paths[kFolderLogFileCount][kFolderCapacity + 1];
+  char paths[kFolderLogFileCount][kPathSize];
   FolderLogEntries entries[kFolderLogFileCount];  // slots is null if the file is no log
   bool foreign[kFolderLogFileCount];              // a file is there, but not a log
 };

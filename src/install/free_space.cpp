@@ -16,10 +16,10 @@ uint64_t RequiredBytes(const char* installFolder, TypeMask mask) {
   for (int32_t i = 0; i < count; ++i) {
     // Only an existing file counts, because the copy replaces it. A folder of that name,
     // or a path too long to form, frees nothing.
-    char target[1024];
+    char target[kPathSize];
     uint64_t size;
     if ((g_Setup.files[i].mask & mask) != 0 &&
-        FormatText(target, sizeof target, "%s\\%s", installFolder, g_Setup.files[i].name) &&
+        JoinPath(target, sizeof target, installFolder, g_Setup.files[i].name) &&
         OsGetFileSize(target, &size)) {
       // A save already there belongs to the player. The copy leaves it alone, so it needs
       // no new space.
@@ -49,7 +49,7 @@ bool NearestExistingFolder(const char* path, char* out, size_t cap) {
 }
 
 bool IsShortOfSpace(const char* installFolder, uint64_t required, uint64_t* freeBytes) {
-  char folder[1024];
+  char folder[kPathSize];
   uint64_t free;
   if (!NearestExistingFolder(installFolder, folder, sizeof folder) ||
       !OsGetFreeSpace(folder, &free)) {

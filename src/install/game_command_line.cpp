@@ -1,5 +1,6 @@
 #include "install/game_command_line.h"
 
+#include "path/path_characters.h"
 #include "text/bounded_text.h"
 
 namespace {
@@ -16,12 +17,12 @@ bool HasBlankOrTab(const char* text) {
 }  // namespace
 
 bool FormGameExecutable(char* out, size_t cap, const char* installFolder, const char* exe) {
-  return FormatText(out, cap, "%s\\%s", installFolder, exe);
+  return JoinPath(out, cap, installFolder, exe);
 }
 
 bool FormGameCommandLine(char* out, size_t cap, const char* installFolder, const char* exe,
                          const char* sourceFolder) {
-  char executable[1024];
+  char executable[kPathSize];
   bool whole = FormGameExecutable(executable, sizeof executable, installFolder, exe);
   const char* format = HasBlankOrTab(executable) ? "\"%s\" %s 1" : "%s %s 1";
   return FormatText(out, cap, format, executable, sourceFolder) && whole;

@@ -51,7 +51,7 @@ FolderJudgement JudgeByIdentity(const char* folder, const char* windowsFolder) {
   }
   OsFileIdentity windows;
   if (!OsGetFileIdentity(windowsFolder, &windows)) return kFolderAccepted;
-  char path[kFolderCapacity + 1];
+  char path[kPathSize];
   if (!CopyText(path, sizeof path, folder)) return kFolderCannotBeJudged;  // cannot walk up
   do {
     if (OsGetFileIdentity(path, &identity) && SameFile(identity, windows)) return kFolderInWindows;

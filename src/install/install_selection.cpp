@@ -2,4 +2,4 @@
 
 uint32_t g_InstallKind;
 TypeMask g_TypeMask;
-char g_InstallFolder[kFolderCapacity + 1];
+char g_InstallFolder[kPathSize];

@@ -19,4 +19,4 @@ const TypeMask kCustomChoiceTypes = 0x1F;
 extern uint32_t g_InstallKind;
 extern TypeMask g_TypeMask;
 // Always normalised, without a trailing backslash.
-extern char g_InstallFolder[kFolderCapacity + 1];
+extern char g_InstallFolder[kPathSize];

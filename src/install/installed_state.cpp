@@ -85,7 +85,7 @@ void ReadRecord(const char* keyPath, char* folderOut, size_t folderCap, bool fol
 }  // namespace
 
 void ReadInstalledState(const char* keyPath, char* installFolderOut) {
-  ReadRecord(keyPath, installFolderOut, kFolderCapacity + 1, false);
+  ReadRecord(keyPath, installFolderOut, kPathSize, false);
 }
 
 void ReadRecordedFolder(const char* keyPath, char* folderOut, size_t cap) {
@@ -120,10 +120,10 @@ bool EveryRecordedFilePresent() {
   BeginFileSet(g_TypeMask);
   char relative[kFileNameCapacity + 1];
   while (NextFileInSet(relative, sizeof relative) == 0) {
-    char path[1024];
+    char path[kPathSize];
     uint32_t attributes;
     // A path too long to form cannot be checked, so it counts as missing.
-    if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, relative) ||
+    if (!JoinPath(path, sizeof path, g_InstallFolder, relative) ||
         !OsGetFileAttributes(path, &attributes)) {
       present = false;
     }

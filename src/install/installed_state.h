@@ -7,7 +7,7 @@
 // Writes g_InstallKind, g_TypeMask, g_Setup.SourceFolder and installFolder. Returns false
 // if the key could not be opened or any value could not be set.
 bool WriteInstalledState(const char* keyPath, const char* installFolder);
-// Empties installFolderOut (kFolderCapacity + 1 bytes), then fills it, SourceFolder,
+// Empties installFolderOut (kPathSize bytes), then fills it, SourceFolder,
 // g_InstallKind and g_TypeMask from whichever values are present. Reads with read access
 // only; creates the key if it is missing.
 void ReadInstalledState(const char* keyPath, char* installFolderOut);

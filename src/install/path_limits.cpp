@@ -20,7 +20,7 @@ bool FitsUnits(const char* path, size_t limit) {
 }  // namespace
 
 bool FolderPathFits(const char* folder) {
-  char trimmed[kFolderCapacity + 1];
+  char trimmed[kPathSize];
   if (!CopyText(trimmed, sizeof trimmed, folder)) return false;
   RemoveTrailingBackslash(trimmed);
   return FitsUnits(trimmed, kMaxFolderPathUnits);
@@ -29,9 +29,9 @@ bool FolderPathFits(const char* folder) {
 bool FilePathFits(const char* path) { return FitsUnits(path, kMaxFilePathUnits); }
 
 bool InstallPathsFit(const char* installFolder, TypeMask mask) {
-  char path[kFolderCapacity + 1];
-  if (!FolderPathFits(installFolder) ||
-      !FormatText(path, sizeof path, "%s\\%s", installFolder, g_Setup.MD) || !FilePathFits(path)) {
+  char path[kPathSize];
+  if (!FolderPathFits(installFolder) || !JoinPath(path, sizeof path, installFolder, g_Setup.MD) ||
+      !FilePathFits(path)) {
     return false;
   }
   BeginFileSet(mask);
@@ -39,10 +39,8 @@ bool InstallPathsFit(const char* installFolder, TypeMask mask) {
   while (NextFileInSet(name, sizeof name) == 0) {
     PathSpans spans;
     FindPathSpans(name, &spans);
-    if (!FormatText(path, sizeof path, "%s\\%s", installFolder, name) || !FilePathFits(path)) {
-      return false;
-    }
-    path[strlen(installFolder) + 1 + spans.directoryEnd] = '\0';
+    if (!JoinPath(path, sizeof path, installFolder, name) || !FilePathFits(path)) return false;
+    path[strlen(path) - spans.end + spans.directoryEnd] = '\0';
     if (!FolderPathFits(path)) return false;
   }
   return true;

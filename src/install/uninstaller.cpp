@@ -11,6 +11,7 @@
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "path/folder_relation.h"
+#include "path/path_characters.h"
 #include "path/save_name.h"
 #include "platform/file_system.h"
 #include "platform/folder_listing.h"
@@ -36,11 +37,6 @@ bool Exists(const char* path) {
   return OsGetFileAttributes(path, &attributes);
 }
 
-bool IsFolder(const char* path) {
-  uint32_t attributes = 0;
-  return OsGetFileAttributes(path, &attributes) && (attributes & kAttributeDirectory) != 0;
-}
-
 // Every type that some install choice can install. A killed pass, a smaller second
 // install or another launcher window may have put any of them there. A type that no
 // choice installs is never copied, so a file of that name belongs to the player.
@@ -55,15 +51,15 @@ bool IsKeptSave(const UninstallRun& run, const char* name) {
 // A record written by an older launcher or edited by hand may name a place the install
 // dialog refuses. Its files are not the game's alone, so nothing there is deleted.
 bool IsRefusedPlace(const char* folder) {
-  char windowsFolder[kFolderCapacity + 1];
+  char windowsFolder[kPathSize];
   OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
   return JudgeInstallFolder(folder, 0, windowsFolder) != kFolderAccepted;
 }
 
 // A path that does not fit is never used, because a cut name could be another file.
 void DeleteInFolder(UninstallRun* run, const char* name) {
-  char path[kFolderCapacity + 1];
-  if (!FormatText(path, sizeof path, "%s\\%s", g_InstallFolder, name) || !Exists(path)) return;
+  char path[kPathSize];
+  if (!JoinPath(path, sizeof path, g_InstallFolder, name) || !Exists(path)) return;
   OsDeleteFile(path);
   if (Exists(path) && !IsFolder(path)) run->leftover = true;
 }
@@ -77,8 +73,8 @@ void DeleteInstalledFiles(UninstallRun* run) {
 }
 
 void DeleteSaveFiles(UninstallRun* run) {
-  char pattern[kFolderCapacity + 1];
-  if (!FormatText(pattern, sizeof pattern, "%s\\*.sav", g_InstallFolder)) return;
+  char pattern[kPathSize];
+  if (!JoinPath(pattern, sizeof pattern, g_InstallFolder, "*.sav")) return;
   OsFileSearch search;
   if (!OsFindFirstFile(pattern, &search)) return;
   do {
@@ -128,9 +124,9 @@ bool IsLoggedFolder(const UninstallRun& run, const char* path) {
 // Whether this uninstall should have deleted the file name in folder: a listed file of
 // the game or, in the install folder itself, a save (unless kept) or the log.
 bool WasToGo(const UninstallRun& run, const char* folder, const char* name) {
-  char path[kFolderCapacity + 1];
-  char listed[kFolderCapacity + 1];
-  if (!FormatText(path, sizeof path, "%s\\%s", folder, name)) return false;
+  char path[kPathSize];
+  char listed[kPathSize];
+  if (!JoinPath(path, sizeof path, folder, name)) return false;
   bool inInstallFolder = RelateToInstallFolder(folder, g_InstallFolder) == kFolderSame;
   if (inInstallFolder && HasSaveExtension(name) && run.sweepSaves) return true;
   for (int i = 0; i < kFolderLogFileCount && inInstallFolder; ++i) {
@@ -139,8 +135,7 @@ bool WasToGo(const UninstallRun& run, const char* folder, const char* name) {
   BeginFileSet(InstallableTypes());
   char entry[kFileNameCapacity + 1];
   while (NextFileInSet(entry, sizeof entry) == 0) {
-    if (IsKeptSave(run, entry) ||
-        !FormatText(listed, sizeof listed, "%s\\%s", g_InstallFolder, entry)) {
+    if (IsKeptSave(run, entry) || !JoinPath(listed, sizeof listed, g_InstallFolder, entry)) {
       continue;
     }
     if (RelateToInstallFolder(path, listed) == kFolderSame) return true;
@@ -158,10 +153,9 @@ bool HoldsOnlyWhatWasToGo(const UninstallRun& run, const char* folder);
 
 bool CheckHeldEntry(const OsFolderEntry* entry, void* context) {
   HolderCheck* check = static_cast<HolderCheck*>(context);
-  char path[kFolderCapacity + 1];
+  char path[kPathSize];
   // The launcher never wrote a name that has no code page 932 form.
-  bool ours =
-      entry->name[0] != '\0' && FormatText(path, sizeof path, "%s\\%s", check->folder, entry->name);
+  bool ours = entry->name[0] != '\0' && JoinPath(path, sizeof path, check->folder, entry->name);
   if (ours && entry->isFolder) {
     ours = IsLoggedFolder(*check->run, path) && HoldsOnlyWhatWasToGo(*check->run, path);
   } else if (ours) {

@@ -23,15 +23,10 @@ bool CollapseBackslashes(const char* kept, size_t length, char* out, size_t cap)
   return true;
 }
 
-bool EndsWithSlash(const char* text) {
-  const char* last = LastPathChar(text);
-  return last != nullptr && *last == '/';
-}
-
 }  // namespace
 
 bool FormDefaultInstallFolder(const char* defdir, const char* gameFolder, char* out, size_t cap) {
-  return FormatText(out, cap, "%s\\%s", defdir, gameFolder);
+  return JoinPath(out, cap, defdir, gameFolder);
 }
 
 bool NormaliseFolderText(const char* folder, char* out, size_t cap) {
@@ -40,7 +35,7 @@ bool NormaliseFolderText(const char* folder, char* out, size_t cap) {
   bool hasExtension = spans.nameEnd < spans.end;
   size_t keptEnd = hasExtension ? spans.directoryEnd : spans.nameEnd;
 
-  char rest[kFolderTextCapacity];
+  char rest[kPathSize];
   if (!CollapseBackslashes(folder + spans.driveEnd, keptEnd - spans.driveEnd, rest, sizeof rest)) {
     return false;
   }
@@ -48,11 +43,11 @@ bool NormaliseFolderText(const char* folder, char* out, size_t cap) {
 
   // The drive and rest together are never longer than folder, and the backslash added
   // after rest is removed again at once, so only the copy into out can cut.
-  char joined[kFolderTextCapacity + 2];
+  char joined[kPathSize + sizeof "C:"];  // room for the drive and the backslash
   memcpy(joined, folder, spans.driveEnd);
   joined[spans.driveEnd] = '\0';
   AppendText(joined, sizeof joined, rest);
-  if (rest[0] != '\0' && !EndsWithBackslash(rest) && !EndsWithSlash(rest)) {
+  if (rest[0] != '\0' && !EndsWithSeparator(rest)) {
     AppendText(joined, sizeof joined, "\\");
   }
   RemoveTrailingBackslash(joined);

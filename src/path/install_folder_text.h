@@ -3,11 +3,8 @@
 #pragma once
 #include <stddef.h>
 
-// The buffer size the launcher uses for a folder path.
-enum { kFolderTextCapacity = 1024 };
-
-// Forms "DEFDIR\PATH", the folder the install dialog offers first. Returns false if the
-// result did not fit.
+// Forms "DEFDIR\PATH", the folder the install dialog offers first. Returns false, with out
+// empty, if the result did not fit.
 bool FormDefaultInstallFolder(const char* defdir, const char* gameFolder, char* out, size_t cap);
 
 // Tidies a folder path: doubled backslashes become one, a trailing backslash goes, and a

@@ -1,7 +1,6 @@
 #include "path/path_characters.h"
 
-#include <string.h>
-
+#include "text/bounded_text.h"
 #include "text/line_characters.h"
 
 size_t PathCharLength(const char* p) { return CharLengthByRule(p, IsPathLeadByte); }
@@ -18,13 +17,22 @@ const char* FindLastBackslash(const char* path) {
   return last;
 }
 
-bool EndsWithBackslash(const char* path) {
+bool EndsWithSeparator(const char* path) {
   const char* last = LastPathChar(path);
-  return last != nullptr && *last == '\\';
+  return last != nullptr && IsPathSeparator(*last);
 }
 
 bool RemoveTrailingBackslash(char* path) {
-  if (!EndsWithBackslash(path)) return false;
-  path[strlen(path) - 1] = '\0';
+  char* last = const_cast<char*>(LastPathChar(path));
+  if (last == nullptr || *last != '\\') return false;
+  *last = '\0';
   return true;
+}
+
+bool JoinPath(char* out, size_t cap, const char* folder, const char* name) {
+  bool separated = EndsWithSeparator(folder);
+  bool whole = (out == folder || CopyText(out, cap, folder)) &&
+               (separated || AppendText(out, cap, "\\")) && AppendText(out, cap, name);
+  if (!whole && cap > 0) out[0] = '\0';
+  return whole;
 }

@@ -2,11 +2,12 @@
 
 #include <string.h>
 
+#include "path/windows_aliases.h"
 #include "text/ascii_text.h"
 
 size_t WindowsNameLength(const char* name) {
   size_t length = strlen(name);
-  while (length > 0 && (name[length - 1] == '.' || name[length - 1] == ' ')) --length;
+  while (EndsInDotOrBlank(name, length)) --length;
   return length;
 }
 

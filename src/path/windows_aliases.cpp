@@ -10,11 +10,12 @@ namespace {
 // Windows drops a trailing dot or blank, and also drops an empty component (a doubled
 // separator, or one at the end).
 bool IsDroppedByWindows(const char* component, size_t length) {
-  return length == 0 || component[length - 1] == '.' || component[length - 1] == ' ';
+  return length == 0 || EndsInDotOrBlank(component, length);
 }
 
 }  // namespace
 
+// Byte by byte: no second byte of code page 932 is a dot or a blank.
 bool EndsInDotOrBlank(const char* component, size_t length) {
   return length > 0 && (component[length - 1] == '.' || component[length - 1] == ' ');
 }

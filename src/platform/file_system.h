@@ -5,6 +5,10 @@
 #include <stddef.h>
 #include <stdint.h>
 
+// The size of a buffer for one name in a folder, terminator included, as the system
+// gives names (never a path).
+enum { kFolderEntryNameSize = 260 };
+
 enum : uint32_t {
   kAttributeReadOnly = 0x1,
   kAttributeDirectory = 0x10,
@@ -12,6 +16,8 @@ enum : uint32_t {
 
 // Returns false if nothing of that name exists, or it cannot be checked.
 bool OsGetFileAttributes(const char* path, uint32_t* attributes);
+// Whether path names an existing folder (false for a file, or nothing there).
+bool IsFolder(const char* path);
 // The full 64-bit size of an existing file, so that a file of 4 GiB or more is never
 // taken for a small one. Returns false if it is missing, a folder, or cannot be measured.
 bool OsGetFileSize(const char* path, uint64_t* size);
@@ -38,7 +44,7 @@ bool OsMoveFileReplacing(const char* source, const char* target);
 // When OsFindFirstFile finds nothing it leaves nothing open; otherwise call OsFindClose.
 struct OsFileSearch {
   void* handle;
-  char name[260];
+  char name[kFolderEntryNameSize];
 };
 bool OsFindFirstFile(const char* pattern, OsFileSearch* search);
 bool OsFindNextFile(OsFileSearch* search);

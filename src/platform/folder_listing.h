@@ -4,10 +4,12 @@
 #pragma once
 #include <stddef.h>
 
+#include "platform/file_system.h"
+
 struct OsFolderEntry {
   // Code page 932. Empty if the system's name does not convert to code page 932 and back
   // to the same name, because the launcher would then look for a different file.
-  char name[260];
+  char name[kFolderEntryNameSize];
   char shown[1024];  // the system's own name as UTF-8
   bool isFolder;
   bool isFile;  // a plain file; a device or other special entry is neither file nor folder

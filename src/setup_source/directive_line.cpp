@@ -26,7 +26,7 @@ size_t CutDirectiveLine(const char* line, char* keyword, size_t keywordCap, char
                         size_t valueCap) {
   // Cut the line at its LF first. Read by characters, a half-width katakana at the end of
   // a value would take the LF as its second byte and carry it into the setting.
-  char text[512];
+  char text[kLineSize];
   CopyTextPart(text, sizeof text, line, strcspn(line, "\n"));
 
   const char* key = text[0] != '\0' ? text + 1 : text;

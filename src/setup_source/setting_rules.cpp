@@ -11,11 +11,6 @@
 
 namespace {
 
-bool EndsWithSeparator(const char* text) {
-  const char* last = LastPathChar(text);
-  return last != nullptr && IsPathSeparator(*last);
-}
-
 // If path's first key name is name, returns a pointer to what follows it; otherwise
 // nullptr. name must be in small letters and digits; path may use either case, because
 // the registry ignores the case of ASCII letters in key names.
@@ -51,7 +46,7 @@ bool IsPathInGameFolder(const char* value) {
 
 bool IsGameFolderName(const char* value) {
   if (value[0] == '\0') return true;
-  char folder[1024];
+  char folder[kPathSize];
   if (!CopyText(folder, sizeof folder, value)) return false;
   RemoveTrailingBackslash(folder);
   return IsPathInGameFolder(folder);

@@ -4,6 +4,8 @@
 #pragma once
 #include <stdint.h>
 
+#include "path/path_characters.h"
+
 // Bit i selects data type i (0 to 15); bit 31 marks files and set entries of no type.
 typedef uint32_t TypeMask;
 const TypeMask kNoTypeBit = 0x80000000u;
@@ -19,7 +21,6 @@ enum {
   kTitleCapacity = 99,
   kShortSettingCapacity = 255,
   kRegistrySettingCapacity = 1023,
-  kFolderCapacity = 1023,
 };
 
 // The eight settings, in the order of the keyword table (setup_keywords.h).
@@ -75,7 +76,7 @@ struct SetupDescription {
   char ProductKeyPath[kRegistrySettingCapacity + 1];
   // The disc root when loading began (E:\). Replaced by the recorded CDPATH once the
   // install record has been read.
-  char SourceFolder[kFolderCapacity + 1];
+  char SourceFolder[kPathSize];
   DataType types[kMaxDataTypes];
   uint8_t typeCount;
   TypeSet sets[kTypeSetCount];

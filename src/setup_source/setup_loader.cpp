@@ -19,6 +19,7 @@
 #include "setup_source/source_measure.h"
 #include "setup_source/type_reference.h"
 #include "text/bounded_text.h"
+#include "text/line_characters.h"
 #include "text/size_text.h"
 
 namespace {
@@ -90,8 +91,8 @@ void ApplySetting(SettingIndex setting, const char* value) {
 
 void ApplyDirective(const char* line, LoadState& state) {
   if (line[1] == '#') state.section = kNoSection;
-  char keyword[512];
-  char value[512];
+  char keyword[kLineSize];
+  char value[kLineSize];
   CutDirectiveLine(line, keyword, sizeof keyword, value, sizeof value);
   for (int i = 0; i < kSetupKeywordCount; ++i) {
     if (strcmp(keyword, kSetupKeywords[i].name) != 0) continue;
@@ -218,13 +219,11 @@ void TotalTypeSets() {
 void LoadSetupDescription() {
   if (!SetupStreamIsOpen()) return;
   RewindSetupFile();
-  char folder[512];
-  OsGetCurrentFolder(folder, sizeof folder);
-  CopyText(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder, folder);
+  OsGetCurrentFolder(g_Setup.SourceFolder, sizeof g_Setup.SourceFolder);
   ResetTables();
 
   LoadState state{kNoSection, -1};
-  char line[512];
+  char line[kLineSize];
   size_t length = 0;
   while (ReadSetupLine(line, sizeof line, &length)) {
     if (strlen(line) < length) ReportZeroByteInLine();

@@ -3,6 +3,7 @@
 
 #include <stdint.h>
 
+#include "path/path_characters.h"
 #include "platform/file_system.h"
 #include "setup_source/setup_report.h"
 #include "setup_source/source_path.h"
@@ -19,7 +20,7 @@ int32_t EvenSize(uint64_t size) {
 }  // namespace
 
 int32_t MeasureSourceFile(const char* fileLine) {
-  char path[1024];
+  char path[kPathSize];
   if (!ComposeSourcePath(fileLine, path, sizeof path)) {
     ReportDiscPathTooLong(fileLine);
     return 0;

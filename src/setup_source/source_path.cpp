@@ -7,17 +7,11 @@
 
 bool FormSourcePath(const char* discFolder, const char* gameFolder, const char* fileLine, char* out,
                     size_t cap) {
-  bool whole = CopyText(out, cap, discFolder);
-  RemoveTrailingBackslash(out);
-  whole = AppendText(out, cap, "\\") && whole;
-  whole = AppendText(out, cap, gameFolder) && whole;
-  RemoveTrailingBackslash(out);
-  whole = AppendText(out, cap, "\\") && whole;
-  return AppendText(out, cap, fileLine) && whole;
+  return JoinPath(out, cap, discFolder, gameFolder) && JoinPath(out, cap, out, fileLine);
 }
 
 bool ComposeSourcePath(const char* fileLine, char* out, size_t cap) {
-  char folder[512];
+  char folder[kPathSize];
   if (!OsGetCurrentFolder(folder, sizeof folder)) {
     if (cap > 0) out[0] = '\0';
     return false;

@@ -8,6 +8,10 @@
 #pragma once
 #include <stddef.h>
 
+// The size of a buffer for one line of setup.ini, or a part cut from it, terminator
+// included: the loader reads at most kLineSize - 1 (511) bytes of a line at a time.
+enum { kLineSize = 512 };
+
 inline bool IsLeadByte(unsigned char byte) { return byte >= 0x80; }
 
 // The length in bytes of the character at p: 2 for a lead byte with a byte after it,

@@ -29,11 +29,6 @@ void FailInstall(const char* text, const char* caption) {
   OsMessageBox(GuiMainWindow(), text, caption);
 }
 
-bool IsFolder(const char* path) {
-  uint32_t attributes;
-  return OsGetFileAttributes(path, &attributes) && (attributes & kAttributeDirectory) != 0;
-}
-
 // Called when the install folder is missing: asks the player, then creates every missing
 // level. Returns true if the folder now exists.
 bool MakeInstallFolder() {
@@ -115,7 +110,7 @@ void RunUninstallFlow() {
   g_DialogOutcome.uninstallConfirmed = 0;
   ShowConfirmDialog(kConfirmUninstall, nullptr);
   if (!g_DialogOutcome.uninstallConfirmed) return;
-  char place[kFolderCapacity + 1];
+  char place[kPathSize];
   UninstallResult result = Uninstall(g_DialogOutcome.keepSaves != 0, place, sizeof place);
   ShowStoredInstalledState();
   if (result == kUninstallDone) return;

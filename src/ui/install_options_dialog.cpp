@@ -2,7 +2,6 @@
 // and the folder, and sees the size of each choice.
 #include "ui/install_options_dialog.h"
 
-#include "install/browsed_folder.h"
 #include "install/folder_normalise.h"
 #include "install/free_space.h"
 #include "install/install_folder_judgement.h"
@@ -10,6 +9,7 @@
 #include "install/installed_state.h"
 #include "install/path_limits.h"
 #include "path/install_folder_text.h"
+#include "path/path_characters.h"
 #include "platform/platform.h"
 #include "platform/win32/gui_dialog.h"
 #include "platform/win32/gui_folder_browser.h"
@@ -64,9 +64,9 @@ void OnOpen(HWND dialog) {
 void OnBrowse(HWND dialog) {
   char prompt[1024];
   FormatText(prompt, sizeof prompt, "選択したフォルダの下に%sを作成します", g_Setup.PATH);
-  char chosen[1024];
+  char chosen[kPathSize];
   if (!GuiChooseFolder(dialog, chosen, sizeof chosen, prompt)) return;
-  JoinBrowsedFolder(g_InstallFolder, sizeof g_InstallFolder, chosen, g_Setup.PATH);
+  JoinPath(g_InstallFolder, sizeof g_InstallFolder, chosen, g_Setup.PATH);
   GuiSetItemText(dialog, IDC_FOLDER_EDIT, g_InstallFolder);
 }
 
@@ -103,7 +103,7 @@ bool ExtentFits(HWND dialog, TypeMask mask) {
 // did not fit whole (taken is false). This runs before the free-space check, and the
 // dialog stays open.
 bool FolderAllowed(HWND dialog, TypeMask mask, bool taken) {
-  char windowsFolder[kFolderCapacity + 1];
+  char windowsFolder[kPathSize];
   OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
   if (taken && JudgeInstallFolder(g_InstallFolder, mask, windowsFolder) == kFolderAccepted) {
     return true;

@@ -3,6 +3,7 @@
 
 #include "install/game_command_line.h"
 #include "install/install_selection.h"
+#include "path/path_characters.h"
 #include "platform/platform.h"
 #include "platform/win32/gui_start_process.h"
 #include "platform/win32/gui_window.h"
@@ -11,8 +12,8 @@
 #include "ui/dialog_outcome.h"
 
 void StartGame() {
-  char executable[1024];
-  char commandLine[1024];
+  char executable[kPathSize];
+  char commandLine[kPathSize];  // the system takes no longer one from the launcher
   bool whole = FormGameExecutable(executable, sizeof executable, g_InstallFolder, g_Setup.EXE);
   whole = FormGameCommandLine(commandLine, sizeof commandLine, g_InstallFolder, g_Setup.EXE,
                               g_Setup.SourceFolder) &&

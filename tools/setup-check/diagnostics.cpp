@@ -78,7 +78,7 @@ SetupReporter MakeDiagnosticCollector() {
                   fileLine);
   };
   collector.ListedFileUnreadable = [](int line, const char* fileLine, const char* path) {
-    char shown[1024];
+    char shown[kPathSize];
     ShowDiscPath(path, shown, sizeof shown);
     KeepListedFileUnreadable(line, fileLine, shown);
   };

@@ -12,6 +12,7 @@
 #include "root_names.h"
 #include "text/ascii_text.h"
 #include "text/bounded_text.h"
+#include "text/line_characters.h"
 
 namespace {
 
@@ -60,9 +61,9 @@ bool StartsIgnoringCase(const char* text, const char* start) {
 void CheckOwnAutorun(const char* name) {
   FILE* file = OsOpenFile(name, "rb");
   if (file == nullptr) return;
-  char line[512];
-  char open[512] = "";
-  char icon[512] = "";
+  char line[kLineSize];
+  char open[kLineSize] = "";
+  char icon[kLineSize] = "";
   bool inSection = false;
   while (fgets(line, sizeof line, file) != nullptr) {
     size_t n = strlen(line);

@@ -33,7 +33,7 @@ int Refused(const char* message, const char* name) {
 
 // The name of the current folder (its last component). Returns false for a root.
 bool TakeFolderName(char* name, size_t cap) {
-  char path[1024];
+  char path[kPathSize];
   if (!OsGetCurrentFolder(path, sizeof path)) return false;
   const char* last = path;
   for (const char* p = path; *p != '\0'; p += PathCharLength(p)) {
@@ -68,8 +68,7 @@ int WriteSetupDraft(const char* gameFolder, bool force) {
     return 1;
   }
   uint32_t attributes = 0;
-  if (!OsSetCurrentFolder("..") || !OsGetFileAttributes(g_Draft.folder, &attributes) ||
-      (attributes & kAttributeDirectory) == 0) {
+  if (!OsSetCurrentFolder("..") || !IsFolder(g_Draft.folder)) {
     return Refused(
         "\"%s\": the game folder's name has no code page 932 form that gives the "
         "same name back",
@@ -92,7 +91,7 @@ int WriteSetupDraft(const char* gameFolder, bool force) {
   if (!ComposeDraft(g_DraftText, sizeof g_DraftText, &length)) {
     return Refused("%s: no setup.ini written", "the game folder's name");
   }
-  char temporary[1024];
+  char temporary[kPathSize];
   if (!OsCreateTemporaryFile(".", temporary, sizeof temporary)) {
     return Refused("the disc root is not writable: no %s written", "setup.ini");
   }

@@ -129,8 +129,8 @@ bool IsPicture(const char* line) { return HasExtension(line, kPictures); }
 // A picture of 16 bits or fewer per pixel goes to the 16-bit type; one of more, or one
 // whose header gives no depth, to the 24/32-bit type.
 DraftType PictureType(const char* line) {
-  char path[1024];
-  FormatText(path, sizeof path, "%s\\%s", g_Draft.folder, line);
+  char path[kPathSize];
+  JoinPath(path, sizeof path, g_Draft.folder, line);
   static unsigned char header[65536];  // a JPEG's frame header may follow long metadata
   FILE* file = OsOpenFile(path, "rb");
   if (file == nullptr) return kDraftCg24;
@@ -143,8 +143,8 @@ DraftType PictureType(const char* line) {
 void WalkFolder(const char* prefix) {
   Walk walk;
   CopyText(walk.prefix, sizeof walk.prefix, prefix);
-  char folder[1024];
-  FormatText(folder, sizeof folder, "%s\\%s", g_Draft.folder, prefix);
+  char folder[kPathSize];
+  JoinPath(folder, sizeof folder, g_Draft.folder, prefix);
   RemoveTrailingBackslash(folder);
   if (!OsListFolder(folder, VisitEntry, &walk)) Refuse("\"%s\": the folder cannot be read", folder);
 }

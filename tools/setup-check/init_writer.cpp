@@ -13,6 +13,7 @@
 #include "setup_source/setup_keywords.h"
 #include "text/ascii_text.h"
 #include "text/bounded_text.h"
+#include "text/line_characters.h"
 
 namespace {
 
@@ -51,8 +52,8 @@ void PutLine(Text& text, const char* line) {
 }
 
 bool ReadsBack(const char* line, const char* keyword, const char* value) {
-  char readKeyword[512];
-  char readValue[512];
+  char readKeyword[kLineSize];
+  char readValue[kLineSize];
   CutDirectiveLine(line, readKeyword, sizeof readKeyword, readValue, sizeof readValue);
   return strcmp(readKeyword, keyword) == 0 && strcmp(readValue, value) == 0;
 }
@@ -63,7 +64,7 @@ bool ReadsBack(const char* line, const char* keyword, const char* value) {
 bool PutSetting(Text& text, const char* keyword, const char* value) {
   const SetupKeyword* k = kSetupKeywords;
   while (strcmp(k->name, keyword) != 0) ++k;
-  char line[600];
+  char line[kLineSize];
   bool fits = strlen(value) < k->cap && (k->accepts == nullptr || k->accepts(value));
   if (fits && FormatText(line, sizeof line, "#%s %s", keyword, value) &&
       ReadsBack(line, keyword, value)) {

@@ -107,8 +107,8 @@ void ReportTooLong(int line, const char* folder, const bool tooLong[kChoiceCount
 void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
   // Repeat the install dialog's steps: form the default it offers, then tidy it as its
   // 開始 (Start) button does.
-  char offered[kFolderCapacity + 1];
-  char folder[kFolderCapacity + 1];
+  char offered[kPathSize];
+  char folder[kPathSize];
   FormDefaultInstallFolder(g_Setup.DEFDIR, g_Setup.PATH, offered, sizeof offered);
   NormaliseFolderText(offered, folder, sizeof folder);
 
@@ -119,7 +119,7 @@ void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
                       g_Setup.DEFDIR, folder);
   }
   int line = defdirLine > pathLine ? defdirLine : pathLine;
-  char windows[kFolderCapacity + 1];
+  char windows[kPathSize];
   const char* assumed = WindowsFolder(windows, sizeof windows);
   bool tooLong[kChoiceCount];
   for (int c = 0; c < kChoiceCount; ++c) {
@@ -158,7 +158,7 @@ void CheckDefaultInstallFolder(int defdirLine, int pathLine) {
     return;
   }
   ReportTooLong(line, folder, tooLong);
-  char protectedFolder[kFolderCapacity + 1];
+  char protectedFolder[kPathSize];
   if (FindAdminOnlyFolder(folder, windows, protectedFolder, sizeof protectedFolder)) {
     AddRuleDiagnostic("folder-needs-admin", line, kSetupWarning,
                       "the default install folder \"%s\" lies in %s, which a standard user "

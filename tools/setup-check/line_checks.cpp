@@ -12,6 +12,7 @@
 #include "setup_source/setup_stream.h"
 #include "text/ascii_text.h"
 #include "text/bounded_text.h"
+#include "text/line_characters.h"
 
 const char kEncodingRule[] = "setup-ini-not-cp932";
 
@@ -70,7 +71,7 @@ void CheckDecodable(const char* what, const char* text, size_t offset) {
 void CheckValueEnd(const char* keyword, const char* value, char valueEnd) {
   long at = FirstSwallowedByte(value, strlen(value), '"');
   if (at < 0) return;
-  char meant[512];
+  char meant[kLineSize];
   CopyTextPart(meant, sizeof meant, value, static_cast<size_t>(at));
   AddRuleDiagnostic("quote-swallowed", g_SetupTextLine, kSetupWarning,
                     "the quote after \"%s\" is read as part of a two-byte character: %s runs on to "
@@ -105,7 +106,7 @@ bool OneEditApart(const char* a, const char* b) {
 // a different case, or a word in capitals one edit away from it. Returns nullptr if the
 // line looks like a real comment.
 const char* MeantKeyword(const char* word) {
-  char upper[512];
+  char upper[kLineSize];
   bool capitals = word[0] != '\0';
   size_t n = 0;
   for (; word[n] != '\0' && n + 1 < sizeof upper; ++n) {
@@ -121,8 +122,8 @@ const char* MeantKeyword(const char* word) {
 
 void CheckDirective(const char* line, size_t offset, SetupSection* section) {
   if (line[1] == '#') *section = kNoSection;
-  char keyword[512];
-  char value[512];
+  char keyword[kLineSize];
+  char value[kLineSize];
   size_t start = CutDirectiveLine(line, keyword, sizeof keyword, value, sizeof value);
   for (int i = 0; i < kSetupKeywordCount; ++i) {
     if (strcmp(keyword, kSetupKeywords[i].name) != 0) continue;
@@ -141,7 +142,7 @@ void CheckDirective(const char* line, size_t offset, SetupSection* section) {
 }
 
 void CheckPlainLine(const char* line, size_t offset, SetupSection section) {
-  char text[512];
+  char text[kLineSize];
   CopyText(text, sizeof text, line);
   TrimLineEnd(text);
   if (text[0] == '\0') return;
@@ -231,7 +232,7 @@ void CheckSetupLines() {
   }
   RewindSetupFile();
   SetupSection section = kNoSection;
-  char line[512];
+  char line[kLineSize];
   size_t length = 0;
   int pieceLine = 0;
   size_t offset = 0;

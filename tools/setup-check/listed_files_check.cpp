@@ -12,6 +12,7 @@
 #include "platform/folder_listing.h"
 #include "setup_source/setup_description.h"
 #include "text/bounded_text.h"
+#include "text/line_characters.h"
 
 namespace {
 
@@ -84,11 +85,11 @@ int g_Unlisted;  // files in the game folder that no row names
 int g_Named;     // how many of those a warning names
 
 struct GameWalk {
-  char prefix[512];  // the folder below the game folder, with a trailing backslash, or ""
+  char prefix[kLineSize];  // the folder below the game folder, with a trailing backslash, or ""
 };
 
 bool IsListed(const char* line) {
-  char folded[sizeof GameWalk::prefix + 260];
+  char folded[sizeof GameWalk::prefix + sizeof OsFolderEntry::name];
   FoldWindowsName(line, folded, sizeof folded);
   for (int i = 0; i < RowCount(); ++i) {
     if (strcmp(g_Folded[i], folded) == 0) return true;
@@ -107,10 +108,9 @@ void GameFolder(char* out, size_t cap) {
 void WalkGameFolder(const char* prefix) {
   GameWalk walk;
   CopyText(walk.prefix, sizeof walk.prefix, prefix);
-  char folder[1024];
+  char folder[kPathSize];
   GameFolder(folder, sizeof folder);
-  AppendText(folder, sizeof folder, "\\");
-  AppendText(folder, sizeof folder, prefix);
+  JoinPath(folder, sizeof folder, folder, prefix);
   RemoveTrailingBackslash(folder);
   OsListFolder(folder, VisitGameEntry, &walk);
 }
@@ -203,10 +203,9 @@ void CheckGameFolder(int pathLine) {
   g_Unlisted = 0;
   g_Named = 0;
   if (g_Setup.PATH[0] == '\0') return;  // the disc root: setup.exe is not a game file
-  char folder[1024];
+  char folder[kPathSize];
   GameFolder(folder, sizeof folder);
-  uint32_t attributes = 0;
-  if (!OsGetFileAttributes(folder, &attributes) || !(attributes & kAttributeDirectory)) {
+  if (!IsFolder(folder)) {
     if (RowCount() == 0) return;
     AddDiagnostic(pathLine > 0 ? pathLine : 1, kSetupError,
                   "the game folder \"%s\" (PATH) is not on the disc: no listed file can be copied",

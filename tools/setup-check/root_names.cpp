@@ -13,8 +13,9 @@ const char* const kRootFileNames[kRootFileCount] = {"setup.exe", "setup.bmp", "s
                                                     "autorun.inf"};
 
 struct RootEntry {
-  char name[260];   // the spelling kept: the exact one if present, else the first in order
-  char other[260];  // a second spelling, or ""
+  char name[kFolderEntryNameSize];   // the spelling kept: the exact one if present, else the first
+                                     // in order
+  char other[kFolderEntryNameSize];  // a second spelling, or ""
   bool found;
 };
 
@@ -33,7 +34,7 @@ bool VisitRootEntry(const OsFolderEntry* entry, void*) {
     // Keep the names in a fixed order whatever order the folder lists them in.
     const char* first = strcmp(entry->name, root.name) < 0 ? entry->name : root.name;
     const char* second = first == entry->name ? root.name : entry->name;
-    char kept[260];
+    char kept[kFolderEntryNameSize];
     CopyText(kept, sizeof kept, first);
     CopyText(root.other, sizeof root.other, second);
     CopyText(root.name, sizeof root.name, kept);

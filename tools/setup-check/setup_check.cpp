@@ -9,6 +9,7 @@
 #include "init_command.h"
 #include "json_report.h"
 #include "launcher_check.h"
+#include "path/path_characters.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "publisher_checks.h"
@@ -30,16 +31,14 @@ int Usage() {
   return 2;
 }
 
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
-
 // The folder that holds root, written the way the publisher typed root: "disc" for
 // "disc/GAME".
 void ParentOf(const char* root, char* out, size_t cap) {
   CopyText(out, cap, root);
   size_t n = strlen(out);
-  while (n > 1 && IsSeparator(out[n - 1])) out[--n] = '\0';
+  while (n > 1 && IsPathSeparator(out[n - 1])) out[--n] = '\0';
   size_t cut = n;
-  while (cut > 0 && !IsSeparator(out[cut - 1])) --cut;
+  while (cut > 0 && !IsPathSeparator(out[cut - 1])) --cut;
   if (strcmp(out + cut, ".") == 0 || strcmp(out + cut, "..") == 0) {
     FormatText(out, cap, "%s/..", root);
   } else if (cut == 0) {
@@ -56,7 +55,7 @@ int NoSetupFile(const char* root) {
   if (root == nullptr || OsGetFileAttributes("setup.ini", &attributes)) {
     fputs("setup-check: setup.ini cannot be opened\n", stderr);
   } else if (OsGetFileAttributes("..\\setup.ini", &attributes)) {
-    char parent[1024];
+    char parent[kPathSize];
     ParentOf(root, parent, sizeof parent);
     fprintf(stderr,
             "setup-check: %s holds no setup.ini, but the folder above it does: give that disc "

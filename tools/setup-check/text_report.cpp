@@ -6,6 +6,7 @@
 
 #include "diagnostics.h"
 #include "disc_check.h"
+#include "path/path_characters.h"
 #include "platform/file_system.h"
 #include "setup_source/setup_description.h"
 #include "setup_source/setup_keywords.h"
@@ -78,7 +79,7 @@ void PrintTextReport() {
     }
     // The launcher rounds an odd size up by one byte. Show the real size too, because
     // that is the one the publisher knows.
-    char path[1024];
+    char path[kPathSize];
     uint64_t real = 0;
     if (ComposeSourcePath(file.name, path, sizeof path) && OsGetFileSize(path, &real) &&
         real != static_cast<uint64_t>(file.size)) {

@@ -11,7 +11,7 @@
 
 namespace {
 
-enum { kNative = 4096, kCopyChunkBytes = 256 * 1024 };
+enum { kCopyChunkBytes = 256 * 1024 };
 char g_CopyChunk[kCopyChunkBytes];
 
 OsCopyResult CopyContents(int in, int out, OsCopyProgress progress) {
@@ -33,8 +33,8 @@ OsCopyResult CopyContents(int in, int out, OsCopyProgress progress) {
 
 OsCopyResult OsCopyFileWithProgress(const char* source, const char* target,
                                     OsCopyProgress progress) {
-  char nativeSource[kNative];
-  char nativeTarget[kNative];
+  char nativeSource[kNativePathSize];
+  char nativeTarget[kNativePathSize];
   if (!ToNativePath(source, nativeSource, sizeof nativeSource) ||
       !ToNativePath(target, nativeTarget, sizeof nativeTarget)) {
     return kOsCopyFailed;

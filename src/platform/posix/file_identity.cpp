@@ -5,7 +5,7 @@
 #include "platform/posix/native_path.h"
 
 bool OsGetFileIdentity(const char* path, OsFileIdentity* identity) {
-  char native[4096];
+  char native[kNativePathSize];
   struct stat info;
   if (!ToNativePath(path, native, sizeof native) || stat(native, &info) != 0) return false;
   identity->volume = static_cast<uint32_t>(info.st_dev);

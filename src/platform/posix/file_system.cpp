@@ -17,12 +17,8 @@
 #include "platform/utf8_text.h"
 #include "text/bounded_text.h"
 
-namespace {
-enum { kNative = 4096 };
-}  // namespace
-
 bool OsGetFileAttributes(const char* path, uint32_t* attributes) {
-  char native[kNative];
+  char native[kNativePathSize];
   struct stat info;
   if (!ToNativePath(path, native, sizeof native) || stat(native, &info) != 0) return false;
   uint32_t found = S_ISDIR(info.st_mode) ? kAttributeDirectory : 0x80u;
@@ -50,7 +46,7 @@ bool OsGetFullPathUnits(const char* path, size_t* units) {
 bool OsGetFullPath(const char* path, char* out, size_t cap) { return CopyText(out, cap, path); }
 
 bool OsGetFileSize(const char* path, uint64_t* size) {
-  char native[4096];
+  char native[kNativePathSize];
   if (!ToNativePath(path, native, sizeof native)) return false;
   int fd = open(native, O_RDONLY);
   if (fd < 0) return false;
@@ -62,7 +58,7 @@ bool OsGetFileSize(const char* path, uint64_t* size) {
 }
 
 bool OsSetFileAttributes(const char* path, uint32_t attributes) {
-  char native[kNative];
+  char native[kNativePathSize];
   struct stat info;
   if (!ToNativePath(path, native, sizeof native) || stat(native, &info) != 0) return false;
   mode_t mode = info.st_mode & 07777;
@@ -71,25 +67,25 @@ bool OsSetFileAttributes(const char* path, uint32_t attributes) {
 }
 
 bool OsCreateFolder(const char* path) {
-  char native[kNative];
+  char native[kNativePathSize];
   return ToNativePath(path, native, sizeof native) && native[0] != '\0' && mkdir(native, 0777) == 0;
 }
 
 bool OsRemoveFolder(const char* path) {
-  char native[kNative];
+  char native[kNativePathSize];
   return ToNativePath(path, native, sizeof native) && rmdir(native) == 0;
 }
 
 bool OsDeleteFile(const char* path) {
-  char native[kNative];
+  char native[kNativePathSize];
   struct stat info;
   if (!ToNativePath(path, native, sizeof native) || lstat(native, &info) != 0) return false;
   return !S_ISDIR(info.st_mode) && unlink(native) == 0;
 }
 
 bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
-  char native[kNative];
-  if (!FormatText(out, cap, "%s\\tmpXXXXXX", folder) || !ToNativePath(out, native, sizeof native)) {
+  char native[kNativePathSize];
+  if (!JoinPath(out, cap, folder, "tmpXXXXXX") || !ToNativePath(out, native, sizeof native)) {
     return false;
   }
   int descriptor = mkstemp(native);
@@ -107,8 +103,8 @@ bool OsCreateTemporaryFile(const char* folder, char* out, size_t cap) {
 }
 
 bool OsMoveFileReplacing(const char* source, const char* target) {
-  char nativeSource[kNative];
-  char nativeTarget[kNative];
+  char nativeSource[kNativePathSize];
+  char nativeTarget[kNativePathSize];
   return ToNativePath(source, nativeSource, sizeof nativeSource) &&
          ToNativePath(target, nativeTarget, sizeof nativeTarget) &&
          rename(nativeSource, nativeTarget) == 0;
@@ -119,7 +115,7 @@ namespace {
 // The engine never runs two searches at once, so the search state is one global.
 struct PosixSearch {
   DIR* dir;
-  char namePattern[kNative];
+  char namePattern[kNativePathSize];
 } g_Search;
 
 bool NextMatch(OsFileSearch* search) {
@@ -138,7 +134,7 @@ bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
   search->handle = nullptr;
   search->name[0] = '\0';
   if (g_Search.dir != nullptr) return false;
-  char folder[kNative];
+  char folder[kPathSize];
   if (!CopyText(folder, sizeof folder, pattern)) return false;
   char* separator = const_cast<char*>(FindLastBackslash(folder));
   const char* namePart = folder;
@@ -148,7 +144,7 @@ bool OsFindFirstFile(const char* pattern, OsFileSearch* search) {
     namePart = separator + 1;
     folderPart = separator == folder ? "\\" : folder;
   }
-  char nativeFolder[kNative];
+  char nativeFolder[kNativePathSize];
   if (!ToNativePath(folderPart, nativeFolder, sizeof nativeFolder) ||
       !ToNativePath(namePart, g_Search.namePattern, sizeof g_Search.namePattern)) {
     return false;

@@ -15,7 +15,7 @@ namespace {
 // name, or a character that returns as another one (U+301C as U+FF5E, the yen sign as a
 // backslash).
 void TakeName(const char* native, OsFolderEntry* entry) {
-  char back[1024];
+  char back[kNativePathSize];
   if (!FromNativeText(native, entry->name, sizeof entry->name) ||
       !ToNativePath(entry->name, back, sizeof back) || strcmp(back, native) != 0) {
     entry->name[0] = '\0';
@@ -25,7 +25,7 @@ void TakeName(const char* native, OsFolderEntry* entry) {
 }  // namespace
 
 bool OsListFolder(const char* folder, OsFolderVisitor visit, void* context) {
-  char native[4096];
+  char native[kNativePathSize];
   if (!ToNativePath(folder, native, sizeof native)) return false;
   DIR* dir = opendir(native);
   if (dir == nullptr) return false;

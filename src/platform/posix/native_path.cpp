@@ -29,7 +29,7 @@ bool Convert(const char* to, const char* from, const char* text, char* out, size
 }  // namespace
 
 bool ToNativePath(const char* path, char* out, size_t cap) {
-  char slashed[2048];
+  char slashed[2 * kPathSize];  // Windows takes paths of kPathSize - 1 two-byte characters
   size_t n = 0;
   for (const char* p = path; *p;) {
     size_t step = PathCharLength(p);

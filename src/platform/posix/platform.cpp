@@ -8,13 +8,13 @@
 
 bool OsGetCurrentFolder(char* out, size_t cap) {
   if (cap > 0) out[0] = '\0';
-  char native[4096];
+  char native[kNativePathSize];
   if (getcwd(native, sizeof native) == nullptr) return false;
   return FromNativeText(native, out, cap);
 }
 
 bool OsSetCurrentFolder(const char* path) {
-  char native[4096];
+  char native[kNativePathSize];
   return ToNativePath(path, native, sizeof native) && chdir(native) == 0;
 }
 

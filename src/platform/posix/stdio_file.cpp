@@ -5,7 +5,7 @@
 #include "platform/posix/native_path.h"
 
 FILE* OsOpenFile(const char* path, const char* mode) {
-  char native[4096];
+  char native[kNativePathSize];
   if (!ToNativePath(path, native, sizeof native)) return nullptr;
   return fopen(native, mode);
 }

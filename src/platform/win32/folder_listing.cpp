@@ -6,8 +6,8 @@
 #include <wchar.h>
 #include <windows.h>
 
+#include "path/path_characters.h"
 #include "platform/win32/wide_text.h"
-#include "text/bounded_text.h"
 
 namespace {
 
@@ -26,9 +26,9 @@ void TakeName(const wchar_t* wide, OsFolderEntry* entry) {
 }  // namespace
 
 bool OsListFolder(const char* folder, OsFolderVisitor visit, void* context) {
-  char pattern[1024];
+  char pattern[kPathSize];
   wchar_t wide[kWideCapacity];
-  if (!FormatText(pattern, sizeof pattern, "%s\\*", folder) ||
+  if (!JoinPath(pattern, sizeof pattern, folder, "*") ||
       !ToWideStrict(pattern, wide, kWideCapacity)) {
     return false;
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "text/line_characters.h"
+
 TEST(DirectiveLine, KeywordAndValueCuts) {
   // clang-format off
   const char* cases[][3] = {  // line, keyword, value
@@ -18,7 +20,7 @@ TEST(DirectiveLine, KeywordAndValueCuts) {
   };
   // clang-format on
   for (const auto& c : cases) {
-    char keyword[512], value[512];
+    char keyword[kLineSize], value[kLineSize];
     CutDirectiveLine(c[0], keyword, sizeof keyword, value, sizeof value);
     EXPECT_STREQ(keyword, c[1]) << c[0];
     EXPECT_STREQ(value, c[2]) << c[0];

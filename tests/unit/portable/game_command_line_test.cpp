@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "path/path_characters.h"
+
 TEST(GameCommandLine, QuotesTheExecutableOnlyWhenItHoldsABlankOrTab) {
   const char* cases[][4] = {
       {"C:\\GAME", "game.exe", "E:\\", "C:\\GAME\\game.exe E:\\ 1"},
@@ -13,7 +15,7 @@ TEST(GameCommandLine, QuotesTheExecutableOnlyWhenItHoldsABlankOrTab) {
       // The disc folder goes in as it is; a full-width space (0x81 0x40) is no blank.
       {"C:\\ゲーム　表", "game.exe", "Q:\\MY DISC\\", "C:\\ゲーム　表\\game.exe Q:\\MY DISC\\ 1"},
   };
-  char line[1024];
+  char line[kPathSize];
   for (const auto& c : cases) {
     EXPECT_TRUE(FormGameCommandLine(line, sizeof line, c[0], c[1], c[2]));
     EXPECT_STREQ(line, c[3]);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "diagnostics.h"
+#include "path/path_characters.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "platform/stdio_file.h"
@@ -60,7 +61,7 @@ class ScratchFolder : public ::testing::Test {
     std::filesystem::remove_all(folder_, ignored);
   }
   std::filesystem::path folder_;
-  char previous_[1024];
+  char previous_[kPathSize];
 };
 
 inline bool HasProblem(SetupSeverity severity, int line, const char* part) {

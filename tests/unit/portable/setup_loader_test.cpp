@@ -260,4 +260,17 @@ TEST_F(SetupLoader, FileLinesWindowsCannotUseAreDropped) {
   }
 }
 
+#ifndef _WIN32  // Windows keeps the current folder below 260 characters
+// A disc folder longer than a line but within a path is kept whole, and its files measured.
+TEST_F(SetupLoader, ADiscFolderLongerThanALineIsKeptWhole) {
+  const std::string a(200, 'a');  // three of them: 603 bytes below the scratch folder
+  std::filesystem::create_directories(folder_ / a / a / a / "GAME");
+  ASSERT_TRUE(OsSetCurrentFolder((a + "\\" + a + "\\" + a).c_str()));
+  WriteBytes("GAME\\x.dat", "abc");
+  Load("#FILE\nx.dat\n");
+  EXPECT_EQ(g_Setup.files[0].size, 4);
+  EXPECT_EQ(strlen(g_Setup.SourceFolder), folder_.string().size() + 603);
+}
+#endif
+
 }  // namespace

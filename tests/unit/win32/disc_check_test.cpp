@@ -5,6 +5,7 @@
 #include <string>
 #include <tuple>
 
+#include "path/path_characters.h"
 #include "platform/platform.h"
 #include "setup_check.h"
 
@@ -27,7 +28,7 @@ std::string DiscLines(const std::string& report) {
 
 TEST(DiscCheck, SaysWhetherTheLauncherFindsTheDisc) {
   OsPrepareProcess();
-  char previous[1024];
+  char previous[kPathSize];
   ASSERT_TRUE(OsGetCurrentFolder(previous, sizeof previous));
   const std::pair<const char*, const char*> cases[] = {
       {"L:\\", "Disc            L:\\ CD-ROM drive, label \"BV\": the launcher finds it\n"},

@@ -101,7 +101,7 @@ TEST_F(InstalledState, LongJapaneseFoldersAndBit31ReadBackWhole) {
     EXPECT_EQ(g_InstallKind, 65539u);
     EXPECT_EQ(g_TypeMask, 0x80000005u);
     EXPECT_STREQ(g_Setup.SourceFolder, "Q:\\");
-    char recorded[kFolderCapacity + 1] = "x";
+    char recorded[kPathSize] = "x";
     ReadRecordedFolder(kKey, recorded, sizeof recorded);
     EXPECT_EQ(recorded, folder);
   }

@@ -71,7 +71,7 @@ class Uninstaller : public ::testing::Test {
     WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
   }
   bool Run(bool keepSaves) {
-    char leftover[1024];
+    char leftover[kPathSize];
     result = Uninstall(keepSaves, leftover, sizeof leftover);
     place = leftover;
     return result == kUninstallDone;

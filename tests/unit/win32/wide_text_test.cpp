@@ -5,6 +5,8 @@
 
 #include <tuple>
 
+#include "path/path_characters.h"
+
 // Texts shown from setup.ini mark each byte that is not code page 932, where a name fails.
 TEST(WideText, ShownMarksEachUndecodableByte) {
   const std::tuple<const char*, size_t, const wchar_t*> cases[] = {
@@ -39,7 +41,7 @@ TEST(WideText, MarkedConvertsOrMarksEveryCharacter) {
       {L"ABCゲー", 8, "ABCゲー", kMarkedExact},  // exactly full
   };
   for (const auto& c : cases) {
-    char out[1024];
+    char out[kPathSize];
     EXPECT_EQ(FromWideMarked(c.typed, out, c.cap), c.result) << c.expected;
     EXPECT_STREQ(out, c.expected);
   }
