@@ -4,6 +4,7 @@
 #pragma once
 #include "platform/copy_with_progress.h"
 #include "platform/file_system.h"
+#include "setup_source/file_set.h"
 #include "setup_source/setup_description.h"
 
 enum { kCopyPathCapacity = 1024, kDiscFolderCapacity = 512 };
@@ -24,6 +25,7 @@ bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const cha
 // A pass that copies the files of g_TypeMask into g_InstallFolder. discFolder is the
 // current folder when the pass began. relative and paths are the latest step's file.
 struct CopyPass {
+  FileSetWalk walk;  // the pass's own, kept between steps
   char discFolder[kDiscFolderCapacity];
   char relative[kFileNameCapacity + 1];
   CopyStepPaths paths;

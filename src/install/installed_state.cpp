@@ -117,9 +117,9 @@ namespace {
 bool EveryRecordedFilePresent() {
   // Visit every entry, even after a missing one, so the walk always runs to the end.
   bool present = true;
-  BeginFileSet(g_TypeMask);
+  FileSetWalk walk = {g_TypeMask, 0};
   char relative[kFileNameCapacity + 1];
-  while (NextFileInSet(relative, sizeof relative) == 0) {
+  while (NextFileInSet(&walk, relative, sizeof relative)) {
     char path[1024];
     uint32_t attributes;
     // A path too long to form cannot be checked, so it counts as missing.

@@ -30,6 +30,9 @@ struct UninstallRun {
   bool leftover;    // something this uninstall should remove is still there
   FolderLogFiles logFiles;
   LoggedFolders logged;  // the folders named in the logs that existed at the start
+  // The listed files this uninstall deletes, gathered once: names in g_Setup's list.
+  const char* listed[kMaxFileEntries];
+  int listedCount;
 };
 
 bool Exists(const char* path) {
@@ -62,6 +65,19 @@ bool IsRefusedPlace(const char* folder) {
          IsRefusedExistingFolder(folder, windowsFolder);
 }
 
+// Every file of an installable type goes, except the saves the player keeps.
+void GatherListedFiles(UninstallRun* run) {
+  FileSetWalk walk = {InstallableTypes(), 0};
+  char name[kFileNameCapacity + 1];
+  run->listedCount = 0;
+  while (NextFileInSet(&walk, name, sizeof name)) {
+    // The walk stands just past the entry it found: keep that entry's own text.
+    if (!IsKeptSave(*run, name)) {
+      run->listed[run->listedCount++] = g_Setup.files[walk.index - 1].name;
+    }
+  }
+}
+
 // A path that does not fit is never used, because a cut name could be another file.
 void DeleteInFolder(UninstallRun* run, const char* name) {
   char path[kFolderCapacity + 1];
@@ -71,11 +87,7 @@ void DeleteInFolder(UninstallRun* run, const char* name) {
 }
 
 void DeleteInstalledFiles(UninstallRun* run) {
-  BeginFileSet(InstallableTypes());
-  char name[kFileNameCapacity + 1];
-  while (NextFileInSet(name, sizeof name) == 0) {
-    if (!IsKeptSave(*run, name)) DeleteInFolder(run, name);
-  }
+  for (int i = 0; i < run->listedCount; ++i) DeleteInFolder(run, run->listed[i]);
 }
 
 void DeleteSaveFiles(UninstallRun* run) {
@@ -138,14 +150,11 @@ bool WasToGo(const UninstallRun& run, const char* folder, const char* name) {
   for (int i = 0; i < kFolderLogFileCount && inInstallFolder; ++i) {
     if (RelateFolders(path, run.logFiles.paths[i]) == kFolderSame) return true;
   }
-  BeginFileSet(InstallableTypes());
-  char entry[kFileNameCapacity + 1];
-  while (NextFileInSet(entry, sizeof entry) == 0) {
-    if (IsKeptSave(run, entry) ||
-        !FormatText(listed, sizeof listed, "%s\\%s", g_InstallFolder, entry)) {
-      continue;
+  for (int i = 0; i < run.listedCount; ++i) {
+    if (FormatText(listed, sizeof listed, "%s\\%s", g_InstallFolder, run.listed[i]) &&
+        RelateToInstallFolder(path, listed) == kFolderSame) {
+      return true;
     }
-    if (RelateToInstallFolder(path, listed) == kFolderSame) return true;
   }
   return false;
 }
@@ -255,6 +264,7 @@ UninstallResult Uninstall(bool keepSaves, char* place, size_t cap) {
   // Without an install folder, every path would start at the current drive's root.
   if (g_InstallFolder[0] != '\0' && !refused) {
     ReadLoggedFolders(&run);
+    GatherListedFiles(&run);
     // A folder that was there before the install may hold other programs' saves: only
     // the game's listed saves go from it.
     run.sweepSaves = !keepSaves && IsLoggedFolder(run, g_InstallFolder);
