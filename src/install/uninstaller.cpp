@@ -113,22 +113,28 @@ void ReadLoggedFolders(UninstallRun* run) {
   if (ReadFolderLogFiles(&run->logFiles)) MergeLoggedFolders(run->logFiles, &run->logged);
 }
 
-// The log may have been edited. That is safe: only folders are removed, and the system
-// removes only empty ones, so no file is ever deleted because the log names it. Folders
-// inside the install folder go first. Then the log is deleted, and after it the install
-// folder and its parents, which held the log. If the launcher is killed on the way, the
-// log still names what is left.
-void RemoveLoggedFolders(UninstallRun* run) {
-  for (int holders = 0; holders < 2; ++holders) {
-    if (holders) DeleteFolderLogFiles(run->logFiles);
-    for (int i = run->logged.count - 1; i >= 0; --i) {
-      const char* folder = run->logged.folders[i];
-      bool inside = RelateToInstallFolder(folder, g_InstallFolder) == kFolderInside;
-      if (IsOursToRemove(folder) && inside != (holders != 0) && IsFolder(folder)) {
-        OsRemoveFolder(folder);
-      }
-    }
+// The two passes over the logged folders: first those inside the install folder, then,
+// once the log is gone, the install folder and its parents, which held the log.
+enum FolderPass { kFoldersInside, kInstallFolderAndParents };
+
+// Removes, deepest first, the logged folders of pass that are still there.
+void RemoveLoggedFoldersOf(const UninstallRun& run, FolderPass pass) {
+  for (int i = run.logged.count - 1; i >= 0; --i) {
+    const char* folder = run.logged.folders[i];
+    FolderRelation relation = RelateToInstallFolder(folder, g_InstallFolder);
+    bool inPass = pass == kFoldersInside ? relation == kFolderInside
+                                         : relation == kFolderSame || relation == kFolderParent;
+    if (inPass && IsFolder(folder)) OsRemoveFolder(folder);
   }
+}
+
+// The log may have been edited. That is safe: only folders are removed, and the system
+// removes only empty ones, so no file is ever deleted because the log names it. If the
+// launcher is killed on the way, the log still names what is left.
+void RemoveLoggedFolders(const UninstallRun& run) {
+  RemoveLoggedFoldersOf(run, kFoldersInside);
+  DeleteFolderLogFiles(run.logFiles);
+  RemoveLoggedFoldersOf(run, kInstallFolderAndParents);
 }
 
 bool IsLoggedFolder(const UninstallRun& run, const char* path) {
@@ -270,7 +276,7 @@ UninstallResult Uninstall(bool keepSaves, char* place, size_t cap) {
     run.sweepSaves = !keepSaves && IsLoggedFolder(run, g_InstallFolder);
     DeleteInstalledFiles(&run);
     if (run.sweepSaves) DeleteSaveFiles(&run);
-    RemoveLoggedFolders(&run);
+    RemoveLoggedFolders(run);
     CheckLoggedFolders(&run);
     if (run.leftover || keepSaves) KeepLeftoversInLog(run);
   }
