@@ -6,7 +6,7 @@
 #include "platform/file_system.h"
 #include "platform/system_folders.h"
 
-FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char* windowsFolder) {
+FolderJudgement JudgeInstallPlace(const char* folder, const char* windowsFolder) {
   if (IsDriveRoot(folder)) return kFolderIsDriveRoot;
   // A text the system cannot read as a path names no folder anyone could check. An empty
   // one is left for the install to say that it cannot be made.
@@ -19,5 +19,11 @@ FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char
       IsRefusedExistingFolder(folder, windowsFolder)) {
     return kFolderInWindows;
   }
+  return kFolderAccepted;
+}
+
+FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char* windowsFolder) {
+  FolderJudgement judgement = JudgeInstallPlace(folder, windowsFolder);
+  if (judgement != kFolderAccepted) return judgement;
   return InstallPathsFit(folder, mask) ? kFolderAccepted : kFolderTooLong;
 }

@@ -16,3 +16,6 @@ enum FolderJudgement {
 // Judges folder (already normalised) for an install of mask. windowsFolder is the
 // system's Windows folder, or "" when it cannot be read.
 FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char* windowsFolder);
+// The same judgement without the lengths of an install: whether anything may be done in
+// folder at all. The uninstall asks it of a recorded folder.
+FolderJudgement JudgeInstallPlace(const char* folder, const char* windowsFolder);

@@ -7,16 +7,15 @@
 #include <string.h>
 
 #include "install/folder_log.h"
+#include "install/install_folder_judgement.h"
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "path/folder_relation.h"
-#include "path/install_folder_text.h"
 #include "path/save_name.h"
 #include "platform/file_system.h"
 #include "platform/folder_listing.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
-#include "platform/system_folders.h"
 #include "platform/windows_folder.h"
 #include "setup_source/file_set.h"
 #include "setup_source/setup_description.h"
@@ -58,11 +57,11 @@ bool IsKeptSave(const UninstallRun& run, const char* name) {
 
 // A record written by an older launcher or edited by hand may name a place the install
 // dialog refuses. Its files are not the game's alone, so nothing there is deleted.
+// Its length is no reason to refuse it: a path too long is simply not deleted.
 bool IsRefusedPlace(const char* folder) {
   char windowsFolder[kFolderCapacity + 1];
   OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
-  return IsRefusedInstallFolder(folder, windowsFolder) ||
-         IsRefusedExistingFolder(folder, windowsFolder);
+  return JudgeInstallPlace(folder, windowsFolder) != kFolderAccepted;
 }
 
 // Every file of an installable type goes, except the saves the player keeps.
