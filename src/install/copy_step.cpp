@@ -10,7 +10,6 @@
 #include "path/path_characters.h"
 #include "path/save_name.h"
 #include "platform/platform.h"
-#include "setup_source/file_set.h"
 #include "setup_source/source_path.h"
 #include "text/bounded_text.h"
 
@@ -47,12 +46,14 @@ bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const cha
 
 void BeginCopyPass(CopyPass* pass) {
   OsGetCurrentFolder(pass->discFolder, sizeof pass->discFolder);
-  BeginFileSet(g_TypeMask);
+  pass->walk = {g_TypeMask, 0};
 }
 
 CopyStepResult CopyNextFile(CopyPass* pass, void (*showPaths)(const CopyStepPaths& paths),
                             OsCopyProgress progress) {
-  if (NextFileInSet(pass->relative, sizeof pass->relative) == 1) return kCopyStepNoFileLeft;
+  if (!NextFileInSet(&pass->walk, pass->relative, sizeof pass->relative)) {
+    return kCopyStepNoFileLeft;
+  }
   return CopyFileAgain(pass, showPaths, progress);
 }
 

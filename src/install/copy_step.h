@@ -5,6 +5,7 @@
 #include "path/path_characters.h"
 #include "platform/copy_with_progress.h"
 #include "platform/file_system.h"
+#include "setup_source/file_set.h"
 #include "setup_source/setup_description.h"
 
 struct CopyStepPaths {
@@ -23,6 +24,7 @@ bool FormCopyStepPaths(const char* discFolder, const char* gameFolder, const cha
 // A pass that copies the files of g_TypeMask into g_InstallFolder. discFolder is the
 // current folder when the pass began. relative and paths are the latest step's file.
 struct CopyPass {
+  FileSetWalk walk;  // the pass's own, kept between steps
   char discFolder[kPathSize];
   char relative[kFileNameCapacity + 1];
   CopyStepPaths paths;

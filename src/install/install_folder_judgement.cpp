@@ -61,7 +61,7 @@ FolderJudgement JudgeByIdentity(const char* folder, const char* windowsFolder) {
 
 }  // namespace
 
-FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char* windowsFolder) {
+FolderJudgement JudgeInstallPlace(const char* folder, const char* windowsFolder) {
   if (IsDriveRoot(folder)) return kFolderIsDriveRoot;
   size_t units;
   if (folder[0] != '\0' && !OsGetFullPathUnits(folder, &units)) return kFolderCannotBeJudged;
@@ -75,5 +75,11 @@ FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char
   if (relation == kFolderSame || relation == kFolderInside) return kFolderInWindows;
   FolderJudgement byIdentity = JudgeByIdentity(folder, windowsFolder);
   if (byIdentity != kFolderAccepted) return byIdentity;
+  return kFolderAccepted;
+}
+
+FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char* windowsFolder) {
+  FolderJudgement judgement = JudgeInstallPlace(folder, windowsFolder);
+  if (judgement != kFolderAccepted) return judgement;
   return InstallPathsFit(folder, mask) ? kFolderAccepted : kFolderTooLong;
 }

@@ -22,3 +22,6 @@ enum FolderJudgement {
 // name, a link, a forward slash or a "\\?\" prefix cannot get around them. An empty folder
 // is accepted: the install then says that it cannot be made.
 FolderJudgement JudgeInstallFolder(const char* folder, TypeMask mask, const char* windowsFolder);
+// The same judgement without the lengths of an install: whether anything may be done in
+// folder at all. The uninstall asks it of a recorded folder.
+FolderJudgement JudgeInstallPlace(const char* folder, const char* windowsFolder);

@@ -5,12 +5,10 @@
 #include <string.h>
 
 #include "install/install_selection.h"
-#include "path/path_characters.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "setup_source/file_set.h"
 #include "setup_source/setup_description.h"
-#include "text/ascii_text.h"
 #include "text/bounded_text.h"
 
 bool WriteInstalledState(const char* keyPath, const char* installFolder) {
@@ -117,9 +115,9 @@ namespace {
 bool EveryRecordedFilePresent() {
   // Visit every entry, even after a missing one, so the walk always runs to the end.
   bool present = true;
-  BeginFileSet(g_TypeMask);
+  FileSetWalk walk = {g_TypeMask, 0};
   char relative[kFileNameCapacity + 1];
-  while (NextFileInSet(relative, sizeof relative) == 0) {
+  while (NextFileInSet(&walk, relative, sizeof relative)) {
     char path[kPathSize];
     uint32_t attributes;
     // A path too long to form cannot be checked, so it counts as missing.
@@ -136,19 +134,4 @@ bool EveryRecordedFilePresent() {
 bool IsGameInstalled() {
   if (g_InstallKind == kInstallNone || g_InstallFolder[0] == '\0') return false;
   return EveryRecordedFilePresent();
-}
-
-void FormLauncherLockName(const char* keyPath, char* out, size_t cap) {
-  uint64_t hash = 0xcbf29ce484222325u;  // FNV-1a, 64 bits
-  for (const char* p = keyPath; *p != '\0';) {
-    // Do not change the case of a two-byte character's bytes: a second byte that looks
-    // like a letter is not one.
-    size_t length = PathCharLength(p);
-    for (const char* end = p + length; p < end; ++p) {
-      char byte = length == 1 ? ToAsciiUpper(*p) : *p;
-      hash = (hash ^ static_cast<unsigned char>(byte)) * 0x100000001b3u;
-    }
-  }
-  FormatText(out, cap, "Local\\SetupLauncher.%08x%08x", static_cast<unsigned>(hash >> 32),
-             static_cast<unsigned>(hash));
 }

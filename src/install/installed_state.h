@@ -22,9 +22,3 @@ void DeleteRegistrySubkey(const char* parentPath, const char* subkeyName);
 // kind and a folder, and every file of the recorded types is in that folder. Reads the
 // globals that ReadInstalledState filled.
 bool IsGameInstalled();
-
-// The name of the lock that lets only one launcher at a time act on the record under
-// keyPath. Kernel object names are case-sensitive and cannot hold a backslash, so the
-// key's ASCII letters are upper-cased (the registry ignores their case) and the bytes are
-// hashed.
-void FormLauncherLockName(const char* keyPath, char* out, size_t cap);

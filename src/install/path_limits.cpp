@@ -34,9 +34,9 @@ bool InstallPathsFit(const char* installFolder, TypeMask mask) {
       !FilePathFits(path)) {
     return false;
   }
-  BeginFileSet(mask);
+  FileSetWalk walk = {mask, 0};
   char name[kFileNameCapacity + 1];
-  while (NextFileInSet(name, sizeof name) == 0) {
+  while (NextFileInSet(&walk, name, sizeof name)) {
     PathSpans spans;
     FindPathSpans(name, &spans);
     if (!JoinPath(path, sizeof path, installFolder, name) || !FilePathFits(path)) return false;

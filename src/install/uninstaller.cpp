@@ -30,6 +30,9 @@ struct UninstallRun {
   bool leftover;    // something this uninstall should remove is still there
   FolderLogFiles logFiles;
   LoggedFolders logged;  // the folders named in the logs that existed at the start
+  // The listed files this uninstall deletes, gathered once: names in g_Setup's list.
+  const char* listed[kMaxFileEntries];
+  int listedCount;
 };
 
 bool Exists(const char* path) {
@@ -50,10 +53,24 @@ bool IsKeptSave(const UninstallRun& run, const char* name) {
 
 // A record written by an older launcher or edited by hand may name a place the install
 // dialog refuses. Its files are not the game's alone, so nothing there is deleted.
+// Its length is no reason to refuse it: a path too long is simply not deleted.
 bool IsRefusedPlace(const char* folder) {
   char windowsFolder[kPathSize];
   OsGetWindowsFolder(windowsFolder, sizeof windowsFolder);
-  return JudgeInstallFolder(folder, 0, windowsFolder) != kFolderAccepted;
+  return JudgeInstallPlace(folder, windowsFolder) != kFolderAccepted;
+}
+
+// Every file of an installable type goes, except the saves the player keeps.
+void GatherListedFiles(UninstallRun* run) {
+  FileSetWalk walk = {InstallableTypes(), 0};
+  char name[kFileNameCapacity + 1];
+  run->listedCount = 0;
+  while (NextFileInSet(&walk, name, sizeof name)) {
+    // The walk stands just past the entry it found: keep that entry's own text.
+    if (!IsKeptSave(*run, name)) {
+      run->listed[run->listedCount++] = g_Setup.files[walk.index - 1].name;
+    }
+  }
 }
 
 // A path that does not fit is never used, because a cut name could be another file.
@@ -65,11 +82,7 @@ void DeleteInFolder(UninstallRun* run, const char* name) {
 }
 
 void DeleteInstalledFiles(UninstallRun* run) {
-  BeginFileSet(InstallableTypes());
-  char name[kFileNameCapacity + 1];
-  while (NextFileInSet(name, sizeof name) == 0) {
-    if (!IsKeptSave(*run, name)) DeleteInFolder(run, name);
-  }
+  for (int i = 0; i < run->listedCount; ++i) DeleteInFolder(run, run->listed[i]);
 }
 
 void DeleteSaveFiles(UninstallRun* run) {
@@ -95,22 +108,28 @@ void ReadLoggedFolders(UninstallRun* run) {
   if (ReadFolderLogFiles(&run->logFiles)) MergeLoggedFolders(run->logFiles, &run->logged);
 }
 
-// The log may have been edited. That is safe: only folders are removed, and the system
-// removes only empty ones, so no file is ever deleted because the log names it. Folders
-// inside the install folder go first. Then the log is deleted, and after it the install
-// folder and its parents, which held the log. If the launcher is killed on the way, the
-// log still names what is left.
-void RemoveLoggedFolders(UninstallRun* run) {
-  for (int holders = 0; holders < 2; ++holders) {
-    if (holders) DeleteFolderLogFiles(run->logFiles);
-    for (int i = run->logged.count - 1; i >= 0; --i) {
-      const char* folder = run->logged.folders[i];
-      bool inside = RelateToInstallFolder(folder, g_InstallFolder) == kFolderInside;
-      if (IsOursToRemove(folder) && inside != (holders != 0) && IsFolder(folder)) {
-        OsRemoveFolder(folder);
-      }
-    }
+// The two passes over the logged folders: first those inside the install folder, then,
+// once the log is gone, the install folder and its parents, which held the log.
+enum FolderPass { kFoldersInside, kInstallFolderAndParents };
+
+// Removes, deepest first, the logged folders of pass that are still there.
+void RemoveLoggedFoldersOf(const UninstallRun& run, FolderPass pass) {
+  for (int i = run.logged.count - 1; i >= 0; --i) {
+    const char* folder = run.logged.folders[i];
+    FolderRelation relation = RelateToInstallFolder(folder, g_InstallFolder);
+    bool inPass = pass == kFoldersInside ? relation == kFolderInside
+                                         : relation == kFolderSame || relation == kFolderParent;
+    if (inPass && IsFolder(folder)) OsRemoveFolder(folder);
   }
+}
+
+// The log may have been edited. That is safe: only folders are removed, and the system
+// removes only empty ones, so no file is ever deleted because the log names it. If the
+// launcher is killed on the way, the log still names what is left.
+void RemoveLoggedFolders(const UninstallRun& run) {
+  RemoveLoggedFoldersOf(run, kFoldersInside);
+  DeleteFolderLogFiles(run.logFiles);
+  RemoveLoggedFoldersOf(run, kInstallFolderAndParents);
 }
 
 bool IsLoggedFolder(const UninstallRun& run, const char* path) {
@@ -132,13 +151,11 @@ bool WasToGo(const UninstallRun& run, const char* folder, const char* name) {
   for (int i = 0; i < kFolderLogFileCount && inInstallFolder; ++i) {
     if (RelateFolders(path, run.logFiles.paths[i]) == kFolderSame) return true;
   }
-  BeginFileSet(InstallableTypes());
-  char entry[kFileNameCapacity + 1];
-  while (NextFileInSet(entry, sizeof entry) == 0) {
-    if (IsKeptSave(run, entry) || !JoinPath(listed, sizeof listed, g_InstallFolder, entry)) {
-      continue;
+  for (int i = 0; i < run.listedCount; ++i) {
+    if (JoinPath(listed, sizeof listed, g_InstallFolder, run.listed[i]) &&
+        RelateToInstallFolder(path, listed) == kFolderSame) {
+      return true;
     }
-    if (RelateToInstallFolder(path, listed) == kFolderSame) return true;
   }
   return false;
 }
@@ -247,12 +264,13 @@ UninstallResult Uninstall(bool keepSaves, char* place, size_t cap) {
   // Without an install folder, every path would start at the current drive's root.
   if (g_InstallFolder[0] != '\0' && !refused) {
     ReadLoggedFolders(&run);
+    GatherListedFiles(&run);
     // A folder that was there before the install may hold other programs' saves: only
     // the game's listed saves go from it.
     run.sweepSaves = !keepSaves && IsLoggedFolder(run, g_InstallFolder);
     DeleteInstalledFiles(&run);
     if (run.sweepSaves) DeleteSaveFiles(&run);
-    RemoveLoggedFolders(&run);
+    RemoveLoggedFolders(run);
     CheckLoggedFolders(&run);
     if (run.leftover || keepSaves) KeepLeftoversInLog(run);
   }

@@ -43,11 +43,7 @@ bool LoadDescriptionStep(int) {
 // Two launchers sharing one record could install into two folders, and an uninstall would
 // then forget one of them. So a second launcher for the same key brings the first one to
 // the front and exits.
-bool OneLauncherStep(int) {
-  char lockName[64];
-  FormLauncherLockName(g_Setup.ProductKeyPath, lockName, sizeof lockName);
-  return GuiClaimLauncherLock(lockName);
-}
+bool OneLauncherStep(int) { return GuiClaimLauncherLock(g_Setup.ProductKeyPath); }
 
 bool ReadRecordStep(int) {
   ReadInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);

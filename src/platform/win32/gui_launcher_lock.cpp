@@ -3,6 +3,7 @@
 // instead of showing its own.
 #include "platform/win32/gui_launcher_lock.h"
 
+#include "platform/launcher_lock_name.h"
 #include "platform/win32/wide_text.h"
 
 namespace {
@@ -44,7 +45,9 @@ HWND WindowToFront(DWORD process) {
 
 HWND GuiOpenDialog() { return FindShownWindows(GetCurrentProcessId()).dialog; }
 
-bool GuiClaimLauncherLock(const char* lockName) {
+bool GuiClaimLauncherLock(const char* keyPath) {
+  char lockName[kLauncherLockNameCapacity];
+  FormLauncherLockName(keyPath, lockName, sizeof lockName);
   wchar_t name[kWideCapacity];
   if (!ToWideStrict(lockName, name, kWideCapacity)) return true;
   HANDLE block =

@@ -9,25 +9,21 @@
 
 // Counted in characters, as Windows counts UTF-16 units: 表 is two bytes and one unit.
 TEST(PathLimits, TheFolderItsSubFoldersFilesAndLog) {
-  CopyText(g_Setup.MD, sizeof g_Setup.MD, "game._md");
   g_Setup.fileCount = 2;
   g_Setup.files[0] = {"data\\bgm\\x.dat", 1, 0};
   g_Setup.files[1] = {"game.exe", 2, 0};
-  const std::string x = "W:\\inst\\", kanji = "表";
-  auto repeat = [](const std::string& part, int times) {
-    std::string out;
-    while (times-- > 0) out += part;
-    return out;
-  };
+  const std::string x = "W:\\inst\\";
+  std::string kanji;
+  for (int i = 0; i < 200; ++i) kanji += "表";
   const std::tuple<std::string, const char*, TypeMask, bool> cases[] = {
-      {x + repeat("x", 239), "game._md", 0, true},  // 247 units; the log 256
-      {x + repeat("x", 240), "game._md", 0, false},
-      {x + repeat(kanji, 200), "game._md", 0, true},     // 208 units in 408 bytes
-      {x + repeat("x", 239), "hoshimi1._md", 0, false},  // the log 260
-      {x + repeat("x", 222), "game._md", 1, true},       // data\bgm at 239, x.dat at 245
-      {x + repeat("x", 232), "game._md", 1, false},      // data\bgm at 249
-      {x + repeat("x", 232), "game._md", 2, true},       // game.exe at 249
-      {x + repeat("x", 242), "game._md", 2, false},      // game.exe at 259, but the folder 250
+      {x + std::string(239, 'x'), "game._md", 0, true},  // 247 units; the log 256
+      {x + std::string(240, 'x'), "game._md", 0, false},
+      {x + kanji, "game._md", 0, true},                       // 208 units in 408 bytes
+      {x + std::string(239, 'x'), "hoshimi1._md", 0, false},  // the log 260
+      {x + std::string(222, 'x'), "game._md", 1, true},       // data\bgm at 239, x.dat at 245
+      {x + std::string(232, 'x'), "game._md", 1, false},      // data\bgm at 249
+      {x + std::string(232, 'x'), "game._md", 2, true},       // game.exe at 249
+      {x + std::string(242, 'x'), "game._md", 2, false},      // game.exe at 259, but the folder 250
   };
   for (const auto& [folder, md, mask, fits] : cases) {
     CopyText(g_Setup.MD, sizeof g_Setup.MD, md);

@@ -41,7 +41,9 @@ class Uninstaller : public ::testing::Test {
   void SetUp() override { MakeInstalledTree(); }
   void TearDown() override { RemoveAll(); }
   // What an install leaves: the record, the log, files of two types and the no-type bit, saves.
-  void MakeInstalledTree() {
+  // An empty log or temporary log is not written.
+  void MakeInstalledTree(const std::string& log = kLog, const char* temporaryLog = kTemporaryLog,
+                         bool lookalikes = true) {
     RemoveAll();
     ResetSetupDescriptionToDefaults();
     CopyText(g_Setup.REG_S, sizeof g_Setup.REG_S, "H2 アンインストール");
@@ -58,12 +60,14 @@ class Uninstaller : public ::testing::Test {
     CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\h2u\\ゲーム\\表");
     fs::create_directories(kTree / L"data\\bgm");
     fs::create_directories(kTree / L"ソ");
-    WideWrite(kTree / L"game._md", kLog);
-    WideWrite(kTree / L"game._m~", kTemporaryLog);
+    if (!log.empty()) WideWrite(kTree / L"game._md", log);
+    if (*temporaryLog != '\0') WideWrite(kTree / L"game._m~", temporaryLog);
     for (const wchar_t* file : {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat",
-                                L"init.sav", L"data\\slot.SAV", L"notes.save", L"Top.SAV",
-                                L"data\\deep.sav", L"diary.save", L"extra.dat"}) {
+                                L"init.sav", L"data\\slot.SAV", L"notes.save", L"Top.SAV"}) {
       WideWrite(kTree / file, "x");
+    }
+    for (const wchar_t* file : kLookalikes) {
+      if (lookalikes) WideWrite(kTree / file, "x");
     }
     // The minimum is recorded; a killed maximum or another window put the rest there.
     g_InstallKind = kInstallMinimum;
@@ -97,32 +101,23 @@ class Uninstaller : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Uninstaller, RemovesTheRecordedTreeButNotLookalikes) {
-  EXPECT_TRUE(Run(false));
-  for (const wchar_t* gone :
-       {L"game.exe", L"data\\a.bin", L"data\\bgm", L"ソ", L"init.sav", L"data\\slot.SAV",
-        L"notes.save", L"Top.SAV", L"game._md", L"game._m~"}) {
-    EXPECT_FALSE(InTree(gone)) << gone;
+// Kept saves keep their folders logged, so that the next uninstall removes them.
+TEST_F(Uninstaller, RemovesTheTreeButNotLookalikesNorKeptSaves) {
+  // Each file or folder, and whether it stays when the player keeps saves.
+  const std::pair<const wchar_t*, bool> cases[] = {
+      {L"game.exe", false}, {L"data\\a.bin", false},   {L"data\\bgm", false},
+      {L"ソ", false},       {L"notes.save", false},    {L"game._m~", false},
+      {L"init.sav", true},  {L"data\\slot.SAV", true}, {L"Top.SAV", true}};
+  for (bool keepSaves : {false, true}) {
+    MakeInstalledTree();
+    EXPECT_TRUE(Run(keepSaves));
+    for (const auto& [file, kept] : cases) EXPECT_EQ(InTree(file), keepSaves && kept) << file;
+    // diary.save's short name ends in .SAV, but its own extension is not; data\deep.sav stays.
+    for (const wchar_t* kept : kLookalikes) EXPECT_TRUE(InTree(kept)) << kept;
+    EXPECT_EQ(LogText(), keepSaves ? kLog : "<none>");
+    EXPECT_EQ(KeyExists(kKey), keepSaves);
+    EXPECT_EQ(KeyExists(kMaker), keepSaves);
   }
-  // diary.save's short name ends in .SAV, but its own extension is not; data\deep.sav stays.
-  for (const wchar_t* kept : kLookalikes) EXPECT_TRUE(InTree(kept)) << kept;
-  EXPECT_FALSE(KeyExists(kKey));
-  EXPECT_FALSE(KeyExists(kMaker));
-}
-
-TEST_F(Uninstaller, KeptSavesStayListedOrNot) {
-  EXPECT_TRUE(Run(true));
-  const std::pair<const wchar_t*, bool> cases[] = {{L"init.sav", true},
-                                                   {L"data\\slot.SAV", true},
-                                                   {L"Top.SAV", true},
-                                                   {L"notes.save", false},
-                                                   {L"game.exe", false}};
-  for (const auto& [file, kept] : cases) EXPECT_EQ(InTree(file), kept) << file;
-  EXPECT_TRUE(KeyExists(kKey));
-  // Kept saves keep their folders logged, so that the next uninstall removes them.
-  EXPECT_EQ(LogText(),
-            "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n");
-  EXPECT_FALSE(InTree(L"game._m~"));
   for (const wchar_t* file : kLookalikes) fs::remove(kTree / file);
   g_InstallKind = kInstallMinimum;
   EXPECT_TRUE(Run(false));
@@ -139,9 +134,7 @@ TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
       // In a folder that was there before, only the check of each deleted file can tell.
       {L"game.exe", kDataOnly, kDataOnly}};
   for (const auto& [held, before, log] : cases) {
-    MakeInstalledTree();
-    for (const wchar_t* file : kLookalikes) fs::remove(kTree / file);
-    if (before != nullptr) fs::remove(kTree / L"game._m~"), WideWrite(kTree / L"game._md", before);
+    MakeInstalledTree(before ? before : kLog, before ? "" : kTemporaryLog, false);
     HANDLE handle =
         CreateFileW((kTree / held).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -158,38 +151,24 @@ TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
   }
 }
 
+// The log may be edited: only its empty folders in or above the install folder go.
 TEST_F(Uninstaller, LoggedFoldersGoOnlyInOrAboveTheInstallFolder) {
-  for (const wchar_t* file : kLookalikes) fs::remove(kTree / file);
   const std::tuple<const wchar_t*, const char*, bool> cases[] = {
       {L"W:\\h2u\\ゲーム", "W:\\h2u\\ゲーム", true},  // a parent, emptied
       {kTree.c_str(), "W:\\h2u\\ゲーム\\表\\", true},
-      {L"W:\\h2u\\ゲーム\\表\\Sub", "w:\\H2U\\ゲーム\\表\\Sub", true},
+      {L"W:\\h2u\\ゲーム\\表\\Sub", "w:\\H2U\\ゲーム\\表\\Sub\r", true},
       {L"W:\\h2u\\other", "W:\\h2u\\other", false},  // inside a parent is outside
+      {L"W:\\h2out\\empty", "W:\\h2out\\empty", false},
   };
-  std::ofstream log(kTree / L"game._md", std::ios::binary | std::ios::app);
-  for (const auto& [folder, entry, removed] : cases) log << entry << "\n";
-  log.close();
+  std::string log = kLog;
+  for (const auto& [folder, entry, removed] : cases) log += entry + std::string("\n");
+  for (int i = 0; i < 1000; ++i) log += "W:\\h2out\\nothing" + std::to_string(i) + "\n";
+  MakeInstalledTree(log, kTemporaryLog, false);
   for (const auto& [folder, entry, removed] : cases) fs::create_directories(folder);
   EXPECT_TRUE(Run(false));
   for (const auto& [folder, entry, removed] : cases) {
     EXPECT_NE(fs::exists(folder), removed) << entry;
   }
-}
-
-TEST_F(Uninstaller, TamperedLogRemovesOnlyEmptyFoldersAndNeverFiles) {
-  fs::create_directories(L"W:\\h2out\\full");
-  fs::create_directories(L"W:\\h2out\\empty");
-  for (const wchar_t* file : {L"W:\\h2out\\full\\keep.txt", L"W:\\h2out\\file.txt"}) {
-    WideWrite(file, "x");
-  }
-  std::string log = "W:\\h2out\\full\r\nW:\\h2out\\file.txt\r\nW:\\h2out\\empty\r\n";
-  for (int i = 0; i < 1000; ++i) log += "W:\\h2out\\nothing" + std::to_string(i) + "\n";
-  WideWrite(kTree / L"game._md", log);
-  EXPECT_TRUE(Run(false));
-  EXPECT_TRUE(fs::exists(L"W:\\h2out\\full\\keep.txt"));
-  EXPECT_TRUE(fs::exists(L"W:\\h2out\\file.txt"));
-  EXPECT_TRUE(fs::exists(L"W:\\h2out\\empty"));  // outside the install folder
-  EXPECT_FALSE(InTree(L"game._md"));
 }
 
 // Another program's values and keys under the disc's keys stay, with the maker's key.
@@ -218,24 +197,11 @@ TEST_F(Uninstaller, ProductAndMakersKeysKeepForeignValuesAndKeys) {
   }
 }
 
-TEST_F(Uninstaller, EmptyInstallFolderDeletesNothingAtTheDriveRoot) {
-  for (const wchar_t* file : {L"W:\\game.exe", L"W:\\root.sav"}) WideWrite(file, "x");
-  SetCurrentDirectoryW(L"W:\\");
-  g_InstallFolder[0] = '\0';
-  EXPECT_TRUE(Run(false));
-  SetCurrentDirectoryW(L"C:\\");
-  EXPECT_TRUE(fs::remove(L"W:\\game.exe"));
-  EXPECT_TRUE(fs::remove(L"W:\\root.sav"));
-  EXPECT_FALSE(KeyExists(kKey));  // the record is still cleared and removed
-}
-
 // A save or game file under the log's name is not a log: install and uninstall leave it.
 TEST_F(Uninstaller, AFileThatIsNotALogStays) {
   for (const std::string& bytes :
        {std::string("SAVE\0\x01\xff", 7), std::string("W:\\h2u\\ゲーム\\表\\data\\\nslot 1\n")}) {
-    MakeInstalledTree();
-    fs::remove(kTree / L"game._m~");
-    WideWrite(kTree / L"game._md", bytes);
+    MakeInstalledTree(bytes, "");
     BeginFolderLog();
     EXPECT_EQ(CreateFolderPath("W:\\h2u\\ゲーム\\表\\new"), 1);
     ReleaseFolderLog();
@@ -246,8 +212,11 @@ TEST_F(Uninstaller, AFileThatIsNotALogStays) {
 }
 
 // A record naming a place the install dialog refuses: nothing there goes; the record does.
+// No folder at all deletes nothing either, not even in the current folder.
 TEST_F(Uninstaller, ARefusedPlaceIsLeftWhole) {
+  SetCurrentDirectoryW(L"W:\\");
   const std::pair<const char*, const wchar_t*> cases[] = {
+      {"", L"W:\\"},
       {"W:", L"W:\\"},
       {"W:\\", L"W:\\"},
       {"C:\\windows\\h2u", L"C:\\windows\\h2u"},
@@ -265,8 +234,8 @@ TEST_F(Uninstaller, ARefusedPlaceIsLeftWhole) {
     WideWrite(folder / L"game._md", std::string(recorded) + "\\data\\\n");
     CopyText(g_InstallFolder, sizeof g_InstallFolder, recorded);
     g_InstallKind = kInstallMinimum;
-    Run(false);
-    EXPECT_EQ(result, kUninstallRefusedPlace) << recorded;
+    EXPECT_EQ(Run(false), *recorded == '\0') << recorded;
+    EXPECT_EQ(result, *recorded == '\0' ? kUninstallDone : kUninstallRefusedPlace) << recorded;
     EXPECT_EQ(place, recorded);
     for (const wchar_t* file : {L"game.exe", L"init.sav", L"Other.sav", L"game._md", L"data"}) {
       EXPECT_TRUE(fs::exists(folder / file)) << recorded << " " << fs::path(file).string();
@@ -274,6 +243,7 @@ TEST_F(Uninstaller, ARefusedPlaceIsLeftWhole) {
     EXPECT_FALSE(KeyExists(kKey)) << recorded;
     RemoveAll();
   }
+  SetCurrentDirectoryW(L"C:\\");
 }
 
 // Unlisted saves are swept only from an install folder the launcher made.
@@ -284,10 +254,7 @@ TEST_F(Uninstaller, UnlistedSavesGoOnlyFromAFolderTheInstallMade) {
       {"", false},                               // no log: nothing was made
   };
   for (const auto& [log, swept] : cases) {
-    MakeInstalledTree();
-    fs::remove(kTree / L"game._m~");
-    if (*log == '\0') fs::remove(kTree / L"game._md");
-    if (*log != '\0') WideWrite(kTree / L"game._md", log);
+    MakeInstalledTree(log, "");
     EXPECT_TRUE(Run(false)) << log;
     EXPECT_NE(InTree(L"Top.SAV"), swept) << log;
     EXPECT_FALSE(InTree(L"init.sav") || InTree(L"data\\slot.SAV")) << "listed saves go";
