@@ -14,16 +14,7 @@ ln -s "$root/tools" "$root/scripts" "$run/" && ln -s "$root/build/native" "$run/
 if [ -f "$root/build/mingw-i686/bin/setup.exe" ]; then
   cp "$root/build/mingw-i686/bin/setup.exe" "$run/build/mingw-i686/bin/"
 else  # the launcher's 32-bit GUI header stands in for it: the demo runs the x86_64 build instead
-  python3 - "$run/build/mingw-i686/bin/setup.exe" <<'PY'
-import struct, sys
-b = bytearray(b"MZ" + bytes(0x40 - 2 + 24 + 0xE0))
-struct.pack_into("<I", b, 0x3C, 0x40)
-b[0x40:0x46] = b"PE\0\0\x4c\x01"
-struct.pack_into("<HHH", b, 0x40 + 20, 0xE0, 0, 0x10B)
-struct.pack_into("<H", b, 0x40 + 24 + 68, 2)
-b += "FileDescription\0".encode("utf-16-le") + bytes(2) + "Setup launcher\0".encode("utf-16-le")
-open(sys.argv[1], "wb").write(b)
-PY
+  python3 "$root/tests/disc/fake-pe.py" 14c 2 'Setup launcher' "$run/build/mingw-i686/bin/setup.exe"
 fi
 cp "$build/sample-disc/HOSHIMI/game.exe" "$run/disc/GAME/" && printf 'map' >"$run/disc/GAME/data/map.dat"
 cp "$root/sample/setup.bmp" "$run/disc/" && chmod -R u+w "$run/disc"

@@ -69,18 +69,22 @@ class SetupCheck : public SetupDisc {
     for (size_t at; (at = out.find("{disc}")) != std::string::npos;) out.replace(at, 6, disc_);
     return out;
   }
-  // Runs setup-check on the current folder: its exit status, and part in its report or,
-  // after "!", not in it.
-  static void ExpectReport(const char* option, int status, const std::string& part) {
+  // Runs setup-check on the current folder: its exit status, and part in its report (standard
+  // error for a refusal, status 2); after "!", not in it; "": nothing at all, not half a report.
+  void ExpectReport(const char* option, int status, const std::string& part) {
     const char* argv[] = {"setup-check", option, nullptr};
     testing::internal::CaptureStdout();
-    int shownStatus = RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv));
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv)), status) << part;
+    std::string errors = testing::internal::GetCapturedStderr();
     std::string shown = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(shownStatus, status) << part;
-    if (part[0] == '!') {
+    OsSetCurrentFolder(disc_.c_str());
+    if (part.empty()) {
+      EXPECT_EQ(shown, "");
+    } else if (part[0] == '!') {
       EXPECT_EQ(shown.find(part.substr(1)), std::string::npos) << shown;
     } else {
-      EXPECT_TRUE(Contains(shown, part));
+      EXPECT_TRUE(Contains(status == 2 ? errors : shown, part));
     }
   }
   std::string disc_;
@@ -145,16 +149,7 @@ TEST_F(SetupCheck, ExitStatusAndReports) {
     remove("setup.ini");
     ResetSetupDescriptionToDefaults();
     if (setupIni != nullptr) WriteBytes("setup.ini", setupIni);
-    const char* argv[] = {"setup-check", option, nullptr};
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(RunSetupCheck(option ? 2 : 1, const_cast<char**>(argv)), status) << setupIni;
-    std::string errors = testing::internal::GetCapturedStderr();
-    std::string shown = testing::internal::GetCapturedStdout();
-    OsSetCurrentFolder(disc_.c_str());
-    // "": nothing at all, not a report half written; a refusal says why on standard error.
-    EXPECT_TRUE(part.empty() ? testing::AssertionResult(shown.empty()) << shown
-                             : Contains(status == 2 ? errors : shown, part));
+    ExpectReport(option, status, part);
   }
 }
 
@@ -177,67 +172,6 @@ std::string Pe(uint16_t machine, uint16_t subsystem, const char* description) {
   return b;
 }
 
-std::string Bmp(const char* sig, uint32_t dib, int32_t w, int32_t h, int planes, int bits, int z);
-
-// The root files as Windows finds them, in any case; the launcher proven by its header.
-TEST_F(SetupCheck, LauncherAndRootNames) {
-  const std::string launcher = Pe(0x14C, 2, "Setup launcher");
-  const std::string bmp = Bmp("BM", 40, 320, 240, 1, 24, 0);
-  // Root files, the option, the exit status, a part of the report or, after "!", no part.
-  const std::tuple<std::vector<std::pair<const char*, std::string>>, const char*, int, std::string>
-      cases[] = {
-          {{{"SETUP.EXE", launcher}, {"Setup.Bmp", bmp}, {"SETUP.INI", "#TITLE x\n"}},
-           nullptr,
-           0,
-           "!warning: setup."},
-#ifndef _WIN32  // a Windows folder cannot hold both spellings
-          {{{"setup.exe", launcher}, {"SETUP.EXE", launcher}, {"setup.bmp", bmp}},
-           nullptr,
-           1,
-           "setup.ini: error: \"setup.exe\" and \"SETUP.EXE\" are one name on Windows: keep one "
-           "of them in the disc root\n"},
-#endif
-          {{{"Setup.exe", Pe(0x8664, 2, "Setup launcher")}, {"setup.bmp", bmp}},
-           nullptr,
-           1,
-           "setup.ini: error: Setup.exe is a 64-bit (x86_64) program, which 32-bit Windows "
-           "cannot start: a player's Windows cannot start it as the disc's launcher; ship the "
-           "32-bit launcher, build/mingw-i686/bin/setup.exe\n"},
-          {{{"setup.exe", Pe(0x8664, 2, "Setup launcher")}, {"setup.bmp", bmp}},
-           "--x86_64-for-testing",
-           0,
-           "!setup.exe is"},
-          // The disc's own autorun.inf must start the launcher, with an icon that is there.
-          {{{"setup.exe", launcher},
-            {"setup.bmp", bmp},
-            {"AUTORUN.INF", "[AutoRun]\r\nopen=menu.exe\r\nicon=game.ico,0\r\n"}},
-           nullptr,
-           0,
-           "setup.ini: warning: the disc's own AUTORUN.INF starts \"menu.exe\", not setup.exe: "
-           "AutoPlay does not offer the launcher; remove the file and make-disc writes one that "
-           "does\nsetup.ini: warning: the icon \"game.ico\" that AUTORUN.INF names is not on the "
-           "disc: Explorer shows the drive without the game's icon\n"},
-          {{{"setup.exe", launcher},
-            {"setup.bmp", bmp},
-            {"autorun.inf", "[autorun]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\n"}},
-           nullptr,
-           0,
-           "!autorun"},
-      };
-  for (const auto& [files, option, status, part] : cases) {
-    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
-      std::filesystem::remove_all(entry.path());
-    }
-    bool ini = false;
-    for (const auto& [name, bytes] : files) {
-      WriteBytes(name, bytes);
-      ini = ini || strcmp(name, "SETUP.INI") == 0;
-    }
-    if (!ini) WriteBytes("setup.ini", "#TITLE x\n");
-    ExpectReport(option, status, part);
-  }
-}
-
 // The picture's header: signature, header size, width, height, planes, bits, compression.
 std::string Bmp(const char* sig, uint32_t dib, int32_t w, int32_t h, int planes, int bits, int z) {
   std::string b = std::string(sig) + std::string(52 + 4, '\0');
@@ -250,49 +184,88 @@ std::string Bmp(const char* sig, uint32_t dib, int32_t w, int32_t h, int planes,
   return b;
 }
 
-// The launcher, proven by its header, and its picture in the disc root ("": no warning).
+// The root files as Windows finds them, in any case: the launcher proven by its header, its
+// picture and the disc's own autorun.inf.
 TEST_F(SetupCheck, DiscRootFiles) {
   const std::string launcher = Pe(0x14C, 2, "Setup launcher");
-  // setup.exe and setup.bmp ("": none), the exit status, a part of the report.
-  const std::tuple<std::string, std::string, int, const char*> cases[] = {
-      {"Stand-in for the launcher", Bmp("BM", 40, 320, 240, 1, 24, 0), 1,
-       "setup.ini: error: setup.exe is no Windows program (it has no PE header): a player's "
-       "Windows cannot start it as the disc's launcher; ship the 32-bit launcher, "
-       "build/mingw-i686/bin/setup.exe\n"},
-      {Pe(0x14C, 3, "Setup launcher"), "", 1,
+  const std::string bmp = Bmp("BM", 40, 320, 240, 1, 24, 0);
+  using Files = std::vector<std::pair<const char*, std::string>>;
+  auto root = [](const std::string& exe, const std::string& bmp) {  // "": not there
+    Files files;
+    if (!exe.empty()) files.emplace_back("setup.exe", exe);
+    if (!bmp.empty()) files.emplace_back("setup.bmp", bmp);
+    return files;
+  };
+  // Root files (setup.ini "#TITLE x" unless given), the exit status, a part of the report
+  // ("": no warning about them), the option.
+  const struct {
+    Files files;
+    int status;
+    std::string part;
+    const char* option = nullptr;
+  } rows[] = {
+      {{{"SETUP.EXE", launcher}, {"Setup.Bmp", bmp}, {"SETUP.INI", "#TITLE x\n"}}, 0, ""},
+#ifndef _WIN32  // a Windows folder cannot hold both spellings
+      {{{"setup.exe", launcher}, {"SETUP.EXE", launcher}, {"setup.bmp", bmp}},
+       1,
+       "setup.ini: error: \"setup.exe\" and \"SETUP.EXE\" are one name on Windows: keep one "
+       "of them in the disc root\n"},
+#endif
+      {{{"Setup.exe", Pe(0x8664, 2, "Setup launcher")}, {"setup.bmp", bmp}},
+       1,
+       "setup.ini: error: Setup.exe is a 64-bit (x86_64) program, which 32-bit Windows "
+       "cannot start: a player's Windows cannot start it as the disc's launcher; ship the "
+       "32-bit launcher, build/mingw-i686/bin/setup.exe\n"},
+      {root(Pe(0x8664, 2, "Setup launcher"), bmp), 0, "", "--x86_64-for-testing"},
+      {root("Stand-in for the launcher", bmp), 1,
+       "setup.ini: error: setup.exe is no Windows program (it has no PE header)"},
+      {root(Pe(0x14C, 3, "Setup launcher"), ""), 1,
        "setup.ini: error: setup.exe is no Windows GUI program (a console program or a driver)"},
-      {Pe(0x1C0, 2, "Setup launcher"), "", 1,
+      {root(Pe(0x1C0, 2, "Setup launcher"), ""), 1,
        "setup.exe is a program for another processor, not i386: a player's"},
-      {Pe(0x14C, 2, "Other installer"), "", 0,
+      {root(Pe(0x14C, 2, "Other installer"), ""), 0,
        "setup.ini: warning: setup.exe is a 32-bit Windows program, but its version information "
        "does not say \"Setup launcher\": it is not this kit's launcher; make sure it is the one "
        "you mean to ship\n"},
-      {"", Bmp("BM", 40, 320, 240, 1, 24, 0), 0,
+      {root("", bmp), 0,
        "setup.ini: warning: setup.exe is not in the disc root: the disc has no launcher for the "
        "player to start\n"},
-      {launcher, "", 0,
+      {root(launcher, ""), 0,
        "setup.ini: warning: setup.bmp is not in the disc root: the window shows a grey panel "
        "where the picture goes\n"},
-      {launcher, Bmp("GI", 40, 320, 240, 1, 24, 0), 0,
+      {root(launcher, Bmp("GI", 40, 320, 240, 1, 24, 0)), 0,
        "setup.ini: warning: setup.bmp is no picture the launcher can load: the window shows a "
        "grey panel; save it as a Windows BMP, the only format the launcher loads\n"},
-      {launcher, Bmp("BM", 40, 320, 240, 1, 24, 4), 0, "no picture the launcher can load"},  // JPEG
-      {launcher, Bmp("BM", 40, 320, 240, 0, 24, 0), 0, "no picture the launcher can load"},
-      {launcher, Bmp("BM", 40, 320, 240, 1, 7, 0), 0, "no picture the launcher can load"},
-      {launcher, Bmp("BM", 20, 320, 240, 1, 24, 0), 0, "no picture the launcher can load"},
-      {launcher, Bmp("BM", 40, 0, 240, 1, 24, 0), 0, "no picture the launcher can load"},
-      {launcher, Bmp("BM", 40, 640, 480, 1, 24, 0), 0,
+      {root(launcher, Bmp("BM", 40, 320, 240, 1, 24, 4)), 0, "no picture the launcher"},  // JPEG
+      {root(launcher, Bmp("BM", 40, 320, 240, 0, 24, 0)), 0, "no picture the launcher"},
+      {root(launcher, Bmp("BM", 40, 320, 240, 1, 7, 0)), 0, "no picture the launcher"},
+      {root(launcher, Bmp("BM", 20, 320, 240, 1, 24, 0)), 0, "no picture the launcher"},
+      {root(launcher, Bmp("BM", 40, 0, 240, 1, 24, 0)), 0, "no picture the launcher"},
+      {root(launcher, Bmp("BM", 40, 640, 480, 1, 24, 0)), 0,
        "setup.ini: warning: setup.bmp is 640 x 480: the window scales it to 320 x 240\n"},
-      {launcher, Bmp("BM", 40, 320, -240, 1, 32, 3), 0, ""},  // top-down, bit fields
-      {launcher, Bmp("BM", 12, 320, 240, 1, 8, 0), 0, ""},
+      {root(launcher, Bmp("BM", 40, 320, -240, 1, 32, 3)), 0, ""},  // top-down, bit fields
+      {root(launcher, Bmp("BM", 12, 320, 240, 1, 8, 0)), 0, ""},
+      {{{"setup.exe", launcher},
+        {"setup.bmp", bmp},
+        {"AUTORUN.INF", "[AutoRun]\r\nopen=menu.exe\r\nicon=game.ico,0\r\n"}},
+       0,
+       "setup.ini: warning: the disc's own AUTORUN.INF starts \"menu.exe\", not setup.exe: "
+       "AutoPlay does not offer the launcher; remove the file and make-disc writes one that "
+       "does\nsetup.ini: warning: the icon \"game.ico\" that AUTORUN.INF names is not on the "
+       "disc: Explorer shows the drive without the game's icon\n"},
+      {{{"setup.exe", launcher},
+        {"setup.bmp", bmp},
+        {"autorun.inf", "[autorun]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\n"}},
+       0,
+       "!autorun"},
   };
-  for (const auto& [exe, bmp, status, part] : cases) {
-    remove("setup.exe");
-    remove("setup.bmp");
-    if (!exe.empty()) WriteBytes("setup.exe", exe);
-    if (!bmp.empty()) WriteBytes("setup.bmp", bmp);
-    WriteBytes("setup.ini", "#TITLE x\n");
-    ExpectReport(nullptr, status, *part != '\0' ? part : "!warning: setup.");
+  for (const auto& row : rows) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+      std::filesystem::remove_all(entry.path());
+    }
+    for (const auto& [name, bytes] : row.files) WriteBytes(name, bytes);
+    if (!Exists("SETUP.INI")) WriteBytes("setup.ini", "#TITLE x\n");
+    ExpectReport(row.option, row.status, row.part.empty() ? "!warning: setup." : row.part);
   }
 }
 
