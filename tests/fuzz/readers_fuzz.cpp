@@ -46,8 +46,6 @@ bool PrepareDisc() {
 #define CHECK(condition) \
   ((condition) ? (void)0 : (fprintf(stderr, "invariant broken: %s\n", #condition), abort()))
 
-// Names are split by the product's own path rule: in ｿ表\x the backslash after 表 separates.
-
 // A component that steps up (two dots or more among blanks) or, with devices, a device name;
 // with aliases, one Windows reads as another (empty, or ending in a dot or a blank).
 bool HasComponent(const char* path, bool devices, bool aliases = false) {

@@ -2,10 +2,6 @@
 
 #include "install_folder.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 using FolderCreation = InstallFolder;
 
 // The install flows show what 1, 0 and -1 mean; these are the paths no flow reaches.
@@ -37,17 +33,3 @@ TEST_F(FolderCreation, ARefusedLevelTakesBackTheLevelsMadeAboveIt) {
   EXPECT_EQ(ReadBytes(kLogPath),
             "W:\\inst\\new\nW:\\inst\\new\\表\nW:\\inst\\new\\表\\" + refused + "\n");
 }
-
-#ifdef _WIN32
-// W:'s current folder may be gone: "W:" is then no folder, so levels start below the root.
-TEST_F(FolderCreation, AStaleCurrentFolderOfTheDriveIsNoLevel) {
-  wchar_t current[MAX_PATH];
-  GetCurrentDirectoryW(MAX_PATH, current);
-  ASSERT_TRUE(SetCurrentDirectoryW(L"C:\\"));
-  ASSERT_TRUE(SetEnvironmentVariableW(L"=W:", L"W:\\gone"));
-  EXPECT_EQ(CreateFolderPath("W:\\inst\\stale"), 1);
-  SetEnvironmentVariableW(L"=W:", nullptr);
-  SetCurrentDirectoryW(current);
-  EXPECT_EQ(ReadBytes(kLogPath), "W:\\inst\\stale\n");
-}
-#endif

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <tuple>
 
@@ -13,10 +14,9 @@ namespace {
 
 // The report's disc line and its drive's problem lines.
 std::string DiscLines(const std::string& report) {
+  std::istringstream lines(report);
   std::string out;
-  for (size_t at = 0, end; at < report.size(); at = end + 1) {
-    end = report.find('\n', at);
-    std::string line = report.substr(at, end - at);
+  for (std::string line; std::getline(lines, line);) {
     if (line.rfind("Disc ", 0) == 0 || line.rfind("setup.ini: warning: drive ", 0) == 0) {
       out += line + "\n";
     }

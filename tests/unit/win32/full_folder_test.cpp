@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "install/folder_creation.h"
 #include "install/folder_normalise.h"
 #include "install/install_selection.h"
 #include "text/bounded_text.h"
@@ -35,6 +36,9 @@ TEST(FullFolder, DriveRelativeFoldersBecomeFull) {
     EXPECT_TRUE(NormaliseInstallFolder()) << c.typed;
     EXPECT_STREQ(g_InstallFolder, c.folder) << c.typed;
   }
+  // W:\Work is gone: "W:" is then no folder to make, so creation starts below the root.
+  EXPECT_EQ(CreateFolderPath("W:\\stale"), 1);
+  EXPECT_TRUE(RemoveDirectoryW(L"W:\\stale") && !RemoveDirectoryW(L"W:\\Work"));
   SetEnvironmentVariableW(L"=W:", nullptr);
   SetCurrentDirectoryW(current);
 }

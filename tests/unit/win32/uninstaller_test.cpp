@@ -197,20 +197,6 @@ TEST_F(Uninstaller, ProductAndMakersKeysKeepForeignValuesAndKeys) {
   }
 }
 
-// A save or game file under the log's name is not a log: install and uninstall leave it.
-TEST_F(Uninstaller, AFileThatIsNotALogStays) {
-  for (const std::string& bytes :
-       {std::string("SAVE\0\x01\xff", 7), std::string("W:\\h2u\\ゲーム\\表\\data\\\nslot 1\n")}) {
-    MakeInstalledTree(bytes, "");
-    BeginFolderLog();
-    EXPECT_EQ(CreateFolderPath("W:\\h2u\\ゲーム\\表\\new"), 1);
-    ReleaseFolderLog();
-    EXPECT_TRUE(Run(false));
-    EXPECT_EQ(LogText(), bytes);
-    EXPECT_TRUE(InTree(L"new") && InTree(L"data\\bgm"));
-  }
-}
-
 // A record naming a place the install dialog refuses: nothing there goes; the record does.
 // No folder at all deletes nothing either, not even in the current folder.
 TEST_F(Uninstaller, ARefusedPlaceIsLeftWhole) {
@@ -246,18 +232,26 @@ TEST_F(Uninstaller, ARefusedPlaceIsLeftWhole) {
   SetCurrentDirectoryW(L"C:\\");
 }
 
-// Unlisted saves are swept only from an install folder the launcher made.
+// Unlisted saves are swept only from an install folder the launcher made. A save or game
+// file under the log's name is no log: install and uninstall leave it and what it names.
 TEST_F(Uninstaller, UnlistedSavesGoOnlyFromAFolderTheInstallMade) {
-  const std::pair<const char*, bool> cases[] = {
-      {kLog, true},
-      {"W:\\h2u\\ゲーム\\表\\data\\\n", false},  // only a sub-folder was made
-      {"", false},                               // no log: nothing was made
-  };
-  for (const auto& [log, swept] : cases) {
+  const std::tuple<std::string, bool, bool> cases[] = {
+      // the log, whether Top.SAV is swept, whether the log is some other file
+      {kLog, true, false},
+      {"W:\\h2u\\ゲーム\\表\\data\\\n", false, false},  // only a sub-folder was made
+      {"", false, false},                               // no log: nothing was made
+      {std::string("SAVE\0\x01\xff", 7), false, true},
+      {"W:\\h2u\\ゲーム\\表\\data\\\nslot 1\n", false, true}};
+  for (const auto& [log, swept, foreign] : cases) {
     MakeInstalledTree(log, "");
+    BeginFolderLog();
+    EXPECT_EQ(CreateFolderPath("W:\\h2u\\ゲーム\\表\\new"), 1);
+    ReleaseFolderLog();
     EXPECT_TRUE(Run(false)) << log;
     EXPECT_NE(InTree(L"Top.SAV"), swept) << log;
     EXPECT_FALSE(InTree(L"init.sav") || InTree(L"data\\slot.SAV")) << "listed saves go";
+    EXPECT_EQ(LogText(), foreign ? log : "<none>");
+    EXPECT_EQ(InTree(L"new") && InTree(L"data\\bgm"), foreign) << log;
   }
 }
 
