@@ -64,11 +64,9 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   if (point.keepSaves) WriteBytes(folder + L"\\slot1.sav", "player's save");
   if (point.playersFile) WriteBytes(folder + L"\\" + point.playersFile, "the player's");
   if (point.discFile) {
-    std::wstring file = point.discFile + (point.discFile[0] == L'+');
-    MoveDiscFileAway(file);
-    if (file != point.discFile) {
-      WriteBytes(Setting(L"E2E_DISC") + L"\\HOSHIMI\\" + file, std::string(kBig, 'b'));
-    }
+    const bool big = point.discFile[0] == L'+';
+    ReplaceDiscFile(L"HOSHIMI\\" + std::wstring(point.discFile + big),
+                    big ? std::optional(std::string(kBig, 'b')) : std::nullopt);
   }
   StartToMain();
   if (point.uninstall) {

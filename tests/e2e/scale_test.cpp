@@ -197,9 +197,8 @@ using Scale = LauncherTest;
 TEST_F(Scale, MainWindowAndButtons) {
   ASSERT_TRUE(kDpiAware);
   const MainFigures& expected = Figures();
-  const std::wstring picture = Setting(L"E2E_DISC") + L"\\setup.bmp";
-  movedAway.push_back(picture);
-  ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
+  ReplaceDiscFile(L"setup.bmp");
+  const std::wstring picture = movedAway.back();
   StartToMain();
   RECT client;
   GetClientRect(main, &client);
