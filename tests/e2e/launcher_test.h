@@ -150,12 +150,11 @@ class LauncherTest : public ::testing::Test {
     PutDiscFilesBack();
   }
 
-  void PutDiscFilesBack() {
-    for (const std::wstring& path : movedAway) {
-      DeleteFileW(path.c_str());
-      MoveFileW((path + L".away").c_str(), path.c_str());
+  void PutDiscFilesBack() {  // the last moved first: it may hold one moved before
+    for (; !movedAway.empty(); movedAway.pop_back()) {
+      DeleteFileW(movedAway.back().c_str());
+      MoveFileW((movedAway.back() + L".away").c_str(), movedAway.back().c_str());
     }
-    movedAway.clear();
   }
   // A file of the disc (through Z:, Q: is read-only) moved away, bytes written in its place
   // unless none are given; put back after the test.
