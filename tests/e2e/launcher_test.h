@@ -156,8 +156,7 @@ class LauncherTest : public ::testing::Test {
       MoveFileW((movedAway.back() + L".away").c_str(), movedAway.back().c_str());
     }
   }
-  // A file of the disc (through Z:, Q: is read-only) moved away, bytes written in its place
-  // unless none are given; put back after the test.
+  // A disc file moved away through Z: (Q: is read-only), bytes put in its place if given.
   void ReplaceDiscFile(const std::wstring& relative, std::optional<std::string> bytes = {}) {
     const std::wstring path = Setting(L"E2E_DISC") + L"\\" + relative;
     movedAway.push_back(path);
@@ -173,8 +172,7 @@ class LauncherTest : public ::testing::Test {
     }
     ReplaceDiscFile(L"setup.ini", text);
   }
-  // S: is a 4 MiB file system where run-e2e.sh could mount one. Fills it until exactly
-  // `free` bytes (a multiple of its 4 KiB pages) stay free; returns the filler's bytes.
+  // Fills S: (4 MiB) until exactly `free` bytes, a multiple of its 4 KiB pages, stay free.
   std::string LeaveFree(ULONGLONG free) {
     ULARGE_INTEGER now{};
     GetDiskFreeSpaceExW(L"S:\\", &now, nullptr, nullptr);

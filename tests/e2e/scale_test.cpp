@@ -48,8 +48,7 @@ RECT InClient(HWND parent, HWND child) {
   return rect;
 }
 
-// A top-down 32-bit bitmap of area's size in a new memory context, holding what the screen
-// shows at area of the window's client area unless the window is null.
+// A top-down 32-bit bitmap of area's size; given a window, what the screen shows there.
 struct Canvas {
   explicit Canvas(RECT area, HWND window = nullptr)
       : width(area.right - area.left), height(area.bottom - area.top), dc(CreateCompatibleDC(0)) {
