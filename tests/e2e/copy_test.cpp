@@ -9,17 +9,11 @@ using CopyPass = LauncherTest;
 // is the one yellow icon (error is red, information and question blue).
 int YellowPixels(HWND window) {
   RECT rect;
-  GetWindowRect(window, &rect);
-  HDC screen = GetDC(nullptr);
-  int yellow = 0;
-  for (LONG y = rect.top; y < rect.bottom; ++y) {
-    for (LONG x = rect.left; x < rect.right; ++x) {
-      COLORREF pixel = GetPixel(screen, x, y);
-      yellow += GetRValue(pixel) > 180 && GetGValue(pixel) > 150 && GetBValue(pixel) < 100;
-    }
-  }
-  ReleaseDC(nullptr, screen);
-  return yellow;
+  GetClientRect(window, &rect);
+  Canvas canvas(rect, window);
+  return std::count_if(canvas.bits, canvas.bits + canvas.width * canvas.height, [](DWORD p) {
+    return (p >> 16 & 0xFF) > 180 && (p >> 8 & 0xFF) > 150 && (p & 0xFF) < 100;
+  });
 }
 
 // The disc's game folder renamed mid-copy: one warning box, owned by FILECOPY, for the first

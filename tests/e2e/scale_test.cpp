@@ -48,48 +48,6 @@ RECT InClient(HWND parent, HWND child) {
   return rect;
 }
 
-// A top-down 32-bit bitmap of area's size; given a window, what the screen shows there.
-struct Canvas {
-  explicit Canvas(RECT area, HWND window = nullptr)
-      : width(area.right - area.left), height(area.bottom - area.top), dc(CreateCompatibleDC(0)) {
-    BITMAPINFO info = {header, {}};
-    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), 0, 0);
-    previous = SelectObject(dc, bitmap);
-    if (!window) return;
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
-    HDC screen = GetDC(nullptr);
-    BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    GdiFlush();
-  }
-  ~Canvas() {
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-  }
-  // The box around the dark pixels.
-  RECT InkBox() {
-    GdiFlush();
-    RECT box = {width, height, 0, 0};
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) {
-        DWORD p = bits[y * width + x];
-        if ((p & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && ((p >> 16) & 0xFF) < 0x80) {
-          box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
-                 std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
-        }
-      }
-    }
-    return box;
-  }
-  int width, height;
-  BITMAPINFOHEADER header = {sizeof header, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  HDC dc;
-  HBITMAP bitmap;
-  HGDIOBJ previous;
-  DWORD* bits = nullptr;
-};
-
 // A BMP of what the screen shows of the window, for people to look at.
 void SavePicture(HWND window, const wchar_t* name) {
   if (Setting(L"E2E_SHOTS").empty()) return;
