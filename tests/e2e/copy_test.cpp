@@ -9,17 +9,11 @@ using CopyPass = LauncherTest;
 // is the one yellow icon (error is red, information and question blue).
 int YellowPixels(HWND window) {
   RECT rect;
-  GetWindowRect(window, &rect);
-  HDC screen = GetDC(nullptr);
-  int yellow = 0;
-  for (LONG y = rect.top; y < rect.bottom; ++y) {
-    for (LONG x = rect.left; x < rect.right; ++x) {
-      COLORREF pixel = GetPixel(screen, x, y);
-      yellow += GetRValue(pixel) > 180 && GetGValue(pixel) > 150 && GetBValue(pixel) < 100;
-    }
-  }
-  ReleaseDC(nullptr, screen);
-  return yellow;
+  GetClientRect(window, &rect);
+  Canvas canvas(rect, window);
+  return std::count_if(canvas.bits, canvas.bits + canvas.width * canvas.height, [](DWORD p) {
+    return (p >> 16 & 0xFF) > 180 && (p >> 8 & 0xFF) > 150 && (p & 0xFF) < 100;
+  });
 }
 
 // The disc's game folder renamed mid-copy: one warning box, owned by FILECOPY, for the first
@@ -29,20 +23,15 @@ TEST_F(CopyPass, DiscTakenOutMidCopyIsRetriedOrEndsTheInstall) {
   const std::wstring parent = Target(L"away"), folder = parent + L"\\HOSHIMI";
   const std::wstring game = Setting(L"E2E_DISC") + L"\\HOSHIMI";
   // A long ninth file, so the pass cannot end before the folder is renamed.
-  MoveDiscFileAway(L"cg24\\event01.dat");
-  WriteBytes(movedAway.back(), std::string(32 << 20, 'b'));
-  // The disc goes back in, here or when the test ends early.
-  struct DiscOut {
-    std::wstring game;
-    void PutBack() { MoveFileW((game + L".out").c_str(), game.c_str()); }
-    ~DiscOut() { PutBack(); }
-  } disc{game};
+  ReplaceDiscFile(L"HOSHIMI\\cg24\\event01.dat", std::string(32 << 20, 'b'));
+  movedAway.push_back(game);  // the disc goes back in when the test ends early
+  auto putBack = [&] { ASSERT_TRUE(MoveFileW((game + L".away").c_str(), game.c_str())); };
   StartToMain();
   for (bool retry : {false, true}) {
     SCOPED_TRACE(retry ? "再試行" : "キャンセル");
     StartInstall(OpenOptions(false), folder, IDOK);
     HWND copy = CopyDialogAt(L"bgm01");
-    ASSERT_TRUE(MoveFileW(game.c_str(), (game + L".out").c_str()));
+    ASSERT_TRUE(MoveFileW(game.c_str(), (game + L".away").c_str()));
     HWND box = Wait(L"ファイルコピー失敗", IDRETRY);
     const std::wstring text = ItemText(box, 0xFFFF);
     int failed = 1;  // game.exe was copied before bgm01 was shown
@@ -59,7 +48,7 @@ TEST_F(CopyPass, DiscTakenOutMidCopyIsRetriedOrEndsTheInstall) {
     WaitUntil([&] { return YellowPixels(icon) > 30; }, 10000);
     EXPECT_GT(YellowPixels(icon), 30) << "the warning sign";
     if (retry) {
-      disc.PutBack();
+      putBack();
       Press(box, IDRETRY);
       EXPECT_EQ(FinishCopy(copy), Texts{});
       ExpectButtons(true);
@@ -77,7 +66,7 @@ TEST_F(CopyPass, DiscTakenOutMidCopyIsRetriedOrEndsTheInstall) {
       EXPECT_EQ(fs::is_regular_file(folder + L"\\" + kFiles[i].path), i < failed) << i;
     }
     EXPECT_TRUE(fs::is_regular_file(folder + L"\\hoshimi._md")) << "the log";
-    disc.PutBack();
+    putBack();
   }
   Uninstall(false);
   ExpectButtons(false);

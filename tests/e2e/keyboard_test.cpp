@@ -6,10 +6,12 @@ namespace e2e {
 using Keys = LauncherTest;
 
 // From the Install button to a custom install: the arrow keys reach カスタム (Custom) from the
-// checked kind, Tab the check boxes and the field, Space unticks 基本データ (basic data),
-// Enter starts and answers the folder question.
+// checked kind, Tab the check boxes and the field, Space unticks 基本データ (basic data), Enter
+// starts and answers the folder question. Enter in FILECOPY during a 32 MiB file neither ends nor
+// records the pass.
 TEST_F(Keys, CustomInstallWithKeysOnly) {
   const std::wstring folder = Target(L"keys\\HOSHIMI");
+  ReplaceDiscFile(L"HOSHIMI\\sound\\bgm01.dat", std::string(32 << 20, 'b'));
   StartToMain();
   ExpectFocus(IDC_INSTALL_BUTTON);
   PressKey(VK_RETURN);
@@ -32,10 +34,14 @@ TEST_F(Keys, CustomInstallWithKeysOnly) {
   WaitForDestroyed(options, kWait);
   Box(L"フォルダの作成", IDC_MESSAGE_TEXT, folder + L"のフォルダを作成してもいいですか？", nullptr);
   PressKey(VK_RETURN);
-  EXPECT_EQ(FinishCopy(), Texts{});
+  HWND copy = CopyDialogAt(L"bgm01");
+  ASSERT_TRUE(IsChild(copy, Focus(launcher)) || Focus(launcher) == copy) << "keys reach FILECOPY";
+  PressKey(VK_RETURN);
+  EXPECT_EQ(FinishCopy(copy), Texts{});
   ExpectButtons(true);
   ExpectInstalledFiles(folder, 0x1B);
   ExpectRecord(3, 0x1B, folder);
+  ExpectLog(Target(L"keys"), folder, 0x1B, 10);
 }
 
 }  // namespace e2e

@@ -40,21 +40,7 @@ const KillPoint kPoints[] = {
     {"UninstallBetweenFolders", true, false, false, nullptr, [] { return !Has(L"zz\\1299"); }},
 };
 
-class Kill : public LauncherTest, public ::testing::WithParamInterface<KillPoint> {
- protected:
-  // A complete install, then 300 saves or 300 more logged folders to lengthen its uninstall.
-  void InstallWithMore(bool saves) {
-    Install(kFolder, IDC_KIND_MAXIMUM);
-    const std::wstring log = kFolder + std::wstring(L"\\hoshimi._md");
-    std::string bytes = ReadBytes(log) + "T:\\kill\\new\\HOSHIMI\\zz\n";
-    for (int i = 1000; i < 1300; ++i) {
-      std::wstring more = std::wstring(kFolder) + (saves ? L"\\s" : L"\\zz\\") + std::to_wstring(i);
-      saves ? WriteBytes(more + L".sav", "save") : (void)fs::create_directories(more);
-      bytes += Utf8(more) + "\n";
-    }
-    if (!saves) WriteBytes(log, bytes);
-  }
-};
+class Kill : public LauncherTest, public ::testing::WithParamInterface<KillPoint> {};
 
 TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   const KillPoint& point = GetParam();
@@ -64,15 +50,22 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   if (point.keepSaves) WriteBytes(folder + L"\\slot1.sav", "player's save");
   if (point.playersFile) WriteBytes(folder + L"\\" + point.playersFile, "the player's");
   if (point.discFile) {
-    std::wstring file = point.discFile + (point.discFile[0] == L'+');
-    MoveDiscFileAway(file);
-    if (file != point.discFile) {
-      WriteBytes(Setting(L"E2E_DISC") + L"\\HOSHIMI\\" + file, std::string(kBig, 'b'));
-    }
+    const bool big = point.discFile[0] == L'+';
+    ReplaceDiscFile(L"HOSHIMI\\" + std::wstring(point.discFile + big),
+                    big ? std::optional(std::string(kBig, 'b')) : std::nullopt);
   }
   StartToMain();
   if (point.uninstall) {
-    InstallWithMore(std::string(point.name) == "UninstallAfterTheFiles");
+    // A complete install, then 300 saves or 300 more logged folders to lengthen its uninstall.
+    const bool saves = std::string(point.name) == "UninstallAfterTheFiles";
+    Install(folder, IDC_KIND_MAXIMUM);
+    std::string log = ReadBytes(folder + L"\\hoshimi._md") + "T:\\kill\\new\\HOSHIMI\\zz\n";
+    for (int i = 1000; i < 1300; ++i) {
+      std::wstring more = folder + (saves ? L"\\s" : L"\\zz\\") + std::to_wstring(i);
+      saves ? WriteBytes(more + L".sav", "save") : (void)fs::create_directories(more);
+      log += Utf8(more) + "\n";
+    }
+    if (!saves) WriteBytes(folder + L"\\hoshimi._md", log);
     Uninstall(false, false);
   } else {
     StartInstall(OpenOptions(false), folder);

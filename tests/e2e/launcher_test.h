@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "resources/resource_ids.h"
 #include "window_toolkit.h"
@@ -55,21 +56,25 @@ inline int ValueCount() {  // of the product key; -1 without the key
   RegCloseKey(key);
   return static_cast<int>(values);
 }
-// Texts come back as UTF-16 through the wide API, without a terminating zero like the record.
+inline std::string Raw(const void* data, size_t size) {
+  return std::string(static_cast<const char*>(data), size);
+}
+// The record's four values through the wide API: UTF-16 texts, like the record without a zero.
+inline std::vector<std::tuple<const wchar_t*, DWORD, std::string>> RecordOf(
+    DWORD kind, DWORD mask, const std::wstring& folder) {
+  return {{L"INSTFLAG", REG_DWORD, Raw(&kind, 4)},
+          {L"INSTTYPE", REG_DWORD, Raw(&mask, 4)},
+          {L"CDPATH", REG_SZ, Raw(L"Q:\\", 6)},
+          {L"GAMEPATH", REG_SZ, Raw(folder.data(), folder.size() * 2)}};
+}
 inline void ExpectRecord(DWORD kind, DWORD mask, const std::wstring& folder) {
-  auto raw = [](const void* data, size_t size) { return std::string((const char*)data, size); };
-  const std::tuple<const wchar_t*, DWORD, std::string> values[] = {
-      {L"INSTFLAG", REG_DWORD, raw(&kind, 4)},
-      {L"INSTTYPE", REG_DWORD, raw(&mask, 4)},
-      {L"CDPATH", REG_SZ, raw(L"Q:\\", 6)},
-      {L"GAMEPATH", REG_SZ, raw(folder.data(), folder.size() * 2)}};
-  for (const auto& [name, type, bytes] : values) {
+  for (const auto& [name, type, bytes] : RecordOf(kind, mask, folder)) {
     BYTE data[4096];
     DWORD size = sizeof data, found = 0;
     RegGetValueW(HKEY_CURRENT_USER, kProductKey, name, RRF_RT_ANY | RRF_NOEXPAND, &found, data,
                  &size);
     EXPECT_EQ(found, type) << Utf8(name);
-    EXPECT_EQ(raw(data, found ? size : 0), bytes) << Utf8(name);
+    EXPECT_EQ(Raw(data, found ? size : 0), bytes) << Utf8(name);
   }
   EXPECT_EQ(ValueCount(), 4);
 }
@@ -88,7 +93,6 @@ inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
   std::ofstream out(fs::path(path), std::ios::binary);
   ASSERT_TRUE(out.write(bytes.data(), bytes.size()).flush()) << Utf8(path);
 }
-// Copies of the read-only disc are read-only too: clear that before deleting.
 inline std::vector<std::wstring> Listing(const std::wstring& folder) {  // below it, sorted
   std::vector<std::wstring> found;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
@@ -97,6 +101,7 @@ inline std::vector<std::wstring> Listing(const std::wstring& folder) {  // below
   std::sort(found.begin(), found.end());
   return found;
 }
+// Copies of the read-only disc are read-only too: clear that before deleting.
 inline void ClearFolder(const std::wstring& folder) {
   std::error_code error;
   for (const auto& entry : fs::recursive_directory_iterator(folder, error)) {
@@ -128,6 +133,48 @@ inline void ExpectLog(const std::wstring& parent, const std::wstring& folder, DW
   EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), expected) << Utf8(text);
 }
 
+// A top-down 32-bit bitmap of area's size; given a window, what the screen shows there.
+struct Canvas {
+  explicit Canvas(RECT area, HWND window = nullptr)
+      : width(area.right - area.left), height(area.bottom - area.top), dc(CreateCompatibleDC(0)) {
+    BITMAPINFO info = {header, {}};
+    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), 0, 0);
+    previous = SelectObject(dc, bitmap);
+    if (!window) return;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    HDC screen = GetDC(nullptr);
+    BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    GdiFlush();
+  }
+  ~Canvas() {
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
+  // The box around the dark pixels.
+  RECT InkBox() {
+    GdiFlush();
+    RECT box = {width, height, 0, 0};
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        DWORD p = bits[y * width + x];
+        if ((p & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && ((p >> 16) & 0xFF) < 0x80) {
+          box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                 std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+        }
+      }
+    }
+    return box;
+  }
+  int width, height;
+  BITMAPINFOHEADER header = {sizeof header, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  HDC dc;
+  HBITMAP bitmap;
+  HGDIOBJ previous;
+  DWORD* bits = nullptr;
+};
+
 class LauncherTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -145,34 +192,29 @@ class LauncherTest : public ::testing::Test {
     PutDiscFilesBack();
   }
 
-  void PutDiscFilesBack() {
-    for (const std::wstring& path : movedAway) {
-      DeleteFileW(path.c_str());
-      MoveFileW((path + L".away").c_str(), path.c_str());
+  void PutDiscFilesBack() {  // the last moved first: it may hold one moved before
+    for (; !movedAway.empty(); movedAway.pop_back()) {
+      DeleteFileW(movedAway.back().c_str());
+      MoveFileW((movedAway.back() + L".away").c_str(), movedAway.back().c_str());
     }
-    movedAway.clear();
   }
-  // The disc's setup.ini with each text replaced once (code page 932); put back after the test.
-  void EditDiscSetup(const std::vector<std::pair<std::wstring, std::wstring>>& replacements) {
-    const std::wstring ini = Setting(L"E2E_DISC") + L"\\setup.ini";
-    std::string text = ReadBytes(ini);
+  // A disc file moved away through Z: (Q: is read-only), bytes put in its place if given.
+  void ReplaceDiscFile(const std::wstring& relative, std::optional<std::string> bytes = {}) {
+    const std::wstring path = Setting(L"E2E_DISC") + L"\\" + relative;
+    movedAway.push_back(path);
+    ASSERT_TRUE(MoveFileW(path.c_str(), (path + L".away").c_str())) << Utf8(path);
+    if (bytes) WriteBytes(path, *bytes);
+  }
+  // The disc's setup.ini with each byte text replaced once.
+  void EditDiscSetup(const std::vector<std::pair<std::string, std::string>>& replacements) {
+    std::string text = ReadBytes(Setting(L"E2E_DISC") + L"\\setup.ini");
     for (const auto& [from, to] : replacements) {
-      size_t at = text.find(Cp932(from));
-      ASSERT_NE(at, std::string::npos) << Utf8(from);
-      text.replace(at, Cp932(from).size(), Cp932(to));
+      ASSERT_NE(text.find(from), std::string::npos) << from;
+      text.replace(text.find(from), from.size(), to);
     }
-    movedAway.push_back(ini);
-    ASSERT_TRUE(MoveFileW(ini.c_str(), (ini + L".away").c_str()));
-    WriteBytes(ini, text);
+    ReplaceDiscFile(L"setup.ini", text);
   }
-
-  // Through Z:, since Q: is read-only; put back after the test.
-  void MoveDiscFileAway(const std::wstring& relative) {
-    movedAway.push_back(Setting(L"E2E_DISC") + L"\\HOSHIMI\\" + relative);
-    ASSERT_TRUE(MoveFileW(movedAway.back().c_str(), (movedAway.back() + L".away").c_str()));
-  }
-  // S: is a 4 MiB file system where run-e2e.sh could mount one. Fills it until exactly
-  // `free` bytes (a multiple of its 4 KiB pages) stay free; returns the filler's bytes.
+  // Fills S: (4 MiB) until exactly `free` bytes, a multiple of its 4 KiB pages, stay free.
   std::string LeaveFree(ULONGLONG free) {
     ULARGE_INTEGER now{};
     GetDiskFreeSpaceExW(L"S:\\", &now, nullptr, nullptr);
@@ -230,13 +272,6 @@ class LauncherTest : public ::testing::Test {
   HWND OpenOptions(bool sampleSizes = true) {
     Click(main, IDC_INSTALL_BUTTON);
     HWND options = Wait(L"INSTALL", IDC_KIND_MINIMUM);
-    // The folder a record names (that of an uninstall killed part way), else DEFDIR\PATH.
-    wchar_t recorded[1024] = {};  // the record's texts end without a zero: keep one after
-    DWORD size = sizeof recorded - sizeof(wchar_t);
-    bool named = RegGetValueW(HKEY_CURRENT_USER, kProductKey, L"GAMEPATH", RRF_RT_REG_SZ, nullptr,
-                              recorded, &size) == ERROR_SUCCESS &&
-                 recorded[0] != L'\0';
-    EXPECT_EQ(ItemText(options, IDC_FOLDER_EDIT), named ? recorded : L"c:\\Games\\HOSHIMI");
     EXPECT_EQ(Kinds(options), 2) << "opens at maximum";
     for (int id = IDC_TYPE0_CHECK; id <= IDC_TYPE4_CHECK; ++id) {
       EXPECT_EQ(Checked(options, id) * 2 + Enabled(options, id), 2 + (id >= IDC_TYPE2_CHECK));
@@ -258,13 +293,16 @@ class LauncherTest : public ::testing::Test {
     Click(dialog, id);
     EXPECT_TRUE(WaitUntil([&] { return Checked(dialog, id) == state; }, 10000)) << id;
   }
-  // 開始 (Start) refused with a box owned by INSTALL, which stays open for another choice.
+  // 開始 (Start) refused with a box owned by INSTALL, which stays open for another choice; no
+  // question.
   void ExpectRefused(HWND options, const std::wstring& folder, const wchar_t* caption,
                      const std::wstring& text) {
     SetItemText(options, IDC_FOLDER_EDIT, folder);
     Click(options, IDOK);
     Press(Box(caption, IDOK, text, options), IDOK);
-    EXPECT_TRUE(IsWindowVisible(options)) << Utf8(folder);
+    EXPECT_TRUE(IsWindowVisible(options) && !FindWindowOf(launcher.Id(), L"フォルダの作成", 0) &&
+                !FindWindowOf(launcher.Id(), L"インストールフォルダの決定", 0))
+        << Utf8(folder);
   }
   // 開始 with folder, then, unless answer is 0, the folder question the disk calls for.
   void StartInstall(HWND options, const std::wstring& folder, int answer = 0, int kindId = 0) {
@@ -321,6 +359,7 @@ class LauncherTest : public ::testing::Test {
   void Install(const std::wstring& folder, int kindId) {
     StartInstall(OpenOptions(), folder, IDOK, kindId);
     EXPECT_EQ(FinishCopy(), Texts{});
+    ExpectButtons(true);
   }
   HWND OpenUninstall() {
     Click(main, IDC_UNINSTALL_BUTTON);

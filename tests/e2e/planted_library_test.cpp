@@ -1,10 +1,10 @@
 // DLLs named as Windows' own, planted beside setup.exe, never run; an override for setup.exe
-// makes Wine look in the program's folder first, as Windows does.
+// makes Wine look in the program's folder first, as Windows does. INSTALL's folder browser.
+#include <shlobj.h>
+
 #include "launcher_test.h"
 
 namespace e2e {
-
-HWND OwnedWindow(HWND owner);  // window_test.cpp
 
 namespace {
 
@@ -12,6 +12,14 @@ namespace {
 // asks; Windows always takes it from the system folder.
 const wchar_t* const kSystemLibraries[] = {L"comctl32.dll", L"shell32.dll"};
 const wchar_t kOverrides[] = L"Software\\Wine\\AppDefaults\\setup.exe\\DllOverrides";
+
+// A visible window owned by `owner`: the folder browser has no fixed caption.
+HWND OwnedWindow(HWND owner) {
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+    if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
+}
 
 class PlantedLibrary : public LauncherTest {
  protected:
@@ -27,8 +35,10 @@ class PlantedLibrary : public LauncherTest {
 }  // namespace
 
 // The first dialog loads comctl32, the folder browser shell32: no planted one leaves its mark.
+// The browser is resizable, with its prompt and a new-folder button; OK puts the folder it
+// shows (the desktop), with PATH below it, into the field; Cancel leaves the field as it was.
 TEST_F(PlantedLibrary, SystemLibrariesAreNotTakenFromTheDisc) {
-  wchar_t self[MAX_PATH] = {};
+  wchar_t self[MAX_PATH] = {}, desktop[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   const fs::path library = fs::path(self).parent_path() / L"planted_library.dll";
   for (const wchar_t* name : kSystemLibraries) {
@@ -44,14 +54,23 @@ TEST_F(PlantedLibrary, SystemLibrariesAreNotTakenFromTheDisc) {
 
   StartToMain();
   HWND options = OpenOptions();
-  Click(options, IDC_BROWSE);
-  HWND browser = nullptr;
-  // A planted shell refuses to load: the browser would never open.
-  EXPECT_TRUE(WaitUntil([&] { return (browser = OwnedWindow(options)); }, 20000));
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
+  const std::pair<int, std::wstring> answers[] = {{IDCANCEL, L"c:\\Games\\HOSHIMI"},
+                                                  {IDOK, std::wstring(desktop) + L"\\HOSHIMI"}};
+  for (const auto& [answer, field] : answers) {
+    Click(options, IDC_BROWSE);
+    HWND browser = nullptr;
+    // A planted shell refuses to load: the browser would never open.
+    ASSERT_TRUE(WaitUntil([&] { return (browser = OwnedWindow(options)); }, kWait));
+    EXPECT_TRUE(GetWindowLongW(browser, GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_EQ(ItemText(browser, 0x3742), L"選択したフォルダの下にHOSHIMIを作成します");
+    EXPECT_TRUE(Enabled(browser, 0x3746)) << "the new-folder button";
+    Press(browser, answer);
+    EXPECT_EQ(ItemText(options, IDC_FOLDER_EDIT), field) << answer;
+  }
   std::wstring loaded;
   for (const auto& entry : fs::directory_iterator(marks)) loaded += entry.path().filename();
   EXPECT_EQ(loaded, L"") << "planted libraries that ran";
-  if (browser) Press(browser, IDCANCEL);
   Press(options, IDCANCEL);
 }
 

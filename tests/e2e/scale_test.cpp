@@ -48,69 +48,21 @@ RECT InClient(HWND parent, HWND child) {
   return rect;
 }
 
-// A top-down 32-bit bitmap of area's size, selected into a new memory context.
-struct Canvas {
-  explicit Canvas(const RECT& area)
-      : width(area.right - area.left), height(area.bottom - area.top), dc(CreateCompatibleDC(0)) {
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), 0, 0);
-    previous = SelectObject(dc, bitmap);
-  }
-  ~Canvas() {
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-  }
-  // The box around the dark pixels.
-  RECT InkBox() {
-    GdiFlush();
-    RECT box = {width, height, 0, 0};
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) {
-        DWORD p = bits[y * width + x];
-        if ((p & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && ((p >> 16) & 0xFF) < 0x80) {
-          box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
-                 std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
-        }
-      }
-    }
-    return box;
-  }
-  // What the screen shows at area of the window's client area.
-  void Grab(HWND window, RECT area) {
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
-    HDC screen = GetDC(nullptr);
-    BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-  }
-  int width, height;
-  HDC dc;
-  HBITMAP bitmap;
-  HGDIOBJ previous;
-  DWORD* bits = nullptr;
-};
-
 // A BMP of what the screen shows of the window, for people to look at.
 void SavePicture(HWND window, const wchar_t* name) {
   if (Setting(L"E2E_SHOTS").empty()) return;
   RECT frame;
   GetWindowRect(window, &frame);
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frame), 2);
-  Canvas canvas(frame);
-  canvas.Grab(window, frame);
-  GdiFlush();
+  Canvas canvas(frame, window);
   // Opaque: some viewers read the fourth byte as transparency.
   for (int i = 0; i < canvas.width * canvas.height; ++i) canvas.bits[i] |= 0xFF000000;
-  BITMAPINFOHEADER info = {sizeof info, canvas.width, -canvas.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   const DWORD pixels = canvas.width * canvas.height * 4,
-              offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+              offset = sizeof(BITMAPFILEHEADER) + sizeof canvas.header;
   BITMAPFILEHEADER file = {0x4D42, offset + pixels, 0, 0, offset};
-  std::string bytes = std::string(reinterpret_cast<const char*>(&file), sizeof file) +
-                      std::string(reinterpret_cast<const char*>(&info), sizeof info) +
-                      std::string(reinterpret_cast<const char*>(canvas.bits), pixels);
   WriteBytes(Setting(L"E2E_SHOTS") + L"\\" + name + L"-" + std::to_wstring(RunDpi()) + L".bmp",
-             bytes);
+             Raw(&file, sizeof file) + Raw(&canvas.header, sizeof canvas.header) +
+                 Raw(canvas.bits, pixels));
 }
 
 COLORREF ScreenPixel(HWND window, int x, int y) {
@@ -120,12 +72,6 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
   COLORREF colour = GetPixel(screen, point.x, point.y);
   ReleaseDC(nullptr, screen);
   return colour;
-}
-
-RECT InkOnScreen(HWND window, const RECT& area) {
-  Canvas canvas(area);
-  canvas.Grab(window, area);
-  return canvas.InkBox();
 }
 
 // The text centred in area, as a push button draws its caption.
@@ -197,9 +143,8 @@ using Scale = LauncherTest;
 TEST_F(Scale, MainWindowAndButtons) {
   ASSERT_TRUE(kDpiAware);
   const MainFigures& expected = Figures();
-  const std::wstring picture = Setting(L"E2E_DISC") + L"\\setup.bmp";
-  movedAway.push_back(picture);
-  ASSERT_TRUE(MoveFileW(picture.c_str(), (picture + L".away").c_str()));
+  ReplaceDiscFile(L"setup.bmp");
+  const std::wstring picture = movedAway.back();
   StartToMain();
   RECT client;
   GetClientRect(main, &client);
@@ -218,7 +163,7 @@ TEST_F(Scale, MainWindowAndButtons) {
   Sync(main);
   InflateRect(&exit, -MulDiv(8, expected.dpi, 96), -MulDiv(8, expected.dpi, 96));
   RECT ink = {};
-  WaitUntil([&] { return (ink = InkOnScreen(main, exit)).right > 0; }, 10000);  // once painted
+  WaitUntil([&] { return (ink = Canvas(exit, main).InkBox()).right > 0; }, 10000);  // painted
   EXPECT_EQ(InkSize(ink), InkSize(InkOfText(L"終了", expected.fontHeight, exit)));
   const int x = MulDiv(40, expected.dpi, 96), y = MulDiv(200, expected.dpi, 96);
   auto grey = [&] { return ScreenPixel(main, x, y) == RGB(192, 192, 192); };
@@ -245,7 +190,7 @@ TEST_F(Scale, MainWindowAndButtons) {
   // Every size shows: no frame paints over the labels inside it.
   for (int id = IDC_SIZE_MINIMUM; id <= IDC_SIZE_TYPE4; ++id) {
     RECT label = InClient(options, Item(options, id));
-    EXPECT_TRUE(WaitUntil([&] { return InkOnScreen(options, label).right > 0; }, 5000)) << id;
+    EXPECT_TRUE(WaitUntil([&] { return Canvas(label, options).InkBox().right > 0; }, 5000)) << id;
   }
   SavePicture(options, L"install");
   Press(options, IDCANCEL);

@@ -5,23 +5,6 @@ namespace e2e {
 
 using UninstallWalk = LauncherTest;
 
-namespace {
-
-// What an older launcher recorded, or the player edited: a maximum install in folder.
-void WriteRecord(const std::wstring& folder) {
-  const DWORD kind = 2, mask = kMaximumMask;
-  for (const auto& [name, type, data, size] :
-       {std::make_tuple(L"INSTFLAG", REG_DWORD, (const void*)&kind, 4u),
-        std::make_tuple(L"INSTTYPE", REG_DWORD, (const void*)&mask, 4u),
-        std::make_tuple(L"CDPATH", REG_SZ, (const void*)L"Q:\\", 8u),
-        std::make_tuple(L"GAMEPATH", REG_SZ, (const void*)folder.c_str(),
-                        unsigned(folder.size() + 1) * 2)}) {
-    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kProductKey, name, type, data, size), 0);
-  }
-}
-
-}  // namespace
-
 // A record naming a drive's root or a folder in the Windows folder: the game's files, a save
 // and a log are there, yet the uninstall deletes nothing, says so and clears the record.
 TEST_F(UninstallWalk, ARefusedPlaceIsLeftWhole) {
@@ -42,7 +25,11 @@ TEST_F(UninstallWalk, ARefusedPlaceIsLeftWhole) {
     }
     WriteBytes(real + L"\\other.sav", "another program's");
     WriteBytes(real + L"\\hoshimi._md", Utf8(recorded + L"\\sound\\\n"));
-    WriteRecord(recorded);
+    for (const auto& [name, type, bytes] : RecordOf(2, kMaximumMask, recorded)) {
+      ASSERT_EQ(
+          RegSetKeyValueW(HKEY_CURRENT_USER, kProductKey, name, type, bytes.data(), bytes.size()),
+          ERROR_SUCCESS);
+    }
     const std::vector<std::wstring> before = Listing(real);
     StartToMain();
     ExpectButtons(true);

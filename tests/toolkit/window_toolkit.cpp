@@ -15,6 +15,13 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool* answ
   return static_cast<LRESULT>(result);
 }
 
+INPUT Key(WORD virtualKey, wchar_t character, DWORD flags) {
+  INPUT key = {};
+  key.type = INPUT_KEYBOARD;
+  key.ki = {virtualKey, character, flags, 0, 0};
+  return key;
+}
+
 }  // namespace
 
 std::string Utf8(const std::wstring& text) {
@@ -151,24 +158,15 @@ void SetItemText(HWND dialog, int id, const std::wstring& text) {
 }
 
 void PressKey(WORD virtualKey, bool shift) {
-  const WORD order[4] = {VK_SHIFT, virtualKey, virtualKey, VK_SHIFT};
-  INPUT keys[4] = {};
-  for (int i = 0; i < 4; ++i) {
-    keys[i].type = INPUT_KEYBOARD;
-    keys[i].ki.wVk = order[i];
-    keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
-  }
+  INPUT keys[4] = {Key(VK_SHIFT, 0, 0), Key(virtualKey, 0, 0), Key(virtualKey, 0, KEYEVENTF_KEYUP),
+                   Key(VK_SHIFT, 0, KEYEVENTF_KEYUP)};
   SendInput(shift ? 4 : 2, keys + (shift ? 0 : 1), sizeof keys[0]);
 }
 
 void TypeText(const std::wstring& text) {
   for (wchar_t character : text) {
-    INPUT keys[2] = {};
-    for (int i = 0; i < 2; ++i) {
-      keys[i].type = INPUT_KEYBOARD;
-      keys[i].ki.wScan = character;
-      keys[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
-    }
+    INPUT keys[2] = {Key(0, character, KEYEVENTF_UNICODE),
+                     Key(0, character, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)};
     SendInput(2, keys, sizeof keys[0]);
   }
 }
