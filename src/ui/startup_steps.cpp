@@ -5,7 +5,6 @@
 #include "install/install_selection.h"
 #include "install/installed_state.h"
 #include "platform/platform.h"
-#include "platform/win32/gui_dialog.h"
 #include "platform/win32/gui_launcher_lock.h"
 #include "setup_source/disc_discovery.h"
 #include "setup_source/setup_description.h"
@@ -16,7 +15,6 @@
 
 bool PrepareProcessStep(int) {
   OsPrepareProcess();
-  GuiStartLoadingControls();
   // Settings that setup.ini leaves out keep these defaults. The install state needs no
   // setting: all zeros means nothing is installed.
   ResetSetupDescriptionToDefaults();

@@ -23,17 +23,6 @@ static void RegisterProgressControl() {
   if (init != nullptr) init(&controls);
 }
 
-static DWORD WINAPI LoadControlsLibrary(LPVOID) {
-  // Kept loaded: the buttons and the dialogs use it until the process ends.
-  LoadSystemLibrary(L"comctl32.dll");
-  return 0;
-}
-
-void GuiStartLoadingControls() {
-  HANDLE thread = CreateThread(nullptr, 0, LoadControlsLibrary, nullptr, 0, nullptr);
-  if (thread != nullptr) CloseHandle(thread);
-}
-
 INT_PTR GuiDialogBox(const char* templateName, HWND owner, DLGPROC procedure) {
   RegisterProgressControl();
   wchar_t wideName[64];

@@ -3,9 +3,6 @@
 #include <stddef.h>
 #include <windows.h>
 
-// Starts loading the common controls' library on a thread of its own, so that the main
-// window's buttons, which need it, do not wait for it after the disc search.
-void GuiStartLoadingControls();
 // Runs the dialog from the resource template of that name in setup.exe.
 INT_PTR GuiDialogBox(const char* templateName, HWND owner, DLGPROC procedure);
 void GuiSetItemText(HWND dialog, int id, const char* text);
