@@ -17,6 +17,7 @@ TEST_F(Guard, UndeclaredTypeAndUndecodableTitleStillShowTheWindow) {
   Press(Box(L"TEST", IDOK, L"not list type", nullptr), IDOK);
   Press(Box(L"TEST", IDOK, L"[NOPE]", nullptr), IDOK);
   main = Wait(title.c_str(), IDC_INSTALL_BUTTON);
+  Sync(main);  // its buttons are made before it takes messages
   wchar_t className[64] = L"";
   GetClassNameW(main, className, 64);
   EXPECT_EQ(className, title);
