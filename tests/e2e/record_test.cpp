@@ -7,8 +7,9 @@ namespace e2e {
 
 using Record = LauncherTest;
 
-// Refused at 開始 (Start): drive roots, the Windows folder (C:\windows here) once normalised,
-// device names, folders too long for Windows or for the field in UTF-16 units or bytes.
+// Refused at 開始 (Start), one of each kind (the unit table has every form): a drive root, the
+// Windows folder (C:\windows here) once normalised, a device name, folders too long for Windows
+// or for the field in UTF-16 units or bytes.
 // "T:games\HOSHIMI", with T:'s current folder T:\Work, goes into T:\Work\games\HOSHIMI for the
 // question, the log and (denied at first, with a box) the record. With a file gone, Install
 // starts at the recorded folder and repairs the install; the uninstall leaves nothing.
@@ -20,16 +21,11 @@ TEST_F(Record, RefusalsDriveRelativeFolderAndRepair) {
   HWND options = OpenOptions(false);
   const std::wstring refused[] = {
       L"T:\\",
-      L"q:",
       L"T:\\HOSHIMI.V2",
       L"C:\\WINDOWS\\Games\\HOSHIMI",
-      L"c:\\Windows",
-      L"C:\\Windows.\\Games",
       L"C:\\ｿ\\..\\",
       L"T:\\" + std::wstring(240, L'x'),
-      L"T:\\Games\\CON",
       L"T:\\con.log\\HOSHIMI",
-      L"T:\\Games\\Lpt9",
       L"T:\\cut" + std::wstring(1100, L'\\') + L"HOSHIMI",
       L"T:\\" + std::wstring(200, L'表') + std::wstring(800, L'\\') + L"X"};
   for (const std::wstring& typed : refused) {

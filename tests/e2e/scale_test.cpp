@@ -138,18 +138,23 @@ INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 using Scale = LauncherTest;
 
-// The main window at the run's DPI: its size, its buttons, their font, and the picture at its
-// scaled place, read at the first paint that finds setup.bmp and kept once read.
+// The main window at the run's DPI: its size, given back after a resize, its buttons, their
+// font, and the picture at its scaled place, read at the first paint that finds it, then kept.
 TEST_F(Scale, MainWindowAndButtons) {
   ASSERT_TRUE(kDpiAware);
   const MainFigures& expected = Figures();
   ReplaceDiscFile(L"setup.bmp");
   const std::wstring picture = movedAway.back();
   StartToMain();
-  RECT client;
-  GetClientRect(main, &client);
-  EXPECT_EQ(std::make_pair(client.right, client.bottom),
-            std::make_pair(expected.width, expected.height));
+  for (SIZE size : {SIZE{0, 0}, SIZE{700, 500}, SIZE{200, 100}}) {  // 0: as started
+    if (size.cx) SetWindowPos(main, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    Sync(main);
+    RECT client;
+    GetClientRect(main, &client);
+    EXPECT_EQ(std::make_pair(client.right, client.bottom),
+              std::make_pair(expected.width, expected.height))
+        << size.cx << " x " << size.cy;
+  }
   const int buttons[] = {IDC_RUN_GAME_BUTTON, IDC_INSTALL_BUTTON, IDC_UNINSTALL_BUTTON,
                          IDC_EXIT_BUTTON};
   RECT exit = {};

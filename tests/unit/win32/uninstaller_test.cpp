@@ -203,9 +203,7 @@ TEST_F(Uninstaller, ARefusedPlaceIsLeftWhole) {
   SetCurrentDirectoryW(L"W:\\");
   const std::pair<const char*, const wchar_t*> cases[] = {
       {"", L"W:\\"},
-      {"W:", L"W:\\"},
       {"W:\\", L"W:\\"},
-      {"C:\\windows\\h2u", L"C:\\windows\\h2u"},
       {"W:\\to-windows\\h2u", L"C:\\windows\\h2u"},  // a link to the Windows folder
       {"W:\\to-i", L"I:\\"},                         // and one to a drive's root
       {"W:\\h2u\\ゲーム\\表.", kTree.c_str()},       // the system drops the dot
