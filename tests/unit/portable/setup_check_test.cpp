@@ -189,6 +189,25 @@ using PublisherChecks = SetupCheck;
 #else
 #define WINDOWS_FOLDER "C:\\Windows (assumed here, where the system has none)"
 #endif
+// Words that several problems share.
+#define NOT_CP932 " of the line); save setup.ini in code page 932 (Shift-JIS)\n"
+#define SWALLOWED " is read as part of a two-byte character: "
+#define KATAKANA "; add a blank before the quote or use full-width katakana\n"
+#define AS_COMMENT "\" is read as a comment line; the keyword is #"
+#define ONE_FILE                                                                                \
+  " are one file on Windows: the second copy overwrites the first and the player loses a game " \
+  "file\n"
+#define UTF8_TEXT                                                                             \
+  "setup.ini is UTF-8: the launcher reads it as code page 932 and shows every Japanese text " \
+  "garbled; save it as code page 932 (Shift_JIS)\n"
+#define DEFAULT_FOLDER "the default install folder \""
+#define JOINED "\" (DEFDIR and PATH joined) "
+#define REFUSED ": the launcher refuses to install there\n"
+#define TOO_LONG \
+  ": a folder or file would pass Windows' 247 or 259 characters, and the launcher refuses it\n"
+#define ADMIN                                                                                \
+  ", which a standard user cannot write: the player would need administrator rights, which " \
+  "the launcher never asks for; choose a folder such as C:\\Games\n"
 
 // What setup-check tells a publisher beyond what loading reports: every problem line.
 TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
@@ -196,71 +215,49 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
   const std::tuple<std::string, int, std::string> cases[] = {
       // Half-width katakana before a quote: an odd run, an even run, 表, before a backslash.
       {"#TITLE \"ﾃｽﾄ\"\n#PATH ﾃｽﾄ\"x\" y\"\n", 0,
-       u8"setup.ini:1: warning: the quote after \"ﾃｽﾄ\" is read as part of a two-byte character: "
-       u8"TITLE runs on to the end of the line; add a blank before the quote or use full-width "
-       u8"katakana\n"
-       u8"setup.ini:2: warning: the quote after \"ﾃｽﾄ\" is read as part of a two-byte character: "
-       u8"PATH runs on to the next quote; add a blank before the quote or use full-width "
-       u8"katakana\n"},
+       u8"setup.ini:1: warning: the quote after \"ﾃｽﾄ\"" SWALLOWED "TITLE runs on to the end of "
+       "the line" KATAKANA u8"setup.ini:2: warning: the quote after \"ﾃｽﾄ\"" SWALLOWED
+       "PATH runs on to the next quote" KATAKANA},
       // (Status 1: the listed files are not on this disc.)
       {"#TITLE \"ｱｲ\"\n#TITLE \"表\"\n#TITLE \"ﾃｽﾄ \"\n#REG_T ｱｲ\n#REG_P Software\\ｷ\\x\n"
        "#FILE\nｱｲ\\a\n表\\b\nｱ\\x.dat\n",
        1, ""},
       // Not code page 932: UTF-8 text, bytes no character starts with, a lone lead byte.
       {"#TITLE x\n#TITLE \xe3\x83\x86\xe3\x82\xb9\n#PATH \xe3\x83\x88\n", 1,
-       "setup.ini:2: error: setup.ini is UTF-8: the launcher reads it as code page 932 and "
-       "shows every Japanese text garbled; save it as code page 932 (Shift_JIS)\n"
-       "setup.ini:2: error: 1 more error follows from the encoding and is not shown: save "
-       "setup.ini as code page 932 first\n"},
+       "setup.ini:2: error: " UTF8_TEXT "setup.ini:2: error: 1 more error follows from the "
+       "encoding and is not shown: save setup.ini as code page 932 first\n"},
       {"\xef\xbb\xbf#TITLE x\n", 1,
        "setup.ini:1: error: setup.ini begins with a UTF-8 byte order mark, so its first line "
        "is no keyword line; save setup.ini without it\n"},
       {"#TITLE \xe3\x83\x86\xe3\n", 1,  // not UTF-8 as a whole: each line is told
-       u8"setup.ini:1: error: TITLE value \"繝\\x86\\xe3\" is not valid code page 932 (byte 10 "
-       u8"of the line); save setup.ini in code page 932 (Shift-JIS)\n"},
+       u8"setup.ini:1: error: TITLE value \"繝\\x86\\xe3\" is not valid code page 932 (byte "
+       "10" NOT_CP932},
       {"#INSTALL_LST\nx\x85\x40\n#INSTALL_S\n\xff\n#FILE\n[\x80]\na\xfd.dat\n", 1,
-       u8"setup.ini:2: error: data type name \"x\\x85@\" is not valid code page 932 (byte 2 of "
-       u8"the line); save setup.ini in code page 932 (Shift-JIS)\n"
-       u8"setup.ini:4: error: not list type: \"\\xff\" is the beginning of no declared type\n"
-       u8"setup.ini:4: error: type reference \"\\xff\" is not valid code page 932 (byte 1 of the "
-       u8"line); save setup.ini in code page 932 (Shift-JIS)\n"
-       u8"setup.ini:6: error: not list type: \"[\\x80]\" is the beginning of no declared type\n"
-       u8"setup.ini:6: error: type reference \"[\\x80]\" is not valid code page 932 (byte 2 of "
-       u8"the line); save setup.ini in code page 932 (Shift-JIS)\n"
-       u8"setup.ini:7: error: file line \"a\\xfd.dat\" is not valid code page 932 (byte 2 of the "
-       u8"line); save setup.ini in code page 932 (Shift-JIS)\n"},
+       "setup.ini:2: error: data type name \"x\\x85@\" is not valid code page 932 (byte 2" NOT_CP932
+       "setup.ini:4: error: not list type: \"\\xff\" is the beginning of no declared type\n"
+       "setup.ini:4: error: type reference \"\\xff\" is not valid code page 932 (byte 1" NOT_CP932
+       "setup.ini:6: error: not list type: \"[\\x80]\" is the beginning of no declared type\n"
+       "setup.ini:6: error: type reference \"[\\x80]\" is not valid code page 932 (byte 2" NOT_CP932
+       "setup.ini:7: error: file line \"a\\xfd.dat\" is not valid code page 932 (byte 2" NOT_CP932},
       {"#FILE\n" + std::string(520, 'a') + "\x81\n", 1,  // the second piece of a line
-       u8"setup.ini:2: error: file line \"aaaaaaaaa\\x81\" is not valid code page 932 (byte 521 "
-       u8"of the line); save setup.ini in code page 932 (Shift-JIS)\n"},
+       "setup.ini:2: error: file line \"aaaaaaaaa\\x81\" is not valid code page 932 (byte "
+       "521" NOT_CP932},
       {"#MD \"\xa0\"\n", 1,
-       u8"setup.ini:1: error: MD value \"\\xa0\"\" is not valid code page 932 (byte 6 of the "
-       u8"line); save setup.ini in code page 932 (Shift-JIS)\n"
-       u8"setup.ini:1: warning: the quote after \"\\xa0\" is read as part of a two-byte "
-       u8"character: MD runs on to the end of the line; add a blank before the quote or use "
-       u8"full-width katakana\n"},
+       "setup.ini:1: error: MD value \"\\xa0\"\" is not valid code page 932 (byte 6" NOT_CP932
+       "setup.ini:1: warning: the quote after \"\\xa0\"" SWALLOWED "MD runs on to the end of "
+       "the line" KATAKANA},
       // A keyword misspelt or in small letters makes a comment line; a word further off is one.
       {"#TITEL x\n#INSTAL_S\n#path y\n#XEE\n#FILES\n#MEMO\n#memo\n#INSTALL_S\n", 0,
-       "setup.ini:1: warning: \"#TITEL\" is read as a comment line; the keyword is #TITLE\n"
-       "setup.ini:2: warning: \"#INSTAL_S\" is read as a comment line; the keyword is #INSTALL_S\n"
-       "setup.ini:3: warning: \"#path\" is read as a comment line; the keyword is #PATH\n"
-       "setup.ini:4: warning: \"#XEE\" is read as a comment line; the keyword is #EXE\n"
-       "setup.ini:5: warning: \"#FILES\" is read as a comment line; the keyword is #FILE\n"},
+       "setup.ini:1: warning: \"#TITEL" AS_COMMENT
+       "TITLE\nsetup.ini:2: warning: \"#INSTAL_S" AS_COMMENT
+       "INSTALL_S\nsetup.ini:3: warning: \"#path" AS_COMMENT "PATH\nsetup.ini:4: "
+       "warning: \"#XEE" AS_COMMENT "EXE\nsetup.ini:5: warning: \"#FILES" AS_COMMENT "FILE\n"},
       // One file named twice: the same line, or names Windows takes for one.
       {"#FILE\na.dat\na.dat\nA.DAT\ns\\\x82\x71.txt\ns/\x82\x92.txt\n\x83\x9f\n\x83\xbf\n\x84\x40\n"
        "\x84\x70\n\x84\x60\n\x84\x91\n\x84\x80\n",
        1,
        "setup.ini:3: warning: the FILE line \"a.dat\" repeats line 2: the file is copied and "
-       "counted twice\n"
-       "setup.ini:4: error: \"A.DAT\" and \"a.dat\" (line 2) are one file on Windows: the second "
-       "copy overwrites the first and the player loses a game file\n"
-       u8"setup.ini:6: error: \"s/ｒ.txt\" and \"s\\Ｒ.txt\" (line 5) are one file on Windows: the "
-       u8"second copy overwrites the first and the player loses a game file\n"
-       u8"setup.ini:8: error: \"α\" and \"Α\" (line 7) are one file on Windows: the second copy "
-       u8"overwrites the first and the player loses a game file\n"
-       u8"setup.ini:10: error: \"а\" and \"А\" (line 9) are one file on Windows: the second copy "
-       u8"overwrites the first and the player loses a game file\n"
-       u8"setup.ini:12: error: \"я\" and \"Я\" (line 11) are one file on Windows: the second copy "
-       u8"overwrites the first and the player loses a game file\n"},
+       "counted twice\nsetup.ini:4: error: \"A.DAT\" and \"a.dat\" (line 2)" ONE_FILE u8"setup.ini:6: error: \"s/ｒ.txt\" and \"s\\Ｒ.txt\" (line 5)" ONE_FILE u8"setup.ini:8: error: \"α\" and \"Α\" (line 7)" ONE_FILE u8"setup.ini:10: error: \"а\" and \"А\" (line 9)" ONE_FILE u8"setup.ini:12: error: \"я\" and \"Я\" (line 11)" ONE_FILE},
       // A doubled backslash is named as what it is.
       {"#TITLE x\n#FILE\na\\\\b.dat\n", 1,
        "setup.ini:3: error: \"a\\\\b.dat\" has two separators in a row, which Windows reads as "
@@ -280,67 +277,52 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
       // The default install folder, DEFDIR and PATH joined and normalised.
       {"#DEFDIR d:/Games\n", 0, ""},
       {"#TITLE x\n#DEFDIR Games\n", 0,
-       u8"setup.ini:2: warning: DEFDIR \"Games\" is not an absolute folder on a drive (X:\\...): "
-       u8"the install dialog offers \"Games\\GAME\", which depends on where the launcher runs\n"},
+       "setup.ini:2: warning: DEFDIR \"Games\" is not an absolute folder on a drive (X:\\...): "
+       "the install dialog offers \"Games\\GAME\", which depends on where the launcher runs\n"},
       {"#PATH \"\"\n", 1,
-       u8"setup.ini:1: error: the default install folder \"c:\" (DEFDIR and PATH joined) is the "
-       u8"root of a drive: the launcher refuses to install there\n"},
+       "setup.ini:1: error: " DEFAULT_FOLDER "c:" JOINED "is the root of a drive" REFUSED},
       {"#DEFDIR C:\\Games.\n", 1,
-       "setup.ini:1: error: the default install folder \"C:\\Games.\\GAME\" (DEFDIR and PATH "
-       "joined) has a folder name that ends in a dot or a blank, which Windows drops: the "
-       "launcher refuses to install there\n"},
+       "setup.ini:1: error: " DEFAULT_FOLDER "C:\\Games.\\GAME" JOINED "has a folder name that "
+       "ends in a dot or a blank, which Windows drops" REFUSED},
       {"#DEFDIR C:\\Aux.dir\n", 1,
-       "setup.ini:1: error: the default install folder \"C:\\Aux.dir\\GAME\" (DEFDIR and PATH "
-       "joined) has a folder name Windows reserves for a device (CON, PRN, AUX, NUL, COM1-COM9, "
-       "LPT1-LPT9): the launcher refuses to install there\n"},
+       "setup.ini:1: error: " DEFAULT_FOLDER "C:\\Aux.dir\\GAME" JOINED "has a folder name "
+       "Windows reserves for a device (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9)" REFUSED},
       {"#DEFDIR C:\\" + std::string(240, 'a') + "\n", 1,
-       "setup.ini:1: error: the default install folder \"C:\\" + std::string(240, 'a') +
-           "\\GAME\" (DEFDIR and PATH joined) is too long for every install a player can "
-           "choose: a folder or file would pass Windows' 247 or 259 characters, and the "
-           "launcher refuses it\n"},
+       "setup.ini:1: error: " DEFAULT_FOLDER "C:\\" + std::string(240, 'a') +
+           "\\GAME" JOINED "is too long for every install a player can choose" TOO_LONG},
       // A deep file of a type that only a custom install copies.
       {"#DEFDIR C:\\" + std::string(200, 'a') +
            "\n#INSTALL_LST\n[A]\n[B]\n[C]\n[CG16]\n#INSTALL_S\n[A]\n#INSTALL_B\n[A]\n#FILE\n"
            "[CG16]\ncg\\" +
            std::string(57, 'x') + "\n",
        1,
-       u8"setup.ini:1: error: the default install folder \"C:\\" + std::string(200, 'a') +
-           u8"\\GAME\" (DEFDIR and PATH joined) is too long for the custom install (カスタム) "
-           u8"with type 3 [CG16] ticked: a folder or file would pass Windows' 247 or 259 "
-           u8"characters, and the launcher refuses it\n"},
+       "setup.ini:1: error: " DEFAULT_FOLDER "C:\\" + std::string(200, 'a') +
+           u8"\\GAME" JOINED "is too long for the custom install (カスタム) with type 3 [CG16] "
+           "ticked" TOO_LONG},
       // Folders a standard user cannot write, on the system's drive only.
       {"#TITLE x\n#DEFDIR C:\\Program Files\n", 0,
-       "setup.ini:2: warning: the default install folder \"C:\\Program Files\\GAME\" lies in "
-       "C:\\Program Files, which a standard user cannot write: the player would need "
-       "administrator rights, which the launcher never asks for; choose a folder such as "
-       "C:\\Games\n"},
+       "setup.ini:2: warning: " DEFAULT_FOLDER "C:\\Program Files\\GAME\" lies in C:\\Program "
+       "Files" ADMIN},
       {"#TITLE x\n#DEFDIR c:\\progra~2\\Maker\n", 0,
-       "setup.ini:2: warning: the default install folder \"c:\\progra~2\\Maker\\GAME\" lies "
-       "in c:\\progra~2, which a standard user cannot write: the player would need "
-       "administrator rights, which the launcher never asks for; choose a folder such as "
-       "C:\\Games\n"},
+       "setup.ini:2: warning: " DEFAULT_FOLDER "c:\\progra~2\\Maker\\GAME\" lies in "
+       "c:\\progra~2" ADMIN},
       {"#TITLE x\n#DEFDIR D:\\Program Files\n#PATH ProgramData\n", 0, ""},
       // Lines ending in CR alone are one line to the loader: one error says why.
       {"#TITEL x\r#PATH y\r#FILE\r" + std::string(600, 'a') + "\r", 1,
        "setup.ini:1: error: lines end in CR only: save it with CR LF\n"},
       // After the encoding error, what follows from it is counted, not listed.
       {"#TITLE x\n#INSTALL_LST\n[\xe9\x9f\xb3]\n#INSTALL_S\n[X]\n[Y]\n", 1,
-       "setup.ini:3: error: setup.ini is UTF-8: the launcher reads it as code page 932 and "
-       "shows every Japanese text garbled; save it as code page 932 (Shift_JIS)\n"
-       "setup.ini:3: error: 2 more errors follow from the encoding and are not shown: save "
-       "setup.ini as code page 932 first\n"},
+       "setup.ini:3: error: " UTF8_TEXT "setup.ini:3: error: 2 more errors follow from the "
+       "encoding and are not shown: save setup.ini as code page 932 first\n"},
       {"#PATH a\x85\x40"
        "b\n",
        1,
-       "setup.ini:1: error: PATH value \"a\\x85@b\" is not valid code page 932 (byte 8 of the "
-       "line); save setup.ini in code page 932 (Shift-JIS)\n"
-       "setup.ini:1: error: the default install folder \"c:\\a\\x85@b\" (DEFDIR and PATH "
-       "joined) is no path Windows can read (not code page 932): the launcher refuses to "
-       "install there\n"},
+       "setup.ini:1: error: PATH value \"a\\x85@b\" is not valid code page 932 (byte 8" NOT_CP932
+       "setup.ini:1: error: " DEFAULT_FOLDER "c:\\a\\x85@b" JOINED "is no path Windows can read "
+       "(not code page 932)" REFUSED},
       {"#PATH SYS\n#DEFDIR C:\\WINDOWS\\system32\n", 1,
-       u8"setup.ini:2: error: the default install folder \"C:\\WINDOWS\\system32\\SYS\" (DEFDIR "
-       u8"and PATH joined) lies in the Windows "
-       u8"folder " WINDOWS_FOLDER u8": the launcher refuses to install there\n"},
+       "setup.ini:2: error: " DEFAULT_FOLDER "C:\\WINDOWS\\system32\\SYS" JOINED "lies in the "
+       "Windows folder " WINDOWS_FOLDER REFUSED},
   };
   for (const auto& [text, status, problems] : cases) {
     ResetSetupDescriptionToDefaults();
