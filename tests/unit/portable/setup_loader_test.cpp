@@ -133,9 +133,8 @@ TEST_F(SetupLoader, SizesStopAtTheLargestCount) {
     std::filesystem::resize_file(folder_ / "GAME" / std::to_string(i), sizes[i]);
   }
   Load(
-      "#INSTALL_LST\n[C]\n[G]\n#INSTALL_B\n[C]\n[C]\n#INSTALL_C\n[G]\n#FILE\n[C]\nc\n[G]\n0\n1\n[]"
-      "\n"
-      "2\n3\n");
+      "#INSTALL_LST\n[C]\n[G]\n#INSTALL_B\n[C]\n[C]\n#INSTALL_C\n[G]\n#FILE\n"
+      "[C]\nc\n[G]\n0\n1\n[]\n2\n3\n");
   const int32_t counted[] = {2, 1200000000, 1200000000, INT32_MAX, INT32_MAX};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(g_Setup.files[i].size, counted[i]) << i;
   EXPECT_EQ(g_Setup.sets[kInstallB].mask, 0x1u);  // twice listed: one bit, two sizes
