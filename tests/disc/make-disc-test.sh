@@ -17,8 +17,6 @@ printf 'MZ stand-in' >"$scratch/game.exe"
 fake_pe 14c 2 'Setup launcher' "$scratch/setup.exe"
 bash "$here/../../scripts/stage-disc.sh" "$here/../../sample" "$scratch/disc" "$scratch/game.exe" \
   "$scratch/setup.exe"
-# A copy of the staged disc to change: copy_disc NAME
-copy_disc() { cp -r "$scratch/disc" "$scratch/$1" && chmod -R u+w "$scratch/$1"; }
 
 failures=0
 # expect STATUS TEXT COMMAND...: the exit status and a line of the output.
@@ -54,28 +52,22 @@ expect 1 "refusing to remove $scratch/theirs: it has no" bash "$here/../../scrip
 [ "$(ls -A "$scratch/theirs")" = file ] && [ "$(cat "$scratch/theirs/file")" = keep ] ||
   { echo "FAILED: stage-disc changed a folder it did not make"; failures=$((failures + 1)); }
 
-copy_disc broken
-printf '#FILE\r\n[DATA]\r\nmissing.dat\r\n' >>"$scratch/broken/setup.ini"
-expect 1 "found 1 error(s) in $scratch/broken/setup.ini: no image written" \
-  "$make_disc" "$scratch/broken" "$scratch/broken.iso"
-[ ! -e "$scratch/broken.iso" ] && [ ! -e "$scratch/broken.iso.part" ] ||
-  { echo "FAILED: an image was left for the broken disc"; failures=$((failures + 1)); }
-
 # A small disc of a publisher's: gen_disc DIR EXE_NAME
 gen_disc() {
   mkdir -p "$1/G" && cp "$scratch/setup.exe" "$1/setup.exe" && cp "$here/../../sample/setup.bmp" "$1/" &&
     printf 'x' >"$1/G/A.dat"
   printf '#TITLE Other\r\n#PATH G\r\n#EXE %s\r\n#INSTALL_LST\r\n[A] a\r\n##\r\n#INSTALL_S\r\n[A]\r\n##\r\n#INSTALL_B\r\n[A]\r\n##\r\n#FILE\r\n[A]\r\nA.dat\r\n##\r\n' "$2" >"$1/setup.ini"
 }
-# Made from a changed copy: NAME|EXE|CHANGE|OPTIONS|STATUS|TEXT. Refused with nothing written;
-# fits checked without writing; accepted with a yes: the launcher found as SETUP.EXE, a warning
-# accepted, the x86_64 launcher of the project's own tests, the disc's own autorun.inf.
+# Made from a changed copy: NAME|EXE|CHANGE|OPTIONS|STATUS|TEXT. Refused, writing nothing, for an
+# error or a warning without a yes; fits checked without writing; accepted with a yes: the
+# launcher as SETUP.EXE, a warning, the x86_64 launcher of the project's own tests, own autorun.inf.
 mkdir -p "$scratch/out"
 while IFS='|' read -r name exe change options status text; do
   gen_disc "$scratch/$name" "$exe" && (cd "$scratch/$name" && eval "$change")
   # shellcheck disable=SC2086
   expect "$status" "$text" "$make_disc" $options "$scratch/$name" "$scratch/out/$name.iso"
-done <<'EOF'
+done <<EOF
+broken|A.dat|printf '#FILE\r\nmissing.dat\r\n' >>setup.ini||1|found 1 error(s) in $scratch/broken/setup.ini: no image written
 unlisted|b.exe|:||1|EXE b.exe is not among the files setup.ini lists: no image written
 nosetup|a.dat|rm setup.exe|--accept-warnings|1|: copy the launcher there; the build leaves the shipped 32-bit one, which runs on every Windows, at build/mingw-i686/bin/setup.exe
 nobmp|a.dat|rm setup.bmp|--accept-warnings|1|no setup.bmp at the root of
@@ -98,7 +90,8 @@ EOF
 
 # An image read against a changed disc folder names the difference: NAME;CHANGE;TEXT
 while IFS=';' read -r name change text; do
-  copy_disc "$name" && (cd "$scratch/$name" && eval "$change")
+  cp -r "$scratch/disc" "$scratch/$name" && chmod -R u+w "$scratch/$name"
+  (cd "$scratch/$name" && eval "$change")
   expect 1 "$text" "$make_disc" --verify "$scratch/sample.iso" "$scratch/$name"
 done <<'EOF'
 flipped;printf Z | dd of=HOSHIMI/sound/bgm01.dat bs=1 seek=4096 conv=notrunc status=none;DIFF  HOSHIMI\sound\bgm01.dat: 700001 bytes, other bytes than in the disc folder
