@@ -17,7 +17,14 @@ const char kSample[] =
     "#INSTALL_C\n[EXE]\n[SOUND]\n##\n#FILE\nreadme.txt\n[EXE]\ngame.exe\n[SOUND]\nse.dat\n"
     "[DATA]\ndata\\script.dat\n[]\nmanual.txt\n##\n";
 
-const char kSampleTablesAfterSettings[] =
+// The disc path is shown with this system's separators.
+#ifdef _WIN32
+#define SEP "\\"
+#else
+#define SEP "/"
+#endif
+// From SourceFolder on; manual.txt is not on the disc, and two files belong to no type.
+const char kSampleReport[] =
     "SourceFolder    {disc}\n\nData types (5):\n   0  [EXE]  0.57M (600000 bytes)\n"
     "   1  [SOUND]  1.90M (2000002 bytes)\n   2  [DATA]  0.06M (70000 bytes)\n"
     "   3  [CG16]  0.00M (0 bytes)\n   4  [CG24]  0.00M (0 bytes)\n\nType sets:\n"
@@ -27,15 +34,7 @@ const char kSampleTablesAfterSettings[] =
     "Files (5):\n  readme.txt  (no type)  1001 bytes (counted as 1002)\n"
     "  game.exe  [EXE]  600000 bytes\n  se.dat  [SOUND]  2000001 bytes (counted as 2000002)\n  "
     "data\\script.dat  [DATA]  70000 bytes\n"
-    "  manual.txt  (no type)  0 bytes\n\n";
-// The disc path is shown with this system's separators.
-#ifdef _WIN32
-#define SEP "\\"
-#else
-#define SEP "/"
-#endif
-// Of one load: manual.txt is not on the disc, and two files belong to no type.
-const char kSampleProblems[] =
+    "  manual.txt  (no type)  0 bytes\n\n"
     "setup.ini:27: warning: \"readme.txt\" belongs to no data type; no install copies it\n"
     "setup.ini:35: error: listed file \"manual.txt\" cannot be opened on the disc "
     "({disc}" SEP "SAMPLE" SEP
@@ -69,12 +68,6 @@ class SetupCheck : public SetupDisc {
 #endif
     disc_ = folder_.string();  // the test's own folder, not what the product reads back
   }
-  // The report's own text with the scratch disc's folder for {disc}.
-  std::string Expected(const char* text) {
-    std::string out = text;
-    for (size_t at; (at = out.find("{disc}")) != std::string::npos;) out.replace(at, 6, disc_);
-    return out;
-  }
   // Runs setup-check on the current folder: its exit status, and parts in its report (standard
   // error for a refusal, status 2); after "!", not in it; "": nothing at all, not half a report.
   // Control bytes from the file never reach the terminal. Returns standard output.
@@ -87,7 +80,8 @@ class SetupCheck : public SetupDisc {
     std::string shown = testing::internal::GetCapturedStdout();
     EXPECT_EQ(got, status) << shown << errors;
     OsSetCurrentFolder(disc_.c_str());
-    for (const std::string& part : parts) {
+    for (std::string part : parts) {  // {disc}: the scratch disc's folder
+      for (size_t at; (at = part.find("{disc}")) != std::string::npos;) part.replace(at, 6, disc_);
       if (part.empty()) {
         EXPECT_EQ(shown, "");
       } else if (part[0] == '!') {
@@ -108,7 +102,7 @@ class SetupCheck : public SetupDisc {
 TEST_F(SetupCheck, ExitStatusAndReports) {
   // setup.ini (null: none), the option, the exit status, parts of standard output.
   const std::tuple<const char*, const char*, int, Parts> cases[] = {
-      {kSample, nullptr, 1, Expected(kSampleTablesAfterSettings) + Expected(kSampleProblems)},
+      {kSample, nullptr, 1, kSampleReport},
       {kSample, "--json", 1, "{\"name\": \"INSTALL_B\", \"entries\": [0, 1, 2, 4], \"mask\": 23"},
       {"#TITLE \"\t\x01\x95\x5c\\\"\n", "--json", 0,
        u8"\"TITLE\": \"\\t\\u0001表\\\\\",\n    \"PATH\": \"GAME\","},
