@@ -206,14 +206,13 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
   // setup.ini, the exit status, every problem line (UTF-8, as shown).
   const std::tuple<std::string, int, std::string> cases[] = {
       // Half-width katakana before a quote: an odd run, an even run, 表, before a backslash.
-      {"#TITLE \"ﾃｽﾄ\"\n#PATH ﾃｽﾄ\"x\" y\"\n", 0,
+      // (Status 1: the listed files are not on this disc.)
+      {"#TITLE \"ﾃｽﾄ\"\n#PATH ﾃｽﾄ\"x\" y\"\n#TITLE \"ｱｲ\"\n#TITLE \"表\"\n#TITLE \"ﾃｽﾄ \"\n"
+       "#REG_T ｱｲ\n#REG_P Software\\ｷ\\x\n#FILE\nｱｲ\\a\n表\\b\nｱ\\x.dat\n",
+       1,
        u8"setup.ini:1: warning: the quote after \"ﾃｽﾄ\"" SWALLOWED "TITLE runs on to the end of "
        "the line" KATAKANA u8"setup.ini:2: warning: the quote after \"ﾃｽﾄ\"" SWALLOWED
        "PATH runs on to the next quote" KATAKANA},
-      // (Status 1: the listed files are not on this disc.)
-      {"#TITLE \"ｱｲ\"\n#TITLE \"表\"\n#TITLE \"ﾃｽﾄ \"\n#REG_T ｱｲ\n#REG_P Software\\ｷ\\x\n"
-       "#FILE\nｱｲ\\a\n表\\b\nｱ\\x.dat\n",
-       1, ""},
       // Not code page 932: UTF-8 text, bytes no character starts with, a lone lead byte.
       {"#TITLE x\n#TITLE \xe3\x83\x86\xe3\x82\xb9\n#PATH \xe3\x83\x88\n", 1,
        "setup.ini:2: error: " UTF8_TEXT "setup.ini:2: error: 1 more error follows from the "
