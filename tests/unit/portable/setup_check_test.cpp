@@ -247,8 +247,12 @@ TEST_F(PublisherChecks, EachProblemWithItsLineAndWords) {
       {"#FILE\na.dat\na.dat\nA.DAT\ns\\\x82\x71.txt\ns/\x82\x92.txt\n\x83\x9f\n\x83\xbf\n\x84\x40\n"
        "\x84\x70\n\x84\x60\n\x84\x91\n\x84\x80\n",
        1,
-       "setup.ini:3: warning: the FILE line \"a.dat\" repeats line 2: the file is copied and "
-       "counted twice\nsetup.ini:4: error: \"A.DAT\" and \"a.dat\" (line 2)" ONE_FILE u8"setup.ini:6: error: \"s/ｒ.txt\" and \"s\\Ｒ.txt\" (line 5)" ONE_FILE u8"setup.ini:8: error: \"α\" and \"Α\" (line 7)" ONE_FILE u8"setup.ini:10: error: \"а\" and \"А\" (line 9)" ONE_FILE u8"setup.ini:12: error: \"я\" and \"Я\" (line 11)" ONE_FILE},
+       u8"setup.ini:3: warning: the FILE line \"a.dat\" repeats line 2: the file is copied and "
+       "counted twice\nsetup.ini:4: error: \"A.DAT\" and \"a.dat\" (line 2)" ONE_FILE
+       "setup.ini:6: error: \"s/ｒ.txt\" and \"s\\Ｒ.txt\" (line 5)" ONE_FILE
+       "setup.ini:8: error: \"α\" and \"Α\" (line 7)" ONE_FILE
+       "setup.ini:10: error: \"а\" and \"А\" (line 9)" ONE_FILE
+       "setup.ini:12: error: \"я\" and \"Я\" (line 11)" ONE_FILE},
       // A doubled backslash is named as what it is.
       {"#TITLE x\n#FILE\na\\\\b.dat\n", 1,
        "setup.ini:3: error: \"a\\\\b.dat\" has two separators in a row, which Windows reads as "
