@@ -58,9 +58,8 @@ gen_disc() {
     printf 'x' >"$1/G/A.dat"
   printf '#TITLE Other\r\n#PATH G\r\n#EXE %s\r\n#INSTALL_LST\r\n[A] a\r\n##\r\n#INSTALL_S\r\n[A]\r\n##\r\n#INSTALL_B\r\n[A]\r\n##\r\n#FILE\r\n[A]\r\nA.dat\r\n##\r\n' "$2" >"$1/setup.ini"
 }
-# Made from a changed copy: NAME|EXE|CHANGE|OPTIONS|STATUS|TEXT. Refused, writing nothing, for an
-# error or a warning without a yes; fits checked without writing; accepted with a yes: the
-# launcher as SETUP.EXE, a warning, the x86_64 launcher of the project's own tests, own autorun.inf.
+# A generated disc, changed, then made: NAME|EXE|CHANGE|OPTIONS|STATUS|TEXT. Only the accepted
+# ones leave an image: an error or a warning without a yes refuses, --dry-run only checks.
 mkdir -p "$scratch/out"
 while IFS='|' read -r name exe change options status text; do
   gen_disc "$scratch/$name" "$exe" && (cd "$scratch/$name" && eval "$change")

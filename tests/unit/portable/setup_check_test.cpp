@@ -68,9 +68,8 @@ class SetupCheck : public SetupDisc {
 #endif
     disc_ = folder_.string();  // the test's own folder, not what the product reads back
   }
-  // Runs setup-check on the current folder: its exit status, and parts in its report (standard
-  // error for a refusal, status 2); after "!", not in it; "": nothing at all, not half a report.
-  // Control bytes from the file never reach the terminal. Returns standard output.
+  // Runs setup-check here: its status, parts of its report (standard error at status 2), "!" one
+  // not in it, "" no report at all; never a control byte for the terminal. Returns the report.
   std::string ExpectReport(const char* option, int status, const Parts& parts) {
     const char* argv[] = {"setup-check", option, nullptr};
     testing::internal::CaptureStdout();
