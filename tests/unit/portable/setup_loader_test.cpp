@@ -42,21 +42,18 @@ TEST_F(SetupLoader, DirectiveAndPlainLinesBySection) {
     int line = 0;
     const char* error = "";
   } const rows[] = {
-      {"a keyword in small letters is a comment", "#title lower\n", "Titleだよ;;;"},
-      {"a keyword run into more letters is a comment", "#INSTALL_LSTX\n[A]\n", "Titleだよ;;;"},
-      {"words after a section's keyword are ignored", "#INSTALL_LST more words\n[A]\n",
-       "Titleだよ; [A];;"},
-      {"## ends the section and opens none", "#INSTALL_LST\n[A]\n##FILE\n[B]\n",
-       "Titleだよ; [A];;"},
+      {"a keyword in small letters or run into more letters is a comment",
+       "#title lower\n#INSTALL_LSTX\n[A]\n", "Titleだよ;;;"},
+      {"words after a section's keyword are ignored; ## ends the section and opens none",
+       "#INSTALL_LST more words\n[A]\n##FILE\n[B]\n", "Titleだよ; [A];;"},
       {"an entry names the first type its text begins (a blank before # makes a plain line), or "
        "none, which is an error",
        "#INSTALL_LST\n[BGM2]\n[BGM]\n  #FILE\n#INSTALL_S\n[BGM]\n[BG\n  #\n[bgm]\n[BGM3]\n[EXE]\n",
        "Titleだよ; [BGM2] [BGM]   #FILE; 1 0 2 -1 -1 -1 =80000007;", 11,
        "not list type: \"[EXE]\""},
-      {"a directive inside a section is read, and the section goes on",
-       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n#TITLE 中\nb\n", "中; [A];; a=1 b=1"},
-      {"the group runs on into the next FILE section",
-       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n##\n#FILE\nb\n", "Titleだよ; [A];; a=1 b=1"},
+      {"a directive inside a section is read, and the section goes on; the group runs on into "
+       "the next FILE section",
+       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n#TITLE 中\nb\n##\n#FILE\nc\n", "中; [A];; a=1 b=1 c=1"},
       {"a header of no type gives no type, an error naming it brackets too",
        "#INSTALL_LST\n[A]\n#FILE\n[A]\n[NONE]\ne\n", "Titleだよ; [A];; e=80000000", 5,
        "\"[NONE]\""}};
