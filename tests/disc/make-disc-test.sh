@@ -17,8 +17,6 @@ printf 'MZ stand-in' >"$scratch/game.exe"
 fake_pe 14c 2 'Setup launcher' "$scratch/setup.exe"
 bash "$here/../../scripts/stage-disc.sh" "$here/../../sample" "$scratch/disc" "$scratch/game.exe" \
   "$scratch/setup.exe"
-# A copy of the staged disc to change: copy_disc NAME
-copy_disc() { cp -r "$scratch/disc" "$scratch/$1" && chmod -R u+w "$scratch/$1"; }
 
 failures=0
 # expect STATUS TEXT COMMAND...: the exit status and a line of the output.
@@ -54,66 +52,45 @@ expect 1 "refusing to remove $scratch/theirs: it has no" bash "$here/../../scrip
 [ "$(ls -A "$scratch/theirs")" = file ] && [ "$(cat "$scratch/theirs/file")" = keep ] ||
   { echo "FAILED: stage-disc changed a folder it did not make"; failures=$((failures + 1)); }
 
-copy_disc broken
-printf '#FILE\r\n[DATA]\r\nmissing.dat\r\n' >>"$scratch/broken/setup.ini"
-expect 1 "found 1 error(s) in $scratch/broken/setup.ini: no image written" \
-  "$make_disc" "$scratch/broken" "$scratch/broken.iso"
-[ ! -e "$scratch/broken.iso" ] && [ ! -e "$scratch/broken.iso.part" ] ||
-  { echo "FAILED: an image was left for the broken disc"; failures=$((failures + 1)); }
-
 # A small disc of a publisher's: gen_disc DIR EXE_NAME
 gen_disc() {
   mkdir -p "$1/G" && cp "$scratch/setup.exe" "$1/setup.exe" && cp "$here/../../sample/setup.bmp" "$1/" &&
     printf 'x' >"$1/G/A.dat"
   printf '#TITLE Other\r\n#PATH G\r\n#EXE %s\r\n#INSTALL_LST\r\n[A] a\r\n##\r\n#INSTALL_S\r\n[A]\r\n##\r\n#INSTALL_B\r\n[A]\r\n##\r\n#FILE\r\n[A]\r\nA.dat\r\n##\r\n' "$2" >"$1/setup.ini"
 }
-# Each refused with nothing written: NAME|EXE|CHANGE|OPTIONS|TEXT
+# A generated disc, changed, then made: NAME|EXE|CHANGE|OPTIONS|STATUS|TEXT. Only the accepted
+# ones leave an image: an error or a warning without a yes refuses, --dry-run only checks.
 mkdir -p "$scratch/out"
-while IFS='|' read -r name exe change options text; do
+while IFS='|' read -r name exe change options status text; do
   gen_disc "$scratch/$name" "$exe" && (cd "$scratch/$name" && eval "$change")
   # shellcheck disable=SC2086
-  expect 1 "$text" "$make_disc" $options "$scratch/$name" "$scratch/out/$name.iso"
-done <<'EOF'
-unlisted|b.exe|:||EXE b.exe is not among the files setup.ini lists: no image written
-nosetup|a.dat|rm setup.exe|--accept-warnings|: copy the launcher there; the build leaves the shipped 32-bit one, which runs on every Windows, at build/mingw-i686/bin/setup.exe
-nobmp|a.dat|rm setup.bmp|--accept-warnings|no setup.bmp at the root of
-x86_64|A.dat|fake_pe 8664 2 'Setup launcher' setup.exe||setup.ini: error: setup.exe is a 64-bit (x86_64) program, which 32-bit Windows cannot start
-warned|A.dat|printf '#TITEL x\r\n' >>setup.ini||setup.ini:17: warning: "#TITEL" is read as a comment line; the keyword is #TITLE [keyword-as-comment]
-warned|A.dat|printf '#TITEL x\r\n' >>setup.ini||setup-check reported 1 warning(s) above: no image written; pass --accept-warnings
-other|A.dat|fake_pe 14c 2 'Other setup' setup.exe|--accept-warnings=keyword-as-comment|--accept-warnings=setup-exe-other-launcher to accept only these
-cdfull|a.dat|truncate -s 809M G/A.dat||414507 sectors, more than the 360000 of an 80-minute CD: no image written
-dvdfull|a.dat|truncate -s 4500M G/movie.dat|--media dvd --accept-warnings=unlisted-file|2304300 sectors, more than the 2295104 of a DVD: no image written
+  expect "$status" "$text" "$make_disc" $options "$scratch/$name" "$scratch/out/$name.iso"
+done <<EOF
+broken|A.dat|printf '#FILE\r\nmissing.dat\r\n' >>setup.ini||1|found 1 error(s) in $scratch/broken/setup.ini: no image written
+unlisted|b.exe|:||1|EXE b.exe is not among the files setup.ini lists: no image written
+nosetup|a.dat|rm setup.exe|--accept-warnings|1|: copy the launcher there; the build leaves the shipped 32-bit one, which runs on every Windows, at build/mingw-i686/bin/setup.exe
+nobmp|a.dat|rm setup.bmp|--accept-warnings|1|no setup.bmp at the root of
+x86_64|A.dat|fake_pe 8664 2 'Setup launcher' setup.exe||1|setup.ini: error: setup.exe is a 64-bit (x86_64) program, which 32-bit Windows cannot start
+warned|A.dat|printf '#TITEL x\r\n' >>setup.ini||1|setup.ini:17: warning: "#TITEL" is read as a comment line; the keyword is #TITLE [keyword-as-comment]
+other|A.dat|fake_pe 14c 2 'Other setup' setup.exe|--accept-warnings=keyword-as-comment|1|setup-check reported 1 warning(s) above: no image written; pass --accept-warnings to ship them as they are, or --accept-warnings=setup-exe-other-launcher to accept only these
+cdfull|a.dat|truncate -s 809M G/A.dat||1|414507 sectors, more than the 360000 of an 80-minute CD: no image written
+dvdfull|a.dat|truncate -s 4500M G/movie.dat|--media dvd --accept-warnings=unlisted-file|1|2304300 sectors, more than the 2295104 of a DVD: no image written
+cd74|A.DAT|truncate -s 690M G/A.dat|--dry-run|0|warning: 353579 sectors, more than the 333000 of a 74-minute CD
+cd|A.DAT|truncate -s 1M G/A.dat|--dry-run|0|sectors of 2048 bytes fit a 74-minute CD
+dvd|A.DAT|truncate -s 809M G/A.dat|--dry-run --media dvd|0|414507 sectors of 2048 bytes fit a DVD
+upper|A.DAT|mv setup.exe SETUP.EXE||0|ok    setup.exe: 384 bytes
+yes|A.DAT|printf '#TITEL x\r\n' >>setup.ini|--accept-warnings|0|out/yes.iso verified: label BV, 4 root files, 1 listed files
+rule|A.DAT|printf '#TITEL x\r\n' >>setup.ini|--accept-warnings=long-line,keyword-as-comment|0|out/rule.iso verified
+tests|A.DAT|fake_pe 8664 2 'Setup launcher' setup.exe|--x86_64-for-testing|0|out/tests.iso verified
+own|A.DAT|printf '[autorun]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\nlabel=Mine\r\n' >autorun.inf||0|ok    autorun.inf: 57 bytes
 EOF
-[ -z "$(ls -A "$scratch/out")" ] || { echo "FAILED: left in out/: $(ls -A "$scratch/out")"; failures=$((failures + 1)); }
-# Fits, checked without writing: NAME|SIZE|OPTIONS|TEXT
-while IFS='|' read -r name size options text; do
-  gen_disc "$scratch/$name" A.DAT && truncate -s "$size" "$scratch/$name/G/A.dat"
-  # shellcheck disable=SC2086
-  expect 0 "$text" "$make_disc" --dry-run $options "$scratch/$name" "$scratch/out/$name.iso"
-done <<'EOF'
-cd74|690M||warning: 353579 sectors, more than the 333000 of a 74-minute CD
-cd|1M||sectors of 2048 bytes fit a 74-minute CD
-dvd|809M|--media dvd|414507 sectors of 2048 bytes fit a DVD
-EOF
-[ -z "$(ls -A "$scratch/out")" ] || { echo "FAILED: --dry-run wrote $(ls -A "$scratch/out")"; failures=$((failures + 1)); }
-
-# Accepted with a yes: the launcher found as SETUP.EXE, a warning accepted, the x86_64
-# launcher of the project's own tests, the disc's own autorun.inf. NAME|CHANGE|OPTIONS|TEXT
-while IFS='|' read -r name change options text; do
-  gen_disc "$scratch/$name" A.DAT && (cd "$scratch/$name" && eval "$change")
-  # shellcheck disable=SC2086
-  expect 0 "$text" "$make_disc" $options "$scratch/$name" "$scratch/out/$name.iso"
-done <<'EOF'
-upper|mv setup.exe SETUP.EXE||ok    setup.exe: 384 bytes
-yes|printf '#TITEL x\r\n' >>setup.ini|--accept-warnings|out/yes.iso verified: label BV, 4 root files, 1 listed files
-rule|printf '#TITEL x\r\n' >>setup.ini|--accept-warnings=long-line,keyword-as-comment|out/rule.iso verified
-tests|fake_pe 8664 2 'Setup launcher' setup.exe|--x86_64-for-testing|out/tests.iso verified
-own|printf '[autorun]\r\nopen=setup.exe\r\nicon=setup.exe,0\r\nlabel=Mine\r\n' >autorun.inf||ok    autorun.inf: 57 bytes
-EOF
+[ "$(ls "$scratch/out" | tr '\n' ' ')" = "own.iso rule.iso tests.iso upper.iso yes.iso " ] ||
+  { echo "FAILED: out/ holds $(ls -A "$scratch/out")"; failures=$((failures + 1)); }
 
 # An image read against a changed disc folder names the difference: NAME;CHANGE;TEXT
 while IFS=';' read -r name change text; do
-  copy_disc "$name" && (cd "$scratch/$name" && eval "$change")
+  cp -r "$scratch/disc" "$scratch/$name" && chmod -R u+w "$scratch/$name"
+  (cd "$scratch/$name" && eval "$change")
   expect 1 "$text" "$make_disc" --verify "$scratch/sample.iso" "$scratch/$name"
 done <<'EOF'
 flipped;printf Z | dd of=HOSHIMI/sound/bgm01.dat bs=1 seek=4096 conv=notrunc status=none;DIFF  HOSHIMI\sound\bgm01.dat: 700001 bytes, other bytes than in the disc folder

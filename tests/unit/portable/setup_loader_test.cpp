@@ -10,18 +10,15 @@ namespace {
 
 class SetupLoader : public SetupDisc {
  protected:
-  static std::vector<int> Entries(int set) {
-    const TypeSet& s = g_Setup.sets[set];
-    return std::vector<int>(s.entries, s.entries + s.count);
-  }
   // A load in one line: the title; the types; INSTALL_S's entries =its mask; each file=its mask.
   static std::string Summary() {
     std::ostringstream out;
     out << g_Setup.TITLE << ";";
     for (int i = 0; i < g_Setup.typeCount; ++i) out << " " << g_Setup.types[i].name;
     out << ";";
-    for (int entry : Entries(kInstallS)) out << " " << entry;
-    if (g_Setup.sets[kInstallS].count > 0) out << " =" << std::hex << g_Setup.sets[kInstallS].mask;
+    const TypeSet& s = g_Setup.sets[kInstallS];
+    for (int e = 0; e < s.count; ++e) out << " " << static_cast<int>(s.entries[e]);
+    if (s.count > 0) out << " =" << std::hex << s.mask;
     out << ";" << std::hex;
     for (const FileEntry* f = g_Setup.files; f < g_Setup.files + g_Setup.fileCount; ++f) {
       out << " " << f->name << "=" << f->mask;
@@ -45,22 +42,18 @@ TEST_F(SetupLoader, DirectiveAndPlainLinesBySection) {
     int line = 0;
     const char* error = "";
   } const rows[] = {
-      {"a keyword in small letters is a comment", "#title lower\n", "Titleだよ;;;"},
-      {"a keyword run into more letters is a comment", "#INSTALL_LSTX\n[A]\n", "Titleだよ;;;"},
-      {"words after a section's keyword are ignored", "#INSTALL_LST more words\n[A]\n",
-       "Titleだよ; [A];;"},
-      {"a blank before # makes a plain line", "#INSTALL_LST\n  #FILE\n", "Titleだよ;   #FILE;;"},
-      {"## ends the section and opens none", "#INSTALL_LST\n[A]\n##FILE\n[B]\n",
-       "Titleだよ; [A];;"},
-      {"an entry names the first type its text begins, or none, which is an error",
-       "#INSTALL_LST\n[BGM2]\n[BGM]\n#INSTALL_S\n[BGM]\n[BG\n[EXE]\n",
-       "Titleだよ; [BGM2] [BGM]; 1 0 -1 =80000003;", 7, "not list type: \"[EXE]\""},
-      {"a directive inside a section is read, and the section goes on",
-       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n#TITLE 中\nb\n", "中; [A];; a=1 b=1"},
-      {"the group runs on into the next FILE section",
-       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n##\n#FILE\nb\n", "Titleだよ; [A];; a=1 b=1"},
-      {"[] ends the group", "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n[]\nb\n",
-       "Titleだよ; [A];; a=1 b=80000000"},
+      {"a keyword in small letters or run into more letters is a comment",
+       "#title lower\n#INSTALL_LSTX\n[A]\n", "Titleだよ;;;"},
+      {"words after a section's keyword are ignored; ## ends the section and opens none",
+       "#INSTALL_LST more words\n[A]\n##FILE\n[B]\n", "Titleだよ; [A];;"},
+      {"an entry names the first type its text begins (a blank before # makes a plain line), or "
+       "none, which is an error",
+       "#INSTALL_LST\n[BGM2]\n[BGM]\n  #FILE\n#INSTALL_S\n[BGM]\n[BG\n  #\n[bgm]\n[BGM3]\n[EXE]\n",
+       "Titleだよ; [BGM2] [BGM]   #FILE; 1 0 2 -1 -1 -1 =80000007;", 11,
+       "not list type: \"[EXE]\""},
+      {"a directive inside a section is read, and the section goes on; the group runs on into "
+       "the next FILE section",
+       "#INSTALL_LST\n[A]\n#FILE\n[A]\na\n#TITLE 中\nb\n##\n#FILE\nc\n", "中; [A];; a=1 b=1 c=1"},
       {"a header of no type gives no type, an error naming it brackets too",
        "#INSTALL_LST\n[A]\n#FILE\n[A]\n[NONE]\ne\n", "Titleだよ; [A];; e=80000000", 5,
        "\"[NONE]\""}};
@@ -71,10 +64,7 @@ TEST_F(SetupLoader, DirectiveAndPlainLinesBySection) {
     EXPECT_EQ(Summary(), row.loaded) << row.rule;
     EXPECT_TRUE(row.line == 0 || HasProblem(kSetupError, row.line, row.error)) << row.rule;
   }
-  Load("#INSTALL_LST\n[BGM2]\n[BGM]\n  #FILE\n");
-  const std::pair<const char*, int> references[] = {
-      {"[BGM]", 1}, {"[BG", 0}, {"[BGM2]", 0}, {"  #", 2}, {"[BGM3]", -1}, {"[bgm]", -1}, {"", -1}};
-  for (const auto& r : references) EXPECT_EQ(FindDataType(r.first), r.second) << r.first;
+  EXPECT_EQ(FindDataType(""), -1);  // never the first type
 }
 
 // Settings stay from one load to the next; the tables start afresh, on the same stream too.
@@ -126,31 +116,29 @@ TEST_F(SetupLoader, ReadsLinesAsTextInPiecesOf511Bytes) {
   EXPECT_EQ(std::vector<int>(at.files, at.files + 3), (std::vector<int>{11, 12, 14}));
 }
 
-TEST_F(SetupLoader, SizesAreEvenRoundedPerTypeAndStopAtTheLargestCount) {
+// (The sample report checks odd sizes and each type's whole KiB.)
+TEST_F(SetupLoader, SizesStopAtTheLargestCount) {
   std::filesystem::create_directories(folder_ / "GAME");
+  WriteBytes("GAME\\c", "xy");
   // Sparse files; the last is 4 GiB + 1 byte.
-  const uintmax_t sizes[] = {1001, 0,          2,          1024,       1026,
-                             3,    1200000000, 1200000000, 2147483647, 0x100000001};
-  for (int i = 0; i < 10; ++i) {
+  const uintmax_t sizes[] = {1200000000, 1200000000, 2147483647, 0x100000001};
+  for (int i = 0; i < 4; ++i) {
     WriteBytes(("GAME\\" + std::to_string(i)).c_str(), "");
     std::filesystem::resize_file(folder_ / "GAME" / std::to_string(i), sizes[i]);
   }
   Load(
-      "#INSTALL_LST\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n[G]\n#INSTALL_S\n[A]\n[B]\n[C]\n[D]\n[E]\n[F]\n"
-      "#INSTALL_B\n[C]\n[C]\n#INSTALL_C\n[G]\n#FILE\n[A]\n0\n[B]\n1\n[C]\n2\n[D]\n3\n[E]\n4\n"
-      "[F]\n5\n[G]\n6\n7\n[]\n8\n9\nmissing\n");
-  const int32_t even[] = {1002,       0,          2,         1024,      1026, 4,
-                          1200000000, 1200000000, INT32_MAX, INT32_MAX, 0};
-  for (int i = 0; i < 11; ++i) EXPECT_EQ(g_Setup.files[i].size, even[i]) << i;
-  EXPECT_EQ(g_Setup.sets[kInstallS].size, 1024 + 0 + 1024 + 1024 + 2048 + 1024);  // each type
-  EXPECT_EQ(g_Setup.sets[kInstallB].mask, 0x4u);  // twice listed: one bit, two sizes
+      "#INSTALL_LST\n[C]\n[G]\n#INSTALL_B\n[C]\n[C]\n#INSTALL_C\n[G]\n#FILE\n"
+      "[C]\nc\n[G]\n0\n1\n[]\n2\n3\n");
+  const int32_t counted[] = {2, 1200000000, 1200000000, INT32_MAX, INT32_MAX};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(g_Setup.files[i].size, counted[i]) << i;
+  EXPECT_EQ(g_Setup.sets[kInstallB].mask, 0x1u);  // twice listed: one bit, two sizes
   EXPECT_EQ(g_Setup.sets[kInstallB].size, 2048);
-  EXPECT_EQ(g_Setup.types[6].size, INT32_MAX);
+  EXPECT_EQ(g_Setup.types[1].size, INT32_MAX);
   EXPECT_EQ(g_Setup.sets[kInstallC].size, INT32_MAX);
-  EXPECT_TRUE(HasProblem(kSetupError, 36, "the size of [G] passes"));
+  EXPECT_TRUE(HasProblem(kSetupError, 14, "the size of [G] passes"));
   EXPECT_TRUE(HasProblem(kSetupError, 0, "the size of INSTALL_C passes"));
-  EXPECT_TRUE(HasProblem(kSetupError, 38, "counts as 2147483647"));  // never its low 32 bits
-  EXPECT_TRUE(HasProblem(kSetupError, 39, "counts as 2147483647"));
+  EXPECT_TRUE(HasProblem(kSetupError, 16, "counts as 2147483647"));  // never its low 32 bits
+  EXPECT_TRUE(HasProblem(kSetupError, 17, "counts as 2147483647"));
 }
 
 TEST_F(SetupLoader, CapacitiesAreNeverPassed) {
@@ -164,7 +152,8 @@ TEST_F(SetupLoader, CapacitiesAreNeverPassed) {
   EXPECT_STREQ(g_Setup.TITLE, std::string(98, 't').c_str());  // 表 would not fit whole
   EXPECT_EQ(g_Setup.typeCount, 16);
   EXPECT_EQ(g_Setup.sets[kInstallS].count, 16);
-  EXPECT_EQ(Entries(kInstallB), std::vector<int>{-1});  // the dropped 17th type
+  EXPECT_EQ(g_Setup.sets[kInstallB].count, 1);
+  EXPECT_EQ(g_Setup.sets[kInstallB].entries[0], -1);  // the dropped 17th type
   EXPECT_EQ(g_Setup.fileCount, 256);
   EXPECT_EQ(g_Setup.files[0].mask, kNoTypeBit);
   EXPECT_STREQ(g_Setup.files[255].name, "f254");
@@ -181,21 +170,17 @@ TEST_F(SetupLoader, RefusedSettingsAreErrorsAndKeepTheEarlierValue) {
   // Lines, whether the last is refused, what the setting holds after loading.
   const std::tuple<std::string, bool, const char*> cases[] = {
       // clang-format off
-      {"#MD x.log \n", A, "x.log "}, {"#MD a.log\n#MD\n", R, "a.log"},
-      {"#EXE \"\tgame.exe\"\n", A, "\tgame.exe"}, {"#EXE \\game.exe\n", R, "game.exe"},
+      {"#MD a.log\n#MD\n", R, "a.log"}, {"#EXE \\game.exe\n", R, "game.exe"},
       {"#PATH SAMPLE\\\n", A, "SAMPLE\\"}, {"#PATH ..\n", R, "GAME"},
       {"#REG_T a\\b\n", R, "GAME"}, {"#REG_S\n", R, "QUERN FIELD"},
-      {"#REG_P Software\\A\n#REG_P software\\CLASSES\\x\n", R, "Software\\A"},
       // Below REG_P Software itself, REG_S must not open one of the system's trees.
-      {"#REG_S Microsoft\n", R, "QUERN FIELD"}, {"#REG_S Maker\n#REG_S wow6432NODE\n", R, "Maker"},
+      {"#REG_S Maker\n#REG_S wow6432NODE\n", R, "Maker"},
       {"#REG_P Software\\A\n#REG_S Microsoft\n", A, "Microsoft"},
       // The log must not be written over a save or a file the install copies beside it.
       {"#MD a.log\n#MD Slot1.SAV. .\n", R, "a.log"}, {"#MD game.sav.log\n", A, "game.sav.log"},
-      {"game.exe\n#MD game.EXE .\n", R, "game._md"}, {"表.LOG\n#MD 表.log\n", R, "game._md"},
-      {"x.log\ny.log\n#MD x.log\n#MD y.log\n", R, "game._md"}, {"data\\x\n#MD x\n", A, "x"},
-      {"ア.log\n#MD ヂ.log\n", A, "ヂ.log"},  // 0x83 0x61 is no small 0x83 0x41
+      {"game.exe\n#MD game.EXE .\n", R, "game._md"}, {"data\\x\n#MD x\n", A, "x"},
+      {"x.log\ny.log\n#MD x.log\n#MD y.log\n", R, "game._md"},
       // Nor as a file where listed files need a folder.
-      {"data\\x.dat\n#MD a.log\n#MD data\n", R, "a.log"},
       {"data\\表\\x.dat\n#MD Data .\n", R, "game._md"},
       {"data\\x.dat\n#MD data.log\n", A, "data.log"},
       // The line that makes REG_P\REG_S\REG_T longer than 1,023 bytes, whichever comes last.
