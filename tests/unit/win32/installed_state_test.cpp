@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include <string>
+#include <tuple>
 
 #include "install/install_selection.h"
 #include "raw_registry.h"
@@ -41,13 +42,8 @@ class InstalledState : public ::testing::Test {
 // One value replaced: numbers are their first four bytes; over 1,023 bytes is refused.
 // Oversized foreign values come first, and must not hide the record.
 TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
-  const struct {
-    const wchar_t* name;
-    DWORD type;
-    std::string data;
-    uint32_t kind, mask;
-    size_t folderBytes;
-  } cases[] = {
+  // The value replaced, its type and bytes; the kind, types and folder's bytes read back.
+  const std::tuple<const wchar_t*, DWORD, std::string, uint32_t, uint32_t, size_t> cases[] = {
       {L"INSTFLAG", REG_SZ, Units(L"3"), 0x33, 3, 4},
       {L"INSTFLAG", REG_BINARY, "", 0, 3, 4},
       {L"INSTTYPE", REG_BINARY, "\x1F", 1, 0x1F, 4},
@@ -59,7 +55,7 @@ TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
       {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(510, L'表')), 1, 3, 1023},
       {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(511, L'表')), 1, 3, 0},
   };
-  for (const auto& c : cases) {
+  for (const auto& [name, type, data, kind, mask, folderBytes] : cases) {
     DeleteTree(kWideMaker);
     SetRaw(kWideKey, L"A1", REG_BINARY, std::string(1100, 'd').data(), 1100);
     SetRaw(kWideKey, L"A2", REG_SZ, std::wstring(3000, L't').c_str(), 6000);
@@ -68,11 +64,11 @@ TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
     SetRaw(kWideKey, L"GAMEPATH", REG_SZ, L"C:\\G", 8);
     SetRaw(kWideKey, L"INSTFLAG", REG_DWORD, "\x01\0\0\0", 4);
     SetRaw(kWideKey, L"INSTTYPE", REG_DWORD, "\x03\0\0\0", 4);
-    SetRaw(kWideKey, c.name, c.type, c.data.data(), DWORD(c.data.size()));
+    SetRaw(kWideKey, name, type, data.data(), DWORD(data.size()));
     Read();
-    EXPECT_EQ(g_InstallKind, c.kind) << c.name << c.data.size();
-    EXPECT_EQ(g_TypeMask, c.mask) << c.name << c.data.size();
-    EXPECT_EQ(strlen(g_InstallFolder), c.folderBytes) << c.name << c.data.size();
+    EXPECT_EQ(g_InstallKind, kind) << name << data.size();
+    EXPECT_EQ(g_TypeMask, mask) << name << data.size();
+    EXPECT_EQ(strlen(g_InstallFolder), folderBytes) << name << data.size();
   }
   DeleteTree(kWideMaker);
   SetRaw(kWideKey, L"gamepath", REG_SZ, L"C:\\WRONG", 16);  // names are matched exactly
