@@ -5,22 +5,17 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
 #include <tuple>
 
 #include "platform/platform.h"
-#include "platform/stdio_file.h"
 
 namespace {
 
-void MakeFile(const char* path, long long size) {
-  FILE* file = OsOpenFile(path, "wb");
-  ASSERT_NE(file, nullptr) << path;
-  // Past 4 GiB the file is sparse: seeking and one byte make it that long at no cost.
-  if (size > 0) {
-    ASSERT_EQ(_fseeki64(file, size - 1, SEEK_SET), 0);
-    ASSERT_EQ(fputc('x', file), 'x');
-  }
-  fclose(file);
+// Past 4 GiB the file is sparse: its size is set, not written.
+void MakeFile(const wchar_t* path, uintmax_t size) {
+  std::ofstream(std::filesystem::path(path));
+  std::filesystem::resize_file(path, size);
 }
 
 // The 4 GiB file goes even when an assertion ends the test early.
@@ -34,9 +29,9 @@ struct FileSystem : ::testing::Test {
 TEST_F(FileSystem, WholeSizeOfFilesNeverOfFolders) {
   CreateDirectoryW(L"measure", nullptr);
   CreateDirectoryW(L"measure\\folder", nullptr);
-  MakeFile("measure\\big.dat", 4294967297LL);
-  MakeFile("measure\\表.dat", 3);
-  MakeFile("measure\\empty.dat", 0);
+  MakeFile(L"measure\\big.dat", 4294967297ULL);
+  MakeFile(L"measure\\表.dat", 3);
+  MakeFile(L"measure\\empty.dat", 0);
   // Held open without sharing by another program: still measured (its copy fails later).
   HANDLE held =
       CreateFileW(L"measure\\empty.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);

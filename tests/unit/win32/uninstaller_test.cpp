@@ -33,6 +33,7 @@ const wchar_t* const kLookalikes[] = {L"diary.save", L"data\\deep.sav", L"extra.
 
 bool InTree(const wchar_t* relative) { return fs::exists(kTree / relative); }
 void WideWrite(const fs::path& path, const std::string& bytes) {
+  fs::create_directories(path.parent_path());
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
@@ -41,7 +42,6 @@ class Uninstaller : public ::testing::Test {
   void SetUp() override { MakeInstalledTree(); }
   void TearDown() override { RemoveAll(); }
   // What an install leaves: the record, the log, files of two types and the no-type bit, saves.
-  // An empty log or temporary log is not written.
   void MakeInstalledTree(const std::string& log = kLog, const char* temporaryLog = kTemporaryLog,
                          bool lookalikes = true) {
     RemoveAll();
@@ -58,8 +58,6 @@ class Uninstaller : public ::testing::Test {
     g_Setup.sets[kInstallS].mask = 0x80000001u;
     std::copy(std::begin(files), std::end(files), g_Setup.files);
     CopyText(g_InstallFolder, sizeof g_InstallFolder, "W:\\h2u\\ゲーム\\表");
-    fs::create_directories(kTree / L"data\\bgm");
-    fs::create_directories(kTree / L"ソ");
     if (!log.empty()) WideWrite(kTree / L"game._md", log);
     if (*temporaryLog != '\0') WideWrite(kTree / L"game._m~", temporaryLog);
     for (const wchar_t* file : {L"game.exe", L"data\\a.bin", L"data\\bgm\\b.wav", L"ソ\\表.dat",
