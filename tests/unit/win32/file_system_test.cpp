@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "platform/platform.h"
+#include "unit/portable/scratch_folder.h"
 
 namespace {
 
@@ -18,13 +19,9 @@ void MakeFile(const wchar_t* path, uintmax_t size) {
   std::filesystem::resize_file(path, size);
 }
 
-// The 4 GiB file goes even when an assertion ends the test early.
-struct FileSystem : ::testing::Test {
-  void TearDown() override { std::filesystem::remove_all(L"measure", ignored); }
-  std::error_code ignored;
-};
-
 }  // namespace
+
+using FileSystem = ScratchFolder;  // the 4 GiB file goes even when a test ends early
 
 TEST_F(FileSystem, WholeSizeOfFilesNeverOfFolders) {
   CreateDirectoryW(L"measure", nullptr);

@@ -8,11 +8,12 @@
 #include "install/folder_normalise.h"
 #include "install/install_selection.h"
 #include "text/bounded_text.h"
+#include "unit/portable/scratch_folder.h"
 
-TEST(FullFolder, DriveRelativeFoldersBecomeFull) {
+using FullFolder = ScratchFolder;
+
+TEST_F(FullFolder, DriveRelativeFoldersBecomeFull) {
   // A command prompt leaves W:'s own current folder, which applies as W: is not current.
-  wchar_t current[MAX_PATH];
-  GetCurrentDirectoryW(MAX_PATH, current);
   ASSERT_TRUE(SetCurrentDirectoryW(L"C:\\"));
   ASSERT_TRUE(SetEnvironmentVariableW(L"=W:", L"W:\\Work"));
   const std::pair<const char*, const char*> cases[] = {
@@ -35,5 +36,4 @@ TEST(FullFolder, DriveRelativeFoldersBecomeFull) {
   EXPECT_EQ(CreateFolderPath("W:\\stale"), 1);
   EXPECT_TRUE(RemoveDirectoryW(L"W:\\stale") && !RemoveDirectoryW(L"W:\\Work"));
   SetEnvironmentVariableW(L"=W:", nullptr);
-  SetCurrentDirectoryW(current);
 }

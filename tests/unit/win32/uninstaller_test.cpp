@@ -15,6 +15,7 @@
 #include "install/installed_state.h"
 #include "raw_registry.h"
 #include "text/bounded_text.h"
+#include "unit/portable/scratch_folder.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ namespace fs = std::filesystem;
 const fs::path kTree = L"W:\\h2u\\ゲーム\\表";
 const wchar_t kKey[] = L"Software\\H2 アンインストール\\GAME";
 const wchar_t kMaker[] = L"Software\\H2 アンインストール";
+const char kLogFile[] = "W:\\h2u\\ゲーム\\表\\game._md";
 const char kLog[] = "W:\\h2u\nW:\\h2u\\ゲーム\nW:\\h2u\\ゲーム\\表\nW:\\h2u\\ゲーム\\表\\data\\\n";
 // What a write killed before it replaced the log left, cut inside its last line.
 const char kTemporaryLog[] =
@@ -78,10 +80,6 @@ class Uninstaller : public ::testing::Test {
     place = leftover;
     return result == kUninstallDone;
   }
-  static std::string LogText(const fs::path& path = kTree / L"game._md") {
-    std::ifstream log(path, std::ios::binary);
-    return log ? std::string(std::istreambuf_iterator<char>(log), {}) : "<none>";
-  }
   static void RemoveAll() {
     std::error_code ignored;
     fs::remove_all(L"W:\\h2u", ignored);
@@ -111,7 +109,7 @@ TEST_F(Uninstaller, RemovesTheTreeButNotLookalikesNorKeptSaves) {
     for (const auto& [file, kept] : cases) EXPECT_EQ(InTree(file), keepSaves && kept) << file;
     // diary.save's short name ends in .SAV, but its own extension is not; data\deep.sav stays.
     for (const wchar_t* kept : kLookalikes) EXPECT_TRUE(InTree(kept)) << kept;
-    EXPECT_EQ(LogText(), keepSaves ? kLog : "<none>");
+    EXPECT_EQ(ReadBytes(kLogFile), keepSaves ? kLog : "<missing>");
     EXPECT_EQ(KeyExists(kKey), keepSaves);
     EXPECT_EQ(KeyExists(kMaker), keepSaves);
   }
@@ -140,7 +138,7 @@ TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
     CloseHandle(handle);
     EXPECT_EQ(result, kUninstallLeftSomething);
     EXPECT_EQ(place, "W:\\h2u\\ゲーム\\表");
-    EXPECT_EQ(LogText(), log);
+    EXPECT_EQ(ReadBytes(kLogFile), log);
     EXPECT_FALSE(KeyExists(kKey));
     g_InstallKind = kInstallMinimum;
     EXPECT_TRUE(Run(false)) << "the next uninstall finishes the job";
@@ -243,7 +241,7 @@ TEST_F(Uninstaller, UnlistedSavesGoOnlyFromAFolderTheInstallMade) {
     EXPECT_TRUE(Run(false)) << log;
     EXPECT_TRUE(InTree(L"Top.SAV")) << log;
     EXPECT_FALSE(InTree(L"init.sav") || InTree(L"data\\slot.SAV")) << "listed saves go";
-    EXPECT_EQ(LogText(), foreign ? log : "<none>");
+    EXPECT_EQ(ReadBytes(kLogFile), foreign ? log : "<missing>");
     EXPECT_EQ(InTree(L"new") && InTree(L"data\\bgm"), foreign) << log;
   }
 }
@@ -256,5 +254,5 @@ TEST_F(Uninstaller, ALongInstallFolderGetsItsLog) {
   BeginFolderLog();
   EXPECT_EQ(CreateFolderPath(folder.c_str()), 1);
   ReleaseFolderLog();
-  EXPECT_EQ(LogText(fs::path(L"W:\\h2u") / std::string(240, 'L') / L"game._md"), folder + "\n");
+  EXPECT_EQ(ReadBytes((folder + "\\game._md").c_str()), folder + "\n");
 }
