@@ -18,13 +18,11 @@ inline void Show(const CopyStepPaths& p) {
 inline bool Go(unsigned long long, unsigned long long) { return true; }
 // A folder name the file system refuses: '*' on Windows, here 86 kanji (258 bytes).
 inline std::string RefusedName() {
-#ifdef _WIN32
-  return "a*b";
-#else
-  std::string name;
-  for (int i = 0; i < 86; ++i) name += "表";
-  return name;
+  std::string name = "a*b";
+#ifndef _WIN32
+  for (name.clear(); name.size() < 258;) name += "表";
 #endif
+  return name;
 }
 
 class InstallFolder : public ScratchFolder {
