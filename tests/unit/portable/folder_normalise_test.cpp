@@ -26,7 +26,9 @@ TEST(FolderNormalise, NormalisedByWholeCharactersNeverCut) {
   for (const auto& [typed, tidied] : cases) {
     char out[2 * kPathSize];  // room to spare: a refusal comes from the way there
     EXPECT_EQ(NormaliseFolderText(typed.c_str(), out, sizeof out), tidied != nullptr) << typed;
-    if (tidied != nullptr) EXPECT_STREQ(out, tidied) << typed;
+    if (tidied != nullptr) {
+      EXPECT_STREQ(out, tidied) << typed;
+    }
   }
   char out[17];
   EXPECT_TRUE(NormaliseFolderText("C:\\Games\\HOSHIMI", out, 17));

@@ -46,9 +46,8 @@ class InstallFolder : public ScratchFolder {
     ReleaseFolderLog();
     ScratchFolder::TearDown();
   }
-  using Reader = bool (*)(const char* path, FolderLogEntries* entries);
   static std::vector<std::string> ReadEntries(const std::string& bytes,
-                                              Reader read = ReadFolderLog) {
+                                              decltype(&ReadFolderLog) read = ReadFolderLog) {
     WriteBytes(kLogPath, bytes);
     FolderLogEntries entries;
     if (!read(kLogPath, &entries)) return {"<no file>"};

@@ -11,7 +11,6 @@
 #include "path/path_characters.h"
 #include "path/save_name.h"
 
-// Paths by code page 932's own characters, as Windows splits them.
 TEST(PathCharacters, PathsSplitAtTheBackslashWindowsSees) {
   for (char c : {'\\', '/'}) EXPECT_TRUE(IsPathSeparator(c)) << c;
   for (char c : {':', '|', '\0', '\x95'}) EXPECT_FALSE(IsPathSeparator(c)) << c;
@@ -27,8 +26,7 @@ TEST(PathCharacters, PathsSplitAtTheBackslashWindowsSees) {
   }
 }
 
-// One backslash between folder and name, found by whole characters; a join that does not
-// fit fails whole rather than giving out a cut path.
+// Found by whole characters; a join that does not fit fails whole rather than being cut.
 TEST(PathCharacters, JoinPathPutsOneBackslashAndNeverCuts) {
   const char* cases[][3] = {
       {"C:\\Games", "HOSHIMI", "C:\\Games\\HOSHIMI"},
