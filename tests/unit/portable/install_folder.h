@@ -16,11 +16,11 @@ inline void Show(const CopyStepPaths& p) {
   g_Shown.push_back(p.source + (">" + std::string(p.target)));
 }
 inline bool Go(unsigned long long, unsigned long long) { return true; }
-// A folder name the file system refuses: '*' on Windows, here 86 kanji (258 bytes).
+// A folder name the file system refuses: '*' on Windows, here 86 kanji (258 bytes of UTF-8).
 inline std::string RefusedName() {
   std::string name = "a*b";
 #ifndef _WIN32
-  for (name.clear(); name.size() < 258;) name += "表";
+  for (name.clear(); name.size() < 2 * 86;) name += "表";
 #endif
   return name;
 }
