@@ -69,9 +69,7 @@ TEST_F(InitCommand, WritesTypedGroupsInNameOrderAndLoadsWithoutError) {
   ASSERT_NE(settings, std::string::npos) << written;
   EXPECT_EQ(written.substr(settings), kDraftAfterComment);
 #ifndef _WIN32
-  struct stat status;
-  ASSERT_EQ(stat((folder_ / "disc" / "setup.ini").c_str(), &status), 0);
-  EXPECT_EQ(status.st_mode & 0777, 0644u);
+  EXPECT_EQ(static_cast<int>(fs::status(folder_ / "disc" / "setup.ini").permissions()), 0644);
 #endif
   EXPECT_TRUE(Contains(written, "#   ほかの音声ファイル（.wav .ogg .mp3 .mid）は [SOUND]\r\n"));
   EXPECT_TRUE(Contains(errors,
