@@ -69,12 +69,13 @@ class Uninstaller : public ::testing::Test {
     for (const wchar_t* file : kLookalikes) {
       if (lookalikes) WideWrite(kTree / file, "x");
     }
-    // The minimum is recorded; a killed maximum or another window put the rest there.
     g_InstallKind = kInstallMinimum;
     g_TypeMask = 0x1;
     WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
   }
+  // Uninstalls what the record says: the minimum, as after a killed maximum or another window.
   bool Run(bool keepSaves) {
+    g_InstallKind = kInstallMinimum;
     char leftover[kPathSize];
     result = Uninstall(keepSaves, leftover, sizeof leftover);
     place = leftover;
@@ -114,7 +115,6 @@ TEST_F(Uninstaller, RemovesTheTreeButNotLookalikesNorKeptSaves) {
     EXPECT_EQ(KeyExists(kMaker), keepSaves);
   }
   for (const wchar_t* file : kLookalikes) fs::remove(kTree / file);
-  g_InstallKind = kInstallMinimum;
   EXPECT_TRUE(Run(false));
   EXPECT_FALSE(fs::exists(L"W:\\h2u"));
 }
@@ -140,7 +140,6 @@ TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
     EXPECT_EQ(place, "W:\\h2u\\ゲーム\\表");
     EXPECT_EQ(ReadBytes(kLogFile), log);
     EXPECT_FALSE(KeyExists(kKey));
-    g_InstallKind = kInstallMinimum;
     EXPECT_TRUE(Run(false)) << "the next uninstall finishes the job";
     EXPECT_NE(fs::exists(L"W:\\h2u"), before == nullptr);
   }
@@ -183,7 +182,6 @@ TEST_F(Uninstaller, ProductAndMakersKeysKeepForeignValuesAndKeys) {
     EXPECT_EQ(KeyExists(sub.c_str()), withKey);
     LONG other = RegGetValueW(HKEY_CURRENT_USER, kMaker, L"OTHER", RRF_RT_ANY, 0, 0, 0);
     EXPECT_EQ(other, makerValue ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND) << "the maker's value";
-    EXPECT_TRUE(KeyExists(kMaker));
     for (const wchar_t* name :
          {L"Licence", L"", L"INSTFLAG", L"INSTTYPE", L"CDPATH", L"GAMEPATH"}) {
       LONG found = RegGetValueW(HKEY_CURRENT_USER, kKey, name, RRF_RT_ANY, 0, 0, 0);
@@ -192,8 +190,7 @@ TEST_F(Uninstaller, ProductAndMakersKeysKeepForeignValuesAndKeys) {
   }
 }
 
-// A record naming a place the install dialog refuses: nothing there goes; the record does.
-// No folder at all deletes nothing either, not even in the current folder.
+// A record naming a place the install dialog refuses, or none: nothing goes but the record.
 TEST_F(Uninstaller, ARefusedPlaceIsLeftWhole) {
   SetCurrentDirectoryW(L"W:\\");
   const std::pair<const char*, const wchar_t*> cases[] = {
@@ -211,7 +208,6 @@ TEST_F(Uninstaller, ARefusedPlaceIsLeftWhole) {
     }
     WideWrite(folder / L"game._md", std::string(recorded) + "\\data\\\n");
     CopyText(g_InstallFolder, sizeof g_InstallFolder, recorded);
-    g_InstallKind = kInstallMinimum;
     EXPECT_EQ(Run(false), *recorded == '\0') << recorded;
     EXPECT_EQ(result, *recorded == '\0' ? kUninstallDone : kUninstallRefusedPlace) << recorded;
     EXPECT_EQ(place, recorded);
@@ -224,8 +220,7 @@ TEST_F(Uninstaller, ARefusedPlaceIsLeftWhole) {
   SetCurrentDirectoryW(L"C:\\");
 }
 
-// Unlisted saves are swept only from an install folder the launcher made. A save or game
-// file under the log's name is no log: install and uninstall leave it and what it names.
+// Unlisted saves go only from a folder the install made; a file under the log's name is no log.
 TEST_F(Uninstaller, UnlistedSavesGoOnlyFromAFolderTheInstallMade) {
   // The log, and whether it is no log at all (a made folder is swept in the first test).
   const std::pair<std::string, bool> cases[] = {
