@@ -24,20 +24,18 @@ void MakeFile(const wchar_t* path, uintmax_t size) {
 using FileSystem = ScratchFolder;  // the 4 GiB file goes even when a test ends early
 
 TEST_F(FileSystem, WholeSizeOfFilesNeverOfFolders) {
-  CreateDirectoryW(L"measure", nullptr);
-  CreateDirectoryW(L"measure\\folder", nullptr);
-  MakeFile(L"measure\\big.dat", 4294967297ULL);
-  MakeFile(L"measure\\表.dat", 3);
-  MakeFile(L"measure\\empty.dat", 0);
+  CreateDirectoryW(L"folder", nullptr);
+  MakeFile(L"big.dat", 4294967297ULL);
+  MakeFile(L"表.dat", 3);
+  MakeFile(L"empty.dat", 0);
   // Held open without sharing by another program: still measured (its copy fails later).
-  HANDLE held =
-      CreateFileW(L"measure\\empty.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE held = CreateFileW(L"empty.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
   const std::tuple<const char*, bool, unsigned long long> cases[] = {
-      {"measure\\big.dat", true, 4294967297ULL}, {"measure\\表.dat", true, 3},
-      {"measure\\empty.dat", true, 0},           {"measure\\folder", false, 0},
-      {"measure\\missing.dat", false, 0},        {"measure\\big.dat\\x", false, 0},
+      {"big.dat", true, 4294967297ULL}, {"表.dat", true, 3},
+      {"empty.dat", true, 0},           {"folder", false, 0},
+      {"missing.dat", false, 0},        {"big.dat\\x", false, 0},
   };
   for (const auto& [path, measured, expected] : cases) {
     uint64_t size = 12345;
@@ -49,13 +47,12 @@ TEST_F(FileSystem, WholeSizeOfFilesNeverOfFolders) {
 
 // A search finding only names with no code page 932 form answers "none" and leaves none.
 TEST_F(FileSystem, SearchFindingNoUsableNameLeavesNothingOpen) {
-  ASSERT_TRUE(CreateDirectoryW(L"measure", nullptr));
   HANDLE korean =
-      CreateFileW(L"measure\\\uD55C\uAE00.sav", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+      CreateFileW(L"\uD55C\uAE00.sav", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
   ASSERT_NE(korean, INVALID_HANDLE_VALUE);
   CloseHandle(korean);
   OsFileSearch search;
-  EXPECT_FALSE(OsFindFirstFile("measure\\*.sav", &search));
+  EXPECT_FALSE(OsFindFirstFile("*.sav", &search));
   EXPECT_FALSE(OsFindNextFile(&search));
   EXPECT_FALSE(FindClose(static_cast<HANDLE>(search.handle))) << "a search left open";
 }

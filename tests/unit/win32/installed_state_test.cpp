@@ -39,8 +39,7 @@ class InstalledState : public ::testing::Test {
 
 }  // namespace
 
-// One value replaced: numbers are their first four bytes; over 1,023 bytes is refused.
-// Oversized foreign values come first, and must not hide the record.
+// Numbers are their first four bytes, over 1,023 bytes is refused; foreign giants hide nothing.
 TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
   // The value replaced, its type and bytes; the kind, types and folder's bytes read back.
   const std::tuple<const wchar_t*, DWORD, std::string, uint32_t, uint32_t, size_t> cases[] = {
@@ -75,8 +74,7 @@ TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
   EXPECT_STREQ(g_InstallFolder, "");
 }
 
-// Every folder 開始 (Start) accepts reads back whole: 263 and 491 bytes of code page 932.
-// Bit 31 survives too: the files of no type are uninstalled with the rest.
+// Every folder 開始 (Start) accepts reads back whole (263, 491 bytes), and bit 31 (no type).
 TEST_F(InstalledState, LongJapaneseFoldersAndBit31ReadBackWhole) {
   for (int kanji : {130, 244}) {
     std::string folder = "D:\\";

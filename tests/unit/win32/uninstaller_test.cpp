@@ -193,15 +193,13 @@ TEST_F(Uninstaller, ProductAndMakersKeysKeepForeignValuesAndKeys) {
 // A record naming a place the install dialog refuses, or none: nothing goes but the record.
 TEST_F(Uninstaller, ARefusedPlaceIsLeftWhole) {
   SetCurrentDirectoryW(L"W:\\");
-  const std::pair<const char*, const wchar_t*> cases[] = {
+  const std::pair<const char*, fs::path> cases[] = {
       {"", L"W:\\"},
-      {"W:\\", L"W:\\"},
       {"W:\\to-windows\\h2u", L"C:\\windows\\h2u"},  // a link to the Windows folder
-      {"W:\\h2u\\ゲーム\\表.", kTree.c_str()},       // the system drops the dot
+      {"W:\\h2u\\ゲーム\\表.", kTree},               // the system drops the dot
   };
-  for (const auto& [recorded, real] : cases) {
+  for (const auto& [recorded, folder] : cases) {
     MakeInstalledTree();
-    const fs::path folder = real;
     fs::create_directories(folder / L"data");
     for (const wchar_t* file : {L"game.exe", L"init.sav", L"Other.sav"}) {
       WideWrite(folder / file, "x");
