@@ -129,8 +129,7 @@ void CheckFolderLog(const char* path) {
     FolderLogEntries entries;
     if (!read(path, &entries)) continue;
     CHECK(entries.count >= 0 && entries.count <= kFolderLogMaxEntries);
-    for (int i = 0; i < entries.count; ++i)
-      CHECK(memchr(entries.slots[i], '\0', kFolderLogEntryBytes) != nullptr);
+    for (int i = 0; i < entries.count; ++i) CHECK(TERMINATED(entries.slots[i]));
     ReleaseFolderLogEntries(&entries);
   }
 }

@@ -38,23 +38,18 @@ TEST(BoundedText, CutsAtWholeCharacterAndSaysSo) {
   EXPECT_STREQ(wide, "E:\\|-12|7|05|ff|%");
 }
 
-// setup.ini's lines by whole characters, where a byte-wise routine goes wrong.
-TEST(LineCharacters, TheLastCharacterIsWhole) {
+// setup.ini's lines by whole characters, where a byte-wise routine goes wrong; their ends go.
+TEST(LineText, TheLastCharacterIsWholeAndBlanksAndLineEndsGo) {
   // clang-format off
   const std::pair<const char*, size_t> cases[] = {  // a text, the offset of its last character
       {"C:\\GAME\\", 7}, {"\\", 0}, {"\x95\x5c\\", 2}, {"SAMPLE\\表", 7},  // 表 is 0x95 0x5C
       {"\xb1\\", 0},  // a half-width katakana takes the backslash with it
       {"ab\x95", 2}};  // a lead byte before the terminator stands alone
-  // clang-format on
-  for (const auto& [text, last] : cases) EXPECT_EQ(LastChar(text), text + last) << text;
-  EXPECT_EQ(LastChar(""), nullptr);
-}
-
-TEST(LineEnd, BlanksAndLineEndsGo) {
-  // clang-format off
   const char* trims[][2] = {{"game.exe \t\r\n", "game.exe"}, {"  a b  ", "  a b"}, {"   \n", ""},
                             {"", ""}, {"表\n", "表"}, {"\xb1 \n", "\xb1"}, {"a\r\rb\r", "a\r\rb"}};
   // clang-format on
+  for (const auto& [text, last] : cases) EXPECT_EQ(LastChar(text), text + last) << text;
+  EXPECT_EQ(LastChar(""), nullptr);
   for (const auto& c : trims) {
     std::string text = c[0];
     TrimLineEnd(&text[0]);

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <tuple>
 
-#include "platform/platform.h"
 #include "unit/portable/scratch_folder.h"
 
 namespace {

@@ -54,7 +54,6 @@ TEST_F(InstalledState, DamagedValuesReadAsTheirBytesOrAreRefused) {
       {L"GAMEPATH", REG_SZ, Units(L"C:\\" + std::wstring(511, L'表')), 1, 3, 0},
   };
   for (const auto& [name, type, data, kind, mask, folderBytes] : cases) {
-    DeleteTree(kWideMaker);
     SetRaw(kWideKey, L"A1", REG_BINARY, std::string(1100, 'd').data(), 1100);
     SetRaw(kWideKey, L"A2", REG_SZ, std::wstring(3000, L't').c_str(), 6000);
     SetRaw(kWideKey, (L"A3" + std::wstring(300, L'n')).c_str(), REG_SZ, L"x", 4);
