@@ -7,7 +7,6 @@
 
 using FreeSpace = ScratchFolder;
 
-// What an install adds to its drive: the selected bytes less those already in the folder.
 TEST_F(FreeSpace, RequiredBytesLeaveOutWhatIsAlreadyThere) {
   const FileEntry files[] = {{"game.exe", 0x1, 65536},        {"sound\\bgm.dat", 0x2, 1073741824},
                              {"cg\\a.dat", 0x4, 1073741824},  {"cg\\b.dat", 0x4, 1073741824},

@@ -93,7 +93,6 @@ TEST_F(InstalledState, LongJapaneseFoldersAndBit31ReadBackWhole) {
   }
 }
 
-// A read-only key: the install it records still shows, and only the write fails.
 TEST_F(InstalledState, ReadOnlyKeyReadsAndRefusesTheWrite) {
   SetRaw(kWideKey, L"GAMEPATH", REG_SZ, L"C:\\GAME", 14);
   SetRaw(kWideKey, L"INSTFLAG", REG_DWORD, "\x02\0\0\0", 4);

@@ -44,8 +44,7 @@ class Uninstaller : public ::testing::Test {
   void SetUp() override { MakeInstalledTree(); }
   void TearDown() override { RemoveAll(); }
   // What an install leaves: the record, the log, files of two types and the no-type bit, saves.
-  void MakeInstalledTree(const std::string& log = kLog, const char* temporaryLog = kTemporaryLog,
-                         bool lookalikes = true) {
+  void MakeInstalledTree(const std::string& log = kLog, const char* temporaryLog = kTemporaryLog) {
     RemoveAll();
     ResetSetupDescriptionToDefaults();
     CopyText(g_Setup.REG_S, sizeof g_Setup.REG_S, "H2 アンインストール");
@@ -66,9 +65,7 @@ class Uninstaller : public ::testing::Test {
                                 L"init.sav", L"data\\slot.SAV", L"notes.save", L"Top.SAV"}) {
       WideWrite(kTree / file, "x");
     }
-    for (const wchar_t* file : kLookalikes) {
-      if (lookalikes) WideWrite(kTree / file, "x");
-    }
+    for (const wchar_t* file : kLookalikes) WideWrite(kTree / file, "x");
     g_InstallKind = kInstallMinimum;
     g_TypeMask = 0x1;
     WriteInstalledState(g_Setup.ProductKeyPath, g_InstallFolder);
@@ -129,7 +126,8 @@ TEST_F(Uninstaller, WhatCannotBeRemovedStaysLogged) {
       // In a folder that was there before, only the check of each deleted file can tell.
       {L"game.exe", kDataOnly, kDataOnly}};
   for (const auto& [held, before, log] : cases) {
-    MakeInstalledTree(before ? before : kLog, before ? "" : kTemporaryLog, false);
+    MakeInstalledTree(before ? before : kLog, before ? "" : kTemporaryLog);
+    for (const wchar_t* file : kLookalikes) fs::remove(kTree / file);
     HANDLE handle =
         CreateFileW((kTree / held).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -157,7 +155,8 @@ TEST_F(Uninstaller, LoggedFoldersGoOnlyInOrAboveTheInstallFolder) {
   std::string log = kLog;
   for (const auto& [folder, entry, removed] : cases) log += entry + std::string("\n");
   for (int i = 0; i < 1000; ++i) log += "W:\\h2out\\nothing" + std::to_string(i) + "\n";
-  MakeInstalledTree(log, kTemporaryLog, false);
+  MakeInstalledTree(log);
+  for (const wchar_t* file : kLookalikes) fs::remove(kTree / file);
   for (const auto& [folder, entry, removed] : cases) fs::create_directories(folder);
   EXPECT_TRUE(Run(false));
   for (const auto& [folder, entry, removed] : cases) {
@@ -165,7 +164,6 @@ TEST_F(Uninstaller, LoggedFoldersGoOnlyInOrAboveTheInstallFolder) {
   }
 }
 
-// Another program's values and keys under the disc's keys stay, with the maker's key.
 TEST_F(Uninstaller, ProductAndMakersKeysKeepForeignValuesAndKeys) {
   const std::wstring sub = std::wstring(kKey) + L"\\Theme";
   // Foreign values in the product key, a key below it, another product's value in the maker's.
