@@ -1,4 +1,4 @@
-// The one judgement of an install folder, by its text (unit/win32 has what paths open).
+// The one judgement of an install folder, by its text (what paths open: win32/full_folder_test).
 #include "install/install_folder_judgement.h"
 
 #include <gtest/gtest.h>

@@ -46,10 +46,7 @@ TEST_F(FileSystem, WholeSizeOfFilesNeverOfFolders) {
 
 // A search finding only names with no code page 932 form answers "none" and leaves none.
 TEST_F(FileSystem, SearchFindingNoUsableNameLeavesNothingOpen) {
-  HANDLE korean =
-      CreateFileW(L"\uD55C\uAE00.sav", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-  ASSERT_NE(korean, INVALID_HANDLE_VALUE);
-  CloseHandle(korean);
+  MakeFile(L"\uD55C\uAE00.sav", 0);
   OsFileSearch search;
   EXPECT_FALSE(OsFindFirstFile("*.sav", &search));
   EXPECT_FALSE(OsFindNextFile(&search));

@@ -1,11 +1,14 @@
-// The accepted install folder becomes the full path Windows would use.
+// The install folder as Windows opens it: made full, and judged by what the path opens.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+#include <tuple>
 #include <utility>
 
 #include "install/folder_creation.h"
 #include "install/folder_normalise.h"
+#include "install/install_folder_judgement.h"
 #include "install/install_selection.h"
 #include "text/bounded_text.h"
 #include "unit/portable/scratch_folder.h"
@@ -36,4 +39,21 @@ TEST_F(FullFolder, DriveRelativeFoldersBecomeFull) {
   EXPECT_EQ(CreateFolderPath("W:\\stale"), 1);
   EXPECT_TRUE(RemoveDirectoryW(L"W:\\stale") && !RemoveDirectoryW(L"W:\\Work"));
   SetEnvironmentVariableW(L"=W:", nullptr);
+}
+
+// Drive roots and the Windows folder found by what a path opens, not by its text.
+TEST_F(FullFolder, JudgedByWhatThePathOpens) {
+  std::string tooLong = "W:\\";  // too long to walk up its parents
+  for (int i = 0; i < 600; ++i) tooLong += "表";
+  const std::tuple<std::string, FolderJudgement> cases[] = {
+      {"W:\\to-i", kFolderIsDriveRoot},  // a link to I:'s root
+      {"W:\\to-windows", kFolderInWindows},
+      {"W:\\to-windows\\Games\\new", kFolderInWindows},  // below it, not made yet
+      {"\\\\?\\C:\\windows", kFolderInWindows},
+      {"W:\\none\\new", kFolderAccepted},
+      {tooLong, kFolderCannotBeJudged},
+  };
+  for (const auto& [folder, judgement] : cases) {
+    EXPECT_EQ(JudgeInstallFolder(folder.c_str(), 0, "C:\\windows"), judgement) << folder;
+  }
 }

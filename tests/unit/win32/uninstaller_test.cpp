@@ -80,11 +80,9 @@ class Uninstaller : public ::testing::Test {
   }
   static void RemoveAll() {
     std::error_code ignored;
-    fs::remove_all(L"W:\\h2u", ignored);
-    fs::remove_all(L"W:\\h2out", ignored);
-    fs::remove_all(L"C:\\windows\\h2u", ignored);
-    for (const wchar_t* file : {L"game.exe", L"init.sav", L"Other.sav", L"game._md", L"data"}) {
-      fs::remove_all(fs::path(L"W:\\") / file, ignored);
+    for (const wchar_t* path : {L"W:\\h2u", L"W:\\h2out", L"C:\\windows\\h2u", L"W:\\game.exe",
+                                L"W:\\init.sav", L"W:\\Other.sav", L"W:\\game._md", L"W:\\data"}) {
+      fs::remove_all(path, ignored);
     }
     DeleteTree(kMaker);
   }
@@ -239,8 +237,7 @@ TEST_F(Uninstaller, UnlistedSavesGoOnlyFromAFolderTheInstallMade) {
 
 // A folder path too long for a system temporary name still gets its log.
 TEST_F(Uninstaller, ALongInstallFolderGetsItsLog) {
-  const std::string folder =
-      "W:\\h2u\\" + std::string(240, 'L');  // 247 characters; its log's path 256
+  const std::string folder = "W:\\h2u\\" + std::string(240, 'L');  // 247 characters, the log 256
   CopyText(g_InstallFolder, sizeof g_InstallFolder, folder.c_str());
   BeginFolderLog();
   EXPECT_EQ(CreateFolderPath(folder.c_str()), 1);
