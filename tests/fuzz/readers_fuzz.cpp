@@ -46,8 +46,7 @@ bool PrepareDisc() {
 #define CHECK(condition) \
   ((condition) ? (void)0 : (fprintf(stderr, "invariant broken: %s\n", #condition), abort()))
 
-// A component that steps up (two dots or more among blanks) or, with devices, a device name;
-// with aliases, one Windows reads as another (empty, or ending in a dot or a blank).
+// A component that steps up, or a device name (devices), or one Windows reads as another (aliases).
 bool HasComponent(const char* path, bool devices, bool aliases = false) {
   static const std::regex kUp("[. ]*\\.[. ]*\\.[. ]*");
   static const std::regex kDevice("(con|prn|aux|nul|com[1-9]|lpt[1-9]) *(\\..*)?",
@@ -130,8 +129,7 @@ void CheckFolderLog(const char* path) {
     FolderLogEntries entries;
     if (!read(path, &entries)) continue;
     CHECK(entries.count >= 0 && entries.count <= kFolderLogMaxEntries);
-    for (int i = 0; i < entries.count; ++i)
-      CHECK(memchr(entries.slots[i], '\0', kFolderLogEntryBytes) != nullptr);
+    for (int i = 0; i < entries.count; ++i) CHECK(TERMINATED(entries.slots[i]));
     ReleaseFolderLogEntries(&entries);
   }
 }

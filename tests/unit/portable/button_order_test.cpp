@@ -6,9 +6,8 @@
 TEST(ButtonOrder, TabAndShiftTabPassOverDisabledButtons) {
   // Enabled buttons (Run game, Install, Uninstall, Exit), current slot, step, next slot.
   const std::tuple<const char*, int, int, int> cases[] = {
-      {"0101", -1, 1, 1},  {"0101", 1, 1, 3},  {"0101", 3, 1, 1},   {"0101", 1, -1, 3},
-      {"0101", -1, -1, 3}, {"1011", -1, 1, 0}, {"1011", 0, 1, 2},   {"1011", 3, 1, 0},
-      {"1011", 2, -1, 0},  {"1011", 0, -1, 3}, {"0000", -1, 1, -1},
+      {"0101", 3, 1, 1}, {"0101", 1, -1, 3}, {"0101", -1, -1, 3}, {"1011", -1, 1, 0},
+      {"1011", 0, 1, 2}, {"1011", 2, -1, 0}, {"0000", -1, 1, -1},
   };
   for (const auto& [buttons, current, step, next] : cases) {
     bool enabled[kMainButtonCount];

@@ -60,9 +60,8 @@ TEST_F(CopyStep, FailuresKeepTheirPathsAndLeaveNothingHalfDone) {
 // Missing levels are logged, then made outermost first; a refused level fails alike twice.
 TEST_F(CopyStep, EveryMissingLevelIsLoggedThenMadeOutermostFirst) {
   const std::string refused = "x\\" + RefusedName();
-  for (const char* folder : {"disc\\data", "disc\\data\\font", "disc\\画像", "disc\\画像\\表"}) {
-    ASSERT_TRUE(OsCreateFolder(folder));
-  }
+  ASSERT_TRUE(OsCreateFolder("disc\\data") && OsCreateFolder("disc\\data\\font") &&
+              OsCreateFolder("disc\\画像") && OsCreateFolder("disc\\画像\\表"));
   for (const char* name :
        {"disc\\data\\font\\a.ttf", "disc\\画像\\表\\b.bin", "disc\\data\\c.bin"}) {
     WriteBytes(name, name);

@@ -8,7 +8,6 @@
 #include "install_folder.h"
 
 using FolderLog = InstallFolder;
-using FolderLogReader = InstallFolder;
 
 // Old log, a killed launcher's temporary log, folders now, new folders -> the merged log.
 TEST_F(FolderLog, MergedLogsListParentsFirstOnlyWhatExists) {
@@ -64,7 +63,7 @@ TEST_F(FolderLog, AFullLogKeepsTheNewestEntries) {
 }
 
 // The folder log as read back: its line rules, and what is not a log at all.
-TEST_F(FolderLogReader, LineRules) {
+TEST_F(FolderLog, ReadLineRules) {
   using V = std::vector<std::string>;
   EXPECT_EQ(ReadEntries("C:\\A\r\n\\\\s\\B\\\n"), (V{"C:\\A", "\\\\s\\B\\"}));
   EXPECT_EQ(ReadEntries("C:\\A\n\nc:/B"), (V{"C:\\A", "", "c:/B"}));

@@ -23,7 +23,6 @@ TEST(FolderNormalise, NormalisedByWholeCharactersNeverCut) {
       {"D:\\ｿﾌﾄ\\\\GAME\\", "D:\\ｿﾌﾄ\\GAME"}, {"D:\\ｿ\\", "D:\\ｿ"},  // one byte each
       {"", ""}, {runs, "C:\\G\\AME"}, {"C:\\" + std::string(1500, 'a'), nullptr}};
   // clang-format on
-  // The text alone: under Windows the install folder is then made full (see the win32 tests).
   for (const auto& [typed, tidied] : cases) {
     char out[2 * kPathSize];  // room to spare: a refusal comes from the way there
     EXPECT_EQ(NormaliseFolderText(typed.c_str(), out, sizeof out), tidied != nullptr) << typed;

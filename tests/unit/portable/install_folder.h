@@ -16,15 +16,13 @@ inline void Show(const CopyStepPaths& p) {
   g_Shown.push_back(p.source + (">" + std::string(p.target)));
 }
 inline bool Go(unsigned long long, unsigned long long) { return true; }
-// A folder name the file system refuses: '*' on Windows, here 86 kanji (258 bytes).
+// A folder name the file system refuses: '*' on Windows, here 86 kanji (258 bytes of UTF-8).
 inline std::string RefusedName() {
-#ifdef _WIN32
-  return "a*b";
-#else
-  std::string name;
-  for (int i = 0; i < 86; ++i) name += "表";
-  return name;
+  std::string name = "a*b";
+#ifndef _WIN32
+  for (name.clear(); name.size() < 2 * 86;) name += "表";
 #endif
+  return name;
 }
 
 class InstallFolder : public ScratchFolder {
@@ -48,9 +46,8 @@ class InstallFolder : public ScratchFolder {
     ReleaseFolderLog();
     ScratchFolder::TearDown();
   }
-  using Reader = bool (*)(const char* path, FolderLogEntries* entries);
   static std::vector<std::string> ReadEntries(const std::string& bytes,
-                                              Reader read = ReadFolderLog) {
+                                              decltype(&ReadFolderLog) read = ReadFolderLog) {
     WriteBytes(kLogPath, bytes);
     FolderLogEntries entries;
     if (!read(kLogPath, &entries)) return {"<no file>"};

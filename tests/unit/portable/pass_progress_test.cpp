@@ -8,12 +8,10 @@ using PassProgress = ScratchFolder;
 
 TEST_F(PassProgress, BytesOfThePassSoFar) {
   // The files handled before a given one, in list order.
-  const TypeMask masks[] = {0x1, 0x2, 0x1, kNoTypeBit, 0x4};
-  const int32_t sizes[] = {100, 300, 600, 50, 0};
-  for (g_Setup.fileCount = 0; g_Setup.fileCount < 5; ++g_Setup.fileCount) {
-    g_Setup.files[g_Setup.fileCount].mask = masks[g_Setup.fileCount];
-    g_Setup.files[g_Setup.fileCount].size = sizes[g_Setup.fileCount];
-  }
+  const FileEntry files[] = {
+      {"", 0x1, 100}, {"", 0x2, 300}, {"", 0x1, 600}, {"", kNoTypeBit, 50}, {"", 0x4, 0}};
+  g_Setup.fileCount = 5;
+  for (int i = 0; i < 5; ++i) g_Setup.files[i] = files[i];
   EXPECT_EQ(PassBytes(0x1, -1), 700u);
   EXPECT_EQ(PassBytes(0x1, 1), 100u);
   EXPECT_EQ(PassBytes(0x3, 2), 400u);

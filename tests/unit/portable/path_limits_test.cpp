@@ -23,7 +23,6 @@ TEST(PathLimits, TheFolderItsSubFoldersFilesAndLog) {
       {x + std::string(222, 'x'), "game._md", 1, true},       // data\bgm at 239, x.dat at 245
       {x + std::string(232, 'x'), "game._md", 1, false},      // data\bgm at 249
       {x + std::string(232, 'x'), "game._md", 2, true},       // game.exe at 249
-      {x + std::string(242, 'x'), "game._md", 2, false},      // game.exe at 259, but the folder 250
   };
   for (const auto& [folder, md, mask, fits] : cases) {
     CopyText(g_Setup.MD, sizeof g_Setup.MD, md);

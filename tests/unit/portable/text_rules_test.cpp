@@ -38,23 +38,18 @@ TEST(BoundedText, CutsAtWholeCharacterAndSaysSo) {
   EXPECT_STREQ(wide, "E:\\|-12|7|05|ff|%");
 }
 
-// setup.ini's lines by whole characters, where a byte-wise routine goes wrong.
-TEST(LineCharacters, TheLastCharacterIsWhole) {
+// setup.ini's lines by whole characters, where a byte-wise routine goes wrong; their ends go.
+TEST(LineText, TheLastCharacterIsWholeAndBlanksAndLineEndsGo) {
   // clang-format off
   const std::pair<const char*, size_t> cases[] = {  // a text, the offset of its last character
       {"C:\\GAME\\", 7}, {"\\", 0}, {"\x95\x5c\\", 2}, {"SAMPLE\\表", 7},  // 表 is 0x95 0x5C
       {"\xb1\\", 0},  // a half-width katakana takes the backslash with it
       {"ab\x95", 2}};  // a lead byte before the terminator stands alone
-  // clang-format on
-  for (const auto& [text, last] : cases) EXPECT_EQ(LastChar(text), text + last) << text;
-  EXPECT_EQ(LastChar(""), nullptr);
-}
-
-TEST(LineEnd, BlanksAndLineEndsGo) {
-  // clang-format off
   const char* trims[][2] = {{"game.exe \t\r\n", "game.exe"}, {"  a b  ", "  a b"}, {"   \n", ""},
                             {"", ""}, {"表\n", "表"}, {"\xb1 \n", "\xb1"}, {"a\r\rb\r", "a\r\rb"}};
   // clang-format on
+  for (const auto& [text, last] : cases) EXPECT_EQ(LastChar(text), text + last) << text;
+  EXPECT_EQ(LastChar(""), nullptr);
   for (const auto& c : trims) {
     std::string text = c[0];
     TrimLineEnd(&text[0]);
@@ -62,25 +57,20 @@ TEST(LineEnd, BlanksAndLineEndsGo) {
   }
 }
 
-// Each type's total counts whole KiB, a started one as a whole one.
-TEST(SizeText, RoundsUpToWholeKiB) {
+// Each type's total counts whole KiB, a started one as a whole one; the labels truncate MiB.
+TEST(SizeText, RoundsUpToWholeKiBAndTruncatesToHundredthsOfAMebibyte) {
   // clang-format off
-  const std::pair<int64_t, int64_t> cases[] = {
+  const std::pair<int64_t, int64_t> rounds[] = {
       {0, 0}, {1, 1024}, {1023, 1024}, {1024, 1024}, {1025, 2048}, {4096, 4096},
       {2147483647, 2147483648}};
-  // clang-format on
-  for (const auto& [bytes, rounded] : cases) EXPECT_EQ(RoundUpToWholeKiB(bytes), rounded) << bytes;
-}
-
-TEST(SizeText, TruncatesToHundredthsOfAMebibyte) {
-  // clang-format off
-  const std::pair<int32_t, const char*> cases[] = {
+  const std::pair<int32_t, const char*> labels[] = {
       {0, "0.00M"}, {1023, "0.00M"}, {104857, "0.09M"}, {1048575, "0.99M"}, {1048576, "1.00M"},
       {1500000, "1.42M"}, {734003200, "700.00M"}, {2147483647, "2047.99M"}, {-5, "0.00M"}};
   // clang-format on
-  for (const auto& c : cases) {
+  for (const auto& [bytes, rounded] : rounds) EXPECT_EQ(RoundUpToWholeKiB(bytes), rounded) << bytes;
+  for (const auto& [bytes, label] : labels) {
     char out[16];
-    FormatSizeText(out, sizeof out, c.first);
-    EXPECT_STREQ(out, c.second) << c.first;
+    FormatSizeText(out, sizeof out, bytes);
+    EXPECT_STREQ(out, label) << bytes;
   }
 }

@@ -6,9 +6,9 @@
 #include <string>
 #include <tuple>
 
-#include "path/path_characters.h"
 #include "platform/platform.h"
 #include "setup_check.h"
+#include "unit/portable/scratch_folder.h"
 
 namespace {
 
@@ -26,10 +26,10 @@ std::string DiscLines(const std::string& report) {
 
 }  // namespace
 
-TEST(DiscCheck, SaysWhetherTheLauncherFindsTheDisc) {
+using DiscCheck = ScratchFolder;  // setup-check leaves the disc root current
+
+TEST_F(DiscCheck, SaysWhetherTheLauncherFindsTheDisc) {
   OsPrepareProcess();
-  char previous[kPathSize];
-  ASSERT_TRUE(OsGetCurrentFolder(previous, sizeof previous));
   const std::pair<const char*, const char*> cases[] = {
       {"L:\\", "Disc            L:\\ CD-ROM drive, label \"BV\": the launcher finds it\n"},
       {"M:\\",
@@ -54,7 +54,6 @@ TEST(DiscCheck, SaysWhetherTheLauncherFindsTheDisc) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(RunSetupCheck(2, const_cast<char**>(argv)), 0) << root;
     EXPECT_EQ(DiscLines(testing::internal::GetCapturedStdout()), expected) << root;
-    OsSetCurrentFolder(previous);
     remove(path.c_str());
   }
 }

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Runs a Windows test program with the drives its tests expect, then removes them again,
-# so that the end-to-end tests sharing this prefix see only their own disc:
-#   H: CD-ROM without a disc   I: hard disk "BV"   J: CD-ROM "bv"   K: CD-ROM "BVX"
-#   L: CD-ROM "BV" (the disc)  M: CD-ROM "BV"      W: hard disk, install target
+# Runs a Windows test program with the drives its tests expect (L: the disc, W: the install
+# target), then removes them, so that the end-to-end tests sharing this prefix see only theirs.
 # usage: drives.sh PROGRAM [ARGS...]   (WINEPREFIX names the prefix)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -13,8 +11,7 @@ source "$here/../../../scripts/own-folder.sh"
 
 root="$(dirname "$WINEPREFIX")/win32-drives"
 drives=("h cdrom" "i hd BV" "j cdrom bv" "k cdrom BVX" "l cdrom BV" "m cdrom BV" "w hd")
-# Wine's mount manager reads drive types and labels when its server starts: this prefix's
-# server is restarted after every change of the mapping.
+# Wine's mount manager reads drive types and labels when its server starts, hence the restarts.
 cleanup() {
   for drive in "${drives[@]}"; do wine_unmap_drive "${drive%% *}"; done
   remove_own_folder "$root"

@@ -5,47 +5,36 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
 #include <tuple>
 
-#include "platform/platform.h"
-#include "platform/stdio_file.h"
+#include "unit/portable/scratch_folder.h"
 
 namespace {
 
-void MakeFile(const char* path, long long size) {
-  FILE* file = OsOpenFile(path, "wb");
-  ASSERT_NE(file, nullptr) << path;
-  // Past 4 GiB the file is sparse: seeking and one byte make it that long at no cost.
-  if (size > 0) {
-    ASSERT_EQ(_fseeki64(file, size - 1, SEEK_SET), 0);
-    ASSERT_EQ(fputc('x', file), 'x');
-  }
-  fclose(file);
+// Past 4 GiB the file is sparse: its size is set, not written.
+void MakeFile(const wchar_t* path, uintmax_t size) {
+  std::ofstream(std::filesystem::path(path));
+  std::filesystem::resize_file(path, size);
 }
-
-// The 4 GiB file goes even when an assertion ends the test early.
-struct FileSystem : ::testing::Test {
-  void TearDown() override { std::filesystem::remove_all(L"measure", ignored); }
-  std::error_code ignored;
-};
 
 }  // namespace
 
+using FileSystem = ScratchFolder;  // the 4 GiB file goes even when a test ends early
+
 TEST_F(FileSystem, WholeSizeOfFilesNeverOfFolders) {
-  CreateDirectoryW(L"measure", nullptr);
-  CreateDirectoryW(L"measure\\folder", nullptr);
-  MakeFile("measure\\big.dat", 4294967297LL);
-  MakeFile("measure\\表.dat", 3);
-  MakeFile("measure\\empty.dat", 0);
+  CreateDirectoryW(L"folder", nullptr);
+  MakeFile(L"big.dat", 4294967297ULL);
+  MakeFile(L"表.dat", 3);
+  MakeFile(L"empty.dat", 0);
   // Held open without sharing by another program: still measured (its copy fails later).
-  HANDLE held =
-      CreateFileW(L"measure\\empty.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE held = CreateFileW(L"empty.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
   const std::tuple<const char*, bool, unsigned long long> cases[] = {
-      {"measure\\big.dat", true, 4294967297ULL}, {"measure\\表.dat", true, 3},
-      {"measure\\empty.dat", true, 0},           {"measure\\folder", false, 0},
-      {"measure\\missing.dat", false, 0},        {"measure\\big.dat\\x", false, 0},
+      {"big.dat", true, 4294967297ULL}, {"表.dat", true, 3},
+      {"empty.dat", true, 0},           {"folder", false, 0},
+      {"missing.dat", false, 0},        {"big.dat\\x", false, 0},
   };
   for (const auto& [path, measured, expected] : cases) {
     uint64_t size = 12345;
@@ -57,15 +46,9 @@ TEST_F(FileSystem, WholeSizeOfFilesNeverOfFolders) {
 
 // A search finding only names with no code page 932 form answers "none" and leaves none.
 TEST_F(FileSystem, SearchFindingNoUsableNameLeavesNothingOpen) {
-  ASSERT_TRUE(CreateDirectoryW(L"measure", nullptr));
-  HANDLE korean =
-      CreateFileW(L"measure\\\uD55C\uAE00.sav", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-  ASSERT_NE(korean, INVALID_HANDLE_VALUE);
-  CloseHandle(korean);
+  MakeFile(L"\uD55C\uAE00.sav", 0);
   OsFileSearch search;
-  EXPECT_FALSE(OsFindFirstFile("measure\\*.sav", &search));
+  EXPECT_FALSE(OsFindFirstFile("*.sav", &search));
   EXPECT_FALSE(OsFindNextFile(&search));
   EXPECT_FALSE(FindClose(static_cast<HANDLE>(search.handle))) << "a search left open";
-  EXPECT_TRUE(DeleteFileW(L"measure\\\uD55C\uAE00.sav"));
-  EXPECT_TRUE(RemoveDirectoryW(L"measure")) << GetLastError();
 }

