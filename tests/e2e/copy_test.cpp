@@ -30,7 +30,7 @@ TEST_F(CopyPass, DiscTakenOutMidCopyIsRetriedOrEndsTheInstall) {
   for (bool retry : {false, true}) {
     SCOPED_TRACE(retry ? "再試行" : "キャンセル");
     StartInstall(OpenOptions(false), folder, IDOK);
-    HWND copy = CopyDialogAt(L"bgm01");
+    HWND copy = CopyDialog(L"bgm01");
     ASSERT_TRUE(MoveFileW(game.c_str(), (game + L".away").c_str()));
     HWND box = Wait(L"ファイルコピー失敗", IDRETRY);
     const std::wstring text = ItemText(box, 0xFFFF);

@@ -34,7 +34,7 @@ TEST_F(Keys, CustomInstallWithKeysOnly) {
   WaitForDestroyed(options, kWait);
   Box(L"フォルダの作成", IDC_MESSAGE_TEXT, folder + L"のフォルダを作成してもいいですか？", nullptr);
   PressKey(VK_RETURN);
-  HWND copy = CopyDialogAt(L"bgm01");
+  HWND copy = CopyDialog(L"bgm01");
   ASSERT_TRUE(IsChild(copy, Focus(launcher)) || Focus(launcher) == copy) << "keys reach FILECOPY";
   PressKey(VK_RETURN);
   EXPECT_EQ(FinishCopy(copy), Texts{});

@@ -66,7 +66,7 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
       log += Utf8(more) + "\n";
     }
     if (!saves) WriteBytes(folder + L"\\hoshimi._md", log);
-    Uninstall(false, false);
+    Uninstall(false, IDOK, false);
   } else {
     StartInstall(OpenOptions(false), folder);
     const bool existed = point.keepSaves || point.playersFile;
@@ -86,7 +86,7 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   WaitForDestroyed(CopyDialog(), kWait);
   Sync(main);
   if (!point.reinstallMinimum) ExpectInstalledFiles(folder, kMaximumMask);
-  Uninstall(point.keepSaves, false);
+  Uninstall(point.keepSaves, IDOK, false);
   ExpectButtons(false);
   Texts expected = {L"\\mine", L"\\mine.txt", L"\\mine\\note.txt"};
   if (point.playersFile) expected.insert(expected.end(), {L"\\new", L"\\new\\HOSHIMI"});

@@ -293,8 +293,7 @@ class LauncherTest : public ::testing::Test {
     Click(dialog, id);
     EXPECT_TRUE(WaitUntil([&] { return Checked(dialog, id) == state; }, 10000)) << id;
   }
-  // 開始 (Start) refused with a box owned by INSTALL, which stays open for another choice; no
-  // question.
+  // 開始 (Start) refused with a box owned by INSTALL, which stays open; no folder question.
   void ExpectRefused(HWND options, const std::wstring& folder, const wchar_t* caption,
                      const std::wstring& text) {
     SetItemText(options, IDC_FOLDER_EDIT, folder);
@@ -319,15 +318,14 @@ class LauncherTest : public ::testing::Test {
                        folder + L"\nにインストールします。よろしいですか？", nullptr),
           answer);
   }
-  HWND CopyDialog() { return Wait(L"インストール中です・・・", IDC_MESSAGE_TEXT); }
-  HWND CopyDialogAt(const wchar_t* file) {  // once it names `file` as the one being copied
-    HWND copy = CopyDialog();
+  HWND CopyDialog(const wchar_t* file = L"") {  // once it names `file` as the one being copied
+    HWND copy = Wait(L"インストール中です・・・", IDC_MESSAGE_TEXT);
     WaitUntil([&] { return ItemText(copy, IDC_MESSAGE_TEXT).find(file) != std::wstring::npos; },
               kWait);
     return copy;
   }
-  // Gives up at a failure box (キャンセル), or waits for the pass's end; the bar never moves
-  // back (its last, one-tick reading unjudged), nothing is recorded while the pass runs.
+  // The pass to its end, each failure box answered キャンセル; the bar never moves back, and
+  // nothing is recorded while it runs.
   Texts FinishCopy(HWND copy = nullptr) {
     copy = copy ? copy : CopyDialog();
     EXPECT_EQ(GetWindow(copy, GW_OWNER), nullptr);
@@ -361,32 +359,19 @@ class LauncherTest : public ::testing::Test {
     EXPECT_EQ(FinishCopy(), Texts{});
     ExpectButtons(true);
   }
-  HWND OpenUninstall() {
+  // The question answered, the saves too unless kept; a run to be killed is not waited for.
+  void Uninstall(bool keepSaves, int answer = IDOK, bool wait = true) {
     Click(main, IDC_UNINSTALL_BUTTON);
     HWND box = Box(kTitle, IDC_KEEP_SAVES, L"アンインストールしてよろしいですか？", nullptr);
     EXPECT_EQ(ItemText(box, IDC_KEEP_SAVES) + std::to_wstring(Checked(box, IDC_KEEP_SAVES)),
               L"SAVEファイルを残す1");
-    return box;
-  }
-  // Yes to the question, the saves too unless kept; a run to be killed is not waited for.
-  void Uninstall(bool keepSaves, bool wait = true) {
-    HWND box = OpenUninstall();
     if (!keepSaves) Toggle(box, IDC_KEEP_SAVES, 0);
-    wait ? Press(box, IDOK) : Click(box, IDOK);
+    wait ? Press(box, answer) : Click(box, answer);
   }
 
   Process launcher;
   HWND main = nullptr;
   std::vector<std::wstring> movedAway;
-};
-
-// On S:, a 4 MiB drive run-e2e.sh mounts where it may; without it these alone are skipped.
-class SmallDriveTest : public LauncherTest {
- protected:
-  void SetUp() override {
-    LauncherTest::SetUp();
-    if (GetDriveTypeW(L"S:\\") == DRIVE_NO_ROOT_DIR) GTEST_SKIP() << "no small drive S: mounted";
-  }
 };
 
 }  // namespace e2e
