@@ -14,9 +14,13 @@ TEST_F(Flow, NoDisc) {
 }
 
 // Centred on the 800 x 600 screen; a second launcher ends unseen, bringing the first to the front;
-// Enter on the focused button; while INSTALL is open it keeps the front and Install and the close
-// box do nothing; the exit question by button and close box.
+// while INSTALL is open it keeps the front and Install and the close box do nothing. Keys alone
+// install: Down reaches カスタム (Custom), Tab the check boxes and the field, Space unticks
+// 基本データ (basic data), Enter starts and answers; Enter in FILECOPY during a 32 MiB file does
+// nothing. Then the exit question by button and close box.
 TEST_F(Flow, FirstStart) {
+  const std::wstring folder = Target(L"keys\\HOSHIMI");
+  ReplaceDiscFile(L"HOSHIMI\\sound\\bgm01.dat", std::string(32 << 20, 'b'));
   StartToMain();
   RECT frame;
   GetWindowRect(main, &frame);
@@ -61,8 +65,34 @@ TEST_F(Flow, FirstStart) {
   EXPECT_TRUE(SendMessageTimeoutW(main, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, &result));
   EXPECT_EQ(FindWindowOf(launcher.Id(), kTitle, IDC_MESSAGE_TEXT), nullptr) << "exit question";
   EXPECT_EQ(FindWindowOf(launcher.Id(), L"INSTALL", IDC_KIND_MINIMUM), options);
-  Press(options, IDCANCEL);
-  EXPECT_EQ(FocusId(), IDC_INSTALL_BUTTON) << "back on the first enabled button";
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == options; }, 10000));
+  ExpectFocus(IDC_KIND_MAXIMUM);
+  PressKey(VK_DOWN);
+  ExpectFocus(IDC_KIND_CUSTOM);
+  EXPECT_EQ(Kinds(options), 4);
+  PressKey(VK_TAB);
+  ExpectFocus(IDC_TYPE2_CHECK);
+  PressKey(VK_SPACE);
+  EXPECT_TRUE(WaitUntil([&] { return Checked(options, IDC_TYPE2_CHECK) == 0; }, 10000));
+  for (int id : {IDC_TYPE3_CHECK, IDC_TYPE4_CHECK, IDC_FOLDER_EDIT}) {
+    PressKey(VK_TAB);
+    ExpectFocus(id);
+  }
+  TypeText(folder);  // over the whole text, which Tab selected
+  EXPECT_TRUE(WaitUntil([&] { return ItemText(options, IDC_FOLDER_EDIT) == folder; }, 10000));
+  PressKey(VK_RETURN);
+  WaitForDestroyed(options, kWait);
+  Box(L"フォルダの作成", IDC_MESSAGE_TEXT, folder + L"のフォルダを作成してもいいですか？", nullptr);
+  PressKey(VK_RETURN);
+  HWND copy = CopyDialog(L"bgm01");
+  ASSERT_TRUE(IsChild(copy, Focus(launcher)) || Focus(launcher) == copy) << "keys reach FILECOPY";
+  PressKey(VK_RETURN);
+  EXPECT_EQ(FinishCopy(copy), Texts{});
+  ExpectButtons(true);
+  ExpectInstalledFiles(folder, 0x1B);
+  ExpectRecord(3, 0x1B, folder);
+  ExpectLog(Target(L"keys"), folder, 0x1B, 10);
+  ExpectFocus(IDC_RUN_GAME_BUTTON);  // back on the first enabled button
   SetForegroundWindow(main);
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 10000))
       << "with no dialog open the main window stays in front";
