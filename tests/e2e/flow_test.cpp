@@ -1,4 +1,5 @@
-// The launcher's flows as a player walks them, and the machine's faults that reach the copy pass.
+// The launcher's flows as a player walks them, a setup.ini its developer got wrong, and the
+// machine's faults that reach the copy pass.
 #include "launcher_test.h"
 
 namespace e2e {
@@ -11,6 +12,31 @@ TEST_F(Flow, NoDisc) {
   Press(Box(L"SETUP.EXE　エラー", IDOK, L"BrellvanのCDが見つかりません", nullptr), IDOK);
   EXPECT_EQ(WaitForExit(launcher, kWait), 0u);
   EXPECT_EQ(ValueCount(), -1) << "without the disc no registry key is made";
+}
+
+using Guard = LauncherTest;
+
+// A file group under a type the disc never declares: two unowned TEST boxes while loading. The
+// title saved as UTF-8 is no code page 932: the window comes all the same, class, caption and
+// exit question marked.
+TEST_F(Guard, UndeclaredTypeAndUndecodableTitleStillShowTheWindow) {
+  const std::wstring title = L"譏溯ｦ九\xFFFDｮ荳\xFFFD";
+  EditDiscSetup({{"[]\r\n##", "[NOPE]\r\nextra.dat\r\n[]\r\n##"},
+                 {"#TITLE " + Cp932(kTitle), "#TITLE " + Utf8(kTitle)}});
+  Start(launcher, L"Q:\\setup.exe", L"C:\\");
+  Press(Box(L"TEST", IDOK, L"not list type", nullptr), IDOK);
+  Press(Box(L"TEST", IDOK, L"[NOPE]", nullptr), IDOK);
+  main = Wait(title.c_str(), IDC_INSTALL_BUTTON);
+  Sync(main);  // its buttons are made before it takes messages
+  wchar_t className[64] = L"";
+  GetClassNameW(main, className, 64);
+  EXPECT_EQ(className, title);
+  ExpectButtons(false);
+  RequestClose(main);
+  Press(Box(title.c_str(), IDC_MESSAGE_TEXT, title + L" のセットアップを終了してよろしいですか？",
+            main),
+        IDOK);
+  EXPECT_EQ(WaitForExit(launcher, kWait), 0u);
 }
 
 // Centred on the 800 x 600 screen; a second launcher ends unseen, bringing the first to the front;

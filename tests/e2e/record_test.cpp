@@ -1,5 +1,6 @@
 // The installed-state record as the player meets it: the folders 開始 refuses, a record that
-// cannot be written, and an install again that goes back to the recorded folder.
+// cannot be written, an install again that goes back to the recorded folder, and a record naming
+// a place the uninstall must leave whole.
 #include "../unit/win32/raw_registry.h"
 #include "launcher_test.h"
 
@@ -65,6 +66,37 @@ TEST_F(Record, RefusalsDriveRelativeFolderAndRepair) {
   ExpectButtons(false);
   EXPECT_EQ(Listing(L"T:\\"), Texts{L"Work"}) << "T:\\Work was there before; nothing else made";
   EXPECT_FALSE(fs::exists(L"C:\\windows\\Games\\HOSHIMI"));
+}
+
+using UninstallWalk = LauncherTest;
+
+// A record naming a drive's root (other refused places are the unit table's): its game files, a
+// save and a log stay whole; a box of the main window says so, and the record is cleared.
+TEST_F(UninstallWalk, ARefusedPlaceIsLeftWhole) {
+  const std::wstring recorded = L"T:", real = Target(L"");
+  fs::copy(L"Q:\\HOSHIMI", real, fs::copy_options::recursive);
+  for (const auto& entry : fs::recursive_directory_iterator(real)) {  // writable, as installed
+    fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
+  }
+  WriteBytes(real + L"\\other.sav", "another program's");
+  WriteBytes(real + L"\\hoshimi._md", Utf8(recorded + L"\\sound\\\n"));
+  for (const auto& [name, type, bytes] : RecordOf(2, kMaximumMask, recorded)) {
+    ASSERT_EQ(
+        RegSetKeyValueW(HKEY_CURRENT_USER, kProductKey, name, type, bytes.data(), bytes.size()),
+        ERROR_SUCCESS);
+  }
+  const std::vector<std::wstring> before = Listing(real);
+  StartToMain();
+  ExpectButtons(true);
+  Uninstall(false);
+  Press(Box(L"削除の失敗", IDOK,
+            recorded +
+                L"\nはアンインストールできない場所です。ゲームのファイルは手動で削除してください。",
+            main),
+        IDOK);
+  ExpectButtons(false);
+  EXPECT_LE(ValueCount(), 0) << "the record is cleared";
+  EXPECT_EQ(Listing(real), before) << "nothing is deleted";
 }
 
 }  // namespace e2e
