@@ -14,13 +14,10 @@ namespace {
 // Physical pixels, as the launcher (aware of the DPI) sees them: set before any window.
 const bool kDpiAware = SetProcessDPIAware();
 
-int RunDpi() {
-  std::wstring dpi = Setting(L"E2E_DPI");
-  return dpi.empty() ? 96 : std::stoi(dpi);
-}
+const int kDpi = Setting(L"E2E_DPI").empty() ? 96 : std::stoi(Setting(L"E2E_DPI"));
 
-// Today's figures times DPI / 96: the client area, the left edge and height of the buttons
-// stacked in its right column, and 9 points as a character height.
+// At each DPI: the client area, the left edge and height of the buttons stacked in its right
+// column, and 9 points as a character height.
 struct MainFigures {
   int dpi;
   LONG width, height, column, buttonHeight, fontHeight;
@@ -31,9 +28,8 @@ const MainFigures kMainFigures[] = {{96, 464, 240, 320, 60, -12},
                                     {192, 928, 480, 640, 120, -24}};
 
 const MainFigures& Figures() {
-  for (const MainFigures& figures : kMainFigures) {
-    if (figures.dpi == RunDpi()) return figures;
-  }
+  for (const MainFigures& figures : kMainFigures)
+    if (figures.dpi == kDpi) return figures;
   throw WindowError(L"no figures for this DPI");
 }
 
@@ -60,18 +56,9 @@ void SavePicture(HWND window, const wchar_t* name) {
   const DWORD pixels = canvas.width * canvas.height * 4,
               offset = sizeof(BITMAPFILEHEADER) + sizeof canvas.header;
   BITMAPFILEHEADER file = {0x4D42, offset + pixels, 0, 0, offset};
-  WriteBytes(Setting(L"E2E_SHOTS") + L"\\" + name + L"-" + std::to_wstring(RunDpi()) + L".bmp",
+  WriteBytes(Setting(L"E2E_SHOTS") + L"\\" + name + L"-" + std::to_wstring(kDpi) + L".bmp",
              Raw(&file, sizeof file) + Raw(&canvas.header, sizeof canvas.header) +
                  Raw(canvas.bits, pixels));
-}
-
-COLORREF ScreenPixel(HWND window, int x, int y) {
-  POINT point = {x, y};
-  ClientToScreen(window, &point);
-  HDC screen = GetDC(nullptr);
-  COLORREF colour = GetPixel(screen, point.x, point.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
 }
 
 // The text centred in area, as a push button draws its caption.
@@ -89,13 +76,8 @@ RECT InkOfText(const wchar_t* text, LONG height, const RECT& area) {
   return canvas.InkBox();
 }
 
-std::wstring InkSize(const RECT& ink) {
-  return Format(L"%ld x %ld", ink.right - ink.left, ink.bottom - ink.top);
-}
-
-bool Near(COLORREF colour, int red, int green, int blue) {
-  return std::abs(GetRValue(colour) - red) <= 40 && std::abs(GetGValue(colour) - green) <= 40 &&
-         std::abs(GetBValue(colour) - blue) <= 40;
+std::pair<LONG, LONG> InkSize(const RECT& ink) {
+  return {ink.right - ink.left, ink.bottom - ink.top};
 }
 
 // Every overlapping pair ("1017+1019") and every control outside the client area ("out 1017"),
@@ -171,17 +153,21 @@ TEST_F(Scale, MainWindowAndButtons) {
   WaitUntil([&] { return (ink = Canvas(exit, main).InkBox()).right > 0; }, 10000);  // painted
   EXPECT_EQ(InkSize(ink), InkSize(InkOfText(L"終了", expected.fontHeight, exit)));
   const int x = MulDiv(40, expected.dpi, 96), y = MulDiv(200, expected.dpi, 96);
-  auto grey = [&] { return ScreenPixel(main, x, y) == RGB(192, 192, 192); };
-  auto shown = [&] { return Near(ScreenPixel(main, x, y), 20, 48, 31); };
+  auto pixel = [&] { return Canvas({x, y, x + 1, y + 1}, main).bits[0] & 0xFFFFFF; };  // 0xRRGGBB
+  auto grey = [&] { return pixel() == 0xC0C0C0; };
+  auto shown = [&] {  // the picture's dark green, (20, 48, 31) give or take 40
+    DWORD p = pixel();
+    return std::abs(int(p >> 16) - 20) <= 40 && std::abs(int(p >> 8 & 0xFF) - 48) <= 40 &&
+           std::abs(int(p & 0xFF) - 31) <= 40;
+  };
   // A magenta mark first proves that this repaint drew what is then seen.
   auto repaint = [&](const std::function<bool()>& seen) {
     HDC dc = GetDC(main);
     RECT mark = {x - 2, y - 2, x + 2, y + 2};
-    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
-    FillRect(dc, &mark, magenta);
-    DeleteObject(magenta);
+    SetDCBrushColor(dc, RGB(255, 0, 255));
+    FillRect(dc, &mark, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     ReleaseDC(main, dc);
-    WaitUntil([&] { return ScreenPixel(main, x, y) == RGB(255, 0, 255); }, 10000);
+    WaitUntil([&] { return pixel() == 0xFF00FF; }, 10000);
     RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return WaitUntil(seen, 10000);
   };
