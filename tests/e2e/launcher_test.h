@@ -128,7 +128,6 @@ inline void ExpectLog(const std::wstring& parent, const std::wstring& folder, DW
     }
   }
   const std::string expected = Cp932(text);
-  // The log is the flow's last step: wait for it rather than a guessed time.
   WaitUntil([&] { return ReadBytes(folder + L"\\hoshimi._md") == expected; }, 10000);
   EXPECT_EQ(ReadBytes(folder + L"\\hoshimi._md"), expected) << Utf8(text);
 }
@@ -158,8 +157,7 @@ struct Canvas {
     RECT box = {width, height, 0, 0};
     for (int y = 0; y < height; ++y) {
       for (int x = 0; x < width; ++x) {
-        DWORD p = bits[y * width + x];
-        if ((p & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && ((p >> 16) & 0xFF) < 0x80) {
+        if ((bits[y * width + x] & 0x808080) == 0) {  // each of red, green, blue below 0x80
           box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
                  std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
         }
@@ -251,11 +249,9 @@ class LauncherTest : public ::testing::Test {
     };
     EXPECT_TRUE(WaitUntil(shown, 10000)) << "buttons of an install " << installed;
   }
-  int FocusId() { return GetDlgCtrlID(Focus(launcher)); }
-  // Keys act when the launcher takes them: wait for the focus to get where it should.
-  void ExpectFocus(int id) {
-    WaitUntil([&] { return FocusId() == id; }, 10000);
-    EXPECT_EQ(FocusId(), id);
+  void ExpectFocus(int id) {  // keys act once the launcher takes them: wait for the focus
+    WaitUntil([&] { return GetDlgCtrlID(Focus(launcher)) == id; }, 10000);
+    EXPECT_EQ(GetDlgCtrlID(Focus(launcher)), id);
   }
   enum Leave { kExitButton, kCloseBox, kEscape };
   void Exit(Leave how, int answer) {

@@ -16,10 +16,7 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool* answ
 }
 
 INPUT Key(WORD virtualKey, wchar_t character, DWORD flags) {
-  INPUT key = {};
-  key.type = INPUT_KEYBOARD;
-  key.ki = {virtualKey, character, flags, 0, 0};
-  return key;
+  return {INPUT_KEYBOARD, {.ki = {virtualKey, character, flags, 0, 0}}};
 }
 
 }  // namespace
