@@ -32,11 +32,7 @@ TEST_F(Guard, UndeclaredTypeAndUndecodableTitleStillShowTheWindow) {
   GetClassNameW(main, className, 64);
   EXPECT_EQ(className, title);
   ExpectButtons(false);
-  RequestClose(main);
-  Press(Box(title.c_str(), IDC_MESSAGE_TEXT, title + L" のセットアップを終了してよろしいですか？",
-            main),
-        IDOK);
-  EXPECT_EQ(WaitForExit(launcher, kWait), 0u);
+  Exit(kCloseBox, IDOK, title);
 }
 
 // Centred on the 800 x 600 screen; a second launcher ends unseen, bringing the first to the front;
