@@ -5,8 +5,7 @@ namespace e2e {
 
 using CopyPass = LauncherTest;
 
-// The pixels of a window on the screen that are mostly yellow: the system's warning sign
-// is the one yellow icon (error is red, information and question blue).
+// Mostly yellow pixels on the screen: the warning sign is the system's one yellow icon.
 int YellowPixels(HWND window) {
   RECT rect;
   GetClientRect(window, &rect);
@@ -16,9 +15,8 @@ int YellowPixels(HWND window) {
   });
 }
 
-// The disc's game folder renamed mid-copy: one warning box, owned by FILECOPY, for the first
-// unreadable file. キャンセル (Cancel) ends the pass, the files before it kept, nothing
-// recorded; with the disc put back, 再試行 (Retry) copies that file and the pass ends complete.
+// The disc's game folder renamed mid-copy: one warning box, owned by FILECOPY. キャンセル (Cancel)
+// ends the pass, the files before kept, no record; 再試行 (Retry) after putting it back completes.
 TEST_F(CopyPass, DiscTakenOutMidCopyIsRetriedOrEndsTheInstall) {
   const std::wstring parent = Target(L"away"), folder = parent + L"\\HOSHIMI";
   const std::wstring game = Setting(L"E2E_DISC") + L"\\HOSHIMI";

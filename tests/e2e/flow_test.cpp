@@ -16,9 +16,8 @@ TEST_F(Flow, NoDisc) {
 
 using Guard = LauncherTest;
 
-// A file group under a type the disc never declares: two unowned TEST boxes while loading. The
-// title saved as UTF-8 is no code page 932: the window comes all the same, class, caption and
-// exit question marked.
+// A file group under an undeclared type: two unowned TEST boxes. A title in UTF-8, not code page
+// 932: the window comes all the same, class, caption and exit question marked.
 TEST_F(Guard, UndeclaredTypeAndUndecodableTitleStillShowTheWindow) {
   const std::wstring title = L"譏溯ｦ九\xFFFDｮ荳\xFFFD";
   EditDiscSetup({{"[]\r\n##", "[NOPE]\r\nextra.dat\r\n[]\r\n##"},
@@ -122,10 +121,9 @@ TEST_F(Flow, FirstStart) {
   Exit(kCloseBox, IDOK);
 }
 
-// Japanese names (ソ's second byte is 0x5C; half-width ﾄ is one byte), from a disc listing
-// sub-folders before their parents. Run game (a box while game.exe is gone) starts the game and
-// ends the launcher. The next start: uninstall keeping saves, install again, uninstall: nothing
-// of any install is left; then a file in use, which the uninstall says it left.
+// Japanese names (ソ ends in 0x5C; ﾄ is one byte), a disc listing sub-folders before parents. Run
+// game (a box while game.exe is gone) starts it and ends the launcher. Uninstall keeping saves,
+// install again, uninstall: nothing is left; then a file in use, which the uninstall says it left.
 TEST_F(Flow, InstallRunGameAndUninstall) {
   const std::wstring parent = Target(L"ソフトｿﾌﾄ"), folder = parent + L"\\星見の丘";
   EditDiscSetup(
@@ -241,9 +239,8 @@ TEST_F(Flow, FolderFailuresAndCancel) {
 
 using SmallDriveTest = LauncherTest;  // on S:, a 4 MiB drive run-e2e.sh mounts where it may
 
-// 1.50M free refuses the maximum (1.88M) at 開始 (Start); a filler written while the folder
-// question is up makes the copy run out: one box, キャンセル (Cancel) ends the pass, no record.
-// With 2.00M free, an install cancelled after bgm01.dat fits when tried again into its folder.
+// 1.50M free refuses the maximum (1.88M); a filler written during the folder question makes the
+// copy run out: one box, no record. 2.00M free fits an install cancelled once and tried again.
 TEST_F(SmallDriveTest, FreeSpaceAndDiskFull) {
   if (GetDriveTypeW(L"S:\\") == DRIVE_NO_ROOT_DIR) GTEST_SKIP() << "no small drive S: mounted";
   const std::wstring small = L"S:\\small\\HOSHIMI", full = L"S:\\full\\HOSHIMI";

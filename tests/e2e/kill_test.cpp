@@ -20,8 +20,7 @@ struct KillPoint {
   bool uninstall, keepSaves, reinstallMinimum;
   const wchar_t* discFile;  // moved away (its failure box holds the pass); with "+", made big
   bool (*when)();
-  // A file where the disc needs a folder: its creation fails right after its log entry and
-  // the failure box holds the pass there; the player moves it away after the kill.
+  // A file where the disc needs a folder: its failure box holds the pass after the log entry.
   const wchar_t* playersFile = nullptr;
 };
 const uintmax_t kBig = 64 << 20;

@@ -320,8 +320,7 @@ class LauncherTest : public ::testing::Test {
               kWait);
     return copy;
   }
-  // The pass to its end, each failure box answered キャンセル; the bar never moves back, and
-  // INSTFLAG stays as it was (a repair's record stays written while it runs).
+  // The pass to its end, failure boxes answered キャンセル; no step back, INSTFLAG unchanged.
   Texts FinishCopy(HWND copy = nullptr, DWORD recorded = 0) {
     copy = copy ? copy : CopyDialog();
     EXPECT_EQ(GetWindow(copy, GW_OWNER), nullptr);

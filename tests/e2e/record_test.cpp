@@ -8,12 +8,10 @@ namespace e2e {
 
 using Record = LauncherTest;
 
-// Refused at 開始 (Start), one of each kind (the unit table has every form): a drive root, the
-// Windows folder (C:\windows here) once normalised, a device name, folders too long for Windows
-// or for the field in UTF-16 units or bytes.
-// "T:games\HOSHIMI", with T:'s current folder T:\Work, goes into T:\Work\games\HOSHIMI for the
+// Refused at 開始 (Start), one of each kind: a root, the Windows folder once normalised, a device,
+// too long for Windows or the field. "T:games\HOSHIMI" goes into T:\Work\games\HOSHIMI for the
 // question, the log and (denied at first, with a box) the record. With a file gone, Install
-// starts at the recorded folder and repairs the install; the uninstall leaves nothing.
+// starts at the recorded folder and repairs; the uninstall leaves nothing.
 TEST_F(Record, RefusalsDriveRelativeFolderAndRepair) {
   const std::wstring parent = L"T:\\Work\\games", folder = parent + L"\\HOSHIMI";
   fs::create_directories(L"T:\\Work");

@@ -16,8 +16,7 @@ const bool kDpiAware = SetProcessDPIAware();
 
 const int kDpi = Setting(L"E2E_DPI").empty() ? 96 : std::stoi(Setting(L"E2E_DPI"));
 
-// At each DPI: the client area, the left edge and height of the buttons stacked in its right
-// column, and 9 points as a character height.
+// Per DPI: the client area, the right column's left edge and button height, 9 points' height.
 struct MainFigures {
   int dpi;
   LONG width, height, column, buttonHeight, fontHeight;
@@ -120,8 +119,7 @@ INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 using Scale = LauncherTest;
 
-// The main window at the run's DPI: its size, given back after a resize, its buttons, their
-// font, and the picture at its scaled place, read at the first paint that finds it, then kept.
+// The main window's size (kept on resize), buttons, font, and the picture: read when found, kept.
 TEST_F(Scale, MainWindowAndButtons) {
   ASSERT_TRUE(kDpiAware);
   const MainFigures& expected = Figures();
@@ -145,8 +143,7 @@ TEST_F(Scale, MainWindowAndButtons) {
             (i + 1) * expected.buttonHeight};
     EXPECT_EQ(Describe(InClient(main, Item(main, buttons[i]))), Describe(exit)) << buttons[i];
   }
-  // Wine passes no font handle between processes: the ink of 終了 (Exit) on the screen against the
-  // same text drawn here in the dialogs' face (the system's heavy font is larger and bolder).
+  // The ink of 終了 (Exit) against the same text drawn here: Wine passes no font across.
   Sync(main);
   InflateRect(&exit, -MulDiv(8, expected.dpi, 96), -MulDiv(8, expected.dpi, 96));
   RECT ink = {};
@@ -187,8 +184,7 @@ TEST_F(Scale, MainWindowAndButtons) {
   Press(options, IDCANCEL);
 }
 
-// Each template made here from setup.exe at the run's DPI: the controls overlap just as at 96
-// DPI, and each size label holds the widest size text whole in the dialog's own font.
+// Each template at the run's DPI overlaps as at 96; each size label holds "2048.00M" whole.
 TEST_F(Scale, DialogTemplatesAndIcons) {
   ASSERT_TRUE(kDpiAware);
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
@@ -226,8 +222,7 @@ TEST_F(Scale, DialogTemplatesAndIcons) {
     }
     DestroyWindow(dialog);
   }
-  // Group 107 keeps its two 16-colour images, byte for byte as sized, and gains 24, 48 and 64
-  // pixels in 16 colours and 256 pixels as PNG (written as 0 in the directory).
+  // Icon group 107: the two old images byte for byte, 24, 48, 64 pixels and a 256-pixel PNG (0).
   auto resource = [&](int id, LPCWSTR type) {
     HRSRC found = FindResourceW(setup, MAKEINTRESOURCEW(id), type);
     const char* bytes =
