@@ -38,11 +38,8 @@ TEST_F(CopyPass, DiscTakenOutMidCopyIsRetriedOrEndsTheInstall) {
     EXPECT_EQ(GetWindow(box, GW_OWNER), copy);
     EXPECT_EQ(ItemText(box, IDRETRY) + L"|" + ItemText(box, IDCANCEL), L"再試行(&R)|キャンセル");
     EXPECT_EQ(GetDlgItem(box, IDOK), nullptr);
-    HWND icon = nullptr;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) icon = child;
-    }
-    ASSERT_NE(icon, nullptr) << "an icon";
+    HWND icon = FindWindowExW(box, nullptr, L"Static", nullptr);  // the first static
+    ASSERT_EQ(GetWindowLongW(icon, GWL_STYLE) & SS_TYPEMASK, SS_ICON) << "an icon";
     EXPECT_TRUE(WaitUntil([&] { return YellowPixels(icon) > 30; }, 10000)) << "the warning sign";
     if (retry) {
       putBack();

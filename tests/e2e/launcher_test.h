@@ -276,7 +276,7 @@ class LauncherTest : public ::testing::Test {
     const wchar_t* const sizes[] = {L"1.36M", L"1.88M", L"0.06M", L"1.06M",
                                     L"0.22M", L"0.17M", L"0.35M"};
     for (int i = 0; i < 7 && sampleSizes; ++i) {
-      EXPECT_EQ(ItemText(options, i < 2 ? IDC_SIZE_MINIMUM + i : IDC_SIZE_TYPE0 + i - 2), sizes[i]);
+      EXPECT_EQ(ItemText(options, IDC_SIZE_MINIMUM + i), sizes[i]);
     }
     EXPECT_EQ(GetWindow(options, GW_OWNER), nullptr);
     return options;

@@ -207,13 +207,10 @@ TEST_F(Scale, DialogTemplatesAndIcons) {
     ASSERT_NE(dialog, nullptr) << Utf8(name);
     EXPECT_EQ(Layout(dialog), overlaps) << Utf8(name);
     if (std::wstring(name) == L"INSTALL") {
-      HDC dc = GetDC(dialog);
-      HGDIOBJ previous =
-          SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+      Canvas canvas({0, 0, 1, 1});  // the dialog's font, measured in a DC of our own
+      SelectObject(canvas.dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
       SIZE text = {};
-      GetTextExtentPoint32W(dc, L"2048.00M", 8, &text);
-      SelectObject(dc, previous);
-      ReleaseDC(dialog, dc);
+      GetTextExtentPoint32W(canvas.dc, L"2048.00M", 8, &text);
       for (int id = IDC_SIZE_MINIMUM; id <= IDC_SIZE_TYPE4; ++id) {
         RECT label;
         GetClientRect(Item(dialog, id), &label);
