@@ -175,17 +175,14 @@ TEST_F(Flow, InstallRunGameAndUninstall) {
   EXPECT_FALSE(fs::is_directory(parent)) << "every file, the save and the log, every logged folder";
   EXPECT_LE(ValueCount(), 0) << "no value left (the next evaluation makes the key again)";
   Install(folder, IDC_KIND_MINIMUM);
-  HANDLE handle = CreateFileW((folder + L"\\sound\\bgm01.dat").c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+  std::ifstream held(fs::path(folder + L"\\sound\\bgm01.dat"));  // shared for all but deleting
+  ASSERT_TRUE(held);
   Uninstall(false);
   Press(Box(L"削除の失敗", IDOK,
             folder + L"\nの中に削除できなかったものがあります。\n"
                      L"使っているプログラムを終了してから、手動で削除してください。",
             main),
         IDOK);
-  CloseHandle(handle);
 }
 
 // A folder that is a file, a file in the path, an empty name, a declined new or existing folder

@@ -68,7 +68,6 @@ RECT InkOfText(const wchar_t* text, LONG height, const RECT& area) {
   HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                            L"ＭＳ Ｐゴシック");
   HGDIOBJ previous = SelectObject(canvas.dc, font);
-  SetBkMode(canvas.dc, TRANSPARENT);
   DrawTextW(canvas.dc, text, -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(canvas.dc, previous);
   DeleteObject(font);
