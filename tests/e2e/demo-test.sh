@@ -18,10 +18,7 @@ failures=0
 # NAME|SETUP_EXE (a command writing it, or : for none)|STATUS|TEXTS of the output, ; apart
 while IFS='|' read -r name setup status texts; do
   rm -f "$run/disc/setup.exe" && eval "$setup"
-  set +e
-  out=$(env -u DISPLAY bash "$root/scripts/demo.sh" "$run/disc" 2>&1)
-  got=$?
-  set -e
+  got=0 && out=$(env -u DISPLAY bash "$root/scripts/demo.sh" "$run/disc" 2>&1) || got=$?
   IFS=";" read -ra wanted <<<"${texts//RUNDIR/$run}"
   for text in "${wanted[@]}"; do
     grep -qF -- "$text" <<<"$out" && [ "$got" -eq "$status" ] && continue

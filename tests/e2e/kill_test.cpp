@@ -20,8 +20,7 @@ struct KillPoint {
   bool uninstall, keepSaves, reinstallMinimum;
   const wchar_t* discFile;  // moved away (its failure box holds the pass); with "+", made big
   bool (*when)();
-  // A file where the disc needs a folder: its creation fails right after its log entry and
-  // the failure box holds the pass there; the player moves it away after the kill.
+  // A file where the disc needs a folder: its failure box holds the pass after the log entry.
   const wchar_t* playersFile = nullptr;
 };
 const uintmax_t kBig = 64 << 20;
@@ -66,7 +65,7 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
       log += Utf8(more) + "\n";
     }
     if (!saves) WriteBytes(folder + L"\\hoshimi._md", log);
-    Uninstall(false, false);
+    Uninstall(false, IDOK, false);
   } else {
     StartInstall(OpenOptions(false), folder);
     const bool existed = point.keepSaves || point.playersFile;
@@ -80,13 +79,11 @@ TEST_P(Kill, LeavesWhatTheNextInstallAndUninstallRemove) {
   PutDiscFilesBack();  // the disc as it was
   if (point.playersFile) fs::remove(folder + L"\\" + point.playersFile);
   StartToMain();
-  // Not Install(): the record of a killed uninstall says installed while the pass runs. A
-  // smaller extent than the killed one leaves files that no record names.
+  // A smaller extent than the killed one leaves files that no record names.
   StartInstall(OpenOptions(), folder, IDOK, point.reinstallMinimum ? IDC_KIND_MINIMUM : 0);
-  WaitForDestroyed(CopyDialog(), kWait);
-  Sync(main);
+  EXPECT_EQ(FinishCopy(nullptr, point.uninstall ? 2 : 0), Texts{});
   if (!point.reinstallMinimum) ExpectInstalledFiles(folder, kMaximumMask);
-  Uninstall(point.keepSaves, false);
+  Uninstall(point.keepSaves, IDOK, false);
   ExpectButtons(false);
   Texts expected = {L"\\mine", L"\\mine.txt", L"\\mine\\note.txt"};
   if (point.playersFile) expected.insert(expected.end(), {L"\\new", L"\\new\\HOSHIMI"});

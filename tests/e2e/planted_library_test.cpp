@@ -8,8 +8,7 @@ namespace e2e {
 
 namespace {
 
-// Not ole32: set native-first, Wine takes it from the program's folder whatever the launcher
-// asks; Windows always takes it from the system folder.
+// Not ole32: Wine loads a native-first one from anywhere, Windows only from the system folder.
 const wchar_t* const kSystemLibraries[] = {L"comctl32.dll", L"shell32.dll"};
 const wchar_t kOverrides[] = L"Software\\Wine\\AppDefaults\\setup.exe\\DllOverrides";
 
@@ -34,9 +33,8 @@ class PlantedLibrary : public LauncherTest {
 
 }  // namespace
 
-// The first dialog loads comctl32, the folder browser shell32: no planted one leaves its mark.
-// The browser is resizable, with its prompt and a new-folder button; OK puts the folder it
-// shows (the desktop), with PATH below it, into the field; Cancel leaves the field as it was.
+// The first dialog loads comctl32, the folder browser shell32: no planted one leaves its mark. The
+// browser resizes, has its prompt and a new-folder button; OK puts its folder\PATH in the field.
 TEST_F(PlantedLibrary, SystemLibrariesAreNotTakenFromTheDisc) {
   wchar_t self[MAX_PATH] = {}, desktop[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);

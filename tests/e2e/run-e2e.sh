@@ -22,7 +22,7 @@ cleanup() {
 }
 unmount
 make_own_folder "$run"
-mkdir -p "$run/t-drive" "$run/s-drive"
+mkdir -p "$run/t-drive" "$run/s-drive" "$run/pictures"
 cp -a "$staged" "$run/disc"
 
 trap cleanup EXIT
@@ -30,13 +30,10 @@ if [ -n "${E2E_DPI-}" ]; then export XVFB_SCREEN=1280x1024; fi
 wine_start_xvfb "$run"
 wine_unattended
 if [ -n "${E2E_DPI-}" ]; then set_dpi "$E2E_DPI"; fi
-mkdir -p "$run/pictures"
-export E2E_SHOTS
-E2E_SHOTS=$(winepath_of "$run/pictures")
 wine_map_drive t "$run/t-drive" hd
 if mount -t tmpfs -o size=4m tmpfs "$run/s-drive" 2>/dev/null; then wine_map_drive s "$run/s-drive" hd; fi
-export E2E_TARGET=T: E2E_DISC
-E2E_DISC=$(winepath_of "$run/disc")
+export E2E_TARGET=T: E2E_DISC E2E_SHOTS
+E2E_DISC=$(winepath_of "$run/disc") E2E_SHOTS=$(winepath_of "$run/pictures")
 
 run_tests() {
   if [ -n "${2-}" ] && [ -n "${E2E_DISC_DEVICE-}" ]; then
@@ -49,8 +46,7 @@ run_tests() {
 }
 # A filter is POSITIVE[-NEGATIVE]; NoDisc is taken out of the labelled run either way.
 positive=${filter%%-*}
-others="$filter-Flow.NoDisc"
-if [[ $filter == *-* ]]; then others="$filter:Flow.NoDisc"; fi
+if [[ $filter == *-* ]]; then others="$filter:Flow.NoDisc"; else others="$filter-Flow.NoDisc"; fi
 status=0
 if [[ $positive == "*" || $positive == *NoDisc* ]]; then run_tests Flow.NoDisc || status=1; fi
 if [[ $positive != Flow.NoDisc ]]; then run_tests "$others" BV || status=1; fi

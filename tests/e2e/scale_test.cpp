@@ -14,13 +14,9 @@ namespace {
 // Physical pixels, as the launcher (aware of the DPI) sees them: set before any window.
 const bool kDpiAware = SetProcessDPIAware();
 
-int RunDpi() {
-  std::wstring dpi = Setting(L"E2E_DPI");
-  return dpi.empty() ? 96 : std::stoi(dpi);
-}
+const int kDpi = Setting(L"E2E_DPI").empty() ? 96 : std::stoi(Setting(L"E2E_DPI"));
 
-// Today's figures times DPI / 96: the client area, the left edge and height of the buttons
-// stacked in its right column, and 9 points as a character height.
+// Per DPI: the client area, the right column's left edge and button height, 9 points' height.
 struct MainFigures {
   int dpi;
   LONG width, height, column, buttonHeight, fontHeight;
@@ -31,9 +27,8 @@ const MainFigures kMainFigures[] = {{96, 464, 240, 320, 60, -12},
                                     {192, 928, 480, 640, 120, -24}};
 
 const MainFigures& Figures() {
-  for (const MainFigures& figures : kMainFigures) {
-    if (figures.dpi == RunDpi()) return figures;
-  }
+  for (const MainFigures& figures : kMainFigures)
+    if (figures.dpi == kDpi) return figures;
   throw WindowError(L"no figures for this DPI");
 }
 
@@ -60,18 +55,9 @@ void SavePicture(HWND window, const wchar_t* name) {
   const DWORD pixels = canvas.width * canvas.height * 4,
               offset = sizeof(BITMAPFILEHEADER) + sizeof canvas.header;
   BITMAPFILEHEADER file = {0x4D42, offset + pixels, 0, 0, offset};
-  WriteBytes(Setting(L"E2E_SHOTS") + L"\\" + name + L"-" + std::to_wstring(RunDpi()) + L".bmp",
+  WriteBytes(Setting(L"E2E_SHOTS") + L"\\" + name + L"-" + std::to_wstring(kDpi) + L".bmp",
              Raw(&file, sizeof file) + Raw(&canvas.header, sizeof canvas.header) +
                  Raw(canvas.bits, pixels));
-}
-
-COLORREF ScreenPixel(HWND window, int x, int y) {
-  POINT point = {x, y};
-  ClientToScreen(window, &point);
-  HDC screen = GetDC(nullptr);
-  COLORREF colour = GetPixel(screen, point.x, point.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
 }
 
 // The text centred in area, as a push button draws its caption.
@@ -82,20 +68,14 @@ RECT InkOfText(const wchar_t* text, LONG height, const RECT& area) {
   HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                            L"ＭＳ Ｐゴシック");
   HGDIOBJ previous = SelectObject(canvas.dc, font);
-  SetBkMode(canvas.dc, TRANSPARENT);
   DrawTextW(canvas.dc, text, -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(canvas.dc, previous);
   DeleteObject(font);
   return canvas.InkBox();
 }
 
-std::wstring InkSize(const RECT& ink) {
-  return Format(L"%ld x %ld", ink.right - ink.left, ink.bottom - ink.top);
-}
-
-bool Near(COLORREF colour, int red, int green, int blue) {
-  return std::abs(GetRValue(colour) - red) <= 40 && std::abs(GetGValue(colour) - green) <= 40 &&
-         std::abs(GetBValue(colour) - blue) <= 40;
+std::pair<LONG, LONG> InkSize(const RECT& ink) {
+  return {ink.right - ink.left, ink.bottom - ink.top};
 }
 
 // Every overlapping pair ("1017+1019") and every control outside the client area ("out 1017"),
@@ -138,8 +118,7 @@ INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 using Scale = LauncherTest;
 
-// The main window at the run's DPI: its size, given back after a resize, its buttons, their
-// font, and the picture at its scaled place, read at the first paint that finds it, then kept.
+// The main window's size (kept on resize), buttons, font, and the picture: read when found, kept.
 TEST_F(Scale, MainWindowAndButtons) {
   ASSERT_TRUE(kDpiAware);
   const MainFigures& expected = Figures();
@@ -163,25 +142,28 @@ TEST_F(Scale, MainWindowAndButtons) {
             (i + 1) * expected.buttonHeight};
     EXPECT_EQ(Describe(InClient(main, Item(main, buttons[i]))), Describe(exit)) << buttons[i];
   }
-  // Wine passes no font handle between processes: the ink of 終了 (Exit) on the screen against the
-  // same text drawn here in the dialogs' face (the system's heavy font is larger and bolder).
+  // The ink of 終了 (Exit) against the same text drawn here: Wine passes no font across.
   Sync(main);
   InflateRect(&exit, -MulDiv(8, expected.dpi, 96), -MulDiv(8, expected.dpi, 96));
   RECT ink = {};
   WaitUntil([&] { return (ink = Canvas(exit, main).InkBox()).right > 0; }, 10000);  // painted
   EXPECT_EQ(InkSize(ink), InkSize(InkOfText(L"終了", expected.fontHeight, exit)));
   const int x = MulDiv(40, expected.dpi, 96), y = MulDiv(200, expected.dpi, 96);
-  auto grey = [&] { return ScreenPixel(main, x, y) == RGB(192, 192, 192); };
-  auto shown = [&] { return Near(ScreenPixel(main, x, y), 20, 48, 31); };
+  auto pixel = [&] { return Canvas({x, y, x + 1, y + 1}, main).bits[0] & 0xFFFFFF; };  // 0xRRGGBB
+  auto grey = [&] { return pixel() == 0xC0C0C0; };
+  auto shown = [&] {  // the picture's dark green, (20, 48, 31) give or take 40
+    DWORD p = pixel();
+    return std::abs(int(p >> 16) - 20) <= 40 && std::abs(int(p >> 8 & 0xFF) - 48) <= 40 &&
+           std::abs(int(p & 0xFF) - 31) <= 40;
+  };
   // A magenta mark first proves that this repaint drew what is then seen.
   auto repaint = [&](const std::function<bool()>& seen) {
     HDC dc = GetDC(main);
     RECT mark = {x - 2, y - 2, x + 2, y + 2};
-    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
-    FillRect(dc, &mark, magenta);
-    DeleteObject(magenta);
+    SetDCBrushColor(dc, RGB(255, 0, 255));
+    FillRect(dc, &mark, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     ReleaseDC(main, dc);
-    WaitUntil([&] { return ScreenPixel(main, x, y) == RGB(255, 0, 255); }, 10000);
+    WaitUntil([&] { return pixel() == 0xFF00FF; }, 10000);
     RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return WaitUntil(seen, 10000);
   };
@@ -201,8 +183,7 @@ TEST_F(Scale, MainWindowAndButtons) {
   Press(options, IDCANCEL);
 }
 
-// Each template made here from setup.exe at the run's DPI: the controls overlap just as at 96
-// DPI, and each size label holds the widest size text whole in the dialog's own font.
+// Each template at the run's DPI overlaps as at 96; each size label holds "2048.00M" whole.
 TEST_F(Scale, DialogTemplatesAndIcons) {
   ASSERT_TRUE(kDpiAware);
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
@@ -225,13 +206,10 @@ TEST_F(Scale, DialogTemplatesAndIcons) {
     ASSERT_NE(dialog, nullptr) << Utf8(name);
     EXPECT_EQ(Layout(dialog), overlaps) << Utf8(name);
     if (std::wstring(name) == L"INSTALL") {
-      HDC dc = GetDC(dialog);
-      HGDIOBJ previous =
-          SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+      Canvas canvas({0, 0, 1, 1});  // the dialog's font, measured in a DC of our own
+      SelectObject(canvas.dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
       SIZE text = {};
-      GetTextExtentPoint32W(dc, L"2048.00M", 8, &text);
-      SelectObject(dc, previous);
-      ReleaseDC(dialog, dc);
+      GetTextExtentPoint32W(canvas.dc, L"2048.00M", 8, &text);
       for (int id = IDC_SIZE_MINIMUM; id <= IDC_SIZE_TYPE4; ++id) {
         RECT label;
         GetClientRect(Item(dialog, id), &label);
@@ -240,8 +218,7 @@ TEST_F(Scale, DialogTemplatesAndIcons) {
     }
     DestroyWindow(dialog);
   }
-  // Group 107 keeps its two 16-colour images, byte for byte as sized, and gains 24, 48 and 64
-  // pixels in 16 colours and 256 pixels as PNG (written as 0 in the directory).
+  // Icon group 107: the two old images byte for byte, 24, 48, 64 pixels and a 256-pixel PNG (0).
   auto resource = [&](int id, LPCWSTR type) {
     HRSRC found = FindResourceW(setup, MAKEINTRESOURCEW(id), type);
     const char* bytes =

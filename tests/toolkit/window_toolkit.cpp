@@ -8,18 +8,14 @@ namespace toolkit {
 
 namespace {
 
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool* answered = nullptr) {
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {  // -1: no answer
   DWORD_PTR result = 0;
   bool ok = SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result);
-  if (answered) *answered = ok;
-  return static_cast<LRESULT>(result);
+  return ok ? static_cast<LRESULT>(result) : -1;
 }
 
 INPUT Key(WORD virtualKey, wchar_t character, DWORD flags) {
-  INPUT key = {};
-  key.type = INPUT_KEYBOARD;
-  key.ki = {virtualKey, character, flags, 0, 0};
-  return key;
+  return {INPUT_KEYBOARD, {.ki = {virtualKey, character, flags, 0, 0}}};
 }
 
 }  // namespace
@@ -133,11 +129,7 @@ bool Enabled(HWND dialog, int id) { return IsWindowEnabled(Item(dialog, id)) != 
 
 int Checked(HWND dialog, int id) { return Send(Item(dialog, id), BM_GETCHECK, 0, 0); }
 
-int ProgressPosition(HWND bar) {
-  bool answered = false;
-  int position = Send(bar, PBM_GETPOS, 0, 0, &answered);
-  return answered ? position : -1;
-}
+int ProgressPosition(HWND bar) { return Send(bar, PBM_GETPOS, 0, 0); }
 
 HWND Focus(const Process& process) {
   GUITHREADINFO info{};

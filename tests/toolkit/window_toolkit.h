@@ -28,8 +28,7 @@ void Start(Process& process, const std::wstring& path, const std::wstring& folde
 DWORD WaitForExit(Process& process, DWORD timeoutMs);  // the exit code
 void Stop(Process& process);                           // ends it if it still runs
 
-// A visible top-level window of the process with this caption and, unless childId is 0, a
-// child of that id; null when there is none.
+// A visible top-level window of the process with this caption and a child childId (unless 0).
 HWND FindWindowOf(DWORD processId, const wchar_t* caption, int childId);
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs = 20);
 HWND WaitForWindow(const Process& process, const wchar_t* caption, int childId, DWORD timeoutMs,
