@@ -103,8 +103,8 @@ const wchar_t* const kSteps[] = {
     L"apart: the files measured by opening each (the earlier way)",
     L"apart: one splash load",
     L"apart: the files measured again (one attribute query each)",
-    L"window shown and painted, buttons made",
-    L"record again, buttons set",
+    L"window shown and painted",
+    L"record again, buttons made in their state",
     L"buttons set to seen by the driver",
 };
 const size_t kStepCount = sizeof kSteps / sizeof kSteps[0];

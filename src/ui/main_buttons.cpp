@@ -31,13 +31,28 @@ const MainButton kMainButtons[kMainButtonCount] = {
     {kExitSlot, "終了", IDC_EXIT_BUTTON, 180},
 };
 
+bool IsEnabledWhen(MainButtonSlot slot, bool installed) {
+  switch (slot) {
+    case kInstallSlot:
+      return !installed;
+    case kUninstallSlot:
+    case kRunGameSlot:
+      return installed;
+    default:
+      return true;
+  }
+}
+
 }  // namespace
 
-void CreateMainButtons(HWND window, int dpi) {
+void CreateMainButtons(HWND window, int dpi, bool installed) {
   for (const MainButton& button : kMainButtons) {
+    // Made in their state, not enabled then disabled: a button redraws itself at once
+    // when that changes, so it would be drawn twice before the window is first seen.
+    DWORD style = WS_CHILD | WS_VISIBLE | (IsEnabledWhen(button.slot, installed) ? 0 : WS_DISABLED);
     // Placed, and given their font, for the DPI just below.
-    g_ButtonsInKeyOrder[button.slot] = GuiCreateWindow("BUTTON", button.text, WS_CHILD | WS_VISIBLE,
-                                                       0, 0, 0, 0, window, button.id);
+    g_ButtonsInKeyOrder[button.slot] =
+        GuiCreateWindow("BUTTON", button.text, style, 0, 0, 0, 0, window, button.id);
   }
   ScaleMainButtons(dpi);
 }
@@ -60,10 +75,9 @@ void DeleteMainButtonFont() {
 }
 
 void SetButtonStates(bool installed) {
-  EnableWindow(g_ButtonsInKeyOrder[kInstallSlot], !installed);
-  EnableWindow(g_ButtonsInKeyOrder[kUninstallSlot], installed);
-  EnableWindow(g_ButtonsInKeyOrder[kRunGameSlot], installed);
-  EnableWindow(g_ButtonsInKeyOrder[kExitSlot], TRUE);
+  for (const MainButton& button : kMainButtons) {
+    EnableWindow(g_ButtonsInKeyOrder[button.slot], IsEnabledWhen(button.slot, installed));
+  }
 }
 
 namespace {

@@ -2,8 +2,9 @@
 #pragma once
 #include <windows.h>
 
-// Makes the buttons at the window's DPI, in the dialogs' font.
-void CreateMainButtons(HWND window, int dpi);
+// Makes the buttons at the window's DPI, in the dialogs' font, each already enabled or
+// disabled as SetButtonStates would set it.
+void CreateMainButtons(HWND window, int dpi, bool installed);
 // Places the buttons and sets their font for a new DPI.
 void ScaleMainButtons(int dpi);
 // Once the buttons are gone.

@@ -169,10 +169,12 @@ bool CreateMainWindow(int showCommand) {
     GetClientRect(window, &client);
     LockClientSize(window, client.right, client.bottom);
   }
-  GuiSetWindowIcons(window, IDI_LAUNCHER, g_Dpi);
+  // The class's icons were loaded for the screen's DPI; a window on a monitor of another
+  // DPI needs its own.
+  if (g_Dpi != GuiWindowDpi(nullptr)) GuiSetWindowIcons(window, IDI_LAUNCHER, g_Dpi);
   ShowWindow(window, showCommand);
   UpdateWindow(window);
-
-  CreateMainButtons(window, g_Dpi);
   return true;
 }
+
+void AddMainButtons(bool installed) { CreateMainButtons(GuiMainWindow(), g_Dpi, installed); }

@@ -53,7 +53,7 @@ bool ReadRecordStep(int) {
 bool ShowMainWindowStep(int showCommand) { return CreateMainWindow(showCommand); }
 
 bool SetButtonsStep(int) {
-  SetButtonStates(IsGameInstalled());
+  AddMainButtons(IsGameInstalled());
   FocusFirstButton();
   return true;
 }
