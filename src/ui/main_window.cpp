@@ -37,7 +37,11 @@ HBITMAP g_Splash;
 
 void LockClientSize(HWND window, int clientWidth, int clientHeight) {
   // Keep the inside of the window at 464 x 240 at the window's DPI, whatever the system's
-  // frame and caption sizes.
+  // frame and caption sizes. At that size already, a move would change nothing.
+  if (clientWidth == GuiScale(kClientWidth, g_Dpi) &&
+      clientHeight == GuiScale(kClientHeight, g_Dpi)) {
+    return;
+  }
   RECT outer;
   GetWindowRect(window, &outer);
   MoveWindow(window, outer.left, outer.top,
@@ -157,8 +161,12 @@ bool CreateMainWindow(int showCommand) {
   GetWindowRect(GetDesktopWindow(), &desktop);
   int x = ((desktop.right - desktop.left) - GuiScale(kClientWidth, g_Dpi)) / 2;
   int y = ((desktop.bottom - desktop.top) - GuiScale(kClientHeight, g_Dpi)) / 2;
-  HWND window = GuiCreateWindow(g_ClassName, g_Setup.TITLE, WS_SYSMENU, x, y,
-                                GuiScale(kClientWidth, g_Dpi), GuiScale(256, g_Dpi), nullptr, 0);
+  // Made at the outer size for that inside, so that showing it needs no resize; the size
+  // lock still mends a frame of another size. A top-level window always gets a caption.
+  SIZE outer = GuiOuterSize(WS_CAPTION | WS_SYSMENU, GuiScale(kClientWidth, g_Dpi),
+                            GuiScale(kClientHeight, g_Dpi), g_Dpi);
+  HWND window =
+      GuiCreateWindow(g_ClassName, g_Setup.TITLE, WS_SYSMENU, x, y, outer.cx, outer.cy, nullptr, 0);
   if (window == nullptr) return false;
   OsSetMainWindow(window);
   // The window may stand on a monitor of another DPI than the screen's first one.

@@ -47,6 +47,18 @@ int GuiWindowDpi(HWND window) {
   return ScreenDpi();
 }
 
+SIZE GuiOuterSize(DWORD style, int clientWidth, int clientHeight, int dpi) {
+  typedef BOOL(WINAPI * AdjustForDpi)(RECT*, DWORD, BOOL, DWORD, UINT);
+  AdjustForDpi forDpi = User32Function<AdjustForDpi>("AdjustWindowRectExForDpi");
+  RECT rect = {0, 0, clientWidth, clientHeight};
+  if (forDpi != nullptr) {
+    forDpi(&rect, style, FALSE, 0, static_cast<UINT>(dpi));
+  } else {
+    AdjustWindowRectEx(&rect, style, FALSE, 0);
+  }
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
 HFONT GuiCreateDialogFont(int dpi) {
   wchar_t face[LF_FACESIZE];
   ToWideShown("ＭＳ Ｐゴシック", face, LF_FACESIZE);

@@ -8,6 +8,8 @@
 int GuiWindowDpi(HWND window);
 // value, a size at 96 DPI, at dpi, rounded to the nearest pixel.
 inline int GuiScale(int value, int dpi) { return MulDiv(value, dpi, 96); }
+// The outer size of a window of style whose inside is clientWidth x clientHeight at dpi.
+SIZE GuiOuterSize(DWORD style, int clientWidth, int clientHeight, int dpi);
 // The dialogs' face, 9-point ＭＳ Ｐゴシック, at dpi. The caller deletes it.
 HFONT GuiCreateDialogFont(int dpi);
 // Gives the window the big and the small image of icon group iconId that suit dpi, and

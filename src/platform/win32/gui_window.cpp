@@ -15,6 +15,11 @@ bool GuiRegisterWindowClass(const char* className, WNDPROC procedure, int iconId
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(iconId));
+  // The image the system would take for the small icon, loaded here: deriving it from
+  // hIcon costs more.
+  windowClass.hIconSm = static_cast<HICON>(
+      LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
   windowClass.lpszClassName = wideName;
