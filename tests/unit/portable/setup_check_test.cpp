@@ -380,6 +380,9 @@ TEST_F(SetupCheck, DiscRootFiles) {
              "shows a grey panel; save it as a Windows BMP, the only format the launcher loads\n")},
       {root("Stand-in for the launcher", Bmp("BM", 40, 320, 240, 1, 24, 4)), 1,  // JPEG
        Parts("error: setup.exe is no Windows program (it has no PE header)", kNoPicture)},
+      // A 16-bit launcher of old: its header says NE where a Windows program says PE.
+      {root(std::string(launcher).replace(0x40, 1, "N"), bmp), 1,
+       "error: setup.exe is no Windows program (it has no PE header)"},
       {root(Pe(0x14C, 3, "Setup launcher"), Bmp("BM", 40, 320, 240, 0, 24, 0)), 1,
        Parts("setup.exe is no Windows GUI program (a console program or a driver)", kNoPicture)},
       {root(Pe(0x14C, 2, "Other installer"), Bmp("BM", 40, 320, 240, 1, 7, 0)), 0,
