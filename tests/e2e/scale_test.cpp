@@ -145,9 +145,11 @@ TEST_F(Scale, MainWindowAndButtons) {
   // The ink of 終了 (Exit) against the same text drawn here: Wine passes no font across.
   Sync(main);
   InflateRect(&exit, -MulDiv(8, expected.dpi, 96), -MulDiv(8, expected.dpi, 96));
+  // Waits for the whole caption, not its first ink: the screen may show it half drawn.
+  const std::pair<LONG, LONG> want = InkSize(InkOfText(L"終了", expected.fontHeight, exit));
   RECT ink = {};
-  WaitUntil([&] { return (ink = Canvas(exit, main).InkBox()).right > 0; }, 10000);  // painted
-  EXPECT_EQ(InkSize(ink), InkSize(InkOfText(L"終了", expected.fontHeight, exit)));
+  WaitUntil([&] { return InkSize(ink = Canvas(exit, main).InkBox()) == want; }, 10000);
+  EXPECT_EQ(InkSize(ink), want);
   const int x = MulDiv(40, expected.dpi, 96), y = MulDiv(200, expected.dpi, 96);
   auto pixel = [&] { return Canvas({x, y, x + 1, y + 1}, main).bits[0] & 0xFFFFFF; };  // 0xRRGGBB
   auto grey = [&] { return pixel() == 0xC0C0C0; };
