@@ -155,7 +155,7 @@ bool CreateMainWindow(int showCommand) {
   CopyText(g_ClassName, sizeof g_ClassName, g_Setup.TITLE);
   GuiRegisterWindowClass(g_ClassName, MainWindowProc, IDI_LAUNCHER);
 
-  // Centre the window using the inside height (240), not the full window height (256).
+  // Centre the window by its inside (464 x 240), not by its outer size.
   g_Dpi = GuiWindowDpi(nullptr);
   RECT desktop;
   GetWindowRect(GetDesktopWindow(), &desktop);
