@@ -9,7 +9,9 @@
 # DEMO_BUILD_DIR=dir uses another build folder than the mingw-x86_64 preset's;
 # DEMO_WINEPREFIX another prefix; DEMO_OUT another folder for the disc's copy and the
 # pictures than build/; DEMO_WAIT the seconds a window may take (default 60).
-set -euo pipefail
+set -Eeuo pipefail
+# A step that fails names itself: a bare exit status says nothing in a test's log.
+trap 'echo "demo: failed: $BASH_COMMAND (line $LINENO)" >&2' ERR
 given=
 if [ -n "${1-}" ]; then given=$(realpath "$1"); fi
 cd "$(dirname "$0")/.."

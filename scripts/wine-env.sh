@@ -126,7 +126,7 @@ wine_map_drive() {
   mkdir -p "$WINEPREFIX/dosdevices"
   ln -sfn "$(realpath "$dir")" "$WINEPREFIX/dosdevices/$letter:"
   rm -f "$WINEPREFIX/dosdevices/$letter::"
-  "$WINE64" reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d "$type" /f >/dev/null 2>&1
+  wine_reg_add 'HKLM\Software\Wine\Drives' /v "$letter:" /d "$type" || return 1
   if [ -n "$label" ]; then
     printf '%s' "$label" >"$dir/.windows-label"
   else
